@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Builds Ombrix and runs every test through CTest.
+#   scripts/test.sh              the whole program and all tests
+#   scripts/test.sh --sanitize   the interpreter tests again under ASan and UBSan
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source scripts/setup.sh
+
+jobs=$(nproc 2>/dev/null || echo 2)
+if [ "${1:-}" = "--sanitize" ]; then
+  build=build-sanitize
+  cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Debug -DOMBRIX_SANITIZE=ON \
+        -DOMBRIX_WITH_GUI=OFF -DOMBRIX_WITH_BENCH=OFF >/dev/null
+  cmake --build "$build" -j "$jobs" --target interpreter_tests
+  export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+  export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+else
+  build=build
+  cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+  cmake --build "$build" -j "$jobs"
+fi
+export QT_QPA_PLATFORM=offscreen
+ctest --test-dir "$build" --output-on-failure -j "$jobs"
