@@ -1,0 +1,40 @@
+#ifndef OMBRIX_INTERPRETER_CONSTANTS_H
+#define OMBRIX_INTERPRETER_CONSTANTS_H
+
+#include "LimitString.h"
+#include "Value.h"
+
+namespace xonQMInterpreter {
+
+// A named built-in number.
+class CConstant
+{
+public:
+    CConstant(const CNameString& name, const CValue& value) : m_Name(name), m_Value(value) {}
+    virtual ~CConstant() = default;
+
+    const CNameString& getName() const { return m_Name; }
+    const CValue& getValue() const { return m_Value; }
+
+private:
+    CNameString m_Name;
+    CValue m_Value;
+};
+
+// "_PI": the double nearest to pi.
+class CConstantPI : public CConstant
+{
+public:
+    CConstantPI();
+};
+
+// "_E": e to twelve decimals, 2.718281828459, as the calculator has always given it.
+class CConstantEXP : public CConstant
+{
+public:
+    CConstantEXP();
+};
+
+} // namespace xonQMInterpreter
+
+#endif
