@@ -4,6 +4,7 @@
 #include "CharClasses.h"
 #include "Limits.h"
 
+#include <charconv>
 #include <cstring>
 #include <string_view>
 
@@ -172,6 +173,15 @@ private:
 using CNameString = CLimitString<MAX_LENGTH_NAME>;
 using CMessageString = CLimitString<MAX_LENGTH_MESSAGE>;
 using CTokenString = CLimitString<MAX_LENGTH_TOKEN>;
+
+// A whole number in decimal, with a leading "-" when negative.
+inline CNameString integerText(long long number)
+{
+    char digits[24];
+    const auto end = std::to_chars(digits, digits + sizeof digits - 1, number).ptr;
+    *end = 0;
+    return CNameString(digits);
+}
 
 // Message texts are composed by joining; each join gives a new 512-byte string cut at its
 // capacity, the operands unchanged.

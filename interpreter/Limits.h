@@ -40,6 +40,11 @@ constexpr int MAX_LENGTH_UNKNOWN_WORD = 32;
 // message instead of exhausting the stack.
 constexpr int MAX_NESTING_DEPTH = 1000;
 
+// Evaluations nest at most this deep (operators, calls, and user functions whose bodies call
+// further user functions); deeper nesting fails with a message instead of exhausting the
+// stack. Above what a single expression within MAX_NESTING_DEPTH can reach.
+constexpr int MAX_EVALUATION_DEPTH = 10000;
+
 // Significant digits of a value's text form.
 constexpr int VALUE_TEXT_DIGITS = 15;
 

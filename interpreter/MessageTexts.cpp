@@ -96,6 +96,9 @@ CMessageString msgKindCommand() { return "command"; }
 CMessageString msgKindBinOperator() { return "binary operation"; }
 CMessageString msgKindUnLeftOperator() { return "left-hand operation"; }
 
+CMessageString msgExpressionNestedTooDeeply() { return "the expression is nested too deeply"; }
+CMessageString msgCalculationNestedTooDeeply() { return "the calculation is nested too deeply"; }
+
 CMessageString msgUnknownWord(const CMessageString& word) { return "the unknown word: " + word; }
 CMessageString msgInadmissibleSymbol(const CMessageString& symbol) { return "inadmissible symbol: " + symbol; }
 CMessageString msgErroneousUseOfSymbol(const CMessageString& word)

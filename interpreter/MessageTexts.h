@@ -101,6 +101,10 @@ CMessageString msgKindCommand();
 CMessageString msgKindBinOperator();
 CMessageString msgKindUnLeftOperator();
 
+// Texts of the limits that keep hostile texts from exhausting the stack.
+CMessageString msgExpressionNestedTooDeeply();
+CMessageString msgCalculationNestedTooDeeply();
+
 // Texts joined with their arguments.
 CMessageString msgUnknownWord(const CMessageString& word);
 CMessageString msgInadmissibleSymbol(const CMessageString& symbol);
