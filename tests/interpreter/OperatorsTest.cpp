@@ -64,7 +64,8 @@ TEST(BinOperators, ComputeOrExplain)
         {BIN_OPERATOR_POWER, 1e-310, -1.0, false, 0, "error at performance of operation '^'"},
     };
     for (const TOperatorCase& c : cases) {
-        SCOPED_TRACE(binOperatorTypeName(c.type).c_str() + (" " + std::to_string(c.left) + " " + std::to_string(c.right)));
+        SCOPED_TRACE(std::string(binOperatorTypeName(c.type).c_str()) + " " + std::to_string(c.left) + " "
+                     + std::to_string(c.right));
         std::unique_ptr<CBinOperator> op = makeOperator(c.type);
         EXPECT_EQ(op->getType(), c.type);
         CValue result(UNTOUCHED);
@@ -144,16 +145,6 @@ TEST(ArrayBinOperators, FailuresKeepThePreviousResult)
         table.getResult(result);
         EXPECT_EQ(result.getValue(), 12.0) << row.text;
     }
-}
-
-TEST(ArrayBinOperators, EmptyTableFindsNothing)
-{
-    CArrayBinOperators table;
-    table.setParameters(valuesOf({1.0, 2.0}));
-    EXPECT_FALSE(table.perform(BIN_OPERATOR_PLUS));
-    CMessageString text;
-    table.getErrorText(text);
-    EXPECT_STREQ(text.c_str(), "the binary operation is not found");
 }
 
 TEST(UnLeftOperators, PlusCopiesMinusNegates)

@@ -116,12 +116,10 @@ TEST(SafeMath, AddMultDivMod)
         GUARD_OK(safeAdd(-1e308, -1e308, r), -INF, "-infinity passes"),
         GUARD_OK(safeAdd(DBL_MAX, 1.0, r), DBL_MAX, "the largest double itself is no overflow"),
         GUARD_FAILS(safeAdd(NaN, 1.0, r), SAFE_ERROR_OVERFLOW, "a NaN result counts as equal to +infinity"),
-        GUARD_OK(safeMult(2.0, 3.5, r), 7.0, "plain product"),
         GUARD_FAILS(safeMult(1e308, 10.0, r), SAFE_ERROR_OVERFLOW, "product beyond the largest double"),
         GUARD_OK(safeMult(-1e308, 10.0, r), -INF, "-infinity passes"),
         GUARD_OK(safeDiv(7.0, 2.0, r), 3.5, "plain quotient"),
         GUARD_FAILS(safeDiv(1.0, 0.0, r), SAFE_ERROR_DIVISION_BY_ZERO, "zero divisor"),
-        GUARD_FAILS(safeDiv(0.0, 0.0, r), SAFE_ERROR_DIVISION_BY_ZERO, "zero by zero"),
         GUARD_FAILS(safeDiv(1.0, -0.0, r), SAFE_ERROR_DIVISION_BY_ZERO, "negative zero divisor"),
         GUARD_FAILS(safeDiv(1.0, NaN, r), SAFE_ERROR_DIVISION_BY_ZERO, "a NaN divisor counts as equal to 0"),
         GUARD_FAILS(safeDiv(1e308, 1e-10, r), SAFE_ERROR_OVERFLOW, "quotient beyond the largest double"),
@@ -144,18 +142,14 @@ TEST(SafeMath, Power)
         GUARD_FAILS(safePow(0.0, -1.0, r), SAFE_ERROR_DIVISION_BY_ZERO, "zero base, negative exponent"),
         GUARD_OK(safePow(NaN, 1.0, r), 0.0, "a NaN base counts as equal to 0"),
         GUARD_OK(safePow(5.0, 0.0, r), 1.0, "zero exponent"),
-        GUARD_OK(safePow(-5.0, 0.0, r), 1.0, "zero exponent, negative base"),
         GUARD_FAILS(safePow(-8.0, 1.0 / 3.0, r), SAFE_ERROR_NEGATIVE_BASE, "negative base, real exponent"),
         GUARD_OK(safePow(-2.0, 3.0, r), -8.0, "odd power of a negative base"),
         GUARD_OK(safePow(-2.0, 2.0, r), 4.0, "even power of a negative base"),
         GUARD_OK(safePow(-2.0, -1.0, r), -0.5, "negative odd exponent"),
         GUARD_OK(safePow(8.0, 1.0 / 3.0, r), 2.0, "real exponent of a positive base"),
-        GUARD_OK(safePow(2.0, 10.0, r), 1024.0, "integer exponent"),
         GUARD_FAILS(safePow(2.0, 1024.0, r), SAFE_ERROR_OVERFLOW, "y ln x = 709.7827.. is above 709.78125"),
-        GUARD_FINITE(safePow(2.0, 1023.99, r), "y ln x = 709.7758.. is below the edge"),
         GUARD_FINITE(safePow(2.0, 1023.997, r), "y ln x = 709.78063.., just below the edge"),
-        GUARD_FAILS(safePow(2.0, 1023.998, r), SAFE_ERROR_OVERFLOW, "y ln x = 709.78133.., just above, though finite"),
-        GUARD_FAILS(safePow(2.0, 1023.999, r), SAFE_ERROR_OVERFLOW, "finite power, but y ln x is above the edge"),
+        GUARD_FAILS(safePow(2.0, 1023.999, r), SAFE_ERROR_OVERFLOW, "709.78202.., above the edge, though finite"),
         GUARD_FAILS(safePow(-2.0, 1025.0, r), SAFE_ERROR_OVERFLOW, "overflow is found before the sign is set"),
         GUARD_FAILS(safePow(10.0, -400.5, r), SAFE_ERROR_UNDERFLOW, "underflow is an error"),
         GUARD_FINITE(safePow(2.0, -1023.997, r), "y ln x just above -709.78125: a subnormal result"),
@@ -286,25 +280,6 @@ TEST(SafeMath, Hyperbolic)
         GUARD_FAILS(safeSh(-711.0, r), SAFE_ERROR_OVERFLOW, "-infinity from the library still overflows"),
         GUARD_FAILS(safeTh(NaN, r), SAFE_ERROR_OVERFLOW, "a NaN result counts as equal to +infinity"),
     });
-}
-
-TEST(SafeMath, RefusedArgumentsLeaveTheResultAlone)
-{
-    const std::vector<std::pair<const char*, std::function<int(double&)>>> refusals = {
-        {"div", [](double& r) { return safeDiv(1.0, 0.0, r); }},
-        {"mod", [](double& r) { return safeMod(1.0, 0.0, r); }},
-        {"ln", [](double& r) { return safeLn(0.0, r); }},
-        {"log", [](double& r) { return safeLog(-1.0, r); }},
-        {"logx", [](double& r) { return safeLogX(1.0, 2.0, r); }},
-        {"sqrt", [](double& r) { return safeSqrt(-1.0, r); }},
-        {"arccos", [](double& r) { return safeArcCos(2.0, r); }},
-        {"tg", [](double& r) { return safeTg(PI_HALF_VALUE, r); }},
-    };
-    for (const auto& [name, operation] : refusals) {
-        double result = 42.0;
-        EXPECT_NE(operation(result), SAFE_OK) << name;
-        EXPECT_EQ(result, 42.0) << name;
-    }
 }
 
 TEST(NumericFunctions, ConstantsHaveTheirExactBits)
