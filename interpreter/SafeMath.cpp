@@ -99,15 +99,13 @@ void checkLogArgument(double x, const char* name)
 }
 
 // The remainder as the calculator has always had it: a non-finite dividend gives 0, a
-// non-finite divisor gives the dividend, a zero divisor gives 0.
+// non-finite divisor gives the dividend. Every caller has refused a zero divisor already.
 double libFmod(double x, double y)
 {
     if (!std::isfinite(x))
         return 0.0;
     if (!std::isfinite(y))
         return x;
-    if (y == 0.0)
-        return 0.0;
     return std::fmod(x, y);
 }
 
