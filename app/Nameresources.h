@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+// The texts every window shows, by number. Each text has an English and a Russian form;
+// the English one is shown.
+
+// Numbers 0 to 173 are texts; any other number gives "?".
+QString getNameResource(quint8 id);
+
+// The one place that chooses the language of a text.
+QString selectLanguageText(const QString& english, const QString& russian);
+
+// Messages that carry a file name or a search text.
+QString getNameResourceTextNotFound(const QString& text);
+QString getNameResourceTextTooBig();
+QString getNameResourceFileNotFound(const QString& name);
+QString getNameResourceFileReadError(const QString& name);

@@ -1,0 +1,48 @@
+#include "framework/Addsysfunctions.h"
+
+#include "framework/Arrayshortstring.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+bool GetFontNames(QFontDatabase::WritingSystem writingSystem, bool trueTypeOnly,
+                  CArrayShortString& list)
+{
+    list.clear();
+    const QStringList families = QFontDatabase::families(writingSystem);
+    for (const QString& family : families) {
+        if (!trueTypeOnly || QFontDatabase::isSmoothlyScalable(family))
+            list.add(family);
+    }
+    return true;
+}
+
+bool getFileSize(const QString& fileName, qint64& size)
+{
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    size = file.size();
+    return true;
+}
+
+bool getFileInfo(const QString& fileName, qint64& size, QDateTime& creation, QDateTime& lastWrite,
+                 QDateTime& lastAccess)
+{
+    qint64 bytes = 0;
+    if (!getFileSize(fileName, bytes))
+        return false;
+    const QFileInfo info(fileName);
+    QDateTime born = info.birthTime();
+    if (!born.isValid())
+        born = info.metadataChangeTime();
+    const QDateTime written = info.lastModified();
+    const QDateTime read = info.lastRead();
+    if (!born.isValid() || !written.isValid() || !read.isValid())
+        return false;
+    size = bytes;
+    creation = born.toLocalTime();
+    lastWrite = written.toLocalTime();
+    lastAccess = read.toLocalTime();
+    return true;
+}

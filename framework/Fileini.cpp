@@ -1,0 +1,253 @@
+#include "framework/Fileini.h"
+
+#include "framework/Stringutils.h"
+#include "platform/Atomicfile.h"
+#include "platform/Executablelocation.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+const QByteArray kByteOrderMark("\xEF\xBB\xBF");
+
+// The section a header line opens, or a null string for any other line.
+QString headerName(const QByteArray& line)
+{
+    const QByteArray trimmed = line.trimmed();
+    if (!trimmed.startsWith('['))
+        return {};
+    const qsizetype close = trimmed.indexOf(']');
+    if (close < 0)
+        return {};
+    return QString::fromUtf8(trimmed.mid(1, close - 1).trimmed());
+}
+
+bool isComment(const QByteArray& line)
+{
+    const QByteArray trimmed = line.trimmed();
+    return trimmed.startsWith(';') || trimmed.startsWith('#');
+}
+
+// The key of a "Key=Value" line, or a null string for any other line.
+QString keyName(const QByteArray& line)
+{
+    if (isComment(line) || !headerName(line).isNull())
+        return {};
+    const qsizetype equals = line.indexOf('=');
+    if (equals < 0)
+        return {};
+    return QString::fromUtf8(line.left(equals).trimmed());
+}
+
+QString valueText(const QByteArray& line)
+{
+    QByteArray value = line.mid(line.indexOf('=') + 1);
+    if (value.endsWith('\r'))
+        value.chop(1);
+    return QString::fromUtf8(value);
+}
+
+bool sameName(const QString& a, const QString& b)
+{
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
+bool holdsLineBreak(const QString& text)
+{
+    return text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r'));
+}
+
+// A name that would read back as something else, or split the line, cannot be written.
+bool isWritableSection(const QString& section)
+{
+    return !trimBlanks(section).isEmpty() && !holdsLineBreak(section)
+           && !section.contains(QLatin1Char(']'));
+}
+
+bool isWritableKey(const QString& key)
+{
+    const QString trimmed = trimBlanks(key);
+    return !trimmed.isEmpty() && !holdsLineBreak(key) && !key.contains(QLatin1Char('='))
+           && !trimmed.startsWith(QLatin1Char('[')) && !trimmed.startsWith(QLatin1Char(';'))
+           && !trimmed.startsWith(QLatin1Char('#'));
+}
+
+QString iniPathBeside(const QString& executablePath)
+{
+    const QFileInfo info(executablePath);
+    return info.absolutePath() + QLatin1Char('/') + info.completeBaseName() + QLatin1String(".ini");
+}
+
+} // namespace
+
+CIniFile::CIniFile()
+    : m_FileName(iniPathBeside(CExecutableLocation::filePath()))
+{
+    // A file left read-only (copied from a read-only medium) would keep every option from
+    // being saved.
+    if (QFileInfo::exists(m_FileName)) {
+        QFile::setPermissions(m_FileName, QFile::permissions(m_FileName) | QFileDevice::ReadOwner
+                                              | QFileDevice::WriteOwner);
+    }
+}
+
+CIniFile::~CIniFile()
+{
+    if (m_Dirty)
+        updateFile();
+}
+
+QString CIniFile::getFileName() const
+{
+    return m_FileName;
+}
+
+void CIniFile::refresh() const
+{
+    if (m_Dirty)
+        return;
+    m_Lines.clear();
+    m_HasByteOrderMark = false;
+    m_Unreadable = false;
+    QFile file(m_FileName);
+    if (!file.exists())
+        return;
+    if (!file.open(QIODevice::ReadOnly)) {
+        m_Unreadable = true;
+        return;
+    }
+    QByteArray content = file.readAll();
+    if (content.startsWith(kByteOrderMark)) {
+        m_HasByteOrderMark = true;
+        content.remove(0, kByteOrderMark.size());
+    }
+    if (content.endsWith('\n'))
+        content.chop(1);
+    if (!content.isEmpty())
+        m_Lines = content.split('\n');
+}
+
+int CIniFile::findSection(const QString& section) const
+{
+    for (int i = 0; i < m_Lines.size(); ++i) {
+        const QString name = headerName(m_Lines[i]);
+        if (!name.isNull() && sameName(name, section))
+            return i;
+    }
+    return -1;
+}
+
+int CIniFile::sectionEnd(int header) const
+{
+    int i = header + 1;
+    while (i < m_Lines.size() && headerName(m_Lines[i]).isNull())
+        ++i;
+    return i;
+}
+
+int CIniFile::findKey(int header, const QString& key) const
+{
+    const int end = sectionEnd(header);
+    for (int i = header + 1; i < end; ++i) {
+        const QString name = keyName(m_Lines[i]);
+        if (!name.isNull() && sameName(name, key))
+            return i;
+    }
+    return -1;
+}
+
+bool CIniFile::sectionExists(const QString& section) const
+{
+    refresh();
+    return findSection(trimBlanks(section)) >= 0;
+}
+
+QString CIniFile::readString(const QString& section, const QString& key,
+                             const QString& defaultValue) const
+{
+    refresh();
+    const int header = findSection(trimBlanks(section));
+    if (header < 0)
+        return defaultValue;
+    const int line = findKey(header, trimBlanks(key));
+    return line < 0 ? defaultValue : valueText(m_Lines[line]);
+}
+
+int CIniFile::readInteger(const QString& section, const QString& key, int defaultValue) const
+{
+    bool ok = false;
+    const int value = readString(section, key, QString()).toInt(&ok, 10);
+    return ok ? value : defaultValue;
+}
+
+bool CIniFile::refuse()
+{
+    m_WriteRefused = true;
+    return false;
+}
+
+bool CIniFile::writeString(const QString& section, const QString& key, const QString& value)
+{
+    if (!isWritableSection(section) || !isWritableKey(key) || holdsLineBreak(value))
+        return refuse();
+    refresh();
+    if (m_Unreadable)
+        return refuse();
+    const QString sectionName = trimBlanks(section);
+    const QString keyText = trimBlanks(key);
+    const QByteArray line = keyText.toUtf8() + '=' + value.toUtf8();
+    int header = findSection(sectionName);
+    if (header < 0) {
+        if (!m_Lines.isEmpty() && !m_Lines.last().trimmed().isEmpty())
+            m_Lines.append(QByteArray());
+        m_Lines.append('[' + sectionName.toUtf8() + ']');
+        header = m_Lines.size() - 1;
+    }
+    const int existing = findKey(header, keyText);
+    if (existing >= 0) {
+        m_Lines[existing] = line;
+    } else {
+        // After the section's last line that is not blank, so a blank line before the next
+        // section stays where it was.
+        int at = sectionEnd(header);
+        while (at > header + 1 && m_Lines[at - 1].trimmed().isEmpty())
+            --at;
+        m_Lines.insert(at, line);
+    }
+    m_Dirty = true;
+    return true;
+}
+
+bool CIniFile::writeInteger(const QString& section, const QString& key, int value)
+{
+    return writeString(section, key, QString::number(value));
+}
+
+bool CIniFile::eraseSection(const QString& section)
+{
+    refresh();
+    if (m_Unreadable)
+        return refuse();
+    const QString name = trimBlanks(section);
+    for (int header = findSection(name); header >= 0; header = findSection(name)) {
+        m_Lines.erase(m_Lines.begin() + header, m_Lines.begin() + sectionEnd(header));
+        m_Dirty = true;
+    }
+    return true;
+}
+
+bool CIniFile::updateFile()
+{
+    const bool refused = m_WriteRefused;
+    m_WriteRefused = false;
+    if (!m_Dirty)
+        return !refused;
+    QByteArray content = m_HasByteOrderMark ? kByteOrderMark : QByteArray();
+    for (const QByteArray& line : std::as_const(m_Lines))
+        content += line + '\n';
+    if (!writeFileAtomically(m_FileName, content))
+        return false;
+    m_Dirty = false;
+    return !refused;
+}

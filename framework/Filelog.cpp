@@ -1,0 +1,159 @@
+#include "framework/Filelog.h"
+
+#include "framework/Addsysfunctions.h"
+#include "platform/Atomicfile.h"
+
+#include <QFile>
+#include <QLocale>
+
+namespace {
+
+QString typeTag(quint8 type)
+{
+    switch (type) {
+    case CFileLog::TYPE_SYSTEM_ERROR:
+        return QStringLiteral("[system error] ");
+    case CFileLog::TYPE_ERROR:
+        return QStringLiteral("[error] ");
+    case CFileLog::TYPE_WARNING:
+        return QStringLiteral("[warning] ");
+    case CFileLog::TYPE_SUCCESS:
+        return QStringLiteral("[success] ");
+    case CFileLog::TYPE_INFORMATION:
+        return QStringLiteral("[information] ");
+    default:
+        return {};
+    }
+}
+
+QByteArray fileLine(const QString& line)
+{
+    return line.toUtf8() + '\n';
+}
+
+} // namespace
+
+CFileLog::CFileLog()
+    : m_FileName(QStringLiteral("file.log"))
+    , m_Clock([] { return QDateTime::currentDateTime(); })
+{
+}
+
+CFileLog::~CFileLog()
+{
+    flush();
+}
+
+void CFileLog::setFileName(const QString& name)
+{
+    m_FileName = trimBlanks(name);
+}
+
+void CFileLog::setFolder(const QString& folder)
+{
+    m_Folder = trimBlanks(folder);
+}
+
+QString CFileLog::getFilePath() const
+{
+    return m_Folder.endsWith(QLatin1Char('/')) ? m_Folder + m_FileName
+                                                 : m_Folder + QLatin1Char('/') + m_FileName;
+}
+
+void CFileLog::setClock(TClock clock)
+{
+    m_Clock = std::move(clock);
+}
+
+QString CFileLog::formatLine(quint8 type, const QString& source, const QString& text) const
+{
+    const QString tag = typeTag(type);
+    const QString trimmedSource = trimBlanks(source);
+    QString line = QLatin1String("[+");
+    line += tag.isEmpty() ? QLatin1Char('-') : QLatin1Char('+');
+    line += trimmedSource.isEmpty() ? QLatin1Char('-') : QLatin1Char('+');
+    // English month names and fixed separators, whatever the user's locale.
+    line += QLatin1String("] [")
+            + QLocale::c().toString(m_Clock(), QStringLiteral("dd/MMM/yyyy hh:mm:ss"))
+            + QLatin1String("] ");
+    line += tag;
+    if (!trimmedSource.isEmpty())
+        line += QLatin1Char('[') + trimmedSource + QLatin1String("] ");
+    return line + text;
+}
+
+void CFileLog::add(quint8 type, const QString& source, const QString& text)
+{
+    addLine(formatLine(type, source, text));
+}
+
+void CFileLog::add(quint8 type, const QString& text)
+{
+    add(type, QString(), text);
+}
+
+void CFileLog::add(const QString& text)
+{
+    add(0, QString(), text);
+}
+
+void CFileLog::addLine(const QString& line)
+{
+    if (m_Pending.push(line) == kLogLinesKept - 1)
+        flush();
+}
+
+qint64 CFileLog::getFileSize() const
+{
+    qint64 size = 0;
+    if (!::getFileSize(getFilePath(), size) || size < 0)
+        return 0;
+    return size;
+}
+
+bool CFileLog::isOverLimit() const
+{
+    return getFileSize() > kLogSizeLimit;
+}
+
+void CFileLog::flush()
+{
+    if (m_Pending.getCount() == 0)
+        return;
+    const QString path = getFilePath();
+    if (isOverLimit())
+        cutAndAppendPending(path);
+    else
+        appendPending(path);
+    // Lines that could not be written are dropped: the next flush tries the file again.
+    m_Pending.clear();
+}
+
+void CFileLog::appendPending(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
+        return;
+    for (int i = 0; i < m_Pending.getCount(); ++i)
+        file.write(fileLine(m_Pending.get(i)));
+}
+
+void CFileLog::cutAndAppendPending(const QString& path)
+{
+    CLogLines tail;
+    QFile current(path);
+    if (!current.open(QIODevice::ReadOnly))
+        return;
+    while (!current.atEnd())
+        tail.push(QString::fromUtf8(current.readLine()));
+    if (current.error() != QFileDevice::NoError)
+        return;
+    current.close();
+    // The cut log is complete before it replaces the old one, so a failure loses nothing.
+    QByteArray content;
+    for (int i = 0; i < tail.getCount(); ++i)
+        content += fileLine(tail.get(i));
+    for (int i = 0; i < m_Pending.getCount(); ++i)
+        content += fileLine(m_Pending.get(i));
+    writeFileAtomically(path, content);
+}

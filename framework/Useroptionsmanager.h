@@ -1,0 +1,79 @@
+#pragma once
+
+#include "framework/Fileini.h"
+#include "framework/Frameworklimits.h"
+#include "framework/Structures.h"
+#include "platform/Userregistry.h"
+
+#include <array>
+
+// Loads and saves the option records and keeps the list of recent files. The records go to
+// the ini file beside the executable or to the user's own store, as UseRegister says; the
+// switches WriteLogs, UseRegister and UseFileExtension and the section "Testing" always live
+// in the ini file. A load never fails: what is missing or unreadable takes the key's default.
+// A save answers whether everything was stored.
+class CUserOptionsManager
+{
+public:
+    CUserOptionsManager();
+
+    bool getUseRegister() const;
+    void loadUseRegister();
+    // Chooses the store for later loads and saves and empties its list of recent files, so a
+    // shorter list saved next leaves no stale entries behind.
+    bool setUseRegister(bool useRegister);
+
+    // Without the flag, the store chosen by UseRegister is used. From the user's store, a
+    // section that was never stored leaves the record as it is.
+    void loadFormMain(TOptionsFormMain& options) const;
+    void loadFormMain(TOptionsFormMain& options, bool useRegister) const;
+    void loadEditor(TOptionsEditor& options) const;
+    void loadEditor(TOptionsEditor& options, bool useRegister) const;
+    void loadWinMsg(TOptionsWinMsg& options) const;
+    void loadWinMsg(TOptionsWinMsg& options, bool useRegister) const;
+    void loadViewResult(TOptionsViewResult& options) const;
+    void loadViewResult(TOptionsViewResult& options, bool useRegister) const;
+    void loadFormViewResult(TOptionsFormViewResults& options) const;
+    void loadFormViewResult(TOptionsFormViewResults& options, bool useRegister) const;
+
+    bool saveFormMain(const TOptionsFormMain& options);
+    bool saveFormMain(const TOptionsFormMain& options, bool useRegister);
+    bool saveEditor(const TOptionsEditor& options);
+    bool saveEditor(const TOptionsEditor& options, bool useRegister);
+    bool saveWinMsg(const TOptionsWinMsg& options);
+    bool saveWinMsg(const TOptionsWinMsg& options, bool useRegister);
+    bool saveViewResult(const TOptionsViewResult& options);
+    bool saveViewResult(const TOptionsViewResult& options, bool useRegister);
+    bool saveFormViewResult(const TOptionsFormViewResults& options);
+    bool saveFormViewResult(const TOptionsFormViewResults& options, bool useRegister);
+
+    // The five window records from the given store; recent files, the testing record and the
+    // current UseRegister stay as they are.
+    void loadAll(TOptionsFormMain& formMain, TOptionsEditor& editor, TOptionsWinMsg& winMsg,
+                 TOptionsViewResult& viewResult, TOptionsFormViewResults& formViewResults,
+                 bool useRegister) const;
+
+    void loadTesting(TOptionsTesting& options) const;
+    bool saveTesting(const TOptionsTesting& options);
+
+    void loadRecentFiles();
+    bool saveRecentFiles();
+    // Puts the trimmed name first: an equal entry (exact letter case) moves to the front,
+    // a new one pushes the oldest out of a full list.
+    void addRecentFile(const QString& name);
+    void deleteRecentFile(int index);
+    QString getRecentFile(int index) const;
+    // Entries from the first up to the first empty one.
+    int getRecentFilesCount() const;
+    void clearRecentFiles();
+
+private:
+    const COptionStore& source(bool useRegister) const;
+    COptionStore& target(bool useRegister);
+    bool canLoad(const QString& section, bool useRegister) const;
+
+    bool m_UseRegister = false;
+    CIniFile m_IniFile;
+    CUserRegistry m_Registry;
+    std::array<QString, kRecentFilesCount> m_RecentFiles;
+};

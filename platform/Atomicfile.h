@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Replaces the file with the content in one step: the content goes to a temporary file beside
+// it, which takes the file's place only when completely written. On failure the old file is
+// left as it was and false is answered.
+bool writeFileAtomically(const QString& fileName, const QByteArray& content);

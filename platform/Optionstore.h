@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+
+// A store of option values by section and key: the ini file beside the executable or the
+// per-user store. Reads never fail: a missing value, or one of the wrong type, yields the
+// default given. Writes are staged until updateFile(), which reports whether they were kept.
+class COptionStore
+{
+public:
+    virtual ~COptionStore() = default;
+
+    virtual bool sectionExists(const QString& section) const = 0;
+
+    virtual QString readString(const QString& section, const QString& key,
+                               const QString& defaultValue) const = 0;
+    virtual int readInteger(const QString& section, const QString& key, int defaultValue) const = 0;
+    // Flags are stored as the integers 1 and 0; any non-zero integer reads as true.
+    bool readBool(const QString& section, const QString& key, bool defaultValue) const;
+
+    // Each write answers false when the store refuses it; updateFile() then answers false too.
+    virtual bool writeString(const QString& section, const QString& key, const QString& value) = 0;
+    virtual bool writeInteger(const QString& section, const QString& key, int value) = 0;
+    bool writeBool(const QString& section, const QString& key, bool value);
+
+    // Removes the section with all its keys; a missing section is no error.
+    virtual bool eraseSection(const QString& section) = 0;
+
+    // Makes the staged writes lasting. False when the store could not be written or a write
+    // since the previous call was refused.
+    virtual bool updateFile() = 0;
+};

@@ -1,0 +1,43 @@
+#include "Testfolder.h"
+
+#include "platform/Executablelocation.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+
+void CTempFolderTest::SetUp()
+{
+    ASSERT_TRUE(m_Dir.isValid());
+    ASSERT_TRUE(QDir().mkpath(binFolder()));
+    CExecutableLocation::redirect(path(QStringLiteral("bin/ombrix")));
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, path(QStringLiteral("config")));
+    qputenv("XDG_DATA_HOME", dataHome().toUtf8());
+}
+
+void CTempFolderTest::TearDown()
+{
+    CExecutableLocation::redirect(QString());
+}
+
+QString CTempFolderTest::path(const QString& relative) const
+{
+    return m_Dir.path() + QLatin1Char('/') + relative;
+}
+
+QByteArray CTempFolderTest::readFile(const QString& fileName)
+{
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+void CTempFolderTest::writeFile(const QString& fileName, const QByteArray& content)
+{
+    QDir().mkpath(QFileInfo(fileName).absolutePath());
+    QFile file(fileName);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    ASSERT_EQ(file.write(content), content.size());
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+// Each test gets a fresh temporary folder holding the executable's folder ("bin", with the
+// executable "bin/ombrix"), the user's settings ("config") and data home ("data").
+class CTempFolderTest : public ::testing::Test
+{
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    QString path(const QString& relative) const;
+    QString binFolder() const { return path(QStringLiteral("bin")); }
+    QString iniPath() const { return path(QStringLiteral("bin/ombrix.ini")); }
+    QString userStorePath() const { return path(QStringLiteral("config/Ombrix.conf")); }
+    QString dataHome() const { return path(QStringLiteral("data")); }
+
+    static QByteArray readFile(const QString& fileName);
+    static void writeFile(const QString& fileName, const QByteArray& content);
+
+private:
+    QTemporaryDir m_Dir;
+};
