@@ -198,7 +198,8 @@ inline CMessageString operator+(const CMessageString& left, const char* right)
     result.append(right);
     return result;
 }
-inline CMessageString operator+(const char* left, const CMessageString& right)
+template <int M>
+CMessageString operator+(const char* left, const CLimitString<M>& right)
 {
     CMessageString result(left);
     result.append(right);
