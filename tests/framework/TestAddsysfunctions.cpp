@@ -2,7 +2,6 @@
 
 #include "framework/Addsysfunctions.h"
 #include "framework/Arrayshortstring.h"
-#include "framework/Programexception.h"
 
 #include <QDir>
 #include <QFile>
@@ -19,11 +18,6 @@ TEST_F(FileFunctions, SizeOfFiles)
     qint64 size = -7;
     ASSERT_TRUE(getFileSize(small, size));
     EXPECT_EQ(size, 5);
-
-    const QString empty = path(QStringLiteral("empty.txt"));
-    writeFile(empty, "");
-    ASSERT_TRUE(getFileSize(empty, size));
-    EXPECT_EQ(size, 0);
 
     // Sizes beyond 4 GiB are not cut to their low 32 bits (the file is sparse).
     const QString big = path(QStringLiteral("big.bin"));
@@ -95,30 +89,6 @@ TEST(FontNames, ListIsRefilledFromTheFontDatabase)
         ASSERT_TRUE(outlines.get(i, name));
         EXPECT_TRUE(QFontDatabase::isSmoothlyScalable(name)) << name.toStdString();
         EXPECT_GE(list.find(name), 0);
-    }
-}
-
-TEST(ProgramException, FileErrorsAreProgramErrors)
-{
-    const auto check = [](const CProgramException& error, const char* message) {
-        EXPECT_EQ(error.getCode(), -1);
-        EXPECT_EQ(error.getMessage(), QString::fromUtf8(message));
-        EXPECT_STREQ(error.what(), message);
-    };
-    try {
-        throw CFileNotFoundException(QStringLiteral("missing.ombx"));
-    } catch (const CFileException& error) {
-        check(error, "missing.ombx");
-    }
-    try {
-        throw CFileReadException(QString::fromUtf8("\xd1\x84\xd0\xb0\xd0\xb9\xd0\xbb"));
-    } catch (const CProgramException& error) {
-        check(error, "\xd1\x84\xd0\xb0\xd0\xb9\xd0\xbb");
-    }
-    try {
-        throw CFileWriteException(QStringLiteral("disk full"));
-    } catch (const std::exception& error) {
-        EXPECT_STREQ(error.what(), "disk full");
     }
 }
 

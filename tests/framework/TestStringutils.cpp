@@ -74,29 +74,19 @@ TEST(SubStrings, ReplaceReturnsTheWholeNewText)
         {"x=1; x=2;", "x", "long_name", 0, 2, "long_name=1; long_name=2;"}, // grows past the source
         {"abcabc", "abc", "-", 1, 1, "abc-"},   // text before start is kept
         {"abc", "z", "y", 0, 0, "abc"},
+        // A void replacement leaves the target as it was.
+        {"", "a", "b", 0, 0, "previous"},
+        {"abc", "", "b", 0, 0, "previous"},
+        {"abc", "a", "", 0, 0, "previous"},
+        {"abc", "a", "b", 3, 0, "previous"},
+        {"abc", "a", "b", -1, 0, "previous"},
+        {"abc", "bc", "x", 2, 0, "previous"},
     };
     for (const TReplaceCase& c : cases) {
         QString target = QStringLiteral("previous");
         EXPECT_EQ(replaceSubStrings(s(c.source), target, s(c.pattern), s(c.replacement), c.start),
-                  c.replaced) << c.source;
-        EXPECT_EQ(target, s(c.result)) << c.source;
-    }
-}
-
-TEST(SubStrings, VoidReplaceLeavesTheTargetAlone)
-{
-    const TReplaceCase cases[] = {
-        {"", "a", "b", 0, 0, nullptr},
-        {"abc", "", "b", 0, 0, nullptr},
-        {"abc", "a", "", 0, 0, nullptr},
-        {"abc", "a", "b", 3, 0, nullptr},
-        {"abc", "a", "b", -1, 0, nullptr},
-        {"abc", "bc", "x", 2, 0, nullptr},
-    };
-    for (const TReplaceCase& c : cases) {
-        QString target = QStringLiteral("previous");
-        EXPECT_EQ(replaceSubStrings(s(c.source), target, s(c.pattern), s(c.replacement), c.start), 0);
-        EXPECT_EQ(target, QStringLiteral("previous")) << c.source << " / " << c.pattern;
+                  c.replaced) << c.source << " / " << c.pattern << " from " << c.start;
+        EXPECT_EQ(target, s(c.result)) << c.source << " / " << c.pattern << " from " << c.start;
     }
 }
 
@@ -123,6 +113,9 @@ TEST(ChosenStrings, AddPutsTheTextFirst)
         {"case-sensitive lists keep both", true, {"sin", "cos", "SIN"}, {"SIN", "cos", "sin"}},
         {"the first entry again changes nothing", false, {"a", "b", "b"}, {"b", "a"}},
         {"empty texts are ignored", false, {"a", "", "b"}, {"b", "a"}},
+        {"a full list moves an entry and keeps its count", false,
+         {"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12", "4"},
+         {"4", "12", "11", "10", "9", "8", "7", "6", "5", "3", "2", "1"}},
     };
     for (const TCase& c : cases) {
         TArrayChosenStrings list;
@@ -141,42 +134,8 @@ TEST(ChosenStrings, ThirteenthTextDropsTheOldest)
     ASSERT_EQ(list.getCount(), 12);
     EXPECT_EQ(list.get(0), QStringLiteral("13"));
     EXPECT_EQ(list.get(11), QStringLiteral("2"));
+    EXPECT_EQ(list.get(12), QString());
     EXPECT_EQ(list.indexOf(QStringLiteral("1")), -1);
-
-    // Moving an entry of a full list keeps the count.
-    list.add(QStringLiteral("7"));
-    EXPECT_EQ(list.getCount(), 12);
-    EXPECT_EQ(entries(list).mid(0, 3), (QStringList{"7", "13", "12"}));
-}
-
-TEST(ChosenStrings, LookUpsOutsideTheListAnswerNothing)
-{
-    TArrayChosenStrings list;
-    list.add(QStringLiteral("x"));
-    EXPECT_EQ(list.get(-1), QString());
-    EXPECT_EQ(list.get(1), QString());
-    EXPECT_EQ(list.indexOf(QString()), -1);
-    EXPECT_EQ(list.indexOf(QStringLiteral("X")), 0);
-    list.setCaseSensitive(true);
-    EXPECT_EQ(list.indexOf(QStringLiteral("X")), -1);
-}
-
-TEST(ChosenStrings, AssignmentCopiesEntriesAndCaseFlag)
-{
-    TArrayChosenStrings source;
-    source.setCaseSensitive(true);
-    source.add(QStringLiteral("a"));
-    source.add(QStringLiteral("b"));
-    TArrayChosenStrings copy;
-    copy.add(QStringLiteral("old"));
-    copy = source;
-    EXPECT_EQ(entries(copy), (QStringList{"b", "a"}));
-    copy.add(QStringLiteral("A"));
-    EXPECT_EQ(copy.getCount(), 3); // case-sensitive, as the source
-
-    TArrayChosenStrings& alias = copy;
-    copy = alias;
-    EXPECT_EQ(entries(copy), (QStringList{"A", "b", "a"}));
 }
 
 } // namespace

@@ -4,148 +4,83 @@
 #include "platform/Executablelocation.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QSettings>
 
 namespace {
 
+const QString kFontName = QString::fromUtf8("Mono, \"\xd0\x9c\xd0\xbe\xd0\xbd\xd0\xbe\"");
+const TOptionsFormMain kFormMain{-3, 1920, 801, 602, false, false, false, true,
+                                 true, false, false, true, true, false};
+const TOptionsEditor kEditor{kFontName, TFontStyle::Bold | TFontStyle::Italic, 14, 255, 0xABCDEF, false};
+const TOptionsWinMsg kWinMsg{QStringLiteral("Mono"), TFontStyle::Italic, 8, 65280, 0, true};
+const TOptionsViewResult kViewResult{2, 4, 2};
+const TOptionsFormViewResults kResults{100, 200, 300, 400, false, false,
+                                       QStringLiteral("Serif"), TFontStyle::Bold, 20, 1, 2, true};
+
+struct TRecords {
+    TOptionsFormMain formMain;
+    TOptionsEditor editor;
+    TOptionsWinMsg winMsg;
+    TOptionsViewResult viewResult;
+    TOptionsFormViewResults results;
+
+    void loadFrom(const CUserOptionsManager& manager, bool useRegister)
+    {
+        manager.loadAll(formMain, editor, winMsg, viewResult, results, useRegister);
+    }
+};
+
 class OptionsManager : public CTempFolderTest
 {
 protected:
-    // What the user's store holds, read the way any other program would.
+    // What the user's store holds, read as any other program would.
     QVariant stored(const QString& key) const
     {
         return QSettings(userStorePath(), QSettings::IniFormat).value(key);
     }
-    bool storedInUserStore(const QString& section) const
-    {
-        return QSettings(userStorePath(), QSettings::IniFormat).childGroups().contains(section);
-    }
-    QString iniText() const { return QString::fromUtf8(readFile(iniPath())); }
-
-    static TOptionsFormMain someFormMain()
-    {
-        TOptionsFormMain o;
-        o.Top = -3;
-        o.Left = 1920;
-        o.Width = 801;
-        o.Height = 602;
-        o.ShowToolBar = false;
-        o.ShowStatusBar = false;
-        o.ShowWindowMessages = false;
-        o.Maximized = true;
-        o.ShowSystemTrayIcon = true;
-        o.MinimizeToTaskBar = false;
-        o.ShowTaskBarIcon = false;
-        o.WriteLogs = true;
-        o.UseRegister = true;
-        o.UseFileExtension = false;
-        return o;
-    }
-    static TOptionsEditor someEditor()
-    {
-        TOptionsEditor o;
-        o.FontName = QString::fromUtf8("DejaVu Sans Mono, \"\xd0\x9c\xd0\xbe\xd0\xbd\xd0\xbe\"");
-        o.FontStyle = TFontStyle::Bold | TFontStyle::Italic;
-        o.FontSize = 14;
-        o.FontColor = 255;
-        o.BackgroundColor = 0x00ABCDEF;
-        o.UseTab = false;
-        return o;
-    }
-    static TOptionsWinMsg someWinMsg()
-    {
-        TOptionsWinMsg o;
-        o.FontName = QStringLiteral("Mono");
-        o.FontStyle = TFontStyle::Italic;
-        o.FontSize = 8;
-        o.FontColor = 65280;
-        o.BackgroundColor = 0;
-        o.WrapWord = true;
-        return o;
-    }
-    static TOptionsViewResult someViewResult()
-    {
-        TOptionsViewResult o;
-        o.WhereShowResult = 2;
-        o.Precision = 4;
-        o.FormatNumber = 2;
-        return o;
-    }
-    static TOptionsFormViewResults someFormViewResults()
-    {
-        TOptionsFormViewResults o;
-        o.Top = 100;
-        o.Left = 200;
-        o.Width = 300;
-        o.Height = 400;
-        o.ShowToolBar = false;
-        o.StayOnTop = false;
-        o.FontName = QStringLiteral("Serif");
-        o.FontStyle = TFontStyle::Bold;
-        o.FontSize = 20;
-        o.FontColor = 1;
-        o.BackgroundColor = 2;
-        o.WrapWord = true;
-        return o;
-    }
+    QByteArray iniText() const { return readFile(iniPath()); }
 };
+
+std::vector<QString> recentFiles(const CUserOptionsManager& manager)
+{
+    std::vector<QString> files;
+    for (int i = 0; i < manager.getRecentFilesCount(); ++i)
+        files.push_back(manager.getRecentFile(i));
+    return files;
+}
 
 TEST_F(OptionsManager, FreshStartLoadsTheDefaults)
 {
-    {
-        CUserOptionsManager manager;
-        manager.loadUseRegister();
-        EXPECT_FALSE(manager.getUseRegister());
+    CUserOptionsManager manager;
+    manager.loadUseRegister();
+    EXPECT_FALSE(manager.getUseRegister());
+    TRecords fromIni;
+    fromIni.loadFrom(manager, false);
+    EXPECT_EQ(fromIni.formMain, (TOptionsFormMain{25, 25, 570, 425, true, true, false, false,
+                                                  false, true, true, false, false, true}));
+    EXPECT_EQ(fromIni.editor, TOptionsEditor());
+    EXPECT_EQ(fromIni.winMsg, (TOptionsWinMsg{QStringLiteral("Courier New"), {}, 10, 0, 16777215, true}));
+    EXPECT_EQ(fromIni.viewResult, (TOptionsViewResult{1, 12, 0}));
+    EXPECT_EQ(fromIni.results, (TOptionsFormViewResults{25, 25, 470, 325, true, true,
+                                                        QStringLiteral("Courier New"), {}, 10, 0,
+                                                        16777215, true}));
 
-        TOptionsFormMain formMain;
-        TOptionsEditor editor;
-        TOptionsWinMsg winMsg;
-        TOptionsViewResult viewResult;
-        TOptionsFormViewResults results;
-        manager.loadAll(formMain, editor, winMsg, viewResult, results, false);
-        EXPECT_EQ(formMain.Top, 25);
-        EXPECT_EQ(formMain.Left, 25);
-        EXPECT_EQ(formMain.Width, 570);
-        EXPECT_EQ(formMain.Height, 425);
-        EXPECT_TRUE(formMain.ShowToolBar);
-        EXPECT_TRUE(formMain.ShowStatusBar);
-        EXPECT_FALSE(formMain.ShowWindowMessages);
-        EXPECT_FALSE(formMain.Maximized);
-        EXPECT_FALSE(formMain.ShowSystemTrayIcon);
-        EXPECT_TRUE(formMain.MinimizeToTaskBar);
-        EXPECT_TRUE(formMain.ShowTaskBarIcon);
-        EXPECT_FALSE(formMain.WriteLogs);
-        EXPECT_FALSE(formMain.UseRegister);
-        EXPECT_TRUE(formMain.UseFileExtension);
-        EXPECT_EQ(editor, TOptionsEditor());
-        EXPECT_EQ(winMsg.FontName, QStringLiteral("Courier New"));
-        EXPECT_EQ(winMsg.FontSize, 10);
-        EXPECT_TRUE(winMsg.WrapWord);
-        EXPECT_EQ(viewResult.WhereShowResult, 1);
-        EXPECT_EQ(viewResult.Precision, 12);
-        EXPECT_EQ(viewResult.FormatNumber, 0);
-        EXPECT_EQ(results.Top, 25);
-        EXPECT_EQ(results.Left, 25);
-        EXPECT_EQ(results.Width, 470);
-        EXPECT_EQ(results.Height, 325);
-        EXPECT_TRUE(results.WrapWord);
-        EXPECT_TRUE(results.ShowToolBar);
-        EXPECT_TRUE(results.StayOnTop);
+    // Nothing in the user's store: the records keep what they held, but for the three
+    // switches, which always come from the ini file.
+    TRecords fromUserStore{kFormMain, kEditor, kWinMsg, kViewResult, kResults};
+    fromUserStore.loadFrom(manager, true);
+    TOptionsFormMain expected = kFormMain;
+    expected.WriteLogs = false;
+    expected.UseRegister = false;
+    expected.UseFileExtension = true;
+    EXPECT_EQ(fromUserStore.formMain, expected);
+    EXPECT_EQ(fromUserStore.editor, kEditor);
+    EXPECT_EQ(fromUserStore.results, kResults);
 
-        // The user's store has no sections yet: the records keep what they held, except the
-        // three switches, which come from the ini file.
-        TOptionsFormMain untouched = someFormMain();
-        TOptionsEditor untouchedEditor = someEditor();
-        manager.loadFormMain(untouched, true);
-        manager.loadEditor(untouchedEditor, true);
-        TOptionsFormMain expected = someFormMain();
-        expected.WriteLogs = false;
-        expected.UseRegister = false;
-        expected.UseFileExtension = true;
-        EXPECT_EQ(untouched, expected);
-        EXPECT_EQ(untouchedEditor, someEditor());
-    }
+    TOptionsTesting testing;
+    manager.loadTesting(testing);
+    EXPECT_EQ(testing, (TOptionsTesting{binFolder() + QStringLiteral("/testing/test_in.txt"),
+                                        binFolder() + QStringLiteral("/testing/test_result.txt")}));
     EXPECT_FALSE(QFile::exists(iniPath()));
     EXPECT_FALSE(QFile::exists(userStorePath()));
 }
@@ -156,171 +91,96 @@ TEST_F(OptionsManager, EveryRecordSurvivesARoundTripThroughEitherStore)
         {
             CUserOptionsManager manager;
             ASSERT_TRUE(manager.setUseRegister(useRegister));
-            EXPECT_TRUE(manager.saveFormMain(someFormMain()));
-            EXPECT_TRUE(manager.saveEditor(someEditor()));
-            EXPECT_TRUE(manager.saveWinMsg(someWinMsg()));
-            EXPECT_TRUE(manager.saveViewResult(someViewResult()));
-            EXPECT_TRUE(manager.saveFormViewResult(someFormViewResults()));
+            EXPECT_TRUE(manager.saveFormMain(kFormMain));
+            EXPECT_TRUE(manager.saveEditor(kEditor));
+            EXPECT_TRUE(manager.saveWinMsg(kWinMsg));
+            EXPECT_TRUE(manager.saveViewResult(kViewResult));
+            EXPECT_TRUE(manager.saveFormViewResult(kResults));
         }
-        CUserOptionsManager manager;
-        TOptionsFormMain formMain;
-        TOptionsEditor editor;
-        TOptionsWinMsg winMsg;
-        TOptionsViewResult viewResult;
-        TOptionsFormViewResults results;
-        manager.loadAll(formMain, editor, winMsg, viewResult, results, useRegister);
-        EXPECT_EQ(formMain, someFormMain()) << "user store: " << useRegister;
-        EXPECT_EQ(editor, someEditor()) << "user store: " << useRegister;
-        EXPECT_EQ(winMsg, someWinMsg()) << "user store: " << useRegister;
-        EXPECT_EQ(viewResult, someViewResult()) << "user store: " << useRegister;
-        EXPECT_EQ(results, someFormViewResults()) << "user store: " << useRegister;
+        TRecords loaded;
+        loaded.loadFrom(CUserOptionsManager(), useRegister);
+        EXPECT_EQ(loaded.formMain, kFormMain) << "user store: " << useRegister;
+        EXPECT_EQ(loaded.editor, kEditor) << "user store: " << useRegister;
+        EXPECT_EQ(loaded.winMsg, kWinMsg) << "user store: " << useRegister;
+        EXPECT_EQ(loaded.viewResult, kViewResult) << "user store: " << useRegister;
+        EXPECT_EQ(loaded.results, kResults) << "user store: " << useRegister;
     }
 }
 
 TEST_F(OptionsManager, IniFileGolden)
 {
     CUserOptionsManager manager;
-    TOptionsFormMain formMain = someFormMain();
+    TOptionsFormMain formMain = kFormMain;
     formMain.UseRegister = false;
     ASSERT_TRUE(manager.saveFormMain(formMain));
-    ASSERT_TRUE(manager.saveEditor(someEditor()));
-    TOptionsTesting testing{QStringLiteral("/t/in.txt"), QStringLiteral("/t/out.txt")};
-    ASSERT_TRUE(manager.saveTesting(testing));
+    ASSERT_TRUE(manager.saveWinMsg(kWinMsg));
+    ASSERT_TRUE(manager.saveTesting({QStringLiteral("/t/in.txt"), QStringLiteral("/t/out.txt")}));
     EXPECT_EQ(iniText().toStdString(),
-              "[FormMain]\n"
-              "WriteLogs=1\n"
-              "UseRegister=0\n"
-              "UseFileExtension=0\n"
-              "Top=-3\n"
-              "Left=1920\n"
-              "Width=801\n"
-              "Height=602\n"
-              "ShowStatusBar=0\n"
-              "ShowToolBar=0\n"
-              "ShowWindowMessages=0\n"
-              "Maximized=1\n"
-              "ShowSystemTrayIcon=1\n"
-              "MinimizeToTaskBar=0\n"
-              "ShowTaskBarIcon=0\n"
-              "\n"
-              "[Editor]\n"
-              "FontName=DejaVu Sans Mono, \"\xd0\x9c\xd0\xbe\xd0\xbd\xd0\xbe\"\n"
-              "FontStyle=3\n"
-              "FontSize=14\n"
-              "FontColor=255\n"
-              "BackgroundColor=11259375\n"
-              "UseTab=0\n"
-              "\n"
-              "[Testing]\n"
-              "TestingFileIn=/t/in.txt\n"
-              "TestingFileOut=/t/out.txt\n");
+              "[FormMain]\nWriteLogs=1\nUseRegister=0\nUseFileExtension=0\nTop=-3\nLeft=1920\n"
+              "Width=801\nHeight=602\nShowStatusBar=0\nShowToolBar=0\nShowWindowMessages=0\n"
+              "Maximized=1\nShowSystemTrayIcon=1\nMinimizeToTaskBar=0\nShowTaskBarIcon=0\n\n"
+              "[WinMsg]\nFontName=Mono\nFontStyle=1\nFontSize=8\nFontColor=65280\n"
+              "BackgroundColor=0\nWrapWord=1\n\n"
+              "[Testing]\nTestingFileIn=/t/in.txt\nTestingFileOut=/t/out.txt\n");
 }
 
 TEST_F(OptionsManager, SwitchesAndTestingAlwaysLiveInTheIniFile)
 {
     CUserOptionsManager manager;
     ASSERT_TRUE(manager.setUseRegister(true));
-    ASSERT_TRUE(manager.saveFormMain(someFormMain()));
+    ASSERT_TRUE(manager.saveFormMain(kFormMain));
     ASSERT_TRUE(manager.saveTesting({QStringLiteral("in"), QStringLiteral("out")}));
 
-    EXPECT_EQ(iniText(), QStringLiteral("[FormMain]\nWriteLogs=1\nUseRegister=1\nUseFileExtension=0\n\n"
-                                        "[Testing]\nTestingFileIn=in\nTestingFileOut=out\n"));
+    EXPECT_EQ(iniText(), QByteArray("[FormMain]\nWriteLogs=1\nUseRegister=1\nUseFileExtension=0\n\n"
+                                    "[Testing]\nTestingFileIn=in\nTestingFileOut=out\n"));
     EXPECT_EQ(stored(QStringLiteral("FormMain/Top")).toInt(), -3);
-    EXPECT_FALSE(stored(QStringLiteral("FormMain/WriteLogs")).isValid());
-    EXPECT_FALSE(stored(QStringLiteral("FormMain/UseRegister")).isValid());
-    EXPECT_FALSE(stored(QStringLiteral("FormMain/UseFileExtension")).isValid());
-    EXPECT_FALSE(storedInUserStore(QStringLiteral("Testing")));
+    for (const char* key : {"FormMain/WriteLogs", "FormMain/UseRegister", "FormMain/UseFileExtension",
+                            "Testing/TestingFileIn", "Testing/TestingFileOut"})
+        EXPECT_FALSE(stored(QString::fromLatin1(key)).isValid()) << key;
 
     CUserOptionsManager next;
     next.loadUseRegister();
     EXPECT_TRUE(next.getUseRegister());
-    TOptionsTesting testing;
-    next.loadTesting(testing);
-    EXPECT_EQ(testing, (TOptionsTesting{QStringLiteral("in"), QStringLiteral("out")}));
 }
 
-TEST_F(OptionsManager, TestingFilesDefaultToTheExecutablesFolder)
+TEST_F(OptionsManager, SectionWithoutSomeKeysTakesTheStoresDefaults)
 {
-    CUserOptionsManager manager;
-    TOptionsTesting testing;
-    manager.loadTesting(testing);
-    EXPECT_EQ(testing.TestingFileIn, binFolder() + QStringLiteral("/testing/test_in.txt"));
-    EXPECT_EQ(testing.TestingFileOut, binFolder() + QStringLiteral("/testing/test_result.txt"));
-}
-
-TEST_F(OptionsManager, MissingSectionOfTheUserStoreKeepsTheRecord)
-{
-    // Another section is stored, so the store itself exists.
-    {
-        CUserOptionsManager manager;
-        ASSERT_TRUE(manager.saveEditor(someEditor(), true));
-    }
-    CUserOptionsManager manager;
-    TOptionsWinMsg fromUserStore;
-    manager.loadWinMsg(fromUserStore, true);
-    EXPECT_FALSE(fromUserStore.WrapWord);
-    TOptionsWinMsg fromIni;
-    manager.loadWinMsg(fromIni, false);
-    EXPECT_TRUE(fromIni.WrapWord);
-}
-
-TEST_F(OptionsManager, ResultsWindowSizeDefaultsDependOnTheStore)
-{
-    // Stored without its size: the size takes the store's own default.
+    // The user's store has no "WinMsg": the record stays; the ini file answers defaults.
     writeFile(iniPath(), "[FormViewResult]\nTop=1\n");
     writeFile(userStorePath(), "[FormViewResult]\nTop=1\n");
     CUserOptionsManager manager;
-    const std::tuple<bool, int, int> cases[] = {{false, 470, 325}, {true, 570, 425}};
-    for (const auto& [useRegister, width, height] : cases) {
-        TOptionsFormViewResults results;
-        manager.loadFormViewResult(results, useRegister);
-        EXPECT_EQ(results.Top, 1);
-        EXPECT_EQ(results.Width, width) << useRegister;
-        EXPECT_EQ(results.Height, height) << useRegister;
+    const std::tuple<bool, int, int, bool> cases[] = {{false, 470, 325, true}, {true, 570, 425, false}};
+    for (const auto& [useRegister, width, height, wrapWord] : cases) {
+        TRecords records;
+        records.loadFrom(manager, useRegister);
+        EXPECT_EQ(records.results.Top, 1);
+        EXPECT_EQ(records.results.Width, width) << useRegister;
+        EXPECT_EQ(records.results.Height, height) << useRegister;
+        EXPECT_EQ(records.winMsg.WrapWord, wrapWord) << useRegister;
     }
 }
 
 TEST_F(OptionsManager, CorruptValuesLoadAsTheirDefaultsAndTheRestStillLoads)
 {
-    const QByteArray corrupt = "[FormMain]\n"
-                               "Top=abc\n"
-                               "Left=5\n"
-                               "Width=1e3\n"
-                               "Maximized=yes\n"
-                               "ShowToolBar=0\n"
-                               "[Editor]\n"
-                               "FontName=Mono\n"
-                               "FontStyle=7\n"
-                               "FontSize=99999999999\n"
-                               "UseTab=0\n"
-                               "[ViewResult]\n"
-                               "Precision=\n"
-                               "FormatNumber=2\n";
+    const QByteArray corrupt = "[FormMain]\nTop=abc\nLeft=5\nWidth=1e3\nMaximized=yes\nShowToolBar=0\n"
+                               "[Editor]\nFontName=Mono\nFontStyle=7\nFontSize=99999999999\nUseTab=0\n"
+                               "[ViewResult]\nPrecision=\nFormatNumber=2\n";
     writeFile(iniPath(), corrupt);
     // In the user's store a text with a comma reads back as a list, not as a text.
-    writeFile(userStorePath(), corrupt + "[WinMsg]\nFontName=a, b\nFontSize=9\nthis line is malformed\n");
+    writeFile(userStorePath(), corrupt + "[WinMsg]\nFontName=a, b\nFontSize=9\n");
     for (const bool useRegister : {false, true}) {
-        CUserOptionsManager manager;
-        TOptionsFormMain formMain;
-        TOptionsEditor editor;
-        TOptionsWinMsg winMsg;
-        TOptionsViewResult viewResult;
-        TOptionsFormViewResults results;
-        manager.loadAll(formMain, editor, winMsg, viewResult, results, useRegister);
-        EXPECT_EQ(formMain.Top, 25) << useRegister;
-        EXPECT_EQ(formMain.Left, 5) << useRegister;
-        EXPECT_EQ(formMain.Width, 570) << useRegister;
-        EXPECT_FALSE(formMain.Maximized) << useRegister;
-        EXPECT_FALSE(formMain.ShowToolBar) << useRegister;
-        EXPECT_EQ(editor.FontName, QStringLiteral("Mono")) << useRegister;
-        EXPECT_EQ(editor.FontStyle, TFontStyles()) << useRegister;
-        EXPECT_EQ(editor.FontSize, 10) << useRegister;
-        EXPECT_FALSE(editor.UseTab) << useRegister;
-        EXPECT_EQ(viewResult.Precision, 12) << useRegister;
-        EXPECT_EQ(viewResult.FormatNumber, 2) << useRegister;
+        TRecords records;
+        records.loadFrom(CUserOptionsManager(), useRegister);
+        const TOptionsFormMain& formMain = records.formMain;
+        EXPECT_EQ(std::make_tuple(formMain.Top, formMain.Left, formMain.Width, formMain.Maximized,
+                                  formMain.ShowToolBar),
+                  std::make_tuple(25, 5, 570, false, false)) << useRegister;
+        EXPECT_EQ(records.editor, (TOptionsEditor{QStringLiteral("Mono"), {}, 10, 0, 16777215, false}))
+            << useRegister;
+        EXPECT_EQ(records.viewResult, (TOptionsViewResult{1, 12, 2})) << useRegister;
         if (useRegister) {
-            EXPECT_EQ(winMsg.FontName, QStringLiteral("Courier New"));
-            EXPECT_EQ(winMsg.FontSize, 9);
+            EXPECT_EQ(records.winMsg.FontName, QStringLiteral("Courier New"));
+            EXPECT_EQ(records.winMsg.FontSize, 9);
         }
     }
 }
@@ -333,7 +193,7 @@ TEST_F(OptionsManager, MalformedUserStoreIsKeptAsideBeforeItIsRewritten)
     TOptionsFormMain formMain;
     manager.loadFormMain(formMain, true);
     EXPECT_EQ(formMain.Top, 7);
-    EXPECT_TRUE(manager.saveFormMain(someFormMain(), true));
+    EXPECT_TRUE(manager.saveFormMain(kFormMain, true));
     EXPECT_EQ(readFile(userStorePath() + QStringLiteral(".bad")), malformed);
     EXPECT_EQ(stored(QStringLiteral("FormMain/Top")).toInt(), -3);
 }
@@ -345,18 +205,10 @@ TEST_F(OptionsManager, FailedSavesAreReported)
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, path(QStringLiteral("blocked/config")));
     writeFile(path(QStringLiteral("blocked")), "a file");
     CUserOptionsManager manager;
-    EXPECT_FALSE(manager.saveEditor(someEditor(), false));
-    EXPECT_FALSE(manager.saveEditor(someEditor(), true));
-    EXPECT_FALSE(manager.saveFormMain(someFormMain(), true)); // the switches could not be stored
+    EXPECT_FALSE(manager.saveEditor(kEditor, false));
+    EXPECT_FALSE(manager.saveEditor(kEditor, true));
+    EXPECT_FALSE(manager.saveFormMain(kFormMain, true)); // the switches could not be stored
     EXPECT_FALSE(manager.saveTesting({}));
-}
-
-std::vector<QString> recentFiles(const CUserOptionsManager& manager)
-{
-    std::vector<QString> files;
-    for (int i = 0; i < manager.getRecentFilesCount(); ++i)
-        files.push_back(manager.getRecentFile(i));
-    return files;
 }
 
 TEST_F(OptionsManager, RecentFileRules)
@@ -364,38 +216,27 @@ TEST_F(OptionsManager, RecentFileRules)
     struct TCase {
         const char* name;
         std::vector<QString> adds;
+        int deleted;
         std::vector<QString> expected;
     };
     const TCase cases[] = {
-        {"a name already listed moves to the front", {"D", "A", "B", "A"}, {"A", "B", "D"}},
-        {"the first name again changes nothing", {"A", "B", "B"}, {"B", "A"}},
-        {"a sixth name drops the oldest", {"1", "2", "3", "4", "5", "6"}, {"6", "5", "4", "3", "2"}},
-        {"other letter case is another file", {"/a.ombx", "/A.ombx"}, {"/A.ombx", "/a.ombx"}},
-        {"names are trimmed, blank names ignored", {" /x \n", "\t", "/x"}, {"/x"}},
-        {"moving the last of a full list", {"1", "2", "3", "4", "5", "1"}, {"1", "5", "4", "3", "2"}},
+        {"a listed name moves to the front", {"D", "A", "B", "A"}, -1, {"A", "B", "D"}},
+        {"the first name again changes nothing", {"A", "B", "B"}, -1, {"B", "A"}},
+        {"a sixth name drops the oldest", {"1", "2", "3", "4", "5", "6"}, -1, {"6", "5", "4", "3", "2"}},
+        {"moving the last of a full list", {"1", "2", "3", "4", "5", "1"}, -1, {"1", "5", "4", "3", "2"}},
+        {"other letter case is another file", {"/a.ombx", "/A.ombx"}, -1, {"/A.ombx", "/a.ombx"}},
+        {"names are trimmed, blank names ignored", {" /x \n", "\t", "/x"}, -1, {"/x"}},
+        {"deleting closes the gap", {"5", "4", "3", "2", "1"}, 1, {"1", "3", "4", "5"}},
+        {"deleting outside the list does nothing", {"2", "1"}, 5, {"1", "2"}},
     };
     for (const TCase& c : cases) {
         CUserOptionsManager manager;
         for (const QString& name : c.adds)
             manager.addRecentFile(name);
+        manager.deleteRecentFile(c.deleted);
         EXPECT_EQ(recentFiles(manager), c.expected) << c.name;
+        EXPECT_EQ(manager.getRecentFile(static_cast<int>(c.expected.size())), QString()) << c.name;
     }
-}
-
-TEST_F(OptionsManager, DeletingAndClearingRecentFiles)
-{
-    CUserOptionsManager manager;
-    for (const char* name : {"5", "4", "3", "2", "1"})
-        manager.addRecentFile(QString::fromLatin1(name));
-    manager.deleteRecentFile(1);
-    EXPECT_EQ(recentFiles(manager), (std::vector<QString>{"1", "3", "4", "5"}));
-    EXPECT_EQ(manager.getRecentFile(4), QString());
-    manager.deleteRecentFile(-1);
-    manager.deleteRecentFile(5);
-    EXPECT_EQ(manager.getRecentFilesCount(), 4);
-    EXPECT_EQ(manager.getRecentFile(7), QString());
-    manager.clearRecentFiles();
-    EXPECT_EQ(manager.getRecentFilesCount(), 0);
 }
 
 TEST_F(OptionsManager, RecentFilesLoadWithoutGapsOrDuplicates)
@@ -420,41 +261,33 @@ TEST_F(OptionsManager, SavedRecentFilesLeaveNoStaleEntries)
         CUserOptionsManager manager;
         for (const char* name : {"/4", "/3", "/2", "/1"})
             manager.addRecentFile(QString::fromLatin1(name));
-        ASSERT_TRUE(manager.setUseRegister(false));
-        ASSERT_TRUE(manager.saveRecentFiles());
-        ASSERT_TRUE(manager.setUseRegister(true));
-        ASSERT_TRUE(manager.saveRecentFiles());
+        ASSERT_TRUE(manager.setUseRegister(false) && manager.saveRecentFiles());
+        ASSERT_TRUE(manager.setUseRegister(true) && manager.saveRecentFiles());
     }
     CUserOptionsManager manager;
     manager.addRecentFile(QStringLiteral("/b"));
     manager.addRecentFile(QStringLiteral("/a"));
-    ASSERT_TRUE(manager.setUseRegister(false));
-    ASSERT_TRUE(manager.saveRecentFiles());
-    EXPECT_EQ(iniText(), QStringLiteral("[RecentFiles]\nfile_0=/a\nfile_1=/b\n"));
-    // Choosing the ini file did not touch the list in the user's store.
+    ASSERT_TRUE(manager.setUseRegister(false) && manager.saveRecentFiles());
+    EXPECT_EQ(iniText(), QByteArray("[RecentFiles]\nfile_0=/a\nfile_1=/b\n"));
+    // Choosing the ini file left the list in the user's store alone.
     EXPECT_EQ(stored(QStringLiteral("RecentFiles/file_3")).toString(), QStringLiteral("/4"));
 
     manager.deleteRecentFile(1);
-    ASSERT_TRUE(manager.setUseRegister(true));
-    ASSERT_TRUE(manager.saveRecentFiles());
+    ASSERT_TRUE(manager.setUseRegister(true) && manager.saveRecentFiles());
     EXPECT_EQ(stored(QStringLiteral("RecentFiles/file_0")).toString(), QStringLiteral("/a"));
     EXPECT_FALSE(stored(QStringLiteral("RecentFiles/file_1")).isValid());
     EXPECT_FALSE(stored(QStringLiteral("RecentFiles/file_3")).isValid());
 }
 
-TEST_F(OptionsManager, LoadAllLeavesRecentFilesTestingAndTheStoreChoiceAlone)
+TEST_F(OptionsManager, LoadAllLeavesRecentFilesAndTheStoreChoiceAlone)
 {
     writeFile(iniPath(), "[FormMain]\nUseRegister=1\nTop=3\n[RecentFiles]\nfile_0=/stored\n");
     CUserOptionsManager manager;
     manager.addRecentFile(QStringLiteral("/mine"));
-    TOptionsFormMain formMain;
-    TOptionsEditor editor;
-    TOptionsWinMsg winMsg;
-    TOptionsViewResult viewResult;
-    TOptionsFormViewResults results;
-    manager.loadAll(formMain, editor, winMsg, viewResult, results, false);
-    EXPECT_EQ(formMain.Top, 3);
-    EXPECT_TRUE(formMain.UseRegister);
+    TRecords records;
+    records.loadFrom(manager, false);
+    EXPECT_EQ(records.formMain.Top, 3);
+    EXPECT_TRUE(records.formMain.UseRegister);
     EXPECT_FALSE(manager.getUseRegister());
     EXPECT_EQ(recentFiles(manager), std::vector<QString>{QStringLiteral("/mine")});
 }

@@ -7,6 +7,8 @@
 #include <QFileInfo>
 #include <QSettings>
 
+#include <csignal>
+
 void CTempFolderTest::SetUp()
 {
     ASSERT_TRUE(m_Dir.isValid());
@@ -40,4 +42,20 @@ void CTempFolderTest::writeFile(const QString& fileName, const QByteArray& conte
     QFile file(fileName);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     ASSERT_EQ(file.write(content), content.size());
+}
+
+CFileSizeLimit::CFileSizeLimit(rlim_t bytes)
+{
+    getrlimit(RLIMIT_FSIZE, &m_Previous);
+    // Writing past the limit then fails instead of ending the process.
+    m_PreviousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit lowered = m_Previous;
+    lowered.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &lowered);
+}
+
+CFileSizeLimit::~CFileSizeLimit()
+{
+    setrlimit(RLIMIT_FSIZE, &m_Previous);
+    std::signal(SIGXFSZ, m_PreviousHandler);
 }

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
 // Each test gets a fresh temporary folder holding the executable's folder ("bin", with the
 // executable "bin/ombrix"), the user's settings ("config") and data home ("data").
 class CTempFolderTest : public ::testing::Test
@@ -25,4 +27,16 @@ protected:
 
 private:
     QTemporaryDir m_Dir;
+};
+
+// While it lives, files of this process cannot grow beyond the given size: a full disk.
+class CFileSizeLimit
+{
+public:
+    explicit CFileSizeLimit(rlim_t bytes);
+    ~CFileSizeLimit();
+
+private:
+    rlimit m_Previous{};
+    void (*m_PreviousHandler)(int) = nullptr;
 };
