@@ -19,6 +19,8 @@ bool GetFontNames(QFontDatabase::WritingSystem writingSystem, bool trueTypeOnly,
 
 bool getFileSize(const QString& fileName, qint64& size)
 {
+    if (fileName.isEmpty())
+        return false;
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
         return false;
