@@ -28,7 +28,7 @@ public:
     CConstantPI();
 };
 
-// "_E": e to twelve decimals, 2.718281828459, as the calculator has always given it.
+// "_E": e to twelve decimals, 2.718281828459 (not the double nearest to e).
 class CConstantEXP : public CConstant
 {
 public:
