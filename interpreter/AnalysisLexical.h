@@ -1,0 +1,38 @@
+#ifndef OMBRIX_INTERPRETER_ANALYSISLEXICAL_H
+#define OMBRIX_INTERPRETER_ANALYSISLEXICAL_H
+
+#include "StreamIn.h"
+#include "TokenStack.h"
+
+#include <memory>
+
+namespace xonQMInterpreter {
+
+// The lexer of the calculation language: keeps its own copy of the text and hands the
+// parser its tokens (CTokenStack) with their places in the text.
+class CAnalysisLexical : public CTokenStack
+{
+public:
+    CAnalysisLexical();
+    ~CAnalysisLexical() override = default;
+
+    // Installs a NUL-terminated text and starts reading it from its first character; null or
+    // empty leaves nothing to read.
+    void setText(const char* text);
+    // Drops the text and every token; the word lists are kept.
+    void reset();
+    // Bytes of the copy: the text's length and the blank appended to it; 0 without a text.
+    int getTextSize() const { return m_TextSize; }
+    // True when the text is empty or nothing but white space.
+    bool isEndOfText() const { return m_Input.isEmpty(); }
+    void setTabSize(int width) { m_Input.setTabSize(width); }
+
+private:
+    CStreamInString m_Source;
+    std::unique_ptr<char[]> m_Text;
+    int m_TextSize = 0;
+};
+
+} // namespace xonQMInterpreter
+
+#endif

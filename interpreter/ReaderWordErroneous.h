@@ -1,0 +1,18 @@
+#ifndef OMBRIX_INTERPRETER_READERWORDERRONEOUS_H
+#define OMBRIX_INTERPRETER_READERWORDERRONEOUS_H
+
+#include "ReaderTokenBase.h"
+
+namespace xonQMInterpreter {
+
+// A would-be name that begins with a digit, as "2x"; read only so that it can be reported.
+class CReaderWordErroneous : public CReaderTokenBase
+{
+public:
+    CReaderWordErroneous();
+    TReadAnswer parse(TReadMode mode, bool adjacent) override;
+};
+
+} // namespace xonQMInterpreter
+
+#endif

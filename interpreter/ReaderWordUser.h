@@ -1,0 +1,18 @@
+#ifndef OMBRIX_INTERPRETER_READERWORDUSER_H
+#define OMBRIX_INTERPRETER_READERWORDUSER_H
+
+#include "ReaderTokenBase.h"
+
+namespace xonQMInterpreter {
+
+// A name: a letter or "_", then letters, "_" and digits.
+class CReaderWordUser : public CReaderTokenBase
+{
+public:
+    CReaderWordUser();
+    TReadAnswer parse(TReadMode mode, bool adjacent) override;
+};
+
+} // namespace xonQMInterpreter
+
+#endif
