@@ -2,24 +2,9 @@
 
 #include "MessageTexts.h"
 
-#include <charconv>
-
 namespace xonQMInterpreter {
 
 namespace {
-
-// Room for a 32-bit number in decimal with its sign.
-constexpr int NUMBER_TEXT_SIZE = 12;
-
-// Decimal, with "-" for a negative number; the same under every locale.
-CNameString numberText(int number)
-{
-    char buffer[NUMBER_TEXT_SIZE];
-    const char* end = std::to_chars(buffer, buffer + NUMBER_TEXT_SIZE, number).ptr;
-    CNameString text;
-    text.assign(buffer, static_cast<int>(end - buffer));
-    return text;
-}
 
 // A text too long to leave room for the prefix is cut and marked.
 CMessageString cutText(const CMessageString& text)
@@ -68,11 +53,11 @@ CMessageString CArrayMessages::formatMessage(const CMessageString& text, unsigne
     CMessageString result = openBracket(kind);
     result.append(msgLine());
     result.append(" ");
-    result.append(numberText(line));
+    result.append(integerText(line));
     result.append(", ");
     result.append(msgPosition());
     result.append(" ");
-    result.append(numberText(position));
+    result.append(integerText(position));
     result.append("] ");
     result.append(cutText(text));
     return result;
@@ -83,7 +68,7 @@ CMessageString CArrayMessages::formatMessage(const CMessageString& text, unsigne
     CMessageString result = openBracket(kind);
     result.append(msgLine());
     result.append(" ");
-    result.append(numberText(line));
+    result.append(integerText(line));
     result.append("] ");
     result.append(cutText(text));
     return result;
