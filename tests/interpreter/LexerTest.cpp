@@ -1,0 +1,341 @@
+#include "AnalysisLexical.h"
+#include "Exceptions.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+using namespace xonQMInterpreter;
+
+namespace {
+
+// The lexer with the symbols of the calculation language registered as the parser does.
+std::unique_ptr<CAnalysisLexical> makeLexer()
+{
+    auto lexer = std::make_unique<CAnalysisLexical>();
+    const struct
+    {
+        int id;
+        const char* word;
+    } symbols[] = {{9, "+"},  {10, "-"}, {11, "*"}, {12, "/"}, {14, "^"},
+                   {15, "="}, {22, "("}, {23, ")"}, {24, ";"}, {25, ","}};
+    for (const auto& symbol : symbols)
+        lexer->addReservedWord(symbol.id, symbol.word, false);
+    for (const char* symbol : {"~", "%", "`", "!", "@", "$", "&", "|", "\\", "<", ">", "[", "]", "{", "}", "'"})
+        lexer->addInadmissibleSymbol(symbol, false);
+    return lexer;
+}
+
+// Every token the text yields, committed one by one as the parser does, as
+// "text/type/group@line:column"; "!" + the raw word where no token is found. finished tells
+// whether the whole text was read within the limit of steps.
+std::string lex(CAnalysisLexical& lexer, const std::string& text, bool& finished, int limit = 1000)
+{
+    lexer.reset();
+    lexer.setText(text.c_str());
+    std::string result;
+    finished = false;
+    for (int i = 0; i < limit; ++i) {
+        if (lexer.isEndOfTokens()) {
+            finished = true;
+            break;
+        }
+        TTokenOptions token;
+        if (!lexer.parseToken(token)) {
+            lexer.readUnknownWord(token);
+            if (!token.m_Text.hasNonSpace()) {
+                finished = lexer.isEndOfTokens();
+                break;
+            }
+            result += "!" + std::string(token.m_Text.c_str()) + " ";
+            continue;
+        }
+        result += std::string(token.m_Text.c_str()) + "/" + std::to_string(token.m_TypeId) + "/" +
+                  std::to_string(token.m_GroupId) + "@" + std::to_string(token.m_StartLine) + ":" +
+                  std::to_string(token.m_StartColumn) + " ";
+        lexer.matchToken(token);
+    }
+    return result;
+}
+
+std::string lex(CAnalysisLexical& lexer, const std::string& text)
+{
+    bool finished = false;
+    std::string result = lex(lexer, text, finished);
+    EXPECT_TRUE(finished);
+    return result;
+}
+
+} // namespace
+
+TEST(AnalysisLexical, TokensOfTheLanguage)
+{
+    struct TCase
+    {
+        const char* text;
+        const char* tokens;
+        const char* reason;
+    };
+    const TCase cases[] = {
+        {"a = 1;", "a/1/3@1:1 =/15/1@1:3 1/2/2@1:5 ;/24/1@1:6 ", "a definition"},
+        {"x=2.5*y;", "x/1/3@1:1 =/15/1@1:2 2.5/3/2@1:3 */11/1@1:6 y/1/3@1:7 ;/24/1@1:8 ",
+         "numbers and names touch symbols"},
+        {"f(x, 1e-3)^2", "f/1/3@1:1 (/22/1@1:2 x/1/3@1:3 ,/25/1@1:4 1e-3/3/2@1:6 )/23/1@1:10 ^/14/1@1:11 2/2/2@1:12 ",
+         "a call"},
+        {"2x;", "2x/41/4@1:1 ;/24/1@1:3 ", "a name beginning with a digit is one erroneous word"},
+        {"a < b", "a/1/3@1:1 </5/5@1:3 b/1/3@1:5 ", "an inadmissible symbol"},
+        {"a/*c*/=1;", "a/1/3@1:1 =/15/1@1:7 1/2/2@1:8 ;/24/1@1:9 ", "a comment between tokens"},
+        {"a = 1; // note", "a/1/3@1:1 =/15/1@1:3 1/2/2@1:5 ;/24/1@1:6 ", "a comment after the last token"},
+        {"x = 1;\n// x = 1\n", "x/1/3@1:1 =/15/1@1:3 1/2/2@1:5 ;/24/1@1:6 ", "result lines appended as comments"},
+        {"# c\n\ty\t=\t3", "y/1/3@2:5 =/15/1@2:9 3/2/2@2:13 ", "tabs move to the stops"},
+        {"\nx", "x/1/3@2:1 ", "a leading line end counts as leaving line 1"},
+        {"1. 5;", "1.5/3/2@1:1 ;/24/1@1:5 ", "a number read across white space"},
+        {"1e\n5 ", "1e5/3/2@1:1 ", "and across a line end"},
+        {"1 .5", "1/2/2@1:1 !.5 ", "white space ends a complete number"},
+        {"1.5.3", "!1.5.3 ", "no reader takes a second point"},
+        {"a<b", "!a<b ", "a name touching an inadmissible symbol is no token"},
+        {"a2 b", "a2/1/3@1:1 b/1/3@1:4 ", "names separated by white space"},
+        {"x\x07=1", "x/1/3@1:1 !=1 ", "BEL is white space only to the lexer, not to the readers"},
+        {"\xC0\xE1 = 1", "\xC0\xE1/1/3@1:1 =/15/1@1:4 1/2/2@1:6 ", "cp1251 names"},
+        {"", "", "empty"},
+    };
+    auto lexer = makeLexer();
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.reason);
+        EXPECT_EQ(lex(*lexer, c.text), c.tokens);
+    }
+}
+
+TEST(AnalysisLexical, RecordsOfTouchingTokens)
+{
+    auto lexer = makeLexer();
+    lexer->setText("ab+c ");
+    TTokenOptions first;
+    ASSERT_TRUE(lexer->parseToken(first));
+    EXPECT_EQ(first.m_Text, "ab");
+    EXPECT_TRUE(first.m_Flag);
+    EXPECT_EQ(first.m_EndColumn, 2);
+    EXPECT_FALSE(first.m_SeparatedAfter);
+    TTokenOptions plus;
+    ASSERT_TRUE(lexer->getStackToken(1, plus)) << "both touching tokens were taken together";
+    EXPECT_EQ(plus.m_Text, "+");
+    EXPECT_FALSE(plus.m_Flag);
+    EXPECT_EQ(plus.m_StartColumn, 3);
+}
+
+TEST(AnalysisLexical, TextSizeAndEmptiness)
+{
+    auto lexer = makeLexer();
+    lexer->setText("a = 1;");
+    EXPECT_EQ(lexer->getTextSize(), 7) << "the text and the blank appended to it";
+    EXPECT_FALSE(lexer->isEndOfText());
+    lexer->setText(" \n\t\x07 ");
+    EXPECT_TRUE(lexer->isEndOfText());
+    lexer->setText(nullptr);
+    EXPECT_EQ(lexer->getTextSize(), 0);
+    EXPECT_TRUE(lexer->isEndOfText());
+    EXPECT_TRUE(lexer->isEndOfTokens());
+    lexer->reset();
+    EXPECT_EQ(lexer->getTextSize(), 0);
+}
+
+TEST(AnalysisLexical, LookAheadAndCommit)
+{
+    auto lexer = makeLexer();
+    lexer->setText("x = y ;");
+    TTokenOptions token;
+    for (const char* expected : {"x", "=", "y"}) {
+        ASSERT_TRUE(lexer->parseToken(token));
+        EXPECT_EQ(token.m_Text, expected);
+    }
+    ASSERT_TRUE(lexer->getCurrentToken(token) == false) << "nothing stacked beyond the third";
+    ASSERT_TRUE(lexer->getPreviousToken(token));
+    EXPECT_EQ(token.m_Text, "y");
+
+    lexer->resetCurrentToken();
+    ASSERT_TRUE(lexer->getCurrentToken(token));
+    EXPECT_EQ(token.m_Text, "x");
+    EXPECT_FALSE(lexer->getPreviousToken(token));
+    ASSERT_TRUE(lexer->parseToken(token));
+    EXPECT_EQ(token.m_Text, "x") << "peeking again starts at the first token not committed";
+
+    TTokenOptions last;
+    EXPECT_FALSE(lexer->getLastToken(last)) << "nothing committed yet";
+    lexer->matchToken(token);
+    ASSERT_TRUE(lexer->getLastToken(last));
+    EXPECT_EQ(last.m_Text, "x");
+    ASSERT_TRUE(lexer->parseToken(token));
+    EXPECT_EQ(token.m_Text, "=");
+    EXPECT_FALSE(lexer->getStackToken(2, token));
+    EXPECT_FALSE(lexer->getStackToken(-1, token));
+    EXPECT_FALSE(lexer->getStackToken(MAX_COUNT_TOKENS_IN_STACK, token));
+}
+
+TEST(AnalysisLexical, CommitRaisesOnMismatch)
+{
+    auto lexer = makeLexer();
+    lexer->setText("a b");
+    TTokenOptions token;
+    token.m_Text = "a";
+    try {
+        lexer->matchToken(token);
+        FAIL() << "no exception";
+    } catch (const CStreamException& e) {
+        EXPECT_EQ(e.getCode(), "ERROR_MATCH_TOKEN_00001");
+        EXPECT_EQ(e.getText(), "CTokenStack::matchToken SYSTEM ERROR : m_CountTokens <= 0");
+    }
+    ASSERT_TRUE(lexer->parseToken(token));
+    TTokenOptions other = token;
+    other.m_Text = "b";
+    try {
+        lexer->matchToken(other);
+        FAIL() << "no exception";
+    } catch (const CStreamException& e) {
+        EXPECT_EQ(e.getCode(), "ERROR_MATCH_TOKEN_00002");
+        EXPECT_EQ(e.getText(), "CTokenStack::matchToken SYSTEM ERROR : not correct token");
+        EXPECT_EQ(e.getToken(), "a");
+    }
+    other = token;
+    other.m_Flag = false;
+    EXPECT_THROW(lexer->matchToken(other), CStreamException) << "the flag is part of the token";
+}
+
+TEST(AnalysisLexical, LookAheadIsLimited)
+{
+    auto lexer = makeLexer();
+    // Eleven tokens, then a name touching a symbol: the pair must not overrun the stack.
+    lexer->setText("a b c d e f g h i j k l+m n");
+    TTokenOptions token;
+    for (int i = 0; i < MAX_COUNT_TOKENS_IN_STACK; ++i)
+        ASSERT_TRUE(lexer->parseToken(token)) << i;
+    EXPECT_EQ(token.m_Text, "l");
+    try {
+        lexer->parseToken(token);
+        FAIL() << "no exception";
+    } catch (const CStreamException& e) {
+        EXPECT_EQ(e.getCode(), "ERROR_PARSE_00002");
+    }
+    // Committing makes room again; the symbol left in the text is read once more.
+    lexer->resetCurrentToken();
+    for (int i = 0; i < MAX_COUNT_TOKENS_IN_STACK; ++i) {
+        ASSERT_TRUE(lexer->parseToken(token));
+        lexer->matchToken(token);
+    }
+    ASSERT_TRUE(lexer->parseToken(token));
+    EXPECT_EQ(token.m_Text, "+");
+    EXPECT_EQ(token.m_StartColumn, 24);
+}
+
+TEST(AnalysisLexical, UnknownWords)
+{
+    struct TCase
+    {
+        const char* text;
+        const char* word;
+        int column;
+    };
+    const std::string long40(40, '?');
+    const TCase cases[] = {
+        {"  ?? x", "??", 3},
+        {long40.c_str(), "????????????????????????????????...", 1},
+        {"12345678901234567890123456789012 ", "12345678901234567890123456789012", 1},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.text);
+        auto lexer = makeLexer();
+        lexer->setText(c.text);
+        TTokenOptions token;
+        lexer->readUnknownWord(token);
+        EXPECT_EQ(token.m_Text, c.word);
+        EXPECT_EQ(token.m_StartColumn, c.column);
+    }
+}
+
+TEST(AnalysisLexical, NewTextStartsClean)
+{
+    auto lexer = makeLexer();
+    lexer->setText("alpha beta");
+    TTokenOptions token;
+    ASSERT_TRUE(lexer->parseToken(token));
+    lexer->setText("gamma");
+    ASSERT_TRUE(lexer->parseToken(token));
+    EXPECT_EQ(token.m_Text, "gamma");
+    EXPECT_EQ(token.m_StartColumn, 1);
+    EXPECT_FALSE(lexer->getLastToken(token));
+}
+
+TEST(AnalysisLexical, TabWidthIsTheCallers)
+{
+    auto lexer = makeLexer();
+    lexer->setTabSize(8);
+    lexer->setText("\tx");
+    TTokenOptions token;
+    ASSERT_TRUE(lexer->parseToken(token));
+    EXPECT_EQ(token.m_StartColumn, 9);
+    EXPECT_TRUE(lexer->isReservedWord(CNameString("^")));
+    EXPECT_FALSE(lexer->isReservedWord(CNameString("<"))) << "inadmissible symbols are not reserved words";
+    EXPECT_FALSE(lexer->isReservedWord(CNameString("x")));
+}
+
+// Whatever the text, the lexer ends in tokens or a refusal, never in a fault.
+TEST(AnalysisLexical, HostileTexts)
+{
+    struct TCase
+    {
+        std::string text;
+        const char* reason;
+    };
+    std::string binary;
+    for (int i = 1; i < 256; ++i)
+        binary += static_cast<char>(i);
+    const std::string longName(3000, 'n');
+    const TCase cases[] = {
+        {binary + binary, "every byte"},
+        {std::string("a = 1;\0b = 2;", 13), "a NUL byte ends the text"},
+        {std::string(2000000, 'x'), "one huge name"},
+        {"x = " + std::string(2000000, '7') + ";", "one huge number"},
+        {std::string(200000, '/') , "slashes"},
+        {"a" + std::string(100000, '*') + "b", "stars"},
+        {std::string(100000, '/') + "*", "an unmatched comment opener"},
+        {"1." + std::string(5000, ' ') + "5", "a number broken by white space beyond the look-ahead"},
+        {std::string(500, '(') + "1" + std::string(500, ')'), "deep brackets"},
+        {longName + " = 1;", "a name longer than the look-ahead"},
+    };
+    auto lexer = makeLexer();
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.reason);
+        bool finished = false;
+        EXPECT_NO_THROW(lex(*lexer, c.text, finished, 1000000));
+        EXPECT_TRUE(finished);
+    }
+}
+
+TEST(AnalysisLexical, LongTextsKeepTheirPlaces)
+{
+    // White space and comments far longer than the look-ahead, and tokens after them.
+    const std::string blanks(5000, ' ');
+    const std::string lines(3000, '\n');
+    struct TCase
+    {
+        std::string text;
+        const char* tokens;
+        const char* reason;
+    };
+    const TCase cases[] = {
+        {"a" + blanks + "= 1", "a/1/3@1:1 =/15/1@1:5002 1/2/2@1:5004 ", "a long run of blanks"},
+        {lines + "# c\nx", "x/1/3@3002:1 ", "a comment after many line ends"},
+        {"a" + blanks + "/* c */b", "a/1/3@1:1 b/1/3@1:5009 ", "a comment after a long run of blanks"},
+        {"/*" + blanks + "*/z", "z/1/3@1:5005 ", "a long comment"},
+        {std::string(1500, 'w') + " y", "y/1/3@1:1502 ", "places after a name longer than the look-ahead"},
+    };
+    auto lexer = makeLexer();
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.reason);
+        std::string tokens = lex(*lexer, c.text);
+        if (std::string(c.reason) == "places after a name longer than the look-ahead")
+            tokens = tokens.substr(tokens.rfind("y/"));
+        EXPECT_EQ(tokens, c.tokens);
+    }
+}
