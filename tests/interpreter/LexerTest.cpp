@@ -294,8 +294,8 @@ TEST(AnalysisLexical, HostileTexts)
     const TCase cases[] = {
         {binary + binary, "every byte"},
         {std::string("a = 1;\0b = 2;", 13), "a NUL byte ends the text"},
-        {std::string(2000000, 'x'), "one huge name"},
-        {"x = " + std::string(2000000, '7') + ";", "one huge number"},
+        {std::string(200000, 'x'), "one huge name"},
+        {"x = " + std::string(200000, '7') + ";", "one huge number"},
         {std::string(200000, '/') , "slashes"},
         {"a" + std::string(100000, '*') + "b", "stars"},
         {std::string(100000, '/') + "*", "an unmatched comment opener"},
@@ -338,4 +338,44 @@ TEST(AnalysisLexical, LongTextsKeepTheirPlaces)
             tokens = tokens.substr(tokens.rfind("y/"));
         EXPECT_EQ(tokens, c.tokens);
     }
+}
+
+// Ten megabytes read as the parser reads them: tokens until the first place without one.
+TEST(AnalysisLexical, TenMegabyteTexts)
+{
+    const int size = 10 * 1024 * 1024;
+    struct TCase
+    {
+        std::string text;
+        int tokens;
+        const char* reason;
+    };
+    const TCase cases[] = {
+        {std::string(size, 'x'), 1, "one name: the look-ahead's worth is a token, the rest is refused"},
+        {std::string(size, ' ') + "x", 1, "white space"},
+        {"/*" + std::string(size, 'a'), 0, "a comment never closed"},
+        {std::string(size / 2, '\n') + "# c\n1;", 2, "line ends before a comment"},
+    };
+    auto lexer = makeLexer();
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.reason);
+        lexer->reset();
+        lexer->setText(c.text.c_str());
+        TTokenOptions token;
+        int tokens = 0;
+        while (lexer->parseToken(token)) {
+            lexer->matchToken(token);
+            ++tokens;
+        }
+        EXPECT_EQ(tokens, c.tokens);
+    }
+    lexer->setText(std::string(size, 'x').c_str());
+    TTokenOptions token;
+    ASSERT_TRUE(lexer->parseToken(token));
+    EXPECT_EQ(token.m_Text.length(), MAX_LENGTH_TOKEN);
+    lexer->matchToken(token);
+    EXPECT_FALSE(lexer->parseToken(token));
+    lexer->readUnknownWord(token);
+    EXPECT_EQ(std::string(token.m_Text.c_str()), std::string(MAX_LENGTH_UNKNOWN_WORD, 'x') + "...");
+    EXPECT_EQ(token.m_StartColumn, MAX_LENGTH_TOKEN + 1);
 }
