@@ -5,6 +5,12 @@
 
 namespace xonQMInterpreter {
 
+CReaderWordReserved::CReaderWordReserved()
+{
+    for (int& first : m_FirstByStart)
+        first = -1;
+}
+
 CReaderWordReserved::~CReaderWordReserved()
 {
     for (int i = 0; i < m_Words.getCount(); ++i)
@@ -16,11 +22,22 @@ bool CReaderWordReserved::addWord(int id, const CTokenString& word, bool flag)
     if (!word.hasNonSpace())
         return false;
     std::unique_ptr<TTokenReservedWord> entry(new (std::nothrow) TTokenReservedWord);
-    if (!entry || !m_Words.add(entry.get()))
+    if (!entry || !m_NextByStart.grow() || !m_Words.add(entry.get()))
         return false;
     entry->m_Id = id;
     entry->m_Word = word;
     entry->m_Flag = flag;
+    const int index = m_Words.getCount() - 1;
+    m_NextByStart.add(-1);
+    const unsigned char start = static_cast<unsigned char>(entry->m_Word.charAt(0));
+    if (m_FirstByStart[start] < 0) {
+        m_FirstByStart[start] = index;
+    } else {
+        int last = m_FirstByStart[start];
+        while (m_NextByStart.get(last) >= 0)
+            last = m_NextByStart.get(last);
+        m_NextByStart.set(last, index);
+    }
     addStartChar(entry->m_Word.charAt(0));
     entry.release();
     return true;
@@ -43,7 +60,8 @@ bool CReaderWordReserved::matchWord(const CNameString& word)
     return true;
 }
 
-// Every word is tried from the same place, the first character after the white space.
+// Every word is tried from the same place, the first character after the white space; a
+// word that begins with another character cannot match there.
 TReadAnswer CReaderWordReserved::parse(TReadMode mode, bool adjacent)
 {
     m_EndOfStream = false;
@@ -60,9 +78,9 @@ TReadAnswer CReaderWordReserved::parse(TReadMode mode, bool adjacent)
     m_Token.m_StartLine = m_Input->getLine();
     m_Token.m_StartColumn = m_Input->getColumn();
     m_Input->unget();
-    for (int i = 0; i < m_Words.getCount(); ++i) {
+    for (int i = m_FirstByStart[static_cast<unsigned char>(first)]; i >= 0; i = m_NextByStart.get(i)) {
         const TTokenReservedWord& entry = *m_Words.get(i);
-        if (entry.m_Word.charAt(0) == first && matchWord(entry.m_Word)) {
+        if (matchWord(entry.m_Word)) {
             m_Token.m_TypeId = entry.m_Id;
             m_Token.m_Text = entry.m_Word;
             m_Token.m_Flag = entry.m_Flag;

@@ -21,7 +21,7 @@ public:
 class CReaderWordReserved : public CReaderTokenBase
 {
 public:
-    CReaderWordReserved() = default;
+    CReaderWordReserved();
     ~CReaderWordReserved() override;
 
     // Appends a word; false for an empty or blank word, or when memory runs out.
@@ -46,6 +46,10 @@ private:
     bool matchWord(const CNameString& word);
 
     C1DContainerPtr<TTokenReservedWord> m_Words;
+    // The words beginning with each character, in list order: the index of the first, and
+    // for each word the index of the next beginning alike (-1: none).
+    int m_FirstByStart[256];
+    C1DArray<int> m_NextByStart;
 };
 
 } // namespace xonQMInterpreter

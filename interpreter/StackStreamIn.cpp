@@ -131,6 +131,10 @@ char CStackStreamIn::getSlow()
         raise("ERROR_MATCH_00012", "CStackStreamIn::get() SYSTEM ERROR : m_Stream == NULL");
     if (m_ReadPosition < 0)
         raise("ERROR_MATCH_00013", "CStackStreamIn::get() SYSTEM ERROR : m_CurrentPositionBuffer < 0");
+    if (m_Size < 0)
+        raise("ERROR_MATCH_00014", "CStackStreamIn::get() SYSTEM ERROR : m_CurrentSizeBuffer < 0");
+    if (m_Size > MAX_LENGTH_TOKEN)
+        raise("ERROR_MATCH_00016", "CStackStreamIn::get() SYSTEM ERROR : m_CurrentSizeBuffer > MAX_LENGTH_TOKEN");
     if (m_ReadPosition > m_Size)
         raise("ERROR_MATCH_00017",
               "CStackStreamIn::get() SYSTEM ERROR : m_CurrentPositionBuffer > m_CurrentSizeBuffer");

@@ -80,11 +80,8 @@ public:
     CStreamPosition getStreamPosition(int index) const;
     // The place of the character answered last (before anything is answered, of the
     // character read last from the source).
-    int getLine() const { return m_ReadPosition >= 1 && m_ReadPosition <= m_Size ? at(m_ReadPosition - 1).m_Line : m_LastLine; }
-    int getColumn() const
-    {
-        return m_ReadPosition >= 1 && m_ReadPosition <= m_Size ? at(m_ReadPosition - 1).m_Column : m_LastColumn;
-    }
+    int getLine() const { return hasAnswered() ? at(m_ReadPosition - 1).m_Line : m_LastLine; }
+    int getColumn() const { return hasAnswered() ? at(m_ReadPosition - 1).m_Column : m_LastColumn; }
 
     // Consume held characters at position: the given character, the token's characters or
     // count characters. They never answer false: a mismatch or a bad position raises
@@ -108,6 +105,7 @@ private:
     {
         return m_Storage[index < m_GapStart ? index : index + m_GapLength];
     }
+    bool hasAnswered() const { return m_ReadPosition >= 1 && m_ReadPosition <= m_Size; }
     char getSlow();
     // Reads the next character of the source into the look-ahead.
     void readFromSource();

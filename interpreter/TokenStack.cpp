@@ -100,9 +100,11 @@ bool CTokenStack::parseTokenEx(TTokenKind kind, TTokenOptions& token)
     if (m_CurrentToken < 0)
         raise("ERROR_PARSE_00001", "CTokenStack::parseTokenEx SYSTEM ERROR : m_CurrentToken < 0");
     if (m_CurrentToken >= MAX_COUNT_TOKENS_IN_STACK)
-        raise("ERROR_PARSE_00002", "CTokenStack::parseTokenEx SYSTEM ERROR : m_CurrentToken >= MAX_COUNT_TOKENS_IN_STACK");
+        raise("ERROR_PARSE_00002",
+              "CTokenStack::parseTokenEx SYSTEM ERROR : m_CurrentToken >= MAX_COUNT_TOKENS_IN_STACK");
     if (m_CountTokens > MAX_COUNT_TOKENS_IN_STACK)
-        raise("ERROR_PARSE_00003", "CTokenStack::parseTokenEx SYSTEM ERROR : m_CountTokens > MAX_COUNT_TOKENS_IN_STACK");
+        raise("ERROR_PARSE_00003",
+              "CTokenStack::parseTokenEx SYSTEM ERROR : m_CountTokens > MAX_COUNT_TOKENS_IN_STACK");
 
     if (m_CurrentToken < m_CountTokens) {
         token = stacked(m_CurrentToken++);

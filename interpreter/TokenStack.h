@@ -19,8 +19,8 @@ namespace xonQMInterpreter {
 // first peeked.
 //
 // Two tokens may touch only when the first lets the next follow it (flag false, as every
-// symbol) or when the second can be read completely right away: 'a+b' and "f(x)" are
-// tokens, "2x" is no integer followed by a word.
+// symbol does) or when the second can be read completely right away: a+b and f(x) are read
+// as names and symbols, but 2x is no integer followed by a name.
 class CTokenStack
 {
 public:
@@ -36,9 +36,10 @@ public:
     template <int M>
     bool isReservedWord(const CLimitString<M>& name) const { return m_ReaderReserved.isReserved(name); }
 
-    // The next token after those already handed out; false, with nothing consumed, when no
-    // reader finds one there. Raises CStreamException on an inconsistency, such as more
-    // than MAX_COUNT_TOKENS_IN_STACK tokens read ahead.
+    // The next token after those already handed out; false when no reader finds one there
+    // (only the comments and white space before that place are consumed). Raises
+    // CStreamException on an inconsistency, such as more than MAX_COUNT_TOKENS_IN_STACK
+    // tokens read ahead.
     bool parseToken(TTokenOptions& token);
     // Commits the first token read ahead, which must be the given one (else raises
     // CStreamException); the next parseToken starts again at the first token not committed.
