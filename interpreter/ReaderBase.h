@@ -19,7 +19,6 @@ public:
     // The input is not owned.
     void setStream(CStackStreamIn* input) { m_Input = input; }
     void setGroup(int group) { m_Group = group; }
-    int getGroup() const { return m_Group; }
     const CTokenString& getSpaceText() const { return m_SpaceText; }
 
 protected:

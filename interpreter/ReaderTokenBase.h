@@ -40,9 +40,11 @@ public:
     const TTokenOptions& getTokenOptions() const { return m_Token; }
     bool isEndOfStream() const { return m_EndOfStream; }
     void setTokenType(int type) { m_TokenType = type; }
-    int getTokenType() const { return m_TokenType; }
 
 protected:
+    // One entry for each byte value.
+    static constexpr int START_CHAR_COUNT = 256;
+
     template <class IsStart>
     void setStartChars(IsStart isStart)
     {
@@ -151,7 +153,6 @@ protected:
     int m_TokenType = -1;
 
 private:
-    static constexpr int START_CHAR_COUNT = 256;
     bool m_StartChars[START_CHAR_COUNT] = {};
 };
 

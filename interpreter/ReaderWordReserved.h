@@ -48,7 +48,7 @@ private:
     C1DContainerPtr<TTokenReservedWord> m_Words;
     // The words beginning with each character, in list order: the index of the first, and
     // for each word the index of the next beginning alike (-1: none).
-    int m_FirstByStart[256];
+    int m_FirstByStart[START_CHAR_COUNT];
     C1DArray<int> m_NextByStart;
 };
 
