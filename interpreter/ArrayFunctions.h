@@ -37,14 +37,20 @@ public:
     bool perform(const CNameString& name, const C1DArray<CValue>& arguments, CValue& result, CMessageString& errorText)
     {
         T* function = this->findElement(name);
-        if (function == nullptr) {
-            errorText = msgFunctionNameNotFound() + " : " + name;
-            return false;
-        }
+        if (function == nullptr)
+            return setNotFound(name, errorText);
         return function->perform(arguments, result, errorText);
     }
 
 private:
+    // Out of line: user functions call each other through this table, so this frame is part
+    // of every level of such calls.
+    [[gnu::noinline]] static bool setNotFound(const CNameString& name, CMessageString& errorText)
+    {
+        errorText = msgFunctionNameNotFound() + " : " + name;
+        return false;
+    }
+
     C1DArray<CValue> m_Arguments;
     CValue m_Result;
     CMessageString m_ErrorText;

@@ -42,8 +42,9 @@ constexpr int MAX_NESTING_DEPTH = 1000;
 
 // Evaluations nest at most this deep (operators, calls, and user functions whose bodies call
 // further user functions); deeper nesting fails with a message instead of exhausting the
-// stack. Above what a single expression within MAX_NESTING_DEPTH can reach.
-constexpr int MAX_EVALUATION_DEPTH = 10000;
+// stack. One expression within MAX_NESTING_DEPTH reaches at most about twice that (a call and
+// a sign at every level), so every such expression evaluates.
+constexpr int MAX_EVALUATION_DEPTH = 2 * MAX_NESTING_DEPTH + 100;
 
 // Significant digits of a value's text form.
 constexpr int VALUE_TEXT_DIGITS = 15;

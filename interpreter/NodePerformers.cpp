@@ -8,6 +8,65 @@
 
 namespace xonQMInterpreter {
 
+namespace {
+
+// The words in which standard and user function calls report.
+struct TFunctionWords
+{
+    CMessageString (*notFound)();
+    CMessageString (*nameWord)();
+    CMessageString (*functionWord)();
+};
+
+// Messages are composed out of line: the evaluation recurses as deep as the calculation
+// nests, so its own frames must stay small.
+[[gnu::noinline]] bool reportFunctionNotFound(CNodeControllerPerform& performer, const CNode* node,
+                                              const TFunctionWords& words, const CNameString& name)
+{
+    performer.addMessage(words.notFound() + ", " + words.nameWord() + " " + name, MESSAGE_KIND_ERROR, node->getLine(),
+                         node->getColumn());
+    return false;
+}
+
+[[gnu::noinline]] bool reportWrongCount(CNodeControllerPerform& performer, const CNode* node,
+                                        const TFunctionWords& words, const CNameString& name, int expected, int given)
+{
+    performer.addMessage(msgWrongNumberOfParameters() + ", " + words.functionWord() + " " + name + " " +
+                             msgHasNumberOfParameters() + " " + integerText(expected) + ", " +
+                             msgEstablishedNumberOfParameters() + " " + integerText(given),
+                         MESSAGE_KIND_ERROR, node->getLine(), node->getColumn());
+    return false;
+}
+
+// "the child node for executable node is null", with the name of what misses it when given.
+[[gnu::noinline]] bool reportNullChild(CNodeControllerPerform& performer, const CNode* node,
+                                       CMessageString (*nameWord)() = nullptr, const CNameString* name = nullptr)
+{
+    CMessageString text = msgChildNodeIsNull();
+    if (nameWord != nullptr && name != nullptr)
+        text = text + ", " + nameWord() + " " + *name;
+    performer.addMessage(text, MESSAGE_KIND_SYSTEM_ERROR, node->getLine(), node->getColumn());
+    return false;
+}
+
+// A two-operand operator without two children, or a left-hand one without its operand.
+[[gnu::noinline]] bool reportChildrenMismatch(CNodeControllerPerform& performer, const CNodeBinOperator* binary,
+                                              const CNodeUnLeftOperator* unary)
+{
+    const CNode* node = binary != nullptr ? static_cast<const CNode*>(binary) : unary;
+    const CMessageString text =
+        binary != nullptr
+            ? msgSystemError() + ", " + msgBinOperatorChildrenMismatch() + ", " + msgBinOperatorName() + " " +
+                  binOperatorTypeName(binary->getType())
+            : msgUnLeftOperatorChildrenMismatch() + ", " + msgUnLeftOperatorName() + " " +
+                  unLeftOperatorTypeName(unary->getType());
+    performer.addMessage(text + ", " + msgNumberOfChildUnits() + " " + integerText(node->getCountChildren()),
+                         MESSAGE_KIND_SYSTEM_ERROR, node->getLine(), node->getColumn());
+    return false;
+}
+
+} // namespace
+
 void CNodeControllerPerform::addMessage(const CMessageString& text, unsigned char kind, int line, int column)
 {
     if (m_Controller != nullptr)
@@ -90,10 +149,8 @@ bool CNodeVariableDefPerform::perform(CNodeVariableDef* node)
         return false;
     }
     CNode* expression = node->getChild(0);
-    if (expression == nullptr) {
-        addMessageAt(node, msgChildNodeIsNull() + ", " + msgVariableName() + " " + name, MESSAGE_KIND_SYSTEM_ERROR);
-        return false;
-    }
+    if (expression == nullptr)
+        return reportNullChild(*this, node, msgVariableName, &name);
     CValue value;
     if (evaluateChild(expression, value) && m_Controller->setVariableValue(name, value))
         return true;
@@ -101,51 +158,34 @@ bool CNodeVariableDefPerform::perform(CNodeVariableDef* node)
     return false;
 }
 
-namespace {
-
-// The words in which standard and user function calls report.
-struct TFunctionWords
-{
-    CMessageString (*notFound)();
-    CMessageString (*nameWord)();
-    CMessageString (*functionWord)();
-};
-
-} // namespace
-
 // Standard and user function calls are one procedure over two tables.
 template <class TNode, class TFind, class TPerform>
 static bool performCall(CNodeControllerPerform& performer, CController* controller, TNode* node,
                         const TFunctionWords& words, TFind find, TPerform call, CMessageString& text)
 {
     const CNameString& name = node->getName();
-    auto report = [&](const CMessageString& message, unsigned char kind) {
-        performer.addMessage(message, kind, node->getLine(), node->getColumn());
-        return false;
-    };
     CSignature signature;
     if (controller == nullptr || !(controller->*find)(name, signature))
-        return report(words.notFound() + ", " + words.nameWord() + " " + name, MESSAGE_KIND_ERROR);
+        return reportFunctionNotFound(performer, node, words, name);
     const int count = node->getCountChildren();
     if (signature.getCountParameters() != count)
-        return report(msgWrongNumberOfParameters() + ", " + words.functionWord() + " " + name + " " +
-                          msgHasNumberOfParameters() + " " + integerText(signature.getCountParameters()) + ", " +
-                          msgEstablishedNumberOfParameters() + " " + integerText(count),
-                      MESSAGE_KIND_ERROR);
+        return reportWrongCount(performer, node, words, name, signature.getCountParameters(), count);
     C1DArray<CValue> arguments;
     arguments.reserve(count);
     for (int i = 0; i < count; ++i) {
         CNode* child = node->getChild(i);
         if (child == nullptr)
-            return report(msgChildNodeIsNull() + ", " + words.nameWord() + " " + name, MESSAGE_KIND_SYSTEM_ERROR);
+            return reportNullChild(performer, node, words.nameWord, &name);
         CValue value;
         if (!child->perform() || !child->getValue(value))
             return false;
         arguments.add(value);
     }
     CValue result;
-    if (!(controller->*call)(name, arguments, result, text))
-        return report(text, MESSAGE_KIND_ERROR);
+    if (!(controller->*call)(name, arguments, result, text)) {
+        performer.addMessage(text, MESSAGE_KIND_ERROR, node->getLine(), node->getColumn());
+        return false;
+    }
     node->setValue(result);
     return true;
 }
@@ -225,32 +265,21 @@ bool CNodeBinOperatorPerform::perform(CNodeBinOperator* node)
 
 bool CNodeBinOperatorPerform::performOne(CNodeBinOperator* node, const CValue* leftValue)
 {
-    const int count = node->getCountChildren();
-    if (count < 2) {
-        addMessageAt(node,
-                     msgSystemError() + ", " + msgBinOperatorChildrenMismatch() + ", " + msgBinOperatorName() + " " +
-                         binOperatorTypeName(node->getType()) + ", " + msgNumberOfChildUnits() + " " +
-                         integerText(count),
-                     MESSAGE_KIND_SYSTEM_ERROR);
-        return false;
-    }
+    if (node->getCountChildren() < 2)
+        return reportChildrenMismatch(*this, node, nullptr);
     CValue left;
     if (leftValue != nullptr) {
         left = *leftValue;
     } else {
         CNode* child = node->getChild(0);
-        if (child == nullptr) {
-            addMessageAt(node, msgChildNodeIsNull(), MESSAGE_KIND_SYSTEM_ERROR);
-            return false;
-        }
+        if (child == nullptr)
+            return reportNullChild(*this, node);
         if (!evaluateChild(child, left))
             return false;
     }
     CNode* child = node->getChild(1);
-    if (child == nullptr) {
-        addMessageAt(node, msgChildNodeIsNull(), MESSAGE_KIND_SYSTEM_ERROR);
-        return false;
-    }
+    if (child == nullptr)
+        return reportNullChild(*this, node);
     CValue right;
     if (!evaluateChild(child, right))
         return false;
@@ -267,20 +296,11 @@ bool CNodeUnLeftOperatorPerform::perform(CNodeUnLeftOperator* node)
 {
     if (node == nullptr)
         throwNullNode("ERROR_PERFORM_00001", "CNodeUnLeftOperatorPerform::perform SYSTEM ERROR : node == NULL");
-    const int count = node->getCountChildren();
-    if (count < 1) {
-        addMessageAt(node,
-                     msgUnLeftOperatorChildrenMismatch() + ", " + msgUnLeftOperatorName() + " " +
-                         unLeftOperatorTypeName(node->getType()) + ", " + msgNumberOfChildUnits() + " " +
-                         integerText(count),
-                     MESSAGE_KIND_SYSTEM_ERROR);
-        return false;
-    }
+    if (node->getCountChildren() < 1)
+        return reportChildrenMismatch(*this, nullptr, node);
     CNode* child = node->getChild(0);
-    if (child == nullptr) {
-        addMessageAt(node, msgChildNodeIsNull(), MESSAGE_KIND_SYSTEM_ERROR);
-        return false;
-    }
+    if (child == nullptr)
+        return reportNullChild(*this, node);
     CValue operand;
     if (!evaluateChild(child, operand))
         return false;

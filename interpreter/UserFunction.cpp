@@ -27,20 +27,33 @@ CUserFunctionImpl::CUserFunctionImpl(const CNameString& name, const CSignature& 
     m_Tree = std::make_unique<CNodeContinueImpl>();
 }
 
+namespace {
+
+// Out of line: a body may call further functions, and this frame is part of every level.
+[[gnu::noinline]] void setFailureText(CMessageString& errorText, bool missingTree, const CNameString& name)
+{
+    if (missingTree)
+        errorText = msgSystemError() + " : CUserFunction::m_Tree == NULL, " + msgUserFunctionName() + " " + name;
+    else
+        errorText = msgUserFunctionExecutionError() + ", " + msgUserFunctionName() + " " + name;
+}
+
+} // namespace
+
 bool CUserFunctionImpl::perform(const C1DArray<CValue>& arguments, CValue& result, CMessageString& errorText)
 {
     errorText.clear();
     if (!checkCountParameters(arguments.getCount(), errorText))
         return false;
     if (!m_Tree) {
-        errorText = msgSystemError() + " : CUserFunction::m_Tree == NULL, " + msgUserFunctionName() + " " + m_Name;
+        setFailureText(errorText, true, m_Name);
         return false;
     }
     for (int i = 0; i < arguments.getCount(); ++i)
         m_ParameterValues.set(i, arguments.get(i));
     if (m_Tree->perform() && m_Tree->getValue(result))
         return true;
-    errorText = msgUserFunctionExecutionError() + ", " + msgUserFunctionName() + " " + m_Name;
+    setFailureText(errorText, false, m_Name);
     return false;
 }
 

@@ -1,0 +1,168 @@
+#include "Testing.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <ostream>
+
+namespace xonQMInterpreter {
+
+namespace {
+
+constexpr const char* LINE_END = "\r\n";
+constexpr int REPORT_VALUE_DIGITS = 6;
+constexpr const char* BLOCK_RULE = "************************************";
+
+void add(std::ostream& report, const char* text)
+{
+    report.write(text, static_cast<std::streamsize>(std::strlen(text)));
+}
+
+void addLine(std::ostream& report, const char* text)
+{
+    add(report, text);
+    add(report, LINE_END);
+}
+
+void addNumberLine(std::ostream& report, const char* lead, unsigned long long number)
+{
+    char digits[24];
+    const auto end = std::to_chars(digits, digits + sizeof digits - 1, number).ptr;
+    *end = 0;
+    add(report, lead);
+    add(report, digits);
+    addLine(report, ".");
+}
+
+// General notation with 6 significant digits, as the report has always shown values;
+// without the process locale.
+void addValue(std::ostream& report, double value)
+{
+    if (std::isinf(value)) {
+        add(report, value > 0 ? "+INF" : "-INF");
+        return;
+    }
+    if (std::isnan(value)) {
+        add(report, std::signbit(value) ? "-NAN" : "+NAN");
+        return;
+    }
+    char digits[48];
+    const auto end = std::to_chars(digits, digits + sizeof digits - 1, value, std::chars_format::general,
+                                   REPORT_VALUE_DIGITS).ptr;
+    *end = 0;
+    add(report, digits);
+}
+
+} // namespace
+
+struct CTesting::TTotals
+{
+    unsigned long long calculation = 0;
+    unsigned long long output = 0;
+};
+
+CTesting::CTesting(const char* inputFileName, const char* reportFileName, TTickClock clock)
+    : m_InputFileName(inputFileName != nullptr ? inputFileName : ""),
+      m_ReportFileName(reportFileName != nullptr ? reportFileName : ""),
+      m_Clock(clock ? std::move(clock) : TTickClock(steadyTickCount))
+{
+}
+
+void CTesting::perform()
+{
+    if (!m_InputFileName.hasNonSpace() || !m_ReportFileName.hasNonSpace())
+        return;
+    CQMInterpreter interpreter;
+    interpreter.setClock(m_Clock);
+    const uint32_t testStart = m_Clock();
+
+    // The report is not even created when there is no input to test.
+    std::ifstream input(m_InputFileName.c_str(), std::ios::binary);
+    if (!input)
+        return;
+    std::ofstream output(m_ReportFileName.c_str(), std::ios::binary | std::ios::app);
+    if (!output)
+        return;
+    CBuffString text;
+    for (std::istreambuf_iterator<char> it(input), end; it != end; ++it)
+        text.append(*it);
+    input.close();
+    text.append(' ');
+
+    TTotals totals;
+    const int markerLength = static_cast<int>(std::strlen(BLOCK_MARKER));
+    int start = 0;
+    bool markerFound = true;
+    while (markerFound) {
+        const int marker = text.find(BLOCK_MARKER, start);
+        markerFound = marker > -1;
+        CBuffString block;
+        const int end = markerFound ? marker : text.length();
+        // An empty block (a marker at the start, two markers in a row) runs as an empty text.
+        if (end > start)
+            block = text.subString(start, end - start);
+        if (markerFound)
+            start = marker + markerLength;
+        block.append(' ');
+        performBlock(interpreter, block, output, totals);
+    }
+
+    addLine(output, "");
+    addNumberLine(output, "Full time of the test: ", static_cast<uint32_t>(m_Clock() - testStart));
+    addNumberLine(output, "Full time of the calculation (mc): ", totals.calculation);
+    addNumberLine(output, "Full time of the output into file: ", totals.output);
+}
+
+void CTesting::performBlock(CQMInterpreter& interpreter, const CBuffString& block, std::ostream& report,
+                            TTotals& totals)
+{
+    try {
+        const uint32_t blockStart = m_Clock();
+        add(report, "[START] ");
+        addLine(report, BLOCK_RULE);
+        addLine(report, "[TEXT] ");
+        addLine(report, block.c_str());
+        interpreter.perform(block.c_str());
+        const uint32_t outputStart = m_Clock();
+
+        if (interpreter.hasErrors() || interpreter.hasWarnings() || interpreter.hasMessages()) {
+            addLine(report, "[MESSAGES] ");
+            for (int i = 0; i < interpreter.getCountErrors(); ++i)
+                addLine(report, interpreter.getError(i).c_str());
+            for (int i = 0; i < interpreter.getCountWarnings(); ++i)
+                addLine(report, interpreter.getWarning(i).c_str());
+            for (int i = 0; i < interpreter.getCountMessages(); ++i)
+                addLine(report, interpreter.getMessage(i).c_str());
+        }
+        addLine(report, "[RESULTS] ");
+        for (int i = 0; i < interpreter.getCountVariables(); ++i) {
+            CNameString name;
+            double value = 0.0;
+            interpreter.getVariable(i, name, value);
+            add(report, name.c_str());
+            add(report, "=");
+            addValue(report, value);
+            add(report, LINE_END);
+        }
+        report.flush();
+        const uint32_t blockTime = m_Clock() - blockStart;
+        const uint32_t outputTime = m_Clock() - outputStart;
+
+        addLine(report, "");
+        addNumberLine(report, "Size of text: ", static_cast<unsigned long long>(interpreter.getTextSize()));
+        addNumberLine(report, "Time of the calculation (mc): ", interpreter.getCalcTime());
+        addNumberLine(report, "Time of the output into file: ", outputTime);
+        addNumberLine(report, "Time of the test of this block: ", blockTime);
+        add(report, "[FINISH] ");
+        addLine(report, BLOCK_RULE);
+        addLine(report, "");
+        totals.calculation += interpreter.getCalcTime();
+        totals.output += outputTime;
+    } catch (...) {
+        addLine(report, "error at 'interpreter.perform'");
+    }
+}
+
+} // namespace xonQMInterpreter
