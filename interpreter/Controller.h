@@ -5,6 +5,7 @@
 #include "Containers.h"
 #include "Function.h"
 #include "LimitString.h"
+#include "MessageKinds.h"
 #include "UnLeftOperators.h"
 #include "Value.h"
 
@@ -14,14 +15,6 @@ namespace xonQMInterpreter {
 
 class CNode;
 class CUserFunction;
-
-// Message kinds of the interpreter.
-enum TMessageKind : unsigned char {
-    MESSAGE_KIND_PLAIN = 0,
-    MESSAGE_KIND_WARNING = 1,
-    MESSAGE_KIND_ERROR = 2,
-    MESSAGE_KIND_SYSTEM_ERROR = 3,
-};
 
 // True when the name holds a character other than white space.
 template <int N>

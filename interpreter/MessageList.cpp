@@ -19,16 +19,16 @@ CMessageString cutText(const CMessageString& text)
 
 bool hasKindWord(unsigned char kind)
 {
-    return kind == CArrayMessages::KIND_WARNING || kind == CArrayMessages::KIND_ERROR ||
-           kind == CArrayMessages::KIND_SYSTEM_ERROR;
+    return kind == MESSAGE_KIND_WARNING || kind == MESSAGE_KIND_ERROR ||
+           kind == MESSAGE_KIND_SYSTEM_ERROR;
 }
 
 CMessageString kindWord(unsigned char kind)
 {
     switch (kind) {
-    case CArrayMessages::KIND_WARNING:
+    case MESSAGE_KIND_WARNING:
         return msgWarning();
-    case CArrayMessages::KIND_ERROR:
+    case MESSAGE_KIND_ERROR:
         return msgError();
     default:
         return msgSystemError();
@@ -106,19 +106,19 @@ void CArrayMessages::add(const CMessageString& line, unsigned char kind)
     if (!line.hasNonSpace())
         return;
     switch (kind) {
-    case KIND_PLAIN:
+    case MESSAGE_KIND_PLAIN:
         if (m_CountMessages < MAX_COUNT_MESSAGES)
             m_Messages[m_CountMessages++] = line;
         break;
-    case KIND_WARNING:
+    case MESSAGE_KIND_WARNING:
         if (m_CountWarnings < MAX_COUNT_WARNINGS)
             m_Warnings[m_CountWarnings++] = line;
         break;
-    case KIND_ERROR:
-    case KIND_SYSTEM_ERROR:
+    case MESSAGE_KIND_ERROR:
+    case MESSAGE_KIND_SYSTEM_ERROR:
         if (m_CountErrors < MAX_COUNT_ERRORS) {
             m_Errors[m_CountErrors++] = line;
-            if (kind == KIND_SYSTEM_ERROR)
+            if (kind == MESSAGE_KIND_SYSTEM_ERROR)
                 ++m_CountSystemErrors;
         }
         break;

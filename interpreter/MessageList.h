@@ -3,6 +3,7 @@
 
 #include "Limits.h"
 #include "LimitString.h"
+#include "MessageKinds.h"
 
 namespace xonQMInterpreter {
 
@@ -12,12 +13,6 @@ namespace xonQMInterpreter {
 class CArrayMessages
 {
 public:
-    // Kinds of message.
-    static constexpr unsigned char KIND_PLAIN = 0;
-    static constexpr unsigned char KIND_WARNING = 1;
-    static constexpr unsigned char KIND_ERROR = 2;
-    static constexpr unsigned char KIND_SYSTEM_ERROR = 3;
-
     CArrayMessages() = default;
     CArrayMessages(const CArrayMessages&) = delete;
     CArrayMessages& operator=(const CArrayMessages&) = delete;

@@ -10,10 +10,10 @@ using namespace xonQMInterpreter;
 
 namespace {
 
-constexpr unsigned char MSG_PLAIN = CArrayMessages::KIND_PLAIN;
-constexpr unsigned char MSG_WARNING = CArrayMessages::KIND_WARNING;
-constexpr unsigned char MSG_ERROR = CArrayMessages::KIND_ERROR;
-constexpr unsigned char MSG_SYSTEM_ERROR = CArrayMessages::KIND_SYSTEM_ERROR;
+constexpr unsigned char MSG_PLAIN = MESSAGE_KIND_PLAIN;
+constexpr unsigned char MSG_WARNING = MESSAGE_KIND_WARNING;
+constexpr unsigned char MSG_ERROR = MESSAGE_KIND_ERROR;
+constexpr unsigned char MSG_SYSTEM_ERROR = MESSAGE_KIND_SYSTEM_ERROR;
 
 // The line a single message is stored as, read back from its list.
 struct TFormatCase
