@@ -3,7 +3,6 @@
 #include "Limits.h"
 
 #include <cstring>
-#include <new>
 
 namespace xonQMInterpreter {
 
@@ -12,25 +11,14 @@ CAnalysisLexical::CAnalysisLexical()
     m_Input.setStream(&m_Source);
 }
 
-// The copy ends with a blank so that the last token is followed by white space, as every
-// reader needs to see its token end.
+// The text is served with a blank after it so that the last token is followed by white space,
+// as every reader needs to see its token end. It is read in place: a copy of a large text
+// would cost as much memory again.
 void CAnalysisLexical::setText(const char* text)
 {
-    m_Source.attachText(nullptr, 0);
-    m_Text.reset();
-    m_TextSize = 0;
     const int length = text == nullptr ? 0 : static_cast<int>(strnlen(text, MAX_LENGTH_BUFFER));
-    if (length > 0) {
-        char* copy = new (std::nothrow) char[static_cast<size_t>(length) + 2];
-        if (copy != nullptr) {
-            std::memcpy(copy, text, length);
-            copy[length] = ' ';
-            copy[length + 1] = 0;
-            m_Text.reset(copy);
-            m_TextSize = length + 1;
-            m_Source.attachText(copy, m_TextSize);
-        }
-    }
+    m_Source.attachText(text, length, true);
+    m_TextSize = length > 0 ? length + 1 : 0;
     // A new text starts with nothing read ahead from the old one.
     CTokenStack::reset();
 }

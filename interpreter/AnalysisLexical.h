@@ -4,11 +4,9 @@
 #include "StreamIn.h"
 #include "TokenStack.h"
 
-#include <memory>
-
 namespace xonQMInterpreter {
 
-// The lexer of the calculation language: keeps its own copy of the text and hands the
+// The lexer of the calculation language: reads the caller's text in place and hands the
 // parser its tokens (CTokenStack) with their places in the text.
 class CAnalysisLexical : public CTokenStack
 {
@@ -17,11 +15,12 @@ public:
     ~CAnalysisLexical() override = default;
 
     // Installs a NUL-terminated text and starts reading it from its first character; null or
-    // empty leaves nothing to read.
+    // empty leaves nothing to read. The text is not copied: the caller keeps it unchanged
+    // until the next setText or reset.
     void setText(const char* text);
     // Drops the text and every token; the word lists are kept.
     void reset();
-    // Bytes of the copy: the text's length and the blank appended to it; 0 without a text.
+    // Bytes read: the text's length and the blank served after it; 0 without a text.
     int getTextSize() const { return m_TextSize; }
     // True when the text is empty or nothing but white space.
     bool isEndOfText() const { return m_Input.isEmpty(); }
@@ -29,7 +28,6 @@ public:
 
 private:
     CStreamInString m_Source;
-    std::unique_ptr<char[]> m_Text;
     int m_TextSize = 0;
 };
 

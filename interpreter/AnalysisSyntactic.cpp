@@ -246,7 +246,8 @@ bool CAnalysisSyntactic::analyseVariableDef()
         return false;
 
     const CNameString name(nameToken.m_Text);
-    const CMessageString variable = ", " + msgVariable() + " " + name;
+    // Composed only for a message: every statement passes here.
+    const auto variable = [&name] { return ", " + msgVariable() + " " + name; };
     CMessageString nameFault;
     if (m_Controller->findCommand(name))
         nameFault = msgVariableNameIsCommand();
@@ -255,7 +256,7 @@ bool CAnalysisSyntactic::analyseVariableDef()
     else if (m_Lexer->isReservedWord(name))
         nameFault = msgVariableNameIsReservedWord();
     if (!nameFault.isEmpty()) {
-        addMessageAt(nameFault + variable, MESSAGE_KIND_ERROR, nameToken);
+        addMessageAt(nameFault + variable(), MESSAGE_KIND_ERROR, nameToken);
         return true;
     }
 
@@ -270,7 +271,7 @@ bool CAnalysisSyntactic::analyseVariableDef()
     }
     // The variable exists, uninitialised, before its own expression is read.
     if (!m_Controller->findVariable(name) && !m_Controller->addVariable(name))
-        addMessageAt(msgVariableAddingError() + variable, MESSAGE_KIND_SYSTEM_ERROR, nameToken);
+        addMessageAt(msgVariableAddingError() + variable(), MESSAGE_KIND_SYSTEM_ERROR, nameToken);
     analyseExpression(root, GRAMMAR_TEXT);
     return true;
 }

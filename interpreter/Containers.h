@@ -34,12 +34,17 @@ public:
         if (m_Count < m_Capacity)
             return true;
         const int capacity = nextCapacity(m_Capacity);
+        if (capacity <= INLINE_COUNT) {
+            m_Capacity = capacity;
+            return true;
+        }
         T** block = new (std::nothrow) T*[capacity];
         if (block == nullptr)
             return false;
         for (int i = 0; i < m_Count; ++i)
-            block[i] = m_Block[i];
+            block[i] = m_Data[i];
         m_Block.reset(block);
+        m_Data = block;
         m_Capacity = capacity;
         return true;
     }
@@ -48,23 +53,24 @@ public:
     {
         if (!grow())
             return false;
-        m_Block[m_Count++] = element;
+        m_Data[m_Count++] = element;
         return true;
     }
     // Null for an index outside 0 to count - 1.
-    T* get(int index) const { return index >= 0 && index < m_Count ? m_Block[index] : nullptr; }
+    T* get(int index) const { return index >= 0 && index < m_Count ? m_Data[index] : nullptr; }
     // Overwrites a slot without deleting what it held; false for a bad index.
     bool set(int index, T* element)
     {
         if (index < 0 || index >= m_Count)
             return false;
-        m_Block[index] = element;
+        m_Data[index] = element;
         return true;
     }
     // Forgets every pointer and frees the block.
     void release()
     {
         m_Block.reset();
+        m_Data = m_Inline;
         m_Count = 0;
         m_Capacity = 0;
     }
@@ -72,7 +78,14 @@ public:
     int getCapacity() const { return m_Capacity; }
 
 private:
+    // Most nodes have one or two children: their pointers are kept in place, with no block
+    // of their own to allocate and free.
+    static constexpr int INLINE_COUNT = 2;
+
+    T* m_Inline[INLINE_COUNT] = {};
     std::unique_ptr<T*[]> m_Block;
+    // m_Inline while the capacity fits there, else the block.
+    T** m_Data = m_Inline;
     int m_Count = 0;
     int m_Capacity = 0;
 };

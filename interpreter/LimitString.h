@@ -21,14 +21,14 @@ public:
 
     CLimitString() { m_Buffer[0] = 0; }
     CLimitString(const char* text) { assign(text); }
-    CLimitString(const CLimitString& other) { copyFrom(other.m_Buffer, other.m_Length); }
+    CLimitString(const CLimitString& other) { copyFrom(other); }
     template <int M>
-    CLimitString(const CLimitString<M>& other) { copyFrom(other.c_str(), other.length()); }
+    CLimitString(const CLimitString<M>& other) { copyFrom(other); }
 
     CLimitString& operator=(const CLimitString& other)
     {
         if (this != &other)
-            copyFrom(other.m_Buffer, other.m_Length);
+            copyFrom(other);
         return *this;
     }
     CLimitString& operator=(const char* text)
@@ -59,7 +59,7 @@ public:
     void assign(const CLimitString<M>& other)
     {
         if (static_cast<const void*>(&other) != static_cast<const void*>(this))
-            copyFrom(other.c_str(), other.length());
+            copyFrom(other);
     }
 
     // Null: false, no change. Otherwise appends what fits and answers true.
@@ -151,6 +151,28 @@ public:
     bool operator!=(const char* text) const { return !(*this == text); }
 
 private:
+    template <int M>
+    friend class CLimitString;
+
+    // Bytes copied in one fixed-size move when a short text is copied between two strings.
+    static constexpr int SHORT_COPY = 32;
+
+    // Texts of names and tokens are mostly short: a fixed-size copy of a whole short prefix
+    // of the buffer (bytes past the text included) costs less than a copy of just the text.
+    template <int M>
+    void copyFrom(const CLimitString<M>& other)
+    {
+        const int count = other.m_Length < N ? other.m_Length : N;
+        if constexpr (N >= SHORT_COPY && M >= SHORT_COPY) {
+            if (count < SHORT_COPY) {
+                std::memcpy(m_Buffer, other.m_Buffer, SHORT_COPY);
+                m_Length = count;
+                m_Buffer[count] = 0;
+                return;
+            }
+        }
+        copyFrom(other.m_Buffer, count);
+    }
     void copyFrom(const char* text, int count)
     {
         if (count > N)

@@ -6,7 +6,6 @@
 #include "LimitString.h"
 #include "Value.h"
 
-#include <vector>
 
 namespace xonQMInterpreter {
 
@@ -45,8 +44,9 @@ public:
     int getColumn() const { return m_Column; }
 
 private:
+    class TPendingNodes;
     // Moves the children into pending and leaves the node without any.
-    void releaseChildren(std::vector<CNode*>& pending);
+    void releaseChildren(TPendingNodes& pending);
 
     CNode* m_Parent;
     C1DContainerPtr<CNode> m_Children;

@@ -220,7 +220,7 @@ public:
     bool perform() override { return m_PerformManager && m_PerformManager->performCommand(this); }
 };
 
-class CNodeBinOperatorImpl : public CNodeImpl<CNodeBinOperator>
+class CNodeBinOperatorImpl final : public CNodeImpl<CNodeBinOperator>
 {
 public:
     using CNodeImpl::CNodeImpl;

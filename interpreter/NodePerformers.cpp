@@ -4,6 +4,7 @@
 #include "Exceptions.h"
 #include "MessageTexts.h"
 
+#include <typeinfo>
 #include <vector>
 
 namespace xonQMInterpreter {
@@ -235,7 +236,11 @@ CNodeBinOperator* leftOperator(CNodeBinOperator* node)
 {
     if (node->getCountChildren() < 2)
         return nullptr;
-    return dynamic_cast<CNodeBinOperatorImpl*>(node->getChild(0));
+    // The class has no subclasses, so comparing the exact type answers as a dynamic cast would,
+    // without its walk through the class hierarchy.
+    CNode* left = node->getChild(0);
+    return left != nullptr && typeid(*left) == typeid(CNodeBinOperatorImpl) ? static_cast<CNodeBinOperatorImpl*>(left)
+                                                                             : nullptr;
 }
 
 } // namespace

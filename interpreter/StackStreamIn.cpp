@@ -67,6 +67,7 @@ void CStackStreamIn::setStream(CStreamInBase* stream)
 void CStackStreamIn::reset()
 {
     m_Work.clear();
+    dropBlock();
     m_LastLine = -1;
     m_LastColumn = -1;
     m_Size = 0;
@@ -82,6 +83,8 @@ void CStackStreamIn::reset()
 void CStackStreamIn::checkEmpty()
 {
     m_Empty = true;
+    // The source is rewound below: a block fetched before belongs to another reading.
+    dropBlock();
     if (m_Stream == nullptr)
         return;
     m_Stream->moveFirst();
@@ -110,11 +113,27 @@ void CStackStreamIn::readFromSource()
         m_GapStart = m_Size;
         m_GapLength = 0;
     }
-    const char c = m_Stream->getChar();
+    if (m_BlockPosition == m_BlockLength) {
+        m_BlockPosition = 0;
+        m_BlockLength = m_Stream->read(m_Block, BLOCK_SIZE);
+        if (m_BlockLength <= 0) {
+            m_Block[0] = m_Stream->getChar();
+            m_BlockLength = 1;
+        }
+    }
+    const char c = m_Block[m_BlockPosition++];
     int line = m_Work.m_Line;
     int column = m_Work.m_Column;
     int phase = m_Work.m_TabPhase;
-    advancePosition(m_TabSize, line, column, phase, c);
+    if (static_cast<unsigned char>(c) > CHAR_CR) [[likely]] {
+        // Any character past the control ones takes one column.
+        phase = (m_TabSize <= phase ? 0 : phase) + 1;
+        if (line < 1)
+            line = 1;
+        column = column < 1 ? 1 : (column == INT_MAX ? INT_MAX : column + 1);
+    } else {
+        advancePosition(m_TabSize, line, column, phase, c);
+    }
     // Stored from the computed values: reading a record back as a whole right after its
     // fields were stored one by one stalls the processor.
     const CStreamPosition record{c, line, column, phase};
@@ -123,6 +142,17 @@ void CStackStreamIn::readFromSource()
     m_LastLine = line;
     m_LastColumn = column;
     ++m_Size;
+}
+
+char CStackStreamIn::getOn()
+{
+    // Reading on at the end of what is held, the common case, goes without the checks.
+    if (m_Stream != nullptr && m_ReadPosition >= 0 && m_ReadPosition + 1 == m_Size && m_Size < MAX_LENGTH_TOKEN) {
+        if (!isSourceEnd())
+            readFromSource();
+        return at(m_ReadPosition++).m_Char;
+    }
+    return getSlow();
 }
 
 char CStackStreamIn::getSlow()
@@ -140,21 +170,21 @@ char CStackStreamIn::getSlow()
               "CStackStreamIn::get() SYSTEM ERROR : m_CurrentPositionBuffer > m_CurrentSizeBuffer");
 
     if (m_Size == 0) {
-        if (m_Stream->isEnd())
+        if (isSourceEnd())
             return 0;
         readFromSource();
-        if (!m_Stream->isEnd())
+        if (!isSourceEnd())
             readFromSource();
         m_ReadPosition = 1;
         return at(0).m_Char;
     }
     if (m_ReadPosition < m_Size) {
         // Keep one character of look-ahead beyond the one answered.
-        if (m_Size < MAX_LENGTH_TOKEN && !m_Stream->isEnd())
+        if (m_Size < MAX_LENGTH_TOKEN && !isSourceEnd())
             readFromSource();
         return at(m_ReadPosition++).m_Char;
     }
-    if (m_Size >= MAX_LENGTH_TOKEN || m_Stream->isEnd())
+    if (m_Size >= MAX_LENGTH_TOKEN || isSourceEnd())
         return 0;
     readFromSource();
     m_ReadPosition = m_Size;

@@ -54,7 +54,7 @@ public:
     {
         if (m_Stream == nullptr || m_ReadPosition < 0 || m_ReadPosition >= m_Size ||
             m_ReadPosition + 1 == m_Size) [[unlikely]]
-            return getSlow();
+            return getOn();
         return at(m_ReadPosition++).m_Char;
     }
     // One character back, not before the start of the look-ahead.
@@ -64,7 +64,7 @@ public:
             --m_ReadPosition;
     }
     // True when nothing is left: no source, or the source is read out and nothing is held.
-    bool isEof() const { return m_Stream == nullptr || (m_Size == 0 && m_Stream->isEnd()); }
+    bool isEof() const { return m_Stream == nullptr || (m_Size == 0 && isSourceEnd()); }
     void rewind() { m_ReadPosition = 0; }
     void saveBookmark() { m_Bookmark = m_ReadPosition; }
     void gotoBookmark() { m_ReadPosition = m_Bookmark; }
@@ -99,6 +99,8 @@ public:
 private:
     // Room for the held characters and a gap of consumed ones as large again.
     static constexpr int STORAGE_SIZE = 2 * MAX_LENGTH_TOKEN;
+    // Characters fetched from the source in one call.
+    static constexpr int BLOCK_SIZE = 1024;
 
     CStreamPosition& at(int index) { return m_Storage[index < m_GapStart ? index : index + m_GapLength]; }
     const CStreamPosition& at(int index) const
@@ -106,7 +108,13 @@ private:
         return m_Storage[index < m_GapStart ? index : index + m_GapLength];
     }
     bool hasAnswered() const { return m_ReadPosition >= 1 && m_ReadPosition <= m_Size; }
+    // get when the next character is not held yet or the state is inconsistent.
+    char getOn();
     char getSlow();
+    // The source's characters come in blocks; the block is part of the source, not of the
+    // look-ahead, so holding and placing stay one character at a time.
+    bool isSourceEnd() const { return m_BlockPosition == m_BlockLength && m_Stream->isEnd(); }
+    void dropBlock() { m_BlockPosition = m_BlockLength = 0; }
     // Reads the next character of the source into the look-ahead.
     void readFromSource();
     void remove(int position, int count);
@@ -119,6 +127,9 @@ private:
     int m_GapLength = 0;
     // The character read last from the source.
     CStreamPosition m_Work;
+    char m_Block[BLOCK_SIZE];
+    int m_BlockPosition = 0;
+    int m_BlockLength = 0;
     int m_TabSize = DEFAULT_TAB_SIZE;
     int m_LastLine = -1;
     int m_LastColumn = -1;
