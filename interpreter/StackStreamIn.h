@@ -117,6 +117,9 @@ private:
     void dropBlock() { m_BlockPosition = m_BlockLength = 0; }
     // Reads the next character of the source into the look-ahead.
     void readFromSource();
+    // Closes the gap at the end of the storage, making room behind the held characters.
+    [[gnu::noinline]] void compactStorage();
+    [[gnu::noinline]] void fetchBlock();
     void remove(int position, int count);
     [[noreturn]] void raise(const char* code, const char* text) const;
 

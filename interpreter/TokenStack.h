@@ -53,7 +53,7 @@ public:
     // A copy of the token committed last; false when there is none.
     bool getLastToken(TTokenOptions& token) const;
     // True when the text is read out and no token is left.
-    bool isEndOfTokens() const { return m_Input.isEof() && m_CountTokens == 0; }
+    bool isEndOfTokens() const { return m_CountTokens == 0 && m_Input.isEof(); }
     // Consumes the raw word at the start of the look-ahead (up to the next white space and at
     // most MAX_LENGTH_UNKNOWN_WORD characters, then "..."), for a message about text that no
     // reader accepts.
