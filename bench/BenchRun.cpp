@@ -1,7 +1,8 @@
 // Runs one calculation text from a file through the interpreter, as the benchmarks time it.
 //   ombrix_bench FILE              exit 0 when the run succeeds
 //   ombrix_bench --refused FILE    exit 0 when the run ends with errors (a refused text)
-// Either way a fault the run did not expect exits 1; -v also prints the counts of the run.
+// Either way a fault the run did not expect exits 1; -v also prints the counts of the run, its
+// errors and its last three variables.
 
 #include "QMInterpreter.h"
 
@@ -48,6 +49,14 @@ int main(int argc, char** argv)
                         interpreter.getCountMessages(), interpreter.getCountVariables());
             for (int i = 0; i < interpreter.getCountErrors(); ++i)
                 std::printf("%s\n", interpreter.getError(i).c_str());
+            // The last variables, to compare a workload's results with the peers'.
+            const int count = interpreter.getCountVariables();
+            for (int i = count > 3 ? count - 3 : 0; i < count; ++i) {
+                xonQMInterpreter::CNameString name;
+                double value = 0.0;
+                interpreter.getVariable(i, name, value);
+                std::printf("%s = %.15g\n", name.c_str(), value);
+            }
         }
         if (performed == refused || interpreter.hasErrors() != refused) {
             std::fprintf(stderr, "%s: the run %s\n", path, refused ? "was not refused" : "failed");
