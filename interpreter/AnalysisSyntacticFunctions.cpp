@@ -24,23 +24,24 @@ bool CAnalysisSyntactic::analyseUserFunctionDef()
         return false;
 
     const CNameString name(nameToken.m_Text);
-    const CMessageString quoted = " '" + name + "'";
-    const CMessageString function = ", " + msgFunction() + quoted;
+    // Composed only for a message: every definition passes here.
+    const auto quoted = [&name] { return " '" + name + "'"; };
+    const auto function = [&] { return ", " + msgFunction() + quoted(); };
     if (erroneous)
-        addMessageAt(msgWrongFunctionName() + function, MESSAGE_KIND_ERROR, nameToken);
+        addMessageAt(msgWrongFunctionName() + function(), MESSAGE_KIND_ERROR, nameToken);
     // Only the first fault of the name is told; the definition goes on under the name written.
     CSignature scratch;
     CMessageString nameFault;
     if (m_Controller->findCommand(name))
-        nameFault = msgFunctionNameIsCommand() + function;
+        nameFault = msgFunctionNameIsCommand() + function();
     else if (m_Controller->findConstant(name))
-        nameFault = msgFunctionNameIsConstant() + function;
+        nameFault = msgFunctionNameIsConstant() + function();
     else if (m_Lexer->isReservedWord(name))
-        nameFault = msgWrongFunctionName() + quoted;
+        nameFault = msgWrongFunctionName() + quoted();
     else if (m_Controller->findStdFunction(name, scratch))
-        nameFault = msgStdFunctionExists() + quoted;
+        nameFault = msgStdFunctionExists() + quoted();
     else if (m_Controller->findUserFunction(name, scratch))
-        nameFault = msgUserFunctionExists() + quoted;
+        nameFault = msgUserFunctionExists() + quoted();
     if (!nameFault.isEmpty())
         addMessageAt(nameFault, MESSAGE_KIND_ERROR, nameToken);
 
@@ -63,12 +64,12 @@ bool CAnalysisSyntactic::analyseUserFunctionDef()
     if (getToken(token) && isSymbol(token, SYMBOL_RIGHT_BRACKET))
         matchToken(token);
     else
-        addMessageAt(msgRightBracketMissedInFunction() + quoted, MESSAGE_KIND_ERROR, nameToken);
+        addMessageAt(msgRightBracketMissedInFunction() + quoted(), MESSAGE_KIND_ERROR, nameToken);
     rewindTokens();
     if (getToken(token) && isSymbol(token, SYMBOL_ASSIGN))
         matchToken(token);
     else
-        addMessageAt(msgAssignSymbolMissedInFunction() + quoted, MESSAGE_KIND_ERROR, nameToken);
+        addMessageAt(msgAssignSymbolMissedInFunction() + quoted(), MESSAGE_KIND_ERROR, nameToken);
 
     analyseExpression(defined->getTree(), GRAMMAR_BODY);
     m_Controller->clearParameters();
@@ -87,14 +88,14 @@ bool CAnalysisSyntactic::analyseUserFunctionParameters(CSignature& signature)
         if (!getToken(token) || token.m_TypeId != TOKEN_TYPE_USER_WORD)
             break;
         const CNameString name(token.m_Text);
-        const CMessageString quoted = " '" + name + "'";
+        const auto quoted = [&name] { return " '" + name + "'"; };
         CMessageString nameFault;
         if (m_Controller->findCommand(name))
-            nameFault = msgParameterNameIsCommand() + quoted;
+            nameFault = msgParameterNameIsCommand() + quoted();
         else if (m_Controller->findConstant(name))
-            nameFault = msgParameterNameIsConstant() + quoted;
+            nameFault = msgParameterNameIsConstant() + quoted();
         else if (m_Lexer->isReservedWord(name))
-            nameFault = msgParameterNameIsReservedWord() + quoted;
+            nameFault = msgParameterNameIsReservedWord() + quoted();
         if (!nameFault.isEmpty()) {
             addMessageAt(nameFault, MESSAGE_KIND_ERROR, token);
             break;

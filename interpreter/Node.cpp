@@ -1,39 +1,6 @@
 #include "Node.h"
 
-#include <vector>
-
 namespace xonQMInterpreter {
-
-// The nodes still to delete, last in first out. A statement's tree is small: its work list
-// stays on the stack, and only a deep tree's spills into the heap.
-class CNode::TPendingNodes
-{
-public:
-    bool isEmpty() const { return m_Count == 0 && m_More.empty(); }
-    void push(CNode* node)
-    {
-        if (m_Count < LOCAL_COUNT)
-            m_Local[m_Count++] = node;
-        else
-            m_More.push_back(node);
-    }
-    CNode* pop()
-    {
-        if (!m_More.empty()) {
-            CNode* node = m_More.back();
-            m_More.pop_back();
-            return node;
-        }
-        return m_Local[--m_Count];
-    }
-
-private:
-    static constexpr int LOCAL_COUNT = 32;
-
-    CNode* m_Local[LOCAL_COUNT];
-    int m_Count = 0;
-    std::vector<CNode*> m_More;
-};
 
 CNode::~CNode()
 {

@@ -3,6 +3,7 @@
 
 #include "BuffString.h"
 #include "Containers.h"
+#include "InlineStack.h"
 #include "LimitString.h"
 #include "Value.h"
 
@@ -44,7 +45,8 @@ public:
     int getColumn() const { return m_Column; }
 
 private:
-    class TPendingNodes;
+    // Nodes waiting to be deleted; a statement's tree fits inside.
+    using TPendingNodes = CInlineStack<CNode*, 32>;
     // Moves the children into pending and leaves the node without any.
     void releaseChildren(TPendingNodes& pending);
 

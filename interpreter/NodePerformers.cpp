@@ -2,10 +2,10 @@
 
 #include "Controller.h"
 #include "Exceptions.h"
+#include "InlineStack.h"
 #include "MessageTexts.h"
 
 #include <typeinfo>
-#include <vector>
 
 namespace xonQMInterpreter {
 
@@ -254,12 +254,13 @@ bool CNodeBinOperatorPerform::perform(CNodeBinOperator* node)
         return performOne(node, nullptr);
     // The same order as evaluating each left operand in turn: the lowest operator first, then
     // upwards, each one's right operand just before the operator itself.
-    std::vector<CNodeBinOperator*> spine{node};
+    CInlineStack<CNodeBinOperator*, 16> spine;
+    spine.push(node);
     for (; below != nullptr; below = leftOperator(below))
-        spine.push_back(below);
-    if (!performOne(spine.back(), nullptr))
+        spine.push(below);
+    if (!performOne(spine[spine.size() - 1], nullptr))
         return false;
-    for (size_t i = spine.size() - 1; i-- > 0;) {
+    for (int i = spine.size() - 1; i-- > 0;) {
         CValue left;
         spine[i + 1]->getValue(left);
         if (!performOne(spine[i], &left))
