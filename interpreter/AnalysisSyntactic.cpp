@@ -68,7 +68,7 @@ bool CAnalysisSyntactic::guardLexer(const char* method, TCall call)
 bool CAnalysisSyntactic::getToken(TTokenOptions& record)
 {
     return guardLexer("CAnalysisSyntactic::getToken",
-                      [&] { return !m_Lexer->isEndOfTokens() && m_Lexer->parseToken(record); });
+                      [&] { return !m_Lexer->isEndOfTokens() && m_Lexer->parseTokenReusing(record); });
 }
 
 bool CAnalysisSyntactic::matchToken(const TTokenOptions& record)

@@ -3,6 +3,8 @@
 
 #include "LimitString.h"
 
+#include <cstdint>
+
 namespace xonQMInterpreter {
 
 // Type ids of the tokens the lexer makes itself; reserved symbols carry the id they were
@@ -41,6 +43,8 @@ public:
         m_EndColumn = 1;
         m_SeparatedBefore = false;
         m_SeparatedAfter = false;
+        m_Lexer = 0;
+        m_Serial = 0;
     }
 
     // Tokens are the same when their texts and flags are.
@@ -67,6 +71,15 @@ public:
     int m_EndColumn;
     bool m_SeparatedBefore;
     bool m_SeparatedAfter;
+
+private:
+    friend class CTokenStack;
+
+    // Which token of which lexer the record is a copy of (0: none), so that handing the same
+    // token to the same record again, as the parser's peeks do all the time, copies nothing.
+    // A record the lexer filled is changed only by clear, by assignment or by the lexer.
+    uint64_t m_Lexer;
+    uint64_t m_Serial;
 };
 
 } // namespace xonQMInterpreter

@@ -2,6 +2,8 @@
 
 #include "Exceptions.h"
 
+#include <atomic>
+
 namespace xonQMInterpreter {
 
 namespace {
@@ -11,9 +13,11 @@ bool isTaken(TReadAnswer answer, bool endOfText)
     return answer == READ_TOKEN_COMPLETE || (answer == READ_TOKEN_FOLLOWED && endOfText);
 }
 
+std::atomic<uint64_t> g_LastLexerIdentity{0};
+
 } // namespace
 
-CTokenStack::CTokenStack()
+CTokenStack::CTokenStack() : m_Identity(g_LastLexerIdentity.fetch_add(1, std::memory_order_relaxed) + 1)
 {
     m_ReaderComments.setGroup(TOKEN_GROUP_COMMENT);
     m_ReaderReserved.setGroup(TOKEN_GROUP_RESERVED);
@@ -90,6 +94,23 @@ bool CTokenStack::parseToken(TTokenOptions& token)
         m_PreviousFlag = token.m_Flag;
         return true;
     }
+    return parseNewToken(token);
+}
+
+bool CTokenStack::parseTokenReusing(TTokenOptions& token)
+{
+    if (m_CurrentToken >= 0 && m_CurrentToken < m_CountTokens && m_CountTokens <= MAX_COUNT_TOKENS_IN_STACK) {
+        const TTokenOptions& held = stacked(m_CurrentToken++);
+        if (!isSameIssue(token, held))
+            token = held;
+        m_PreviousFlag = held.m_Flag;
+        return true;
+    }
+    return parseNewToken(token);
+}
+
+bool CTokenStack::parseNewToken(TTokenOptions& token)
+{
     token.clear();
     if (parseTokenEx(TOKEN_KIND_ANY, token))
         return true;
@@ -245,8 +266,10 @@ bool CTokenStack::skipWhiteSpace(bool& consumed)
     return seen;
 }
 
-void CTokenStack::push(const TTokenOptions& token)
+void CTokenStack::push(TTokenOptions& token)
 {
+    token.m_Lexer = m_Identity;
+    token.m_Serial = ++m_LastSerial;
     stacked(m_CountTokens++) = token;
 }
 

@@ -41,6 +41,9 @@ public:
     // CStreamException on an inconsistency, such as more than MAX_COUNT_TOKENS_IN_STACK
     // tokens read ahead.
     bool parseToken(TTokenOptions& token);
+    // As parseToken, for a record changed only by clear and by this lexer since it last filled
+    // it: when the record holds the next token already, nothing is copied.
+    bool parseTokenReusing(TTokenOptions& token);
     // Commits the first token read ahead, which must be the given one (else raises
     // CStreamException); the next parseToken starts again at the first token not committed.
     void matchToken(const TTokenOptions& token);
@@ -81,6 +84,8 @@ private:
     };
     static constexpr int READER_COUNT = 6;
 
+    // parseToken when no token is read ahead at the current place.
+    bool parseNewToken(TTokenOptions& token);
     bool parseTokenEx(TTokenKind kind, TTokenOptions& token);
     TReadAnswer readToken(TTokenKind kind, TReadMode mode, bool first, bool adjacent, TTokenOptions& token,
                           bool& endOfText);
@@ -89,7 +94,12 @@ private:
     // Reads white space at the bookmark, consuming long runs in pieces; answers whether
     // there was any and tells whether any was consumed.
     bool skipWhiteSpace(bool& consumed);
-    void push(const TTokenOptions& token);
+    // Stamps the token with its identity and holds a copy of it.
+    void push(TTokenOptions& token);
+    static bool isSameIssue(const TTokenOptions& left, const TTokenOptions& right)
+    {
+        return left.m_Serial != 0 && left.m_Serial == right.m_Serial && left.m_Lexer == right.m_Lexer;
+    }
     // Tokens read ahead are kept in a ring, so committing one moves none.
     TTokenOptions& stacked(int index) { return m_Tokens[(m_StackStart + index) % MAX_COUNT_TOKENS_IN_STACK]; }
     const TTokenOptions& stacked(int index) const
@@ -115,6 +125,10 @@ private:
     bool m_FirstToken = true;
     bool m_PreviousFlag = true;
     TTokenOptions m_WorkToken;
+    // Unique among all lexers of the process, so that no record takes one lexer's token for
+    // another's.
+    const uint64_t m_Identity;
+    uint64_t m_LastSerial = 0;
 };
 
 } // namespace xonQMInterpreter
