@@ -10,7 +10,6 @@
 #include <cstring>
 #include <exception>
 #include <fstream>
-#include <iterator>
 #include <string>
 
 using xonQMInterpreter::CQMInterpreter;
@@ -37,7 +36,16 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "cannot read %s\n", path);
         return 2;
     }
-    const std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    // Read in one piece: the text is the only copy the driver keeps.
+    file.seekg(0, std::ios::end);
+    const std::streamoff size = file.tellg();
+    if (size < 0) {
+        std::fprintf(stderr, "cannot read %s\n", path);
+        return 2;
+    }
+    std::string text(static_cast<size_t>(size), '\0');
+    file.seekg(0, std::ios::beg);
+    file.read(text.data(), static_cast<std::streamsize>(text.size()));
     file.close();
 
     try {
