@@ -31,9 +31,11 @@ std::string nested(int depth, const std::string& open, const std::string& inner,
 std::string callChain(int count)
 {
     std::string text = "f0(x) = x;\n";
-    for (int k = 1; k <= count; ++k)
-        text += "f" + std::to_string(k) + "(x) = f" + std::to_string(k - 1) + "(x) + 0;\n";
-    return text + "a = f" + std::to_string(count) + "(1);\n";
+    for (int k = 1; k <= count; ++k) {
+        text.append("f").append(std::to_string(k)).append("(x) = f");
+        text.append(std::to_string(k - 1)).append("(x) + 0;\n");
+    }
+    return text.append("a = f").append(std::to_string(count)).append("(1);\n");
 }
 
 struct THostileCase
