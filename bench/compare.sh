@@ -25,6 +25,8 @@ fi
 mkdir -p "$work"
 python3 bench/generate.py "$work"
 ours="$build/bench/ombrix_bench"
+# The interpreter itself, not a launcher script that may stand in front of it on PATH.
+python=$(python3 -c 'import sys; print(sys.executable)')
 
 # One hyperfine run per workload: name, then "label=command" pairs.
 measure() {
@@ -43,12 +45,12 @@ measure() {
   done
 }
 
-measure a "ours=$ours $work/a.ombx" "python3=python3 $work/a.py" ${peer:+"library=$peer $work/a.ombx"}
-measure a1 "ours=$ours $work/a1.ombx" "bc=bc -l $work/a1.bc" "python3=python3 $work/a1.py" \
+measure a "ours=$ours $work/a.ombx" "python3=$python $work/a.py" ${peer:+"library=$peer $work/a.ombx"}
+measure a1 "ours=$ours $work/a1.ombx" "bc=bc -l $work/a1.bc" "python3=$python $work/a1.py" \
   ${peer:+"library=$peer $work/a1.ombx"}
-measure b "ours=$ours --refused $work/b.ombx" "bc=bc -l $work/b.bc" "python3=python3 $work/b.py" \
+measure b "ours=$ours --refused $work/b.ombx" "bc=bc -l $work/b.bc" "python3=$python $work/b.py" \
   ${peer:+"library=$peer $work/b.ombx"}
-measure c "ours=$ours $work/c.ombx" "bc=bc -l $work/c.bc" "python3=python3 $work/c.py" \
+measure c "ours=$ours $work/c.ombx" "bc=bc -l $work/c.bc" "python3=$python $work/c.py" \
   ${peer:+"library=$peer $work/c.ombx"}
 measure a10 "ours=$ours $work/a10.ombx"
 
