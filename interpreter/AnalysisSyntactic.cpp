@@ -67,6 +67,10 @@ bool CAnalysisSyntactic::guardLexer(const char* method, TCall call)
 
 bool CAnalysisSyntactic::getToken(TTokenOptions& record)
 {
+    // Most peeks find a token read ahead, which is handed over without the guard: nothing
+    // can fail there.
+    if (m_Lexer != nullptr && m_Lexer->takeHeldToken(record))
+        return true;
     return guardLexer("CAnalysisSyntactic::getToken",
                       [&] { return !m_Lexer->isEndOfTokens() && m_Lexer->parseTokenReusing(record); });
 }

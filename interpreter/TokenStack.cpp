@@ -97,18 +97,6 @@ bool CTokenStack::parseToken(TTokenOptions& token)
     return parseNewToken(token);
 }
 
-bool CTokenStack::parseTokenReusing(TTokenOptions& token)
-{
-    if (m_CurrentToken >= 0 && m_CurrentToken < m_CountTokens && m_CountTokens <= MAX_COUNT_TOKENS_IN_STACK) {
-        const TTokenOptions& held = stacked(m_CurrentToken++);
-        if (!isSameIssue(token, held))
-            token = held;
-        m_PreviousFlag = held.m_Flag;
-        return true;
-    }
-    return parseNewToken(token);
-}
-
 bool CTokenStack::parseNewToken(TTokenOptions& token)
 {
     token.clear();

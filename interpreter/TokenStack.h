@@ -43,7 +43,19 @@ public:
     bool parseToken(TTokenOptions& token);
     // As parseToken, for a record changed only by clear and by this lexer since it last filled
     // it: when the record holds the next token already, nothing is copied.
-    bool parseTokenReusing(TTokenOptions& token);
+    bool parseTokenReusing(TTokenOptions& token) { return takeHeldToken(token) || parseNewToken(token); }
+    // parseTokenReusing for a token read ahead already; false, nothing changed, when there is
+    // none at the current place. It cannot fail, so callers may take it outside their guards.
+    bool takeHeldToken(TTokenOptions& token)
+    {
+        if (m_CurrentToken < 0 || m_CurrentToken >= m_CountTokens || m_CountTokens > MAX_COUNT_TOKENS_IN_STACK)
+            return false;
+        const TTokenOptions& held = stacked(m_CurrentToken++);
+        if (!isSameIssue(token, held))
+            token = held;
+        m_PreviousFlag = held.m_Flag;
+        return true;
+    }
     // Commits the first token read ahead, which must be the given one (else raises
     // CStreamException); the next parseToken starts again at the first token not committed.
     void matchToken(const TTokenOptions& token);
