@@ -44,12 +44,6 @@ void CAnalysisSyntactic::reset()
         m_Lexer->reset();
 }
 
-void CAnalysisSyntactic::rewindTokens()
-{
-    if (m_Lexer != nullptr)
-        m_Lexer->resetCurrentToken();
-}
-
 template <class TCall>
 bool CAnalysisSyntactic::guardLexer(const char* method, TCall call)
 {
@@ -65,12 +59,8 @@ bool CAnalysisSyntactic::guardLexer(const char* method, TCall call)
     return false;
 }
 
-bool CAnalysisSyntactic::getToken(TTokenOptions& record)
+bool CAnalysisSyntactic::getNewToken(TTokenOptions& record)
 {
-    // Most peeks find a token read ahead, which is handed over without the guard: nothing
-    // can fail there.
-    if (m_Lexer != nullptr && m_Lexer->takeHeldToken(record))
-        return true;
     return guardLexer("CAnalysisSyntactic::getToken",
                       [&] { return !m_Lexer->isEndOfTokens() && m_Lexer->parseTokenReusing(record); });
 }

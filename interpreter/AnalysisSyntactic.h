@@ -1,6 +1,7 @@
 #ifndef OMBRIX_INTERPRETER_ANALYSISSYNTACTIC_H
 #define OMBRIX_INTERPRETER_ANALYSISSYNTACTIC_H
 
+#include "AnalysisLexical.h"
 #include "BinOperators.h"
 #include "Function.h"
 #include "LimitString.h"
@@ -9,7 +10,6 @@
 
 namespace xonQMInterpreter {
 
-class CAnalysisLexical;
 class CController;
 class CNode;
 
@@ -55,12 +55,25 @@ private:
 
     void addReservedWords();
 
-    // Token access; lexer faults become system-error messages.
-    void rewindTokens();
+    // Token access; lexer faults become system-error messages. Inline: every step of the
+    // parser rewinds and peeks.
+    void rewindTokens()
+    {
+        if (m_Lexer != nullptr)
+            m_Lexer->resetCurrentToken();
+    }
     // Runs a lexer operation; a lexer fault becomes a system-error message and false.
     template <class TCall>
     bool guardLexer(const char* method, TCall call);
-    bool getToken(TTokenOptions& record);
+    bool getToken(TTokenOptions& record)
+    {
+        // Most peeks find a token read ahead, which is handed over without the guard: nothing
+        // can fail there.
+        if (m_Lexer != nullptr && m_Lexer->takeHeldToken(record))
+            return true;
+        return getNewToken(record);
+    }
+    bool getNewToken(TTokenOptions& record);
     bool matchToken(const TTokenOptions& record);
     bool addMessage(const CMessageString& text, unsigned char kind);
     bool addMessage(const CMessageString& text, unsigned char kind, int line);
