@@ -88,17 +88,6 @@ bool CTokenStack::getLastToken(TTokenOptions& token) const
 
 bool CTokenStack::parseToken(TTokenOptions& token)
 {
-    // The parser peeks the tokens read ahead many times over: hand over a copy straight away.
-    if (m_CurrentToken >= 0 && m_CurrentToken < m_CountTokens && m_CountTokens <= MAX_COUNT_TOKENS_IN_STACK) {
-        token = stacked(m_CurrentToken++);
-        m_PreviousFlag = token.m_Flag;
-        return true;
-    }
-    return parseNewToken(token);
-}
-
-bool CTokenStack::parseNewToken(TTokenOptions& token)
-{
     token.clear();
     if (parseTokenEx(TOKEN_KIND_ANY, token))
         return true;

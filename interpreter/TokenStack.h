@@ -43,7 +43,7 @@ public:
     bool parseToken(TTokenOptions& token);
     // As parseToken, for a record changed only by clear and by this lexer since it last filled
     // it: when the record holds the next token already, nothing is copied.
-    bool parseTokenReusing(TTokenOptions& token) { return takeHeldToken(token) || parseNewToken(token); }
+    bool parseTokenReusing(TTokenOptions& token) { return takeHeldToken(token) || parseToken(token); }
     // parseTokenReusing for a token read ahead already; false, nothing changed, when there is
     // none at the current place. It cannot fail, so callers may take it outside their guards.
     bool takeHeldToken(TTokenOptions& token)
@@ -96,8 +96,6 @@ private:
     };
     static constexpr int READER_COUNT = 6;
 
-    // parseToken when no token is read ahead at the current place.
-    bool parseNewToken(TTokenOptions& token);
     bool parseTokenEx(TTokenKind kind, TTokenOptions& token);
     TReadAnswer readToken(TTokenKind kind, TReadMode mode, bool first, bool adjacent, TTokenOptions& token,
                           bool& endOfText);
