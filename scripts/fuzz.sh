@@ -13,7 +13,7 @@ ombrix_install clang-14 libclang-rt-14-dev python3
 seconds=${1:-60}
 build=build-fuzz
 jobs=$(nproc 2>/dev/null || echo 2)
-cmake -S fuzz -B "$build" -DCMAKE_CXX_COMPILER=clang++-14 -DCMAKE_BUILD_TYPE= >/dev/null
+cmake -S tests/fuzz -B "$build" -DCMAKE_CXX_COMPILER=clang++-14 -DCMAKE_BUILD_TYPE= >/dev/null
 cmake --build "$build" -j "$jobs" --target perform_fuzzer
 
 seeds="$build/seeds"
@@ -21,7 +21,7 @@ corpus="$build/corpus"
 artifacts="$build/artifacts"
 rm -rf "$seeds"
 mkdir -p "$seeds" "$corpus" "$artifacts"
-python3 fuzz/seeds.py "$seeds"
+python3 tests/fuzz/seeds.py "$seeds"
 
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1

@@ -2,7 +2,7 @@
 """Writes the fuzzer's seeds: every block of the self-test input and every string literal of
 the interpreter tests that looks like a calculation text.
 
-    fuzz/seeds.py OUTPUT_DIR
+    tests/fuzz/seeds.py OUTPUT_DIR
 """
 
 import hashlib
@@ -10,7 +10,7 @@ import os
 import re
 import sys
 
-ROOT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..")
+ROOT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..")
 TESTS = os.path.join(ROOT, "tests", "interpreter")
 LITERAL = re.compile(r'"((?:[^"\\\n]|\\.)*)"')
 
