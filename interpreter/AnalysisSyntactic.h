@@ -127,6 +127,9 @@ private:
     CNode* analyseBrackets(CNode* parent, TGrammar grammar);
     CNode* analyseExpressionError(CNode* parent);
 
+    // A left-associative chain of operands and operators (terms, factors).
+    struct TChainLevel;
+    CNode* analyseLeftChain(CNode* parent, bool signAllowed, TGrammar grammar, const TChainLevel& level);
     // A call of a standard or user function: the two differ only in their lookups and words.
     struct TCallKind;
     CNode* analyseCall(CNode* parent, TGrammar grammar, const TCallKind& kind);

@@ -117,46 +117,50 @@ CNode* CAnalysisSyntactic::analyseExpression(CNode* parent, TGrammar grammar)
     return analyseAdding(parent, grammar);
 }
 
-CNode* CAnalysisSyntactic::analyseAdding(CNode* parent, TGrammar grammar)
+// One level of a left-associative chain: its operands, its operators, and the code reported
+// when an operator finds no operand after it.
+struct CAnalysisSyntactic::TChainLevel
+{
+    CNode* (CAnalysisSyntactic::*operand)(CNode*, bool, TGrammar);
+    CNode* (CAnalysisSyntactic::*operatorStep)(CNode*);
+    const char* code;
+    const char* bodyCode;
+};
+
+// a - b - c is "-" over ("-" over a and b) and c: each operator takes the chain so far as its
+// first child. The chain is built without a parent and attached to it at the end.
+CNode* CAnalysisSyntactic::analyseLeftChain(CNode* parent, bool signAllowed, TGrammar grammar,
+                                            const TChainLevel& level)
 {
     rewindTokens();
-    CNode* top = analyseMult(nullptr, true, grammar);
+    CNode* top = (this->*level.operand)(nullptr, signAllowed, grammar);
     if (top == nullptr)
         return nullptr;
     while (!m_TooDeep) {
-        CNode* op = analyseAddingOperator(nullptr);
+        CNode* op = (this->*level.operatorStep)(nullptr);
         if (op == nullptr)
             break;
         attach(op, top);
         top = op;
-        CNode* term = analyseMult(nullptr, false, grammar);
-        if (!attach(op, term))
-            reportDefensive(grammar == GRAMMAR_BODY ? "ERROR_ADDINGPARAM_00001" : "ERROR_ADDING_00001",
-                            MESSAGE_KIND_ERROR, op);
+        if (!attach(op, (this->*level.operand)(nullptr, false, grammar)))
+            reportDefensive(grammar == GRAMMAR_BODY ? level.bodyCode : level.code, MESSAGE_KIND_ERROR, op);
     }
     attach(parent, top);
     return top;
 }
 
+CNode* CAnalysisSyntactic::analyseAdding(CNode* parent, TGrammar grammar)
+{
+    static constexpr TChainLevel terms{&CAnalysisSyntactic::analyseMult, &CAnalysisSyntactic::analyseAddingOperator,
+                                       "ERROR_ADDING_00001", "ERROR_ADDINGPARAM_00001"};
+    return analyseLeftChain(parent, true, grammar, terms);
+}
+
 CNode* CAnalysisSyntactic::analyseMult(CNode* parent, bool signAllowed, TGrammar grammar)
 {
-    rewindTokens();
-    CNode* top = analysePower(nullptr, signAllowed, grammar);
-    if (top == nullptr)
-        return nullptr;
-    while (!m_TooDeep) {
-        CNode* op = analyseMultOperator(nullptr);
-        if (op == nullptr)
-            break;
-        attach(op, top);
-        top = op;
-        CNode* factor = analysePower(nullptr, false, grammar);
-        if (!attach(op, factor))
-            reportDefensive(grammar == GRAMMAR_BODY ? "ERROR_MULTPARAM_00001" : "ERROR_MULT_00001",
-                            MESSAGE_KIND_ERROR, op);
-    }
-    attach(parent, top);
-    return top;
+    static constexpr TChainLevel factors{&CAnalysisSyntactic::analysePower, &CAnalysisSyntactic::analyseMultOperator,
+                                         "ERROR_MULT_00001", "ERROR_MULTPARAM_00001"};
+    return analyseLeftChain(parent, signAllowed, grammar, factors);
 }
 
 CNode* CAnalysisSyntactic::analysePower(CNode* parent, bool signAllowed, TGrammar grammar)
