@@ -7,7 +7,6 @@
 #include "LimitString.h"
 #include "Value.h"
 
-
 namespace xonQMInterpreter {
 
 // A node of a statement tree or of a user function's body: a parent link, owned children in
