@@ -405,3 +405,8 @@ QString getNameResourceFileReadError(const QString& name)
                               QString::fromUtf8("Ошибка при чтении файла '") + name
                                   + QLatin1String("'."));
 }
+
+QString getNameResource(TTextId id)
+{
+    return getNameResource(static_cast<quint8>(id));
+}

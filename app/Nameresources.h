@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/Textids.h"
+
 #include <QString>
 
 // The texts every window shows, by number. Each text has an English and a Russian form;

@@ -4,7 +4,7 @@
 // Either way a fault the run did not expect exits 1; -v also prints the counts of the run, its
 // errors and its last three variables.
 
-#include "QMInterpreter.h"
+#include "interpreter/QMInterpreter.h"
 
 #include <cstdio>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "Testfolder.h"
+#include "tests/support/Isolatedsettings.h"
 
 #include "framework/Useroptionsmanager.h"
 #include "platform/Executablelocation.h"
@@ -30,7 +30,7 @@ struct TRecords {
     }
 };
 
-class OptionsManager : public CTempFolderTest
+class OptionsManager : public CIsolatedSettingsTest
 {
 protected:
     // What the user's store holds, read as any other program would.

@@ -1,4 +1,4 @@
-#include "Testfolder.h"
+#include "tests/support/Isolatedsettings.h"
 
 #include "platform/Executablelocation.h"
 
@@ -9,7 +9,7 @@
 
 #include <csignal>
 
-void CTempFolderTest::SetUp()
+void CIsolatedSettingsTest::SetUp()
 {
     ASSERT_TRUE(m_Dir.isValid());
     ASSERT_TRUE(QDir().mkpath(binFolder()));
@@ -18,17 +18,17 @@ void CTempFolderTest::SetUp()
     qputenv("XDG_DATA_HOME", dataHome().toUtf8());
 }
 
-void CTempFolderTest::TearDown()
+void CIsolatedSettingsTest::TearDown()
 {
     CExecutableLocation::redirect(QString());
 }
 
-QString CTempFolderTest::path(const QString& relative) const
+QString CIsolatedSettingsTest::path(const QString& relative) const
 {
     return m_Dir.path() + QLatin1Char('/') + relative;
 }
 
-QByteArray CTempFolderTest::readFile(const QString& fileName)
+QByteArray CIsolatedSettingsTest::readFile(const QString& fileName)
 {
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
@@ -36,7 +36,7 @@ QByteArray CTempFolderTest::readFile(const QString& fileName)
     return file.readAll();
 }
 
-void CTempFolderTest::writeFile(const QString& fileName, const QByteArray& content)
+void CIsolatedSettingsTest::writeFile(const QString& fileName, const QByteArray& content)
 {
     QDir().mkpath(QFileInfo(fileName).absolutePath());
     QFile file(fileName);

@@ -1,4 +1,4 @@
-#include "Testfolder.h"
+#include "tests/support/Isolatedsettings.h"
 
 #include "framework/Filelog.h"
 
@@ -10,12 +10,12 @@ namespace {
 const QDateTime kNow(QDate(2024, 3, 5), QTime(7, 8, 9));
 const std::string kStamp = "[05/Mar/2024 07:08:09] ";
 
-class FileLog : public CTempFolderTest
+class FileLog : public CIsolatedSettingsTest
 {
 protected:
     void SetUp() override
     {
-        CTempFolderTest::SetUp();
+        CIsolatedSettingsTest::SetUp();
         setUp(m_Log);
     }
 

@@ -1,4 +1,4 @@
-#include "Testfolder.h"
+#include "tests/support/Isolatedsettings.h"
 
 #include "framework/Fileextension.h"
 #include "platform/Filetyperegistry.h"
@@ -10,7 +10,7 @@
 
 namespace {
 
-class FileExtension : public CTempFolderTest
+class FileExtension : public CIsolatedSettingsTest
 {
 protected:
     CFileTypeRegistry m_Registry{QStringLiteral("Ombrix"), QStringLiteral(".ombx")};

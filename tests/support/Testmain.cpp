@@ -1,10 +1,12 @@
-#include <QGuiApplication>
+#include "tests/support/Modalwatchdog.h"
+
+#include <QApplication>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 // The desktop's per-user folders point into a temporary folder for the whole run, so no test
-// reads or writes the real user's settings or data.
+// reads or writes the real user's settings or data. Windows are drawn offscreen.
 int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -16,7 +18,8 @@ int main(int argc, char** argv)
         qputenv(name, (home.path() + QLatin1Char('/') + QLatin1String(name)).toUtf8());
     qputenv("HOME", home.path().toUtf8());
 
-    QGuiApplication application(argc, argv);
+    QApplication application(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
+    ::testing::UnitTest::GetInstance()->listeners().Append(new CModalWatchdog());
     return RUN_ALL_TESTS();
 }

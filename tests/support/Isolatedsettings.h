@@ -10,7 +10,7 @@
 
 // Each test gets a fresh temporary folder holding the executable's folder ("bin", with the
 // executable "bin/ombrix"), the user's settings ("config") and data home ("data").
-class CTempFolderTest : public ::testing::Test
+class CIsolatedSettingsTest : public ::testing::Test
 {
 protected:
     void SetUp() override;

@@ -1,4 +1,4 @@
-#include "Testfolder.h"
+#include "tests/support/Isolatedsettings.h"
 
 #include "framework/Addsysfunctions.h"
 #include "framework/Arrayshortstring.h"
@@ -9,7 +9,7 @@
 
 namespace {
 
-using FileFunctions = CTempFolderTest;
+using FileFunctions = CIsolatedSettingsTest;
 
 TEST_F(FileFunctions, SizeOfFiles)
 {

@@ -1,4 +1,4 @@
-#include "Testfolder.h"
+#include "tests/support/Isolatedsettings.h"
 
 #include "framework/Fileini.h"
 #include "platform/Executablelocation.h"
@@ -7,7 +7,7 @@
 
 namespace {
 
-using IniFile = CTempFolderTest;
+using IniFile = CIsolatedSettingsTest;
 
 const QString kSection = QStringLiteral("S");
 

@@ -89,4 +89,4 @@ TEST(WebLinks, SendMailKeepsSubjectAndBodyIntact)
 
 } // namespace
 
-#include "TestPrograminfo.moc"
+#include "PrograminfoTest.moc"

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <array>
+
+// The windows' fixed sizes and thresholds, in one place.
+
+// Editor and calculation.
+constexpr int kEditorMaxChars = 64000;         // line breaks count; the text beyond is cut
+constexpr int kWaitWindowThreshold = 10000;    // longer texts show the wait window during a run
+constexpr int kEditorTabWidth = 8;             // tab stops of the status line and the messages
+
+// Recent-files menu: longer paths are shown as their two ends around "...".
+constexpr int kRecentMenuPathMax = 80;
+constexpr int kRecentMenuPathEnd = 38;
+
+// Main window.
+constexpr int kMainWindowMinWidth = 349;
+constexpr int kMainWindowMinHeight = 160;
+constexpr int kMessagesPaneMinHeight = 77;
+constexpr int kTrayRefreshIntervalMs = 5000;
+
+// Window placement: a stored place is kept only this far inside the virtual desktop.
+constexpr int kPlacementMarginRight = 350;
+constexpr int kPlacementMarginBottom = 250;
+constexpr int kPlacementFallbackOffset = 10;
+constexpr int kFallbackWindowWidth = 550;
+constexpr int kFallbackWindowHeight = 450;
+
+// Zoom of the variable-choice dialog and the results window: font sizes in points.
+constexpr std::array<int, 24> kZoomFontSizes = {8,  9,  10, 11, 12, 14, 16, 18, 20, 22, 24, 26,
+                                                28, 30, 32, 34, 36, 38, 40, 42, 44, 46, 48, 72};
+constexpr int kZoomDefaultIndex = 2;           // 10 points
+
+// Results text.
+constexpr int kPrecisionMin = 1;
+constexpr int kPrecisionMax = 15;
