@@ -43,3 +43,11 @@ class CFileNotFoundException : public CFileException
 public:
     using CFileException::CFileException;
 };
+
+// Ends the command that is running without any message: the user cancelled it (Cancel in the
+// query to save a changed document). The handler guard lets it pass silently.
+class CAbortException : public std::exception
+{
+public:
+    const char* what() const noexcept override { return "aborted"; }
+};

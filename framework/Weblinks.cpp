@@ -1,7 +1,7 @@
 #include "framework/Weblinks.h"
 
+#include "framework/Dialogseams.h"
 #include "framework/Stringutils.h"
-#include "platform/Shell.h"
 
 #include <QUrl>
 
@@ -21,10 +21,10 @@ QString buildMailAddress(const QString& address, const QString& subject, const Q
 
 void openURL(const QString& address)
 {
-    CShell::open(QUrl(trimBlanks(address)));
+    CDialogSeams::current().openWithDesktop(QUrl(trimBlanks(address)));
 }
 
 void sendMail(const QString& address, const QString& subject, const QString& body)
 {
-    CShell::open(QUrl(buildMailAddress(address, subject, body), QUrl::StrictMode));
+    CDialogSeams::current().openWithDesktop(QUrl(buildMailAddress(address, subject, body), QUrl::StrictMode));
 }

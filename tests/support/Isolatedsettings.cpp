@@ -13,6 +13,7 @@ void CIsolatedSettingsTest::SetUp()
 {
     ASSERT_TRUE(m_Dir.isValid());
     ASSERT_TRUE(QDir().mkpath(binFolder()));
+    ASSERT_TRUE(QDir().mkpath(docsFolder()));
     CExecutableLocation::redirect(path(QStringLiteral("bin/ombrix")));
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, path(QStringLiteral("config")));
     qputenv("XDG_DATA_HOME", dataHome().toUtf8());

@@ -9,7 +9,8 @@
 #include <sys/resource.h>
 
 // Each test gets a fresh temporary folder holding the executable's folder ("bin", with the
-// executable "bin/ombrix"), the user's settings ("config") and data home ("data").
+// executable "bin/ombrix"), the user's settings ("config"), data home ("data") and
+// documents ("docs").
 class CIsolatedSettingsTest : public ::testing::Test
 {
 protected:
@@ -21,6 +22,7 @@ protected:
     QString iniPath() const { return path(QStringLiteral("bin/ombrix.ini")); }
     QString userStorePath() const { return path(QStringLiteral("config/Ombrix.conf")); }
     QString dataHome() const { return path(QStringLiteral("data")); }
+    QString docsFolder() const { return path(QStringLiteral("docs")); }
 
     static QByteArray readFile(const QString& fileName);
     static void writeFile(const QString& fileName, const QByteArray& content);

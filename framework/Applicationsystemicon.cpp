@@ -1,0 +1,132 @@
+#include "framework/Applicationsystemicon.h"
+
+CApplicationSystemIcon::CApplicationSystemIcon(CSystemIconWindows* windows,
+                                               std::unique_ptr<CTrayBackend> backend,
+                                               const QString& tip)
+    : m_Windows(windows)
+{
+    if (m_Windows == nullptr)
+        return;
+    if (backend != nullptr)
+        backend->setOnActivated([this](TTrayMouse mouse) { onTrayMessage(mouse); });
+    m_TrayIcon = std::make_unique<CTrayIcon>(std::move(backend), tip);
+}
+
+void CApplicationSystemIcon::setShowTrayIcon(bool show)
+{
+    m_ShowTrayIcon = show;
+}
+
+void CApplicationSystemIcon::setMinimizeToTaskBar(bool minimize)
+{
+    m_MinimizeToTaskBar = minimize;
+}
+
+void CApplicationSystemIcon::setShowTaskBarIcon(bool show)
+{
+    m_ShowTaskBarIcon = show;
+}
+
+void CApplicationSystemIcon::setOnRMouseClick(THandler handler)
+{
+    m_OnRMouseClick = std::move(handler);
+}
+
+bool CApplicationSystemIcon::getShowTrayIcon() const
+{
+    return m_ShowTrayIcon;
+}
+
+bool CApplicationSystemIcon::getMinimizeToTaskBar() const
+{
+    return m_MinimizeToTaskBar;
+}
+
+bool CApplicationSystemIcon::getShowTaskBarIcon() const
+{
+    return m_ShowTaskBarIcon;
+}
+
+bool CApplicationSystemIcon::isIconShown() const
+{
+    return m_TrayIcon != nullptr && m_TrayIcon->isAdded() && m_TrayIcon->modify();
+}
+
+bool CApplicationSystemIcon::apply()
+{
+    if (m_TrayIcon == nullptr)
+        return false;
+    if (!m_ShowTrayIcon) {
+        m_TrayIcon->hide();
+        m_Windows->setTaskBarButtonVisible(true);
+        return true;
+    }
+    if (!m_TrayIcon->show())
+        return false;
+    m_Windows->setTaskBarButtonVisible(m_ShowTaskBarIcon);
+    return true;
+}
+
+void CApplicationSystemIcon::onTrayMessage(TTrayMouse mouse)
+{
+    switch (mouse) {
+    case TTrayMouse::DoubleClick:
+        restore();
+        break;
+    case TTrayMouse::RightButton:
+        if (m_OnRMouseClick)
+            m_OnRMouseClick();
+        break;
+    case TTrayMouse::Other:
+        break;
+    }
+}
+
+void CApplicationSystemIcon::onMinimize()
+{
+    // Without an icon to come back by, minimising stays ordinary.
+    if (m_TrayIcon == nullptr || !m_ShowTrayIcon || !isIconShown())
+        return;
+    if (!m_ShowTaskBarIcon)
+        m_Windows->hideMainWindow();
+    else if (!m_MinimizeToTaskBar)
+        m_Windows->setTaskBarButtonVisible(false);
+}
+
+void CApplicationSystemIcon::restore()
+{
+    if (m_Windows == nullptr)
+        return;
+    if (!m_ShowTrayIcon) {
+        m_Windows->restoreMainWindow();
+        return;
+    }
+    if (m_ShowTaskBarIcon) {
+        m_Windows->setTaskBarButtonVisible(true);
+        m_Windows->restoreMainWindow();
+    } else {
+        m_Windows->showMainWindow();
+        m_Windows->restoreMainWindow();
+        m_Windows->setTaskBarButtonVisible(false);
+    }
+    m_Windows->bringMainWindowToFront();
+    m_Windows->showAllWindows();
+}
+
+void CApplicationSystemIcon::bringToFront()
+{
+    if (m_Windows == nullptr)
+        return;
+    m_Windows->bringMainWindowToFront();
+    if (m_ShowTrayIcon && m_Windows->isModalWindowOpen())
+        m_Windows->showAllWindows();
+}
+
+bool CApplicationSystemIcon::refresh()
+{
+    if (m_TrayIcon == nullptr)
+        return false;
+    if (!m_ShowTrayIcon)
+        return true;
+    return m_TrayIcon->refresh();
+}

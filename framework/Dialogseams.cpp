@@ -1,0 +1,168 @@
+#include "framework/Dialogseams.h"
+
+#include "framework/UnFormMainBase.h"
+#include "platform/Shell.h"
+
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace {
+
+QMessageBox::Icon toQtIcon(TMessageIcon icon)
+{
+    switch (icon) {
+    case TMessageIcon::Question:
+        return QMessageBox::Question;
+    case TMessageIcon::Warning:
+        return QMessageBox::Warning;
+    case TMessageIcon::Critical:
+        return QMessageBox::Critical;
+    case TMessageIcon::Information:
+        break;
+    }
+    return QMessageBox::Information;
+}
+
+QMessageBox::StandardButton toQtButton(TMessageAnswer answer)
+{
+    switch (answer) {
+    case TMessageAnswer::Yes:
+        return QMessageBox::Yes;
+    case TMessageAnswer::No:
+        return QMessageBox::No;
+    case TMessageAnswer::Cancel:
+        return QMessageBox::Cancel;
+    case TMessageAnswer::Ok:
+        break;
+    }
+    return QMessageBox::Ok;
+}
+
+QMessageBox::StandardButtons toQtButtons(TMessageButtons buttons)
+{
+    switch (buttons) {
+    case TMessageButtons::YesNo:
+        return QMessageBox::Yes | QMessageBox::No;
+    case TMessageButtons::YesNoCancel:
+        return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case TMessageButtons::Ok:
+        break;
+    }
+    return QMessageBox::Ok;
+}
+
+TMessageAnswer fromQtButton(int button)
+{
+    switch (button) {
+    case QMessageBox::Yes:
+        return TMessageAnswer::Yes;
+    case QMessageBox::No:
+        return TMessageAnswer::No;
+    case QMessageBox::Cancel:
+        return TMessageAnswer::Cancel;
+    default:
+        return TMessageAnswer::Ok;
+    }
+}
+
+// A common dialog stands in the main window's list of open windows while it is shown, so
+// coming back from the tray brings it forward too.
+class CListedWhileShown
+{
+public:
+    CListedWhileShown(QWidget* parent, QWidget* dialog)
+        : m_Main(TFormMainBase::findMainBase(parent))
+        , m_Dialog(dialog)
+    {
+        if (m_Main != nullptr)
+            m_Main->addDialog(m_Dialog);
+    }
+    ~CListedWhileShown()
+    {
+        if (m_Main != nullptr)
+            m_Main->removeDialog(m_Dialog);
+    }
+    CListedWhileShown(const CListedWhileShown&) = delete;
+    CListedWhileShown& operator=(const CListedWhileShown&) = delete;
+
+private:
+    QPointer<TFormMainBase> m_Main;
+    QWidget* m_Dialog;
+};
+
+QString runFileDialog(QWidget* parent, const TFileDialogRequest& request, QFileDialog::AcceptMode mode)
+{
+    QFileDialog dialog(parent, request.title, request.folder);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
+                                                       : QFileDialog::AnyFile);
+    dialog.setNameFilters(request.filters);
+    dialog.setDefaultSuffix(request.defaultSuffix);
+    if (!request.fileName.isEmpty())
+        dialog.selectFile(request.fileName);
+    CListedWhileShown listed(parent, &dialog);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+class CQtDialogSeams : public CDialogSeams
+{
+public:
+    TMessageAnswer showMessage(QWidget* parent, const QString& text, const QString& caption,
+                               TMessageIcon icon, TMessageButtons buttons,
+                               TMessageAnswer defaultAnswer) override
+    {
+        QMessageBox box(toQtIcon(icon), caption, text, toQtButtons(buttons), parent);
+        box.setDefaultButton(toQtButton(defaultAnswer));
+        return fromQtButton(box.exec());
+    }
+
+    QString chooseOpenFile(QWidget* parent, const TFileDialogRequest& request) override
+    {
+        return runFileDialog(parent, request, QFileDialog::AcceptOpen);
+    }
+
+    QString chooseSaveFile(QWidget* parent, const TFileDialogRequest& request) override
+    {
+        return runFileDialog(parent, request, QFileDialog::AcceptSave);
+    }
+
+    bool chooseColor(QWidget* parent, TColor& color) override
+    {
+        QColorDialog dialog(toQColor(color), parent);
+        CListedWhileShown listed(parent, &dialog);
+        if (dialog.exec() != QDialog::Accepted)
+            return false;
+        color = fromQColor(dialog.selectedColor());
+        return true;
+    }
+
+    bool openWithDesktop(const QUrl& address) override { return CShell::open(address); }
+};
+
+CDialogSeams* installed = nullptr;
+
+} // namespace
+
+CDialogSeams& CDialogSeams::current()
+{
+    static CQtDialogSeams desktop;
+    return installed != nullptr ? *installed : desktop;
+}
+
+void CDialogSeams::install(CDialogSeams* seams)
+{
+    installed = seams;
+}
+
+QColor toQColor(TColor color)
+{
+    return QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
+}
+
+TColor fromQColor(const QColor& color)
+{
+    return static_cast<TColor>(color.red() | (color.green() << 8) | (color.blue() << 16));
+}

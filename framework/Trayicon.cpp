@@ -1,0 +1,128 @@
+#include "framework/Trayicon.h"
+
+#include <QApplication>
+#include <QSystemTrayIcon>
+
+namespace {
+
+class CDesktopTrayBackend : public CTrayBackend
+{
+public:
+    CDesktopTrayBackend()
+    {
+        QObject::connect(&m_Icon, &QSystemTrayIcon::activated,
+                         [this](QSystemTrayIcon::ActivationReason reason) {
+                             if (!m_OnActivated)
+                                 return;
+                             if (reason == QSystemTrayIcon::DoubleClick)
+                                 m_OnActivated(TTrayMouse::DoubleClick);
+                             else if (reason == QSystemTrayIcon::Context)
+                                 m_OnActivated(TTrayMouse::RightButton);
+                             else
+                                 m_OnActivated(TTrayMouse::Other);
+                         });
+    }
+
+    bool addIcon(const QString& tip) override
+    {
+        if (!QSystemTrayIcon::isSystemTrayAvailable())
+            return false;
+        m_Icon.setIcon(QApplication::windowIcon());
+        m_Icon.setToolTip(tip);
+        m_Icon.show();
+        return m_Icon.isVisible();
+    }
+
+    bool isIconShown() const override
+    {
+        return QSystemTrayIcon::isSystemTrayAvailable() && m_Icon.isVisible();
+    }
+
+    void removeIcon() override { m_Icon.hide(); }
+
+    void setOnActivated(std::function<void(TTrayMouse)> handler) override
+    {
+        m_OnActivated = std::move(handler);
+    }
+
+private:
+    QSystemTrayIcon m_Icon;
+    std::function<void(TTrayMouse)> m_OnActivated;
+};
+
+} // namespace
+
+std::unique_ptr<CTrayBackend> makeDesktopTrayBackend()
+{
+    return std::make_unique<CDesktopTrayBackend>();
+}
+
+CTrayIcon::CTrayIcon(std::unique_ptr<CTrayBackend> backend, const QString& tip)
+    : m_Backend(std::move(backend))
+    , m_Tip(tip.left(kTipMaxLength))
+{
+}
+
+CTrayIcon::~CTrayIcon()
+{
+    hide();
+}
+
+bool CTrayIcon::add()
+{
+    return m_Backend != nullptr && m_Backend->addIcon(m_Tip);
+}
+
+bool CTrayIcon::modify()
+{
+    return m_Backend != nullptr && m_Backend->isIconShown();
+}
+
+bool CTrayIcon::remove()
+{
+    if (m_Backend != nullptr)
+        m_Backend->removeIcon();
+    return true;
+}
+
+bool CTrayIcon::show()
+{
+    if (m_Backend == nullptr)
+        return false;
+    if (m_Added && modify())
+        return true;
+    if (m_Added)
+        remove();
+    m_Added = add();
+    return m_Added;
+}
+
+bool CTrayIcon::refresh()
+{
+    if (m_Backend == nullptr)
+        return false;
+    if (!m_Added || modify())
+        return true;
+    remove();
+    m_Added = add();
+    return m_Added;
+}
+
+bool CTrayIcon::hide()
+{
+    if (m_Added) {
+        remove();
+        m_Added = false;
+    }
+    return true;
+}
+
+bool CTrayIcon::isAdded() const
+{
+    return m_Added;
+}
+
+QString CTrayIcon::getTip() const
+{
+    return m_Tip;
+}

@@ -1,0 +1,123 @@
+#include "framework/UnFormMainBase.h"
+
+TFormMainBase::TFormMainBase(QWidget* parent)
+    : QMainWindow(parent)
+{
+    m_WindowList.reserve(kInitialWindowListCapacity);
+    m_WindowListCapacity = kInitialWindowListCapacity;
+}
+
+TFormMainBase* TFormMainBase::findMainBase(QWidget* widget)
+{
+    for (QWidget* w = widget; w != nullptr; w = w->parentWidget()) {
+        if (auto* main = qobject_cast<TFormMainBase*>(w))
+            return main;
+    }
+    return nullptr;
+}
+
+void TFormMainBase::addWindow(QWidget* form)
+{
+    if (form != nullptr)
+        append({form, nullptr});
+}
+
+void TFormMainBase::addDialog(QWidget* dialog)
+{
+    if (dialog != nullptr)
+        append({nullptr, dialog});
+}
+
+void TFormMainBase::removeWindow(QWidget* form)
+{
+    if (form != nullptr)
+        removeFirst(false, form);
+}
+
+void TFormMainBase::removeDialog(QWidget* dialog)
+{
+    if (dialog != nullptr)
+        removeFirst(true, dialog);
+}
+
+bool TFormMainBase::isWindowOpen(const QString& className) const
+{
+    for (const CHandleInfo& entry : m_WindowList) {
+        if (entry.form && QLatin1String(entry.form->metaObject()->className()) == className)
+            return true;
+    }
+    return false;
+}
+
+bool TFormMainBase::isModalWindowOpen() const
+{
+    for (const CHandleInfo& entry : m_WindowList) {
+        if (entry.form && entry.form->isVisible() && entry.form->isModal())
+            return true;
+    }
+    return false;
+}
+
+bool TFormMainBase::showWindow(const QString& className)
+{
+    for (const CHandleInfo& entry : m_WindowList) {
+        if (entry.form && QLatin1String(entry.form->metaObject()->className()) == className) {
+            entry.form->show();
+            entry.form->raise();
+            entry.form->activateWindow();
+            return true;
+        }
+    }
+    return false;
+}
+
+void TFormMainBase::showAllWindows()
+{
+    // Showing may run handlers that change the list: walk a copy.
+    const std::vector<CHandleInfo> entries = m_WindowList;
+    for (const CHandleInfo& entry : entries) {
+        QWidget* window = entry.form ? entry.form.data() : entry.dialog.data();
+        if (window == nullptr)
+            continue;
+        window->show();
+        window->raise();
+        window->activateWindow();
+    }
+}
+
+int TFormMainBase::getWindowListCount() const
+{
+    return static_cast<int>(m_WindowList.size());
+}
+
+int TFormMainBase::getWindowListCapacity() const
+{
+    return m_WindowListCapacity;
+}
+
+TFormMainBase::CHandleInfo TFormMainBase::getWindowListEntry(int index) const
+{
+    if (index < 0 || index >= getWindowListCount())
+        return {};
+    return m_WindowList[static_cast<size_t>(index)];
+}
+
+void TFormMainBase::append(const CHandleInfo& entry)
+{
+    if (getWindowListCount() == m_WindowListCapacity) {
+        m_WindowListCapacity = m_WindowListCapacity == 0 ? 1 : m_WindowListCapacity * 2;
+        m_WindowList.reserve(static_cast<size_t>(m_WindowListCapacity));
+    }
+    m_WindowList.push_back(entry);
+}
+
+void TFormMainBase::removeFirst(bool isDialog, const QWidget* widget)
+{
+    for (auto it = m_WindowList.begin(); it != m_WindowList.end(); ++it) {
+        const QWidget* held = isDialog ? it->dialog.data() : it->form.data();
+        if (held == widget) {
+            m_WindowList.erase(it);
+            return;
+        }
+    }
+}

@@ -1,0 +1,212 @@
+#include "framework/UnFormMainBaseImpl.h"
+
+#include "framework/Dialogseams.h"
+#include "framework/Fileextension.h"
+#include "framework/Filelog.h"
+#include "framework/Handlerguard.h"
+#include "framework/Programinfo.h"
+#include "framework/Stringutils.h"
+#include "platform/Executablelocation.h"
+
+#include <QApplication>
+#include <QEvent>
+
+// The tray policy's view of this window. Where the desktop has no separate application
+// window, the taskbar button belongs to the main window itself.
+class TFormMainBaseImpl::CWindows : public CSystemIconWindows
+{
+public:
+    explicit CWindows(TFormMainBaseImpl* window)
+        : m_Window(window)
+    {
+    }
+
+    void setTaskBarButtonVisible(bool visible) override
+    {
+        if (m_Window->isMinimized() && !visible) {
+            m_Window->hide();
+            return;
+        }
+        const bool toolWindow = !visible;
+        if (m_Window->windowFlags().testFlag(Qt::Tool) == toolWindow)
+            return;
+        // Changing the flags re-creates the native window, which hides it.
+        const bool wasVisible = m_Window->isVisible();
+        m_Window->setWindowFlag(Qt::Tool, toolWindow);
+        if (wasVisible)
+            m_Window->show();
+    }
+    void showMainWindow() override { m_Window->show(); }
+    void hideMainWindow() override { m_Window->hide(); }
+    void restoreMainWindow() override
+    {
+        m_Window->setWindowState(m_Window->windowState() & ~Qt::WindowMinimized);
+        m_Window->show();
+    }
+    void bringMainWindowToFront() override
+    {
+        m_Window->raise();
+        m_Window->activateWindow();
+    }
+    bool isModalWindowOpen() const override { return m_Window->isModalWindowOpen(); }
+    void showAllWindows() override { m_Window->showAllWindows(); }
+
+private:
+    TFormMainBaseImpl* m_Window;
+};
+
+TFormMainBaseImpl::TFormMainBaseImpl(QWidget* parent, std::unique_ptr<CTrayBackend> trayBackend)
+    : TFormMainBase(parent)
+    , m_Windows(std::make_unique<CWindows>(this))
+{
+    m_Log = CFileLog::acquire();
+    m_Log->setFileName(getLogFileName());
+    m_Log->setFolder(CExecutableLocation::folder());
+    try {
+        if (trayBackend == nullptr)
+            trayBackend = makeDesktopTrayBackend();
+        m_SystemIcon = std::make_unique<CApplicationSystemIcon>(m_Windows.get(), std::move(trayBackend),
+                                                                QApplication::applicationName());
+    } catch (...) {
+        writeLog(CFileLog::TYPE_SYSTEM_ERROR, QStringLiteral("TFormMainBaseImpl::TFormMainBaseImpl"),
+                 QStringLiteral("The error at creating of object of 'CApplicationSystemIcon'."));
+    }
+    CHandlerGuard::setLogger([this](quint8 type, const QString& source, const QString& text) {
+        writeLog(type, source, text);
+    });
+}
+
+TFormMainBaseImpl::~TFormMainBaseImpl()
+{
+    CHandlerGuard::setLogger(nullptr);
+    try {
+        m_SystemIcon.reset();
+    } catch (...) {
+        writeLog(CFileLog::TYPE_SYSTEM_ERROR, QStringLiteral("TFormMainBaseImpl::FormDestroy"),
+                 QStringLiteral("The error at deleting of object of 'CApplicationSystemIcon'."));
+    }
+    CFileLog::release();
+    m_Log = nullptr;
+}
+
+void TFormMainBaseImpl::writeLog(quint8 type, const QString& source, const QString& text)
+{
+    try {
+        if (m_Log != nullptr && m_OptionsFormMain.WriteLogs)
+            m_Log->add(type, source, makeOneLine(text));
+    } catch (...) {
+    }
+}
+
+void TFormMainBaseImpl::writeLog(quint8 type, const QString& text)
+{
+    try {
+        if (m_Log != nullptr && m_OptionsFormMain.WriteLogs)
+            m_Log->add(type, makeOneLine(text));
+    } catch (...) {
+    }
+}
+
+void TFormMainBaseImpl::writeLog(const QString& text)
+{
+    try {
+        if (m_Log != nullptr && m_OptionsFormMain.WriteLogs)
+            m_Log->add(makeOneLine(text));
+    } catch (...) {
+    }
+}
+
+void TFormMainBaseImpl::onRMouseClickTrayIcon()
+{
+    CDialogSeams::current().showMessage(this, QStringLiteral("TFormMainBaseImpl::onRMouseClickTrayIcon"),
+                                        QApplication::applicationName(), TMessageIcon::Information,
+                                        TMessageButtons::Ok, TMessageAnswer::Ok);
+}
+
+void TFormMainBaseImpl::setOptionsAndSave(const TOptionsFormMain&, const TOptionsEditor&,
+                                          const TOptionsWinMsg&, const TOptionsViewResult&,
+                                          const TOptionsFormViewResults&)
+{
+}
+
+void TFormMainBaseImpl::bringToFront()
+{
+    if (m_SystemIcon != nullptr)
+        m_SystemIcon->bringToFront();
+}
+
+void TFormMainBaseImpl::restoreFromTray()
+{
+    if (m_SystemIcon != nullptr)
+        m_SystemIcon->restore();
+}
+
+void TFormMainBaseImpl::applyTrayOptions()
+{
+    if (m_SystemIcon == nullptr)
+        return;
+    m_SystemIcon->setShowTrayIcon(m_OptionsFormMain.ShowSystemTrayIcon);
+    m_SystemIcon->setMinimizeToTaskBar(m_OptionsFormMain.MinimizeToTaskBar);
+    m_SystemIcon->setShowTaskBarIcon(m_OptionsFormMain.ShowTaskBarIcon);
+    m_SystemIcon->apply();
+}
+
+void TFormMainBaseImpl::refreshTrayIcon()
+{
+    if (m_SystemIcon != nullptr && m_OptionsFormMain.ShowSystemTrayIcon)
+        m_SystemIcon->refresh();
+}
+
+void TFormMainBaseImpl::setOnRMouseClickTrayIcon(std::function<void()> handler)
+{
+    if (m_SystemIcon != nullptr)
+        m_SystemIcon->setOnRMouseClick(std::move(handler));
+}
+
+void TFormMainBaseImpl::registerFileExtension()
+{
+    ::registerFileExtension();
+}
+
+void TFormMainBaseImpl::unregisterFileExtension()
+{
+    ::unregisterFileExtension();
+}
+
+void TFormMainBaseImpl::setViewResultWindow(int top, int left, int width, int height, int fontSize,
+                                            bool wordWrap, bool showToolBar)
+{
+    m_OptionsFormViewResults.Top = top;
+    m_OptionsFormViewResults.Left = left;
+    m_OptionsFormViewResults.Width = width;
+    m_OptionsFormViewResults.Height = height;
+    m_OptionsFormViewResults.FontSize = fontSize;
+    m_OptionsFormViewResults.WrapWord = wordWrap;
+    m_OptionsFormViewResults.ShowToolBar = showToolBar;
+}
+
+void TFormMainBaseImpl::loadOptions(TOptionsFormMain& formMain, TOptionsEditor& editor,
+                                    TOptionsWinMsg& winMsg, TOptionsViewResult& viewResult,
+                                    TOptionsFormViewResults& formViewResults, bool useRegister)
+{
+    m_OptionsManager.loadAll(formMain, editor, winMsg, viewResult, formViewResults, useRegister);
+}
+
+QString TFormMainBaseImpl::makeOneLine(const QString& text)
+{
+    QString line = trimBlanks(text);
+    for (QChar& c : line) {
+        if (c == QLatin1Char('\r') || c == QLatin1Char('\n'))
+            c = QLatin1Char(' ');
+    }
+    return trimBlanks(line);
+}
+
+void TFormMainBaseImpl::changeEvent(QEvent* event)
+{
+    TFormMainBase::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && isMinimized() && m_SystemIcon != nullptr) {
+        CHandlerGuard::run("TFormMainBaseImpl::onApplicationMinimize",
+                           [this] { m_SystemIcon->onMinimize(); });
+    }
+}

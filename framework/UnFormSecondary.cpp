@@ -1,0 +1,33 @@
+#include "framework/UnFormSecondary.h"
+
+#include "framework/Handlerguard.h"
+
+#include <QHideEvent>
+#include <QShowEvent>
+
+TFormSecondary::TFormSecondary(QWidget* owner)
+    : TFormSecondaryBase(owner)
+{
+}
+
+void TFormSecondary::showEvent(QShowEvent* event)
+{
+    TFormSecondaryBase::showEvent(event);
+    // The desktop shows a window again when its owner comes back from minimised; that is no
+    // new showing.
+    if (event->spontaneous() || m_Registered)
+        return;
+    registerInMainForm();
+    m_Registered = true;
+    CHandlerGuard::run("TFormSecondary::FormShow", [this] { formShow(); });
+}
+
+void TFormSecondary::hideEvent(QHideEvent* event)
+{
+    TFormSecondaryBase::hideEvent(event);
+    if (event->spontaneous() || !m_Registered)
+        return;
+    unregisterFromMainForm();
+    m_Registered = false;
+    CHandlerGuard::run("TFormSecondary::FormClose", [this] { formClose(); });
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "framework/UnFormSecondaryBase.h"
+
+// A dialog that stands in the main window's list of open windows exactly while it is shown,
+// however it is hidden: closed, accepted, rejected or hidden by the program. Dialogs put
+// their own work on showing and closing into formShow() and formClose().
+class TFormSecondary : public TFormSecondaryBase
+{
+    Q_OBJECT
+
+public:
+    explicit TFormSecondary(QWidget* owner = nullptr);
+
+protected:
+    // After the dialog has entered the list; sets captions and fills controls.
+    virtual void formShow() {}
+    // After the dialog has left the list.
+    virtual void formClose() {}
+
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    bool m_Registered = false;
+};
