@@ -61,12 +61,12 @@ QString fromCp1251(const QByteArray& bytes)
     text.reserve(bytes.size());
     for (const char b : bytes) {
         const auto byte = static_cast<unsigned char>(b);
-        if (byte < 0x80)
-            text.append(QChar(byte));
-        else if (byte >= kFirstCyrillicByte)
-            text.append(QChar(static_cast<char16_t>(kFirstCyrillicLetter + (byte - kFirstCyrillicByte))));
-        else
-            text.append(QChar(kUpperHalf[byte - 0x80]));
+        char16_t c = byte;
+        if (byte >= kFirstCyrillicByte)
+            c = static_cast<char16_t>(kFirstCyrillicLetter + (byte - kFirstCyrillicByte));
+        else if (byte >= 0x80)
+            c = kUpperHalf[byte - 0x80];
+        text.append(QChar(c));
     }
     return text;
 }

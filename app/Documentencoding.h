@@ -29,7 +29,8 @@ struct TEncodedDocument
 {
     QByteArray bytes;             // lines broken by CR LF
     TDocumentEncoding encoding;   // the encoding written, to remember for the next save
-    bool leftCp1251 = false;      // a cp1251 document held characters cp1251 cannot, so it is UTF-8 now
+    // A cp1251 document held characters cp1251 cannot, so it is UTF-8 now.
+    bool leftCp1251 = false;
 };
 
 // The file of the text in the encoding it was read in; a new document (no encoding yet) and a
