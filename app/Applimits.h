@@ -34,3 +34,4 @@ constexpr int kZoomDefaultIndex = 2;           // 10 points
 // Results text.
 constexpr int kPrecisionMin = 1;
 constexpr int kPrecisionMax = 15;
+constexpr int kFixedSignificantDigits = 18;    // fixed formats keep no more digits than this

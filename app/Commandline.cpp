@@ -1,0 +1,100 @@
+#include "app/Commandline.h"
+
+#include "framework/Stringutils.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+const QString kCalcSwitch = QStringLiteral("-calc");
+const QString kTestSwitch = QStringLiteral("-test");
+constexpr QChar kBlank = QLatin1Char(' ');
+constexpr QChar kSeparator = QLatin1Char('/');
+
+// The line begins with the switch and a blank follows it directly.
+bool startsWithSwitch(const QString& line, const QString& name)
+{
+    return line.startsWith(name) && line.size() > name.size() && line.at(name.size()) == kBlank;
+}
+
+QString besideExecutable(const QString& executableFolder, const QString& fileName)
+{
+    return executableFolder + kSeparator + fileName;
+}
+
+} // namespace
+
+void TStartRequests::setCommandLineFile(const QString& name)
+{
+    const QString trimmed = trimBlanks(name);
+    if (!trimmed.isEmpty())
+        commandLineFile = trimmed;
+}
+
+void TStartRequests::setTestOutputFile(const QString& name)
+{
+    const QString trimmed = trimBlanks(name);
+    if (!trimmed.isEmpty())
+        testOutputFile = trimmed;
+}
+
+QString commandLineOf(const QStringList& arguments)
+{
+    return arguments.mid(1).join(kBlank);
+}
+
+TStartRequests parseCommandLine(const QString& line)
+{
+    TStartRequests requests;
+    const QString trimmed = trimBlanks(line);
+    if (trimmed.isEmpty())
+        return requests;
+    if (startsWithSwitch(trimmed, kCalcSwitch)) {
+        requests.setCommandLineFile(trimmed.mid(kCalcSwitch.size()));
+        requests.calcOnStart = true;
+    } else if (startsWithSwitch(trimmed, kTestSwitch)) {
+        const QString names = trimBlanks(trimmed.mid(kTestSwitch.size()));
+        const qsizetype blank = names.indexOf(kBlank);
+        requests.testMode = true;
+        requests.setCommandLineFile(blank < 0 ? names : names.left(blank));
+        requests.setTestOutputFile(blank < 0 ? QString() : names.mid(blank + 1));
+    } else if (trimmed == kTestSwitch) {
+        requests.testMode = true;
+    } else {
+        requests.setCommandLineFile(trimmed);
+    }
+    return requests;
+}
+
+bool resolveInputFileName(const QString& name, QString& fullName, const QString& executableFolder)
+{
+    fullName = trimBlanks(name);
+    if (fullName.isEmpty())
+        return false;
+    const QFileInfo given(fullName);
+    if (given.isFile()) {
+        fullName = QDir::cleanPath(given.absoluteFilePath());
+        return true;
+    }
+    fullName = besideExecutable(executableFolder, fullName);
+    return QFileInfo(fullName).isFile();
+}
+
+bool resolveOutputFileName(const QString& name, QString& fullName, const QString& executableFolder)
+{
+    if (resolveInputFileName(name, fullName, executableFolder))
+        return true;
+    fullName = trimBlanks(name);
+    if (fullName.isEmpty())
+        return false;
+    const qsizetype split = fullName.lastIndexOf(kSeparator) + 1;
+    const QString folder = trimBlanks(fullName.left(split));
+    const QString file = trimBlanks(fullName.mid(split));
+    if (file.isEmpty())
+        return false;
+    if (!folder.isEmpty() && QFileInfo(folder).isDir())
+        return true;
+    fullName = besideExecutable(executableFolder, file);
+    return true;
+}
