@@ -11,7 +11,7 @@ struct TNameResource {
     const char* russian;
 };
 
-// Numbers 126 to 128, 131 to 145 and 155 to 172 are not shown by any window and hold no text.
+// Numbers 126 to 128, 131 to 145 and 156 to 172 are not shown by any window and hold no text.
 constexpr TNameResource kNameResources[kNameResourceCount] = {
     /* 0 */ {"byte",
              "байт"},
@@ -301,7 +301,8 @@ constexpr TNameResource kNameResources[kNameResourceCount] = {
     /* 153 */ {"To use an auxiliary file for writing messages",
              "Использовать вспомогательный файл для записи сообщений"},
     /* 154 */ {nullptr, nullptr}, // composed at look-up
-    /* 155 */ {"", ""},
+    /* 155 */ {"The document holds characters that the Windows-1251 code page cannot represent, so it is saved in UTF-8.",
+             "Документ содержит символы, которых нет в кодовой странице Windows-1251, поэтому он сохраняется в UTF-8."},
     /* 156 */ {"", ""},
     /* 157 */ {"", ""},
     /* 158 */ {"", ""},
@@ -403,6 +404,14 @@ QString getNameResourceFileReadError(const QString& name)
     return selectLanguageText(QLatin1String("Error at reading of a file '") + name
                                   + QLatin1String("'."),
                               QString::fromUtf8("Ошибка при чтении файла '") + name
+                                  + QLatin1String("'."));
+}
+
+QString getNameResourceFileWriteError(const QString& name)
+{
+    return selectLanguageText(QLatin1String("Error at writing of a file '") + name
+                                  + QLatin1String("'."),
+                              QString::fromUtf8("Ошибка при записи файла '") + name
                                   + QLatin1String("'."));
 }
 

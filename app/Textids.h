@@ -3,7 +3,7 @@
 #include <QString>
 
 // The numbers of the catalogue's texts by what they say or where they stand, so no window
-// writes a bare number. Numbers 126 to 128, 131 to 145 and 155 to 172 hold no text.
+// writes a bare number. Numbers 126 to 128, 131 to 145 and 156 to 172 hold no text.
 enum class TTextId : quint8 {
     Byte = 0,
     ProgramName = 1,
@@ -142,6 +142,7 @@ enum class TTextId : quint8 {
     HideTaskBarAlways = 152,
     UseLogFile = 153,
     LogFileExplanation = 154,
+    SavedAsUtf8 = 155,
     Error = 173,
 };
 

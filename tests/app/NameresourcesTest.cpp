@@ -145,13 +145,14 @@ const std::pair<int, const char*> kGolden[] = {
     {152, "To not display icon in the panel of tasks"},
     {153, "To use an auxiliary file for writing messages"},
     {154, "The information about errors, time of start and end of the program will be written in a special file ombrix.log."},
+    {155, "The document holds characters that the Windows-1251 code page cannot represent, so it is saved in UTF-8."},
     {173, "Error"},
 };
 
 // Numbers no window shows: they hold no text.
 bool isUnused(int id)
 {
-    return (id >= 126 && id <= 128) || (id >= 131 && id <= 145) || (id >= 155 && id <= 172);
+    return (id >= 126 && id <= 128) || (id >= 131 && id <= 145) || (id >= 156 && id <= 172);
 }
 
 TEST(NameResources, EveryTextGolden)
@@ -188,6 +189,7 @@ TEST(NameResources, MessagesWithANameOrText)
         {getNameResourceFileNotFound(QStringLiteral("/home/u/a b.ombx")), "The file '/home/u/a b.ombx' is not found."},
         {getNameResourceFileNotFound(QString()), "The file '' is not found."},
         {getNameResourceFileReadError(QStringLiteral("x.txt")), "Error at reading of a file 'x.txt'."},
+        {getNameResourceFileWriteError(QStringLiteral("x.txt")), "Error at writing of a file 'x.txt'."},
         {getNameResourceFileReadError(QString::fromUtf8("\xd1\x84.txt")), "Error at reading of a file '\xd1\x84.txt'."},
     };
     for (const TCase& c : cases)

@@ -1,0 +1,72 @@
+#include "app/Codeeditor.h"
+
+#include "app/Textlimit.h"
+
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QTextBlock>
+
+namespace {
+
+// The document's paragraph and line separators are the editor's line breaks.
+QString withLineFeeds(QString text)
+{
+    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    text.replace(QChar::LineSeparator, QLatin1Char('\n'));
+    return text;
+}
+
+} // namespace
+
+CCodeEditor::CCodeEditor(QWidget* parent)
+    : QPlainTextEdit(parent)
+{
+}
+
+QString CCodeEditor::text() const
+{
+    return withLineFeeds(document()->toRawText());
+}
+
+QString CCodeEditor::textWithoutSelection() const
+{
+    const QTextCursor cursor = textCursor();
+    QString staying = text();
+    staying.remove(cursor.selectionStart(), cursor.selectionEnd() - cursor.selectionStart());
+    return staying;
+}
+
+void CCodeEditor::insertFromMimeData(const QMimeData* source)
+{
+    if (source == nullptr || !source->hasText()) {
+        QPlainTextEdit::insertFromMimeData(source);
+        return;
+    }
+    const QString inserted = withLineFeeds(source->text());
+    const QString fitting = fitInsertion(textWithoutSelection(), inserted);
+    if (fitting.size() == inserted.size()) {
+        QPlainTextEdit::insertFromMimeData(source);
+        return;
+    }
+    textCursor().insertText(fitting);
+    ensureCursorVisible();
+    emit insertionCut();
+}
+
+void CCodeEditor::keyPressEvent(QKeyEvent* event)
+{
+    const bool inserts = !event->text().isEmpty() && !isReadOnly()
+                         && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
+                         && event->key() != Qt::Key_Backspace && event->key() != Qt::Key_Delete
+                         && event->key() != Qt::Key_Escape;
+    if (inserts) {
+        QString typed = event->text();
+        if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+            typed = QStringLiteral("\n");
+        if (fitInsertion(textWithoutSelection(), typed).size() < typed.size()) {
+            emit insertionCut();
+            return;
+        }
+    }
+    QPlainTextEdit::keyPressEvent(event);
+}

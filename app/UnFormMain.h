@@ -1,0 +1,199 @@
+#pragma once
+
+#include "app/Documentencoding.h"
+#include "app/Memoutils.h"
+#include "framework/UnFormMainBaseImpl.h"
+#include "interpreter/QMInterpreter.h"
+
+#include <QByteArrayList>
+#include <QKeySequence>
+#include <QPointer>
+
+#include <functional>
+#include <optional>
+
+class CCodeEditor;
+class QAction;
+class QLabel;
+class QMenu;
+class QPlainTextEdit;
+class QSplitter;
+class QStatusBar;
+class QTimer;
+class QToolBar;
+class QWidget;
+class TFormDoReplace;
+class TFormFindText;
+class TFormGotoLine;
+class TFormOptions;
+class TFormReplaceText;
+class TFormSelectVariable;
+class TFormViewResults;
+
+// The calculator's main window: the editor of the calculation text above the messages pane,
+// with the menus, tool bar, status line and tray menu. Its code is split by concern:
+// UnFormMain.cpp (construction and life cycle), UnFormMainDocuments.cpp (documents and recent
+// files), UnFormMainCalculation.cpp (calculation and results), UnFormMainCommands.cpp (the
+// other commands, messages pane and status line).
+class TFormMain : public TFormMainBaseImpl
+{
+    Q_OBJECT
+
+public:
+    // Without a tray backend the desktop's notification area is used.
+    explicit TFormMain(QWidget* parent = nullptr, std::unique_ptr<CTrayBackend> trayBackend = nullptr);
+    ~TFormMain() override;
+
+    // Start-up requests of the command line, carried out when the window is first shown.
+    void setCommandLineFile(const QString& name);
+    void setTestOutputFile(const QString& name);
+    void setCalcOnStart();
+    void setTestMode();
+    void setHelpFileName(const QString& name);
+
+    // Life cycle and options.
+    void loadOptions();
+    void saveOptions();
+    void setOptionsAndSave(const TOptionsFormMain& formMain, const TOptionsEditor& editor,
+                           const TOptionsWinMsg& winMsg, const TOptionsViewResult& viewResult,
+                           const TOptionsFormViewResults& formViewResults) override;
+    void showOptions(int page);
+    void applyWindowOptions();
+    void applyEditorOptions();
+    void applyMessagesOptions();
+    void applyResultOptions();
+    void setMessagesWordWrap(bool wrap);
+    void applyLanguage();
+    void updateTitle();
+
+    // Documents.
+    void FileNew();
+    void FileOpen();
+    // False when the document was not saved (cancelled or failed).
+    bool FileSave();
+    bool FileSaveAs();
+    bool openFile(const QString& name);
+    void querySaveChanges();
+    void rebuildRecentMenu();
+    void openRecentFile(int index);
+    void clearRecentFilesWithQuery();
+    void doShowFileInfo();
+
+    // Calculation and results.
+    void calculateAll();
+    void calculateChoose();
+    bool calculate();
+    void showResults(bool all);
+    QByteArrayList chooseVariables();
+    void buildNumberFormat();
+    QString formatResult(const QString& name, double value);
+    void clearMessages();
+    bool isMessagesEmpty() const;
+    void showMessagesPane(bool show);
+    void clearResultsForm();
+    void setResultsFormVisible(bool show);
+    void ViewResultsInForm(const QString& text);
+
+    // Commands, messages pane and status line.
+    void doGotoLine();
+    void doSearch();
+    void doSearchNext();
+    void doReplace();
+    void showAbout();
+    void showHelpContents();
+    void runTesting();
+    void updateStatusLine();
+    void setStatusText(const QString& text);
+    void setToolBarVisible(bool show);
+    void setStatusBarVisible(bool show);
+    void restoreMessagesHeight();
+    void onRMouseClickTrayIcon() override;
+
+    // The find and replace dialogs' requests.
+    void findText(const QString& text, bool matchCase) override;
+    void resetSearch() override;
+    void replaceWithPrompt(const QString& text, const QString& replacement, bool matchCase) override;
+    void findForReplace(const QString& text, const QString& replacement, bool matchCase) override;
+    void replaceCurrent(const QString& text, const QString& replacement, bool matchCase) override;
+    void replaceAll(const QString& text, const QString& replacement, bool matchCase) override;
+    void resetReplace() override;
+
+    // For tests and the entry point.
+    QPlainTextEdit* codeEditor() const;
+    QPlainTextEdit* messagesPane() const;
+    QString getFileName() const { return m_FileName; }
+    QString getStatusText() const { return m_StatusText; }
+    QString getCaretStatusText() const;
+    QAction* findAction(const QString& objectName) const;
+    TFormViewResults* resultsWindow() const { return m_FormViewResults; }
+    const xonQMInterpreter::CQMInterpreter& interpreter() const { return m_Interpreter; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildActions();
+    void buildMenus();
+    void buildToolBars();
+    void buildCentralArea();
+    void buildStatusLine();
+    QAction* addAction(const char* objectName, const QKeySequence& shortcut, const char* source,
+                       std::function<void()> handler);
+    void editUndo();
+    void editCut();
+    void editPaste();
+    void editDelete();
+    void FormShow();
+    void carryOutStartRequests();
+    void MemoCodeChange();
+    bool writeDocument(const QString& fileName);
+    bool loadDocument(const QString& fileName);
+    void showFileError(const QString& message, const QString& reason);
+    QStringList documentFilters() const;
+    void addMessageLines(const QStringList& lines);
+    void addEditorLines(const QString& text);
+    void scrollToFirstLine(QPlainTextEdit* memo);
+    TFormFindText* findDialog();
+    QString dialogFolder() const;
+    static QRect virtualDesktop();
+
+    xonQMInterpreter::CQMInterpreter m_Interpreter;
+    QPointer<TFormGotoLine> m_FormGotoLine;
+    QPointer<TFormFindText> m_FormFindText;
+    QPointer<TFormReplaceText> m_FormReplaceText;
+    QPointer<TFormDoReplace> m_FormDoReplace;
+    QPointer<TFormViewResults> m_FormViewResults;
+    QPointer<TFormOptions> m_FormOptions;
+    QPointer<TFormSelectVariable> m_FormSelectVariable;
+    TMemoTools m_MemoTools;
+    int m_SelectVariableZoom;
+    bool m_ResultsAppended = false;
+    bool m_CalcOnStart = false;
+    bool m_TestMode = false;
+    bool m_Shown = false;
+    QString m_CommandLineFile;
+    QString m_TestOutputFile;
+    QString m_FileName;
+    QString m_NumberFormat;
+    QString m_StatusText;
+    QString m_HelpFileName;
+    // The encoding the document was read in; a new document has none yet.
+    std::optional<TDocumentEncoding> m_DocumentEncoding;
+    // The folders the open and save dialogs start in.
+    QString m_OpenFolder;
+    QString m_SaveFolder;
+
+    CCodeEditor* MemoCode = nullptr;
+    QPlainTextEdit* MemoMsg = nullptr;
+    QSplitter* Splitter = nullptr;
+    QWidget* PanelMsg = nullptr;
+    QToolBar* ToolBar = nullptr;
+    QToolBar* ToolBarMsg = nullptr;
+    QStatusBar* StatusLine = nullptr;
+    QLabel* StatusPanelCaret = nullptr;
+    QLabel* StatusPanelText = nullptr;
+    QMenu* MenuItemFileRecent = nullptr;
+    QMenu* PopupMenuTrayIcon = nullptr;
+    QTimer* TimerRefreshTrayIcon = nullptr;
+};

@@ -1,0 +1,284 @@
+// The main window's other commands: editing, find, replace and go-to, the bars, the messages
+// pane, the status line, help, about, testing and the tray menu.
+#include "app/UnFormMain.h"
+
+#include "app/Applimits.h"
+#include "app/Codeeditor.h"
+#include "app/Nameresources.h"
+#include "app/UnFormAbout.h"
+#include "app/UnFormDoReplace.h"
+#include "app/UnFormFindText.h"
+#include "app/UnFormGotoLine.h"
+#include "app/UnFormReplaceText.h"
+#include "framework/Dialogseams.h"
+#include "framework/Filelog.h"
+#include "framework/Handlerguard.h"
+#include "interpreter/Testing.h"
+#include "platform/Executablelocation.h"
+
+#include <QAction>
+#include <QCursor>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QUrl>
+
+#include <memory>
+
+namespace {
+
+constexpr int kFindDialogOffsetLeft = 15;
+constexpr int kFindDialogOffsetTop = 55;
+
+void closeIfVisible(QWidget* dialog)
+{
+    if (dialog != nullptr && dialog->isVisible())
+        dialog->close();
+}
+
+} // namespace
+
+void TFormMain::editUndo()
+{
+    MemoCode->undo();
+    updateTitle();
+    updateStatusLine();
+}
+
+void TFormMain::editCut()
+{
+    MemoCode->cut();
+    updateStatusLine();
+}
+
+void TFormMain::editPaste()
+{
+    MemoCode->paste();
+    updateTitle();
+    updateStatusLine();
+}
+
+void TFormMain::editDelete()
+{
+    MemoCode->textCursor().removeSelectedText();
+}
+
+void TFormMain::doGotoLine()
+{
+    if (m_FormGotoLine == nullptr) {
+        m_FormGotoLine = new TFormGotoLine(this);
+        m_FormGotoLine->setLine(1);
+    }
+    if (m_FormGotoLine->exec() != QDialog::Accepted)
+        return;
+    m_MemoTools.gotoLineCentred(m_FormGotoLine->getLine() - 1);
+    updateStatusLine();
+    MemoCode->setFocus();
+}
+
+TFormFindText* TFormMain::findDialog()
+{
+    if (m_FormFindText == nullptr) {
+        m_FormFindText = new TFormFindText(this);
+        m_FormFindText->move(x() + kFindDialogOffsetLeft, y() + kFindDialogOffsetTop);
+    }
+    return m_FormFindText;
+}
+
+void TFormMain::doSearch()
+{
+    closeIfVisible(m_FormDoReplace);
+    TFormFindText* dialog = findDialog();
+    dialog->setFindText(MemoCode->textCursor().selectedText());
+    if (dialog->isVisible()) {
+        dialog->activateWindow();
+        dialog->setFocus();
+    } else {
+        dialog->show();
+    }
+}
+
+void TFormMain::doSearchNext()
+{
+    TFormFindText* dialog = findDialog();
+    if (dialog->isVisible()) {
+        dialog->findNext();
+        return;
+    }
+    QString text = MemoCode->textCursor().selectedText();
+    if (text.isEmpty())
+        text = dialog->getLastSearchText();
+    if (!text.isEmpty())
+        findText(text, dialog->getMatchCase());
+}
+
+void TFormMain::doReplace()
+{
+    closeIfVisible(m_FormFindText);
+    if (m_FormReplaceText == nullptr)
+        m_FormReplaceText = new TFormReplaceText(this);
+    m_FormReplaceText->setFindText(MemoCode->textCursor().selectedText());
+    if (m_FormReplaceText->isVisible()) {
+        m_FormReplaceText->activateWindow();
+        return;
+    }
+    m_FormReplaceText->exec();
+    MemoCode->setFocus();
+}
+
+void TFormMain::findText(const QString& text, bool matchCase)
+{
+    const bool found = m_MemoTools.findNext(text, matchCase);
+    updateStatusLine();
+    if (!found) {
+        closeIfVisible(m_FormFindText);
+        CDialogSeams::current().showMessage(this, getNameResourceTextNotFound(text),
+                                            QLatin1Char(' ') + getNameResource(TTextId::Find),
+                                            TMessageIcon::Information, TMessageButtons::Ok,
+                                            TMessageAnswer::Ok);
+    }
+    MemoCode->setFocus();
+}
+
+void TFormMain::resetSearch()
+{
+    m_MemoTools.resetFindEnd();
+}
+
+void TFormMain::replaceWithPrompt(const QString& text, const QString& replacement, bool matchCase)
+{
+    closeIfVisible(m_FormFindText);
+    closeIfVisible(m_FormReplaceText);
+    closeIfVisible(m_FormDoReplace);
+    if (m_FormDoReplace == nullptr)
+        m_FormDoReplace = new TFormDoReplace(this);
+    m_FormDoReplace->setTexts(text, replacement, matchCase);
+    if (m_FormDoReplace->isVisible())
+        m_FormDoReplace->activateWindow();
+    else
+        m_FormDoReplace->show();
+    m_MemoTools.findForReplace(text, replacement, matchCase);
+    updateStatusLine();
+}
+
+void TFormMain::findForReplace(const QString& text, const QString& replacement, bool matchCase)
+{
+    m_MemoTools.findForReplace(text, replacement, matchCase);
+    updateStatusLine();
+    MemoCode->setFocus();
+}
+
+void TFormMain::replaceCurrent(const QString& text, const QString& replacement, bool matchCase)
+{
+    if (m_MemoTools.replaceOne(text, replacement, matchCase))
+        updateTitle();
+    updateStatusLine();
+    MemoCode->setFocus();
+}
+
+void TFormMain::replaceAll(const QString& text, const QString& replacement, bool matchCase)
+{
+    closeIfVisible(m_FormReplaceText);
+    if (m_MemoTools.replaceAll(text, replacement, matchCase))
+        updateTitle();
+    updateStatusLine();
+    MemoCode->setFocus();
+}
+
+void TFormMain::resetReplace()
+{
+    m_MemoTools.resetMatch();
+    updateStatusLine();
+    MemoCode->setFocus();
+}
+
+void TFormMain::setToolBarVisible(bool show)
+{
+    if (ToolBar->isHidden() == show)
+        ToolBar->setVisible(show);
+    findAction(QStringLiteral("ActionViewToolBar"))->setChecked(show);
+}
+
+void TFormMain::setStatusBarVisible(bool show)
+{
+    if (StatusLine->isHidden() == show)
+        StatusLine->setVisible(show);
+    findAction(QStringLiteral("ActionViewStatusBar"))->setChecked(show);
+}
+
+void TFormMain::restoreMessagesHeight()
+{
+    const QList<int> sizes = Splitter->sizes();
+    const int total = sizes.value(0) + sizes.value(1);
+    Splitter->setSizes({total - kMessagesPaneMinHeight, kMessagesPaneMinHeight});
+}
+
+QString TFormMain::getCaretStatusText() const
+{
+    return getNameResource(TTextId::StatusLine) + QLatin1Char(' ')
+           + QString::number(MemoCode->textCursor().blockNumber() + 1) + QLatin1String(", ")
+           + getNameResource(TTextId::StatusColumn) + QLatin1Char(' ')
+           + QString::number(getCaretDisplayColumn(MemoCode, kEditorTabWidth));
+}
+
+void TFormMain::updateStatusLine()
+{
+    StatusPanelCaret->setText(getCaretStatusText());
+}
+
+void TFormMain::setStatusText(const QString& text)
+{
+    m_StatusText = text;
+    StatusPanelText->setText(text);
+}
+
+void TFormMain::showHelpContents()
+{
+    QString path = CExecutableLocation::folder() + QLatin1Char('/') + m_HelpFileName;
+    // The help file beside the program, else one the user points to; the choice is not kept.
+    while (!QFileInfo(path).isFile()
+           || !CDialogSeams::current().openWithDesktop(QUrl::fromLocalFile(path))) {
+        bool chosen = false;
+        CHandlerGuard::runQuiet("TFormMain::ActionHelpContentExecute",
+                                QStringLiteral("The error at executing of operation 'ActionHelpContentExecute'."),
+                                [this, &path, &chosen] {
+            path = CDialogSeams::current().chooseOpenFile(
+                this, {QLatin1Char(' ') + getNameResource(TTextId::OpenHelpFile),
+                       {QStringLiteral("Help files (*.chm)")}, QStringLiteral("chm"),
+                       CExecutableLocation::folder(), m_HelpFileName});
+            chosen = !path.isEmpty();
+        });
+        if (!chosen)
+            return;
+    }
+}
+
+void TFormMain::showAbout()
+{
+    if (isWindowOpen(QStringLiteral("TFormAbout"))) {
+        showWindow(QStringLiteral("TFormAbout"));
+        return;
+    }
+    auto about = std::make_unique<TFormAbout>(this);
+    about->exec();
+}
+
+void TFormMain::runTesting()
+{
+    xonQMInterpreter::CTesting testing(QFile::encodeName(m_OptionsTesting.TestingFileIn).constData(),
+                                       QFile::encodeName(m_OptionsTesting.TestingFileOut).constData());
+    testing.perform();
+}
+
+void TFormMain::onRMouseClickTrayIcon()
+{
+    const QPoint at = QCursor::pos();
+    findAction(QStringLiteral("ActionShowProgram"))->setVisible(!isVisible() || isMinimized());
+    bringToFront();
+    PopupMenuTrayIcon->popup(at);
+}

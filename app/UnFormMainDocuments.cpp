@@ -1,0 +1,285 @@
+// The main window's documents: new, open, save, save as, the save query, the recent files and
+// the file information.
+#include "app/UnFormMain.h"
+
+#include "app/Codeeditor.h"
+#include "app/Nameresources.h"
+#include "app/Recentfilemenu.h"
+#include "app/Textlimit.h"
+#include "app/UnFormFileInfo.h"
+#include "framework/Dialogseams.h"
+#include "framework/Filelog.h"
+#include "framework/Handlerguard.h"
+#include "framework/Programexception.h"
+#include "framework/Programinfo.h"
+#include "framework/Stringutils.h"
+#include "platform/Atomicfile.h"
+#include "platform/Executablelocation.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QMenu>
+
+namespace {
+
+const QString kDefaultSuffix = QStringLiteral("txt");
+
+QString blankCaption(TTextId id)
+{
+    return QLatin1Char(' ') + getNameResource(id);
+}
+
+// Why a file could not be written, as far as the file system tells.
+QString writeFailureReason(const QString& fileName)
+{
+    const QFileInfo file(fileName);
+    const QFileInfo folder(file.absolutePath());
+    if (!folder.exists())
+        return QStringLiteral("The folder does not exist.");
+    if (file.exists() && !file.isWritable())
+        return QStringLiteral("The file is read-only.");
+    if (!folder.isWritable())
+        return QStringLiteral("The folder cannot be written to.");
+    return QStringLiteral("The file could not be written completely; the disk may be full.");
+}
+
+} // namespace
+
+QStringList TFormMain::documentFilters() const
+{
+    const QString program = getProgramName() + QLatin1String(" files (*") + getDocumentExtension()
+                            + QLatin1Char(')');
+    const QString text = QStringLiteral("Text files (*.txt)");
+    const QString all = QStringLiteral("All files (*)");
+    if (m_OptionsFormMain.UseFileExtension)
+        return {program, text, all};
+    return {text, program, all};
+}
+
+void TFormMain::querySaveChanges()
+{
+    if (!MemoCode->document()->isModified() || MemoCode->document()->isEmpty())
+        return;
+    const TMessageAnswer answer = CDialogSeams::current().showMessage(
+        this, getNameResource(TTextId::DocumentChangedSaveQuery),
+        blankCaption(TTextId::Attention) + QLatin1Char('!'), TMessageIcon::Question,
+        TMessageButtons::YesNoCancel, TMessageAnswer::Yes);
+    // A document the user wanted saved and that was not saved stops what asked.
+    if (answer == TMessageAnswer::Cancel || (answer == TMessageAnswer::Yes && !FileSave()))
+        throw CAbortException();
+}
+
+void TFormMain::FileNew()
+{
+    querySaveChanges();
+    MemoCode->setPlainText(QString());
+    MemoCode->document()->setModified(false);
+    MemoCode->setFocus();
+    m_FileName.clear();
+    m_DocumentEncoding.reset();
+    updateTitle();
+    updateStatusLine();
+}
+
+void TFormMain::FileOpen()
+{
+    querySaveChanges();
+    CHandlerGuard::runQuiet("TFormMain::FileOpen",
+                            QStringLiteral("The error at executing of operation 'FileOpen'."), [this] {
+        const QString chosen = CDialogSeams::current().chooseOpenFile(
+            this, {QString(), documentFilters(), kDefaultSuffix, m_OpenFolder, QString()});
+        if (chosen.isEmpty() || !loadDocument(chosen))
+            return;
+        m_OpenFolder = QFileInfo(chosen).absolutePath();
+        m_SaveFolder = m_OpenFolder;
+        m_FileName = chosen;
+        updateTitle();
+        updateStatusLine();
+        MemoCode->setFocus();
+        m_OptionsManager.addRecentFile(m_FileName);
+    });
+}
+
+bool TFormMain::FileSave()
+{
+    const QString name = trimBlanks(m_FileName);
+    if (name.isEmpty() || !QFileInfo::exists(name))
+        return FileSaveAs();
+    if (!writeDocument(name))
+        return false;
+    MemoCode->document()->setModified(false);
+    updateTitle();
+    return true;
+}
+
+bool TFormMain::FileSaveAs()
+{
+    bool saved = false;
+    CHandlerGuard::runQuiet("TFormMain::FileSaveAs",
+                            QStringLiteral("The error at executing of operation 'FileSaveAs'."), [&] {
+        const QString suggested = m_FileName.isEmpty() ? QString() : QFileInfo(m_FileName).fileName();
+        const QString chosen = CDialogSeams::current().chooseSaveFile(
+            this, {QString(), documentFilters(), kDefaultSuffix, m_SaveFolder, suggested});
+        if (chosen.isEmpty() || !writeDocument(chosen))
+            return;
+        MemoCode->document()->setModified(false);
+        m_SaveFolder = QFileInfo(chosen).absolutePath();
+        m_OpenFolder = m_SaveFolder;
+        m_FileName = chosen;
+        updateTitle();
+        m_OptionsManager.addRecentFile(m_FileName);
+        saved = true;
+    });
+    return saved;
+}
+
+bool TFormMain::openFile(const QString& name)
+{
+    QString path = trimBlanks(name);
+    if (path.isEmpty())
+        return false;
+    if (!QFileInfo::exists(path)) {
+        const bool bare = QFileInfo(path).fileName() == path;
+        const QString beside = CExecutableLocation::folder() + QLatin1Char('/') + path;
+        if (!bare || !QFileInfo::exists(beside))
+            return false;
+        path = beside;
+    }
+    path = QFileInfo(path).absoluteFilePath();
+    if (!loadDocument(path))
+        return false;
+    m_SaveFolder = QFileInfo(path).absolutePath();
+    m_FileName = path;
+    updateTitle();
+    MemoCode->setFocus();
+    m_OptionsManager.addRecentFile(path);
+    return true;
+}
+
+bool TFormMain::loadDocument(const QString& fileName)
+{
+    QFile file(fileName);
+    if (QFileInfo(fileName).isDir() || !file.open(QIODevice::ReadOnly)) {
+        const QString reason = QFileInfo(fileName).isDir() ? QStringLiteral("It is a folder.")
+                                                            : file.errorString();
+        showFileError(getNameResourceFileReadError(fileName), reason);
+        return false;
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        showFileError(getNameResourceFileReadError(fileName), file.errorString());
+        return false;
+    }
+    const TDecodedDocument document = decodeDocument(bytes);
+    const QString kept = cutToEditorLimit(document.text);
+    MemoCode->setPlainText(kept);
+    m_DocumentEncoding = document.encoding;
+    if (kept.size() < document.text.size()) {
+        m_MemoTools.gotoLastLine();
+        CDialogSeams::current().showMessage(this, getNameResourceTextTooBig(),
+                                            blankCaption(TTextId::InsertingOfText),
+                                            TMessageIcon::Information, TMessageButtons::Ok,
+                                            TMessageAnswer::Ok);
+    }
+    MemoCode->document()->setModified(false);
+    return true;
+}
+
+bool TFormMain::writeDocument(const QString& fileName)
+{
+    const TEncodedDocument encoded = encodeDocument(MemoCode->text(), m_DocumentEncoding);
+    if (encoded.leftCp1251) {
+        CDialogSeams::current().showMessage(this, getNameResource(TTextId::SavedAsUtf8),
+                                            blankCaption(TTextId::Attention), TMessageIcon::Information,
+                                            TMessageButtons::Ok, TMessageAnswer::Ok);
+    }
+    if (!writeFileAtomically(fileName, encoded.bytes)) {
+        showFileError(getNameResourceFileWriteError(fileName), writeFailureReason(fileName));
+        return false;
+    }
+    m_DocumentEncoding = encoded.encoding;
+    return true;
+}
+
+void TFormMain::showFileError(const QString& message, const QString& reason)
+{
+    writeLog(CFileLog::TYPE_ERROR, QStringLiteral("TFormMain"), message + QLatin1Char(' ') + reason);
+    CDialogSeams::current().showMessage(this, message + QLatin1Char('\n') + reason,
+                                        blankCaption(TTextId::Error), TMessageIcon::Warning,
+                                        TMessageButtons::Ok, TMessageAnswer::Ok);
+}
+
+void TFormMain::MemoCodeChange()
+{
+    m_ResultsAppended = false;
+    updateTitle();
+    updateStatusLine();
+}
+
+void TFormMain::rebuildRecentMenu()
+{
+    MenuItemFileRecent->clear();
+    const int count = m_OptionsManager.getRecentFilesCount();
+    if (count < 1) {
+        QAction* none = MenuItemFileRecent->addAction(
+            QLatin1Char('<') + getNameResource(TTextId::NoRecentFiles) + QLatin1Char('>'));
+        none->setObjectName(QStringLiteral("MenuItemFileRecentValue_0"));
+        none->setData(-1);
+        return;
+    }
+    for (int i = 0; i < count; ++i) {
+        // A "&" in a path is text, not a key mark.
+        QString caption = shortenFileName(m_OptionsManager.getRecentFile(i));
+        caption.replace(QLatin1Char('&'), QLatin1String("&&"));
+        QAction* item = MenuItemFileRecent->addAction(caption);
+        item->setObjectName(QStringLiteral("MenuItemFileRecentValue_") + QString::number(i));
+        item->setData(i);
+        connect(item, &QAction::triggered, this, [this, i] {
+            CHandlerGuard::run("TFormMain::openRecentFile", [this, i] { openRecentFile(i); });
+        });
+    }
+}
+
+void TFormMain::openRecentFile(int index)
+{
+    if (index < 0)
+        return;
+    querySaveChanges();
+    const QString name = trimBlanks(m_OptionsManager.getRecentFile(index));
+    if (name.isEmpty())
+        return;
+    if (openFile(name))
+        return;
+    if (!QFileInfo::exists(name)) {
+        CDialogSeams::current().showMessage(this, getNameResourceFileNotFound(shortenFileName(name)),
+                                            blankCaption(TTextId::SearchOfFile),
+                                            TMessageIcon::Information, TMessageButtons::Ok,
+                                            TMessageAnswer::Ok);
+        m_OptionsManager.deleteRecentFile(index);
+    }
+}
+
+void TFormMain::clearRecentFilesWithQuery()
+{
+    if (m_OptionsManager.getRecentFilesCount() < 1)
+        return;
+    const TMessageAnswer answer = CDialogSeams::current().showMessage(
+        this, getNameResource(TTextId::ClearRecentFilesQuery), blankCaption(TTextId::RecentFiles),
+        TMessageIcon::Question, TMessageButtons::YesNo, TMessageAnswer::No);
+    if (answer == TMessageAnswer::Yes)
+        m_OptionsManager.clearRecentFiles();
+}
+
+void TFormMain::doShowFileInfo()
+{
+    TFormFileInfo* info = nullptr;
+    const bool created = CHandlerGuard::runQuiet(
+        "TFormMain::doShowFileInfo", QStringLiteral("The error at creating form 'TFormFileInfo'."),
+        [this, &info] { info = new TFormFileInfo(this); });
+    if (!created || info == nullptr)
+        return;
+    std::unique_ptr<TFormFileInfo> owned(info);
+    owned->setFileName(m_FileName);
+    owned->exec();
+}
