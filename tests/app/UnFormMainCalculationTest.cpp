@@ -1,0 +1,164 @@
+#include "tests/app/Mainwindowfixture.h"
+
+#include "app/UnFormSelectVariable.h"
+#include "app/UnFormViewResults.h"
+
+#include <QListWidget>
+#include <QLocale>
+#include <QTimer>
+
+namespace {
+
+QByteArray optionsIni(int where, int precision, int format)
+{
+    return "[ViewResult]\r\nWhereShowResult=" + QByteArray::number(where) + "\r\nPrecision="
+           + QByteArray::number(precision) + "\r\nFormatNumber=" + QByteArray::number(format) + "\r\n";
+}
+
+class CalculationTest : public CMainWindowTest
+{
+};
+
+TEST_F(CalculationTest, ResultsAppendedToTheEditorOncePerEdit)
+{
+    writeIni(optionsIni(0, 12, 1));
+    openWindow();
+    typeText(QStringLiteral("a = 1; b = a / 4;"));
+    press(Qt::Key_F5);
+    const QString once = QStringLiteral("a = 1; b = a / 4;\n// [Results of calculation] \n// a = 1\n// b = 0.25");
+    EXPECT_EQ(editorText(), once);
+
+    press(Qt::Key_F5);
+    EXPECT_EQ(editorText(), once) << "the same text again appends nothing";
+
+    QTest::keyClick(&editor(), Qt::Key_End, Qt::ControlModifier);
+    typeText(QStringLiteral("\n"));
+    press(Qt::Key_F5);
+    EXPECT_EQ(editorText().count(QStringLiteral("[Results of calculation]")), 2);
+}
+
+TEST_F(CalculationTest, ResultsInTheMessagesPaneAfterTheMessages)
+{
+    writeIni(optionsIni(1, 12, 1) + "[FormMain]\r\nShowWindowMessages=0\r\n");
+    openWindow();
+    EXPECT_TRUE(m_Window->messagesPane()->parentWidget()->isHidden());
+    typeText(QStringLiteral("a = 1; b = a / 4;"));
+    press(Qt::Key_F5);
+    EXPECT_EQ(paneText(), QStringLiteral(" [Results of calculation] \n a = 1\n b = 0.25"));
+    EXPECT_FALSE(m_Window->messagesPane()->parentWidget()->isHidden());
+}
+
+TEST_F(CalculationTest, EmptyEditorListsItsMessageOnly)
+{
+    openWindow();
+    press(Qt::Key_F5);
+    EXPECT_EQ(paneText(), QStringLiteral("text is empty"));
+}
+
+TEST_F(CalculationTest, FailedAnalysisListsErrorsAndNoResults)
+{
+    writeIni(optionsIni(1, 12, 1));
+    openWindow();
+    typeText(QStringLiteral("a = 1;\nb = 2;\nc = ;"));
+    press(Qt::Key_F5);
+    EXPECT_TRUE(paneText().startsWith(QStringLiteral(" [error] line 3")));
+    EXPECT_FALSE(paneText().contains(QStringLiteral("Results of calculation")));
+}
+
+TEST_F(CalculationTest, ResultsWindowShowsAndRefreshes)
+{
+    writeIni(optionsIni(2, 12, 0));
+    openWindow();
+    typeText(QStringLiteral("x = 1234567.5;"));
+    press(Qt::Key_F5);
+    TFormViewResults* results = m_Window->resultsWindow();
+    ASSERT_NE(results, nullptr);
+    EXPECT_TRUE(results->isVisible());
+    auto* memo = results->findChild<QPlainTextEdit*>(QStringLiteral("Memo"));
+    ASSERT_NE(memo, nullptr);
+    const QString separator = QLocale().groupSeparator() == QLatin1String(",") ? QStringLiteral(",") : QString();
+    EXPECT_TRUE(memo->toPlainText().startsWith(QStringLiteral(" [Results of calculation] \n x = 1")));
+    EXPECT_TRUE(memo->toPlainText().endsWith(QStringLiteral("567.5")));
+}
+
+TEST_F(CalculationTest, DestinationsZeroAndOneCloseTheResultsWindow)
+{
+    writeIni(optionsIni(2, 12, 1));
+    openWindow();
+    typeText(QStringLiteral("x = 2;"));
+    press(Qt::Key_F5);
+    ASSERT_NE(m_Window->resultsWindow(), nullptr);
+    ASSERT_TRUE(m_Window->resultsWindow()->isVisible());
+    TOptionsViewResult view = m_Window->getOptionsViewResult();
+    view.WhereShowResult = 1;
+    m_Window->setOptionsAndSave(m_Window->getOptionsFormMain(), m_Window->getOptionsEditor(),
+                                m_Window->getOptionsWinMsg(), view, m_Window->getOptionsFormViewResults());
+    press(Qt::Key_F5);
+    EXPECT_FALSE(m_Window->resultsWindow()->isVisible());
+}
+
+TEST_F(CalculationTest, PrecisionIsClampedAndTheDecimalPointIsAPoint)
+{
+    const QLocale previous;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    writeIni(optionsIni(1, 20, 1));
+    openWindow();
+    typeText(QStringLiteral("a = 1 / 3;"));
+    press(Qt::Key_F5);
+    EXPECT_TRUE(paneText().endsWith(QStringLiteral(" a = 0.333333333333333")));
+    QLocale::setDefault(previous);
+}
+
+TEST_F(CalculationTest, ChosenVariablesOnlyWithF4AndTheZoomKept)
+{
+    writeIni(optionsIni(1, 12, 1));
+    openWindow();
+    typeText(QStringLiteral("a = 1; b = 2; c = 3;"));
+    QTimer::singleShot(0, [this] {
+        auto* dialog = m_Window->findChild<TFormSelectVariable*>();
+        ASSERT_NE(dialog, nullptr);
+        auto* list = dialog->findChild<QListWidget*>(QStringLiteral("CheckListBox"));
+        ASSERT_EQ(list->count(), 3);
+        list->item(0)->setCheckState(Qt::Checked);
+        list->item(2)->setCheckState(Qt::Checked);
+        QTest::keySequence(dialog, QKeySequence(Qt::CTRL | Qt::Key_Q));
+        dialog->accept();
+    });
+    press(Qt::Key_F4);
+    EXPECT_EQ(paneText(), QStringLiteral(" [Results of calculation] \n a = 1\n c = 3"));
+
+    QTimer::singleShot(0, [this] {
+        auto* dialog = m_Window->findChild<TFormSelectVariable*>();
+        EXPECT_EQ(dialog->GetZoomIndex(), 3) << "the zoom chosen last time";
+        dialog->reject();
+    });
+    press(Qt::Key_F4);
+    EXPECT_TRUE(paneText().isEmpty()) << "a cancelled choice shows nothing";
+}
+
+TEST_F(CalculationTest, MessagePositionsCountTabsAsEightColumns)
+{
+    openWindow();
+    typeText(QStringLiteral("\tx = ;"));
+    press(Qt::Key_F5);
+    EXPECT_TRUE(paneText().contains(QStringLiteral("position 13"))) << paneText().toStdString();
+}
+
+TEST_F(CalculationTest, CharactersOutsideCp1251ReachTheInterpreterAsQuestionMarks)
+{
+    openWindow();
+    typeText(QString::fromUtf8("x = 1; \xe4\xb8\xad = 2;"));
+    press(Qt::Key_F5);
+    EXPECT_TRUE(paneText().contains(QStringLiteral("?"))) << paneText().toStdString();
+}
+
+TEST_F(CalculationTest, CyrillicNamesComeBackUnchanged)
+{
+    writeIni(optionsIni(1, 12, 1));
+    openWindow();
+    typeText(QString::fromUtf8("\xd0\xb0\xd0\xb1 = 7;"));
+    press(Qt::Key_F5);
+    EXPECT_EQ(paneText(), QString::fromUtf8(" [Results of calculation] \n \xd0\xb0\xd0\xb1 = 7"));
+}
+
+} // namespace

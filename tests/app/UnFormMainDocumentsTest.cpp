@@ -1,0 +1,302 @@
+#include "tests/app/Mainwindowfixture.h"
+
+#include "app/Applimits.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFile>
+#include <QMenu>
+#include <QMenuBar>
+
+#include <unistd.h>
+
+namespace {
+
+class DocumentsTest : public CMainWindowTest
+{
+protected:
+    bool permissionsEnforced()
+    {
+        // As root every file can be read and written: such cases cannot be made here.
+        return geteuid() != 0;
+    }
+};
+
+TEST_F(DocumentsTest, TitleFollowsTheDocumentAndItsChanges)
+{
+    openWindow();
+    EXPECT_EQ(m_Window->windowTitle(), QStringLiteral(" Ombrix"));
+    typeText(QStringLiteral("a"));
+    EXPECT_EQ(m_Window->windowTitle(), QStringLiteral(" Ombrix*"));
+    m_Dialogs.saveFileAnswers.push_back(docPath(QStringLiteral("a.txt")));
+    press(QKeySequence(Qt::CTRL | Qt::Key_S));
+    EXPECT_EQ(m_Window->windowTitle(), QStringLiteral(" Ombrix-[") + docPath(QStringLiteral("a.txt")) + QLatin1Char(']'));
+    typeText(QStringLiteral("b"));
+    EXPECT_EQ(m_Window->windowTitle(), QStringLiteral(" Ombrix-[") + docPath(QStringLiteral("a.txt")) + QStringLiteral("*]"));
+}
+
+TEST_F(DocumentsTest, SaveGoesToTheDialogOnceThenToTheSameFile)
+{
+    openWindow();
+    typeText(QStringLiteral("a = 1;\nb = 2;"));
+    m_Dialogs.saveFileAnswers.push_back(docPath(QStringLiteral("calc.txt")));
+    press(QKeySequence(Qt::CTRL | Qt::Key_S));
+    ASSERT_EQ(m_Dialogs.saveFileRequests.size(), 1u);
+    EXPECT_EQ(m_Dialogs.saveFileRequests[0].defaultSuffix, QStringLiteral("txt"));
+    EXPECT_EQ(m_Dialogs.saveFileRequests[0].filters,
+              (QStringList{QStringLiteral("Ombrix files (*.ombx)"), QStringLiteral("Text files (*.txt)"),
+                           QStringLiteral("All files (*)")}));
+    EXPECT_EQ(readFile(docPath(QStringLiteral("calc.txt"))), QByteArray("a = 1;\r\nb = 2;"));
+
+    typeText(QStringLiteral("\nc = 3;"));
+    press(QKeySequence(Qt::CTRL | Qt::Key_S));
+    EXPECT_EQ(m_Dialogs.saveFileRequests.size(), 1u) << "no second dialog";
+    EXPECT_EQ(readFile(docPath(QStringLiteral("calc.txt"))), QByteArray("a = 1;\r\nb = 2;\r\nc = 3;"));
+    EXPECT_FALSE(editor().document()->isModified());
+}
+
+TEST_F(DocumentsTest, SaveAfterTheFileVanishedAsksForAName)
+{
+    openWindow();
+    typeText(QStringLiteral("x = 1;"));
+    m_Dialogs.saveFileAnswers.push_back(docPath(QStringLiteral("gone.txt")));
+    press(QKeySequence(Qt::CTRL | Qt::Key_S));
+    QFile::remove(docPath(QStringLiteral("gone.txt")));
+    typeText(QStringLiteral(" "));
+    m_Dialogs.saveFileAnswers.push_back(docPath(QStringLiteral("back.txt")));
+    press(QKeySequence(Qt::CTRL | Qt::Key_S));
+    EXPECT_EQ(m_Dialogs.saveFileRequests.size(), 2u);
+    EXPECT_TRUE(QFile::exists(docPath(QStringLiteral("back.txt"))));
+}
+
+TEST_F(DocumentsTest, EncodingsOnDisk)
+{
+    struct TCase {
+        const char* reason;
+        QByteArray fileBefore;     // empty: a new document
+        QString typed;
+        QByteArray fileAfter;
+        bool toldAboutUtf8;
+    };
+    const TCase cases[] = {
+        {"a new document that fits cp1251 is cp1251", {}, QString::fromUtf8("\xd0\xb0 = 1;"),
+         "\xe0 = 1;", false},
+        {"a new document beyond cp1251 is UTF-8", {}, QString::fromUtf8("\xe4\xb8\xad"),
+         "\xe4\xb8\xad", false},
+        {"a UTF-8 document stays UTF-8", "\xd0\xb0 = 1;", QStringLiteral("!"), "!\xd0\xb0 = 1;", false},
+        {"a UTF-8 document keeps its mark", "\xEF\xBB\xBFx", QStringLiteral("y"), "\xEF\xBB\xBFyx", false},
+        {"a cp1251 document stays cp1251", "\xe0 = 1;", QStringLiteral("b"), "b\xe0 = 1;", false},
+        {"a cp1251 document given other characters becomes UTF-8, said aloud", "\xe0;",
+         QString::fromUtf8("\xe4\xb8\xad"), "\xe4\xb8\xad\xd0\xb0;", true},
+    };
+    openWindow();
+    int index = 0;
+    for (const TCase& c : cases) {
+        m_Dialogs.messages.clear();
+        const QString name = docPath(QStringLiteral("enc%1.txt").arg(index++));
+        if (c.fileBefore.isEmpty()) {
+            trigger("ActionFileNew");
+            m_Dialogs.saveFileAnswers.push_back(name);
+        } else {
+            writeFile(name, c.fileBefore);
+            ASSERT_TRUE(m_Window->openFile(name)) << c.reason;
+            QTest::keyClick(&editor(), Qt::Key_Home, Qt::ControlModifier);
+        }
+        typeText(c.typed);
+        press(QKeySequence(Qt::CTRL | Qt::Key_S));
+        EXPECT_EQ(readFile(name), c.fileAfter) << c.reason;
+        EXPECT_EQ(!m_Dialogs.messages.empty(), c.toldAboutUtf8) << c.reason;
+    }
+}
+
+TEST_F(DocumentsTest, SaveQueryOnCloseNewAndOpen)
+{
+    struct TCase {
+        const char* reason;
+        TMessageAnswer answer;
+        QString saveAs;            // answer of the save dialog after Yes; empty cancels it
+        bool documentKept;         // the command stopped: the text is still there
+    };
+    const TCase cases[] = {
+        {"Yes saves, then goes on", TMessageAnswer::Yes, QStringLiteral("saved.txt"), false},
+        {"No goes on without saving", TMessageAnswer::No, QString(), false},
+        {"Cancel stops", TMessageAnswer::Cancel, QString(), true},
+        {"Yes with the save dialog cancelled stops", TMessageAnswer::Yes, QString(), true},
+    };
+    openWindow();
+    for (const TCase& c : cases) {
+        trigger("ActionFileNew");
+        typeText(QStringLiteral("q = 1;"));
+        m_Dialogs.messages.clear();
+        m_Dialogs.messageAnswers = {c.answer};
+        if (c.answer == TMessageAnswer::Yes)
+            m_Dialogs.saveFileAnswers = {c.saveAs.isEmpty() ? QString() : docPath(c.saveAs)};
+        trigger("ActionFileNew");
+        ASSERT_EQ(m_Dialogs.messages.size(), 1u) << c.reason;
+        EXPECT_EQ(m_Dialogs.messages[0].text, QStringLiteral("The document has been changed. \r\n Save changes?"));
+        EXPECT_EQ(m_Dialogs.messages[0].caption, QStringLiteral(" Attention!"));
+        EXPECT_EQ(m_Dialogs.messages[0].buttons, TMessageButtons::YesNoCancel);
+        EXPECT_EQ(editorText() == QStringLiteral("q = 1;"), c.documentKept) << c.reason;
+        editor().document()->setModified(false);
+    }
+
+    // Closing: Cancel keeps the window open.
+    trigger("ActionFileNew");
+    typeText(QStringLiteral("z"));
+    m_Dialogs.messageAnswers = {TMessageAnswer::Cancel};
+    EXPECT_FALSE(m_Window->close());
+    EXPECT_TRUE(m_Window->isVisible());
+    m_Dialogs.messageAnswers = {TMessageAnswer::No};
+    EXPECT_TRUE(m_Window->close());
+}
+
+TEST_F(DocumentsTest, AModifiedEmptyEditorAsksNothing)
+{
+    openWindow();
+    typeText(QStringLiteral("a"));
+    QTest::keyClick(&editor(), Qt::Key_Backspace);
+    ASSERT_TRUE(editor().document()->isModified());
+    trigger("ActionFileNew");
+    EXPECT_TRUE(m_Dialogs.messages.empty());
+}
+
+TEST_F(DocumentsTest, FailingSaveIsShownAndTheDocumentStaysModified)
+{
+    openWindow();
+    typeText(QStringLiteral("k = 1;"));
+    const QString missingFolder = docPath(QStringLiteral("no/such/folder/k.txt"));
+    m_Dialogs.saveFileAnswers.push_back(missingFolder);
+    press(QKeySequence(Qt::CTRL | Qt::Key_S));
+    ASSERT_EQ(m_Dialogs.messages.size(), 1u);
+    EXPECT_TRUE(m_Dialogs.messages[0].text.startsWith(QStringLiteral("Error at writing of a file '") + missingFolder));
+    EXPECT_TRUE(editor().document()->isModified());
+    EXPECT_TRUE(m_Window->windowTitle().endsWith(QLatin1Char('*')));
+    EXPECT_FALSE(QFile::exists(missingFolder));
+}
+
+TEST_F(DocumentsTest, ReadOnlyFolderRefusesTheSave)
+{
+    if (!permissionsEnforced())
+        GTEST_SKIP() << "running as root: a read-only folder can still be written";
+    const QString folder = docPath(QStringLiteral("locked"));
+    QDir().mkpath(folder);
+    QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    openWindow();
+    typeText(QStringLiteral("k = 1;"));
+    m_Dialogs.saveFileAnswers.push_back(folder + QStringLiteral("/k.txt"));
+    press(QKeySequence(Qt::CTRL | Qt::Key_S));
+    EXPECT_EQ(m_Dialogs.messages.size(), 1u);
+    EXPECT_TRUE(editor().document()->isModified());
+    QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+}
+
+TEST_F(DocumentsTest, OpeningFilesOfEveryKind)
+{
+    QByteArray binary;
+    for (int i = 0; i < 256; ++i)
+        binary.append(static_cast<char>(i));
+    writeFile(docPath(QStringLiteral("binary.bin")), binary);
+    writeFile(docPath(QStringLiteral("big.txt")), QByteArray(10 * 1024 * 1024, 'x'));
+    writeFile(docPath(QStringLiteral("crlf.txt")), "a = 1;\r\nb = 2;\r\n");
+    openWindow();
+
+    m_Dialogs.openFileAnswers = {docPath(QStringLiteral("binary.bin"))};
+    trigger("ActionFileOpen");
+    EXPECT_EQ(m_Window->getFileName(), docPath(QStringLiteral("binary.bin")));
+    EXPECT_FALSE(editor().document()->isModified());
+
+    m_Dialogs.openFileAnswers = {docPath(QStringLiteral("big.txt"))};
+    trigger("ActionFileOpen");
+    EXPECT_EQ(editorText().size(), kEditorMaxChars) << "cut to the limit";
+    ASSERT_FALSE(m_Dialogs.messages.empty());
+    EXPECT_EQ(m_Dialogs.messages.back().caption, QStringLiteral(" Inserting of Text"));
+    EXPECT_FALSE(editor().document()->isModified());
+
+    m_Dialogs.openFileAnswers = {docPath(QStringLiteral("crlf.txt"))};
+    trigger("ActionFileOpen");
+    EXPECT_EQ(editorText(), QStringLiteral("a = 1;\nb = 2;\n"));
+    EXPECT_EQ(m_Dialogs.openFileRequests.back().filters.first(), QStringLiteral("Ombrix files (*.ombx)"));
+}
+
+TEST_F(DocumentsTest, UnreadableFileIsShownAndNothingIsLost)
+{
+    if (!permissionsEnforced())
+        GTEST_SKIP() << "running as root: every file can be read";
+    writeFile(docPath(QStringLiteral("secret.txt")), "s = 1;");
+    QFile::setPermissions(docPath(QStringLiteral("secret.txt")), QFileDevice::WriteOwner);
+    openWindow();
+    typeText(QStringLiteral("mine"));
+    editor().document()->setModified(false);
+    m_Dialogs.openFileAnswers = {docPath(QStringLiteral("secret.txt"))};
+    trigger("ActionFileOpen");
+    ASSERT_EQ(m_Dialogs.messages.size(), 1u);
+    EXPECT_TRUE(m_Dialogs.messages[0].text.startsWith(QStringLiteral("Error at reading of a file")));
+    EXPECT_EQ(editorText(), QStringLiteral("mine"));
+}
+
+TEST_F(DocumentsTest, PasteBeyondTheLimitKeepsWhatFitsOfTheInsertion)
+{
+    openWindow();
+    const QString existing(kEditorMaxChars - 10, QLatin1Char('a'));
+    editor().setPlainText(existing);
+    QTest::keyClick(&editor(), Qt::Key_Home, Qt::ControlModifier);
+    QApplication::clipboard()->setText(QString(25, QLatin1Char('b')));
+    press(QKeySequence(Qt::CTRL | Qt::Key_V));
+    EXPECT_EQ(editorText(), QString(10, QLatin1Char('b')) + existing) << "the user's own text is never cut";
+    ASSERT_EQ(m_Dialogs.messages.size(), 1u);
+    EXPECT_EQ(m_Dialogs.messages[0].text,
+              QStringLiteral("The text very big.\r\nThis text will be cut down up to 64 000 symbols."));
+}
+
+TEST_F(DocumentsTest, RecentFilesListTheirEntriesAndForgetVanishedOnes)
+{
+    for (const char* name : {"one.txt", "two.txt"})
+        writeFile(docPath(QLatin1String(name)), name);
+    openWindow();
+    auto* recent = m_Window->findChild<QMenu*>(QStringLiteral("MenuItemFileRecent"));
+    m_Window->rebuildRecentMenu();
+    ASSERT_EQ(recent->actions().size(), 1);
+    EXPECT_EQ(recent->actions()[0]->text(), QStringLiteral("<There are no files>"));
+    auto* fileMenu = m_Window->findChild<QMenu*>(QStringLiteral("MenuItemFile"));
+    emit fileMenu->aboutToShow();
+    EXPECT_FALSE(m_Window->findAction(QStringLiteral("ActionFileRecentClear"))->isEnabled());
+
+    ASSERT_TRUE(m_Window->openFile(docPath(QStringLiteral("one.txt"))));
+    ASSERT_TRUE(m_Window->openFile(docPath(QStringLiteral("two.txt"))));
+    m_Window->rebuildRecentMenu();
+    ASSERT_EQ(recent->actions().size(), 2);
+    EXPECT_EQ(recent->actions()[0]->text(), docPath(QStringLiteral("two.txt")));
+    emit fileMenu->aboutToShow();
+    EXPECT_TRUE(m_Window->findAction(QStringLiteral("ActionFileRecentClear"))->isEnabled());
+
+    QFile::remove(docPath(QStringLiteral("one.txt")));
+    recent->actions()[1]->trigger();
+    ASSERT_EQ(m_Dialogs.messages.size(), 1u);
+    EXPECT_EQ(m_Dialogs.messages[0].text,
+              QStringLiteral("The file '") + docPath(QStringLiteral("one.txt")) + QStringLiteral("' is not found."));
+    EXPECT_EQ(m_Dialogs.messages[0].caption, QStringLiteral(" Search of a file"));
+    m_Window->rebuildRecentMenu();
+    EXPECT_EQ(recent->actions().size(), 1);
+
+    m_Dialogs.messageAnswers = {TMessageAnswer::No};
+    trigger("ActionFileRecentClear");
+    EXPECT_EQ(m_Dialogs.messages.back().defaultAnswer, TMessageAnswer::No);
+    m_Window->rebuildRecentMenu();
+    EXPECT_EQ(recent->actions().size(), 1);
+    m_Dialogs.messageAnswers = {TMessageAnswer::Yes};
+    trigger("ActionFileRecentClear");
+    m_Window->rebuildRecentMenu();
+    EXPECT_EQ(recent->actions()[0]->text(), QStringLiteral("<There are no files>"));
+}
+
+TEST_F(DocumentsTest, BareNameOpensFromTheExecutableFolderWithItsFullPath)
+{
+    writeFile(binFolder() + QStringLiteral("/beside.txt"), "b = 1;");
+    openWindow();
+    ASSERT_TRUE(m_Window->openFile(QStringLiteral("beside.txt")));
+    EXPECT_EQ(m_Window->getFileName(), binFolder() + QStringLiteral("/beside.txt"));
+    EXPECT_FALSE(m_Window->openFile(QStringLiteral("nowhere.txt")));
+    EXPECT_TRUE(m_Dialogs.messages.empty()) << "a missing document gives no message";
+}
+
+} // namespace

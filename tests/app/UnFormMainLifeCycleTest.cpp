@@ -1,0 +1,89 @@
+#include "tests/app/Mainwindowfixture.h"
+
+#include "app/UnFormOptions.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRadioButton>
+#include <QTimer>
+
+namespace {
+
+class LifeCycleTest : public CMainWindowTest
+{
+};
+
+TEST_F(LifeCycleTest, StoredPlaceIsKeptOnTheDesktop)
+{
+    writeIni("[FormMain]\r\nUseRegister=0\r\nLeft=-5000\r\nTop=20\r\nWidth=0\r\nHeight=300\r\n");
+    openWindow();
+    EXPECT_EQ(m_Window->getOptionsFormMain().Left, 10);
+    EXPECT_EQ(m_Window->getOptionsFormMain().Top, 20);
+    EXPECT_EQ(m_Window->getOptionsFormMain().Width, 550);
+    EXPECT_EQ(m_Window->getOptionsFormMain().Height, 300);
+}
+
+TEST_F(LifeCycleTest, OptionsAreWrittenAtClosingOnly)
+{
+    writeIni("[FormMain]\r\nUseRegister=0\r\n[ViewResult]\r\nWhereShowResult=1\r\nPrecision=12\r\nFormatNumber=1\r\n");
+    openWindow();
+    const QByteArray before = readFile(iniPath());
+    typeText(QStringLiteral("x = 1234567.5;"));
+
+    // The options dialog changes the number format; the next results show it at once.
+    QTimer::singleShot(0, [this] {
+        auto* dialog = m_Window->findChild<TFormOptions*>();
+        ASSERT_NE(dialog, nullptr);
+        dialog->findChild<QRadioButton*>(QStringLiteral("RadioButtonFormatNumberScientific"))->setChecked(true);
+        dialog->ButtonOkClick();
+    });
+    m_Window->showOptions(4);
+    EXPECT_EQ(m_Window->getOptionsViewResult().FormatNumber, 2);
+    press(Qt::Key_F5);
+    EXPECT_TRUE(paneText().endsWith(QStringLiteral(" x = 1.2345675e+006"))) << paneText().toStdString();
+    EXPECT_EQ(readFile(iniPath()), before) << "nothing is written before closing";
+
+    editor().document()->setModified(false);
+    m_Window->close();
+    EXPECT_TRUE(readFile(iniPath()).contains("FormatNumber=2"));
+}
+
+TEST_F(LifeCycleTest, CalcOnStartOpensAndCalculates)
+{
+    writeFile(docPath(QStringLiteral("start.txt")), "s = 6 * 7;");
+    writeIni("[ViewResult]\r\nWhereShowResult=1\r\nPrecision=12\r\nFormatNumber=1\r\n");
+    m_Window = std::make_unique<TFormMain>(nullptr, std::make_unique<CFakeTrayBackend>(m_Tray));
+    m_Window->setCommandLineFile(QStringLiteral("  ") + docPath(QStringLiteral("start.txt")));
+    m_Window->setCalcOnStart();
+    m_Window->show();
+    EXPECT_EQ(editorText(), QStringLiteral("s = 6 * 7;"));
+    EXPECT_EQ(paneText(), QStringLiteral(" [Results of calculation] \n s = 42"));
+}
+
+TEST_F(LifeCycleTest, TestModeWritesTheReportAndOpensNothing)
+{
+    writeFile(binFolder() + QStringLiteral("/in.txt"), "a = 1;\r\n***END_BLOCK***\r\nb = ;\r\n");
+    m_Window = std::make_unique<TFormMain>(nullptr, std::make_unique<CFakeTrayBackend>(m_Tray));
+    m_Window->setTestMode();
+    m_Window->setCommandLineFile(QStringLiteral("in.txt"));
+    m_Window->setTestOutputFile(QStringLiteral("missing-folder/out.txt"));
+    m_Window->show();
+    const QByteArray report = readFile(binFolder() + QStringLiteral("/out.txt"));
+    EXPECT_TRUE(report.contains("[START]")) << report.toStdString();
+    EXPECT_TRUE(report.contains("[FINISH]"));
+    EXPECT_TRUE(editorText().isEmpty());
+    EXPECT_TRUE(m_Window->getFileName().isEmpty());
+}
+
+TEST_F(LifeCycleTest, StartAndEndAreLoggedWhenLogsAreOn)
+{
+    writeIni("[FormMain]\r\nWriteLogs=1\r\nUseRegister=0\r\n");
+    openWindow();
+    m_Window->close();
+    m_Window.reset();
+    const QByteArray log = readFile(binFolder() + QStringLiteral("/ombrix.log"));
+    EXPECT_TRUE(log.contains("[information] start of program")) << log.toStdString();
+    EXPECT_TRUE(log.contains("[information] end of program"));
+}
+
+} // namespace
