@@ -35,3 +35,8 @@ constexpr int kZoomDefaultIndex = 2;           // 10 points
 constexpr int kPrecisionMin = 1;
 constexpr int kPrecisionMax = 15;
 constexpr int kFixedSignificantDigits = 18;    // fixed formats keep no more digits than this
+
+// Find, replace and go-to-line dialogs.
+constexpr int kSearchFieldWidth = 260;         // the find and replace text fields
+constexpr int kGotoFieldWidth = 180;
+constexpr int kDialogPictureWidth = 52;        // the picture at a dialog's left edge
