@@ -34,3 +34,12 @@ constexpr int kZoomDefaultIndex = 2;           // 10 points
 // Results text.
 constexpr int kPrecisionMin = 1;
 constexpr int kPrecisionMax = 15;
+
+// About, file-information and wait windows.
+constexpr int kAboutTextWidth = 400;           // the description wraps at this width
+constexpr int kAboutTitleScale = 2;            // the program name against the normal font size
+constexpr int kFileInfoMinWidth = 200;
+constexpr int kFileInfoMinHeight = 170;
+constexpr int kFileInfoWidth = 480;
+constexpr int kFileInfoHeight = 190;
+constexpr int kSideImageSize = 48;             // the picture left of the file information and wait
