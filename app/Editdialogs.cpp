@@ -58,16 +58,6 @@ void fitToCaptions(QWidget* window)
         layout->activate();
 }
 
-void centreOnScreen(QWidget* window)
-{
-    fitToCaptions(window);
-    const QScreen* screen = window->screen();
-    if (screen == nullptr)
-        return;
-    const QRect area = screen->availableGeometry();
-    window->move(area.center() - QPoint(window->width() / 2, window->height() / 2));
-}
-
 QString formCaption(TTextId id)
 {
     return QLatin1Char(' ') + getNameResource(id);

@@ -19,8 +19,6 @@ void setEditDialogStyle(QDialog* dialog);
 
 // The size the layout gives for the captions just set, before the window is first drawn.
 void fitToCaptions(QWidget* window);
-// Centres the window on the available area of its screen, at the size its layout gives it.
-void centreOnScreen(QWidget* window);
 
 // A form caption is the text after one blank; a label's caption the text with a colon.
 QString formCaption(TTextId id);

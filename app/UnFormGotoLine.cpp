@@ -4,6 +4,7 @@
 #include "app/Dialogpicture.h"
 #include "app/Editdialogs.h"
 #include "app/Nameresources.h"
+#include "app/Screencentring.h"
 #include "framework/Handlerguard.h"
 #include "framework/Programexception.h"
 
@@ -71,7 +72,8 @@ void TFormGotoLine::formShow()
         m_EditGoto->setText(QString::number(m_Line));
         m_EditGoto->setFocus();
         m_EditGoto->selectAll();
-        centreOnScreen(this);
+        fitToCaptions(this);
+        centreOnScreen(*this);
     });
 }
 

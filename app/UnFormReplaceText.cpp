@@ -4,6 +4,7 @@
 #include "app/Dialogpicture.h"
 #include "app/Editdialogs.h"
 #include "app/Nameresources.h"
+#include "app/Screencentring.h"
 #include "framework/Handlerguard.h"
 #include "framework/UnFormMainBaseImpl.h"
 
@@ -88,7 +89,8 @@ void TFormReplaceText::formShow()
         m_ButtonReplaceAll->setText(getNameResource(TTextId::ReplaceAll));
         m_ButtonCancel->setText(getNameResource(TTextId::Cancel));
         m_ComboBoxFind->setFocus();
-        centreOnScreen(this);
+        fitToCaptions(this);
+        centreOnScreen(*this);
     });
 }
 
