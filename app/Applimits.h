@@ -35,3 +35,17 @@ constexpr int kZoomDefaultIndex = 2;           // 10 points
 constexpr int kPrecisionMin = 1;
 constexpr int kPrecisionMax = 15;
 constexpr int kFixedSignificantDigits = 18;    // fixed formats keep no more digits than this
+
+// Find, replace and go-to-line dialogs.
+constexpr int kSearchFieldWidth = 260;         // the find and replace text fields
+constexpr int kGotoFieldWidth = 180;
+constexpr int kDialogPictureWidth = 52;        // the picture at a dialog's left edge
+
+// About, file-information and wait windows.
+constexpr int kAboutTextWidth = 400;           // the description wraps at this width
+constexpr int kAboutTitleScale = 2;            // the program name against the normal font size
+constexpr int kFileInfoMinWidth = 200;
+constexpr int kFileInfoMinHeight = 170;
+constexpr int kFileInfoWidth = 480;
+constexpr int kFileInfoHeight = 190;
+constexpr int kSideImageSize = 48;             // the picture left of the file information and wait

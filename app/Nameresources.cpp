@@ -2,6 +2,8 @@
 
 #include "framework/Programinfo.h"
 
+#include <limits>
+
 namespace {
 
 constexpr int kNameResourceCount = 174;
@@ -391,6 +393,17 @@ QString getNameResourceTextTooBig()
     return selectLanguageText(
         QStringLiteral("The text very big.\r\nThis text will be cut down up to 64 000 symbols."),
         QString::fromUtf8("Текст очень большой.\r\nЭтот текст будет сокращён до 64 000 символов."));
+}
+
+QString getNameResourceNotLineNumber(const QString& text)
+{
+    const QString largest = QString::number(std::numeric_limits<qint32>::max());
+    return selectLanguageText(QLatin1String("The text '") + text
+                                  + QLatin1String("' is not a number from 0 to ") + largest
+                                  + QLatin1Char('.'),
+                              QString::fromUtf8("Текст '") + text
+                                  + QString::fromUtf8("' не является числом от 0 до ") + largest
+                                  + QLatin1Char('.'));
 }
 
 QString getNameResourceFileNotFound(const QString& name)

@@ -16,6 +16,8 @@ QString selectLanguageText(const QString& english, const QString& russian);
 // Messages that carry a file name or a search text.
 QString getNameResourceTextNotFound(const QString& text);
 QString getNameResourceTextTooBig();
+// The go-to-line field holds no number a line can have (empty, or too big).
+QString getNameResourceNotLineNumber(const QString& text);
 QString getNameResourceFileNotFound(const QString& name);
 QString getNameResourceFileReadError(const QString& name);
 QString getNameResourceFileWriteError(const QString& name);

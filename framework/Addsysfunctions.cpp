@@ -19,7 +19,8 @@ bool GetFontNames(QFontDatabase::WritingSystem writingSystem, bool trueTypeOnly,
 
 bool getFileSize(const QString& fileName, qint64& size)
 {
-    if (fileName.isEmpty())
+    // Opening a named pipe for reading would wait for a writer.
+    if (fileName.isEmpty() || !QFileInfo(fileName).isFile())
         return false;
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
@@ -35,15 +36,13 @@ bool getFileInfo(const QString& fileName, qint64& size, QDateTime& creation, QDa
     if (!getFileSize(fileName, bytes))
         return false;
     const QFileInfo info(fileName);
-    QDateTime born = info.birthTime();
-    if (!born.isValid())
-        born = info.metadataChangeTime();
+    const QDateTime born = info.birthTime();
     const QDateTime written = info.lastModified();
     const QDateTime read = info.lastRead();
-    if (!born.isValid() || !written.isValid() || !read.isValid())
+    if (!written.isValid() || !read.isValid())
         return false;
     size = bytes;
-    creation = born.toLocalTime();
+    creation = born.isValid() ? born.toLocalTime() : QDateTime();
     lastWrite = written.toLocalTime();
     lastAccess = read.toLocalTime();
     return true;

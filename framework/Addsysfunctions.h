@@ -12,11 +12,11 @@ bool GetFontNames(QFontDatabase::WritingSystem writingSystem, bool trueTypeOnly,
                   CArrayShortString& list);
 
 // The size in bytes of a file that can be opened for reading; false, with size untouched,
-// when it cannot.
+// when it cannot or when the name is no plain file (a folder, a device, a named pipe).
 bool getFileSize(const QString& fileName, qint64& size);
 
 // Size and the times of creation, last change and last access, in local time. Where the file
-// system keeps no creation time, the time of the last change of the file's status stands in.
-// False when the file cannot be opened for reading or its times cannot be read.
+// system keeps no creation time, creation is an invalid QDateTime: no other time may pass for it.
+// False when the file cannot be opened for reading or its change and access times cannot be read.
 bool getFileInfo(const QString& fileName, qint64& size, QDateTime& creation, QDateTime& lastWrite,
                  QDateTime& lastAccess);

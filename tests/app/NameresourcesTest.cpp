@@ -185,6 +185,8 @@ TEST(NameResources, MessagesWithANameOrText)
     const TCase cases[] = {
         {getNameResourceTextNotFound(QStringLiteral("sin(x)")), "The text 'sin(x)' is not found."},
         {getNameResourceTextNotFound(QString()), "The text '' is not found."},
+        {getNameResourceNotLineNumber(QStringLiteral("2147483648")), "The text '2147483648' is not a number from 0 to 2147483647."},
+        {getNameResourceNotLineNumber(QString()), "The text '' is not a number from 0 to 2147483647."},
         {getNameResourceTextTooBig(), "The text very big.\r\nThis text will be cut down up to 64 000 symbols."},
         {getNameResourceFileNotFound(QStringLiteral("/home/u/a b.ombx")), "The file '/home/u/a b.ombx' is not found."},
         {getNameResourceFileNotFound(QString()), "The file '' is not found."},

@@ -5,7 +5,10 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSet>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -34,7 +37,10 @@ TEST_F(FileFunctions, SizeOfFiles)
 
 TEST_F(FileFunctions, WhatCannotBeOpenedHasNoSize)
 {
-    for (const QString& name : {path(QStringLiteral("missing.txt")), binFolder(), QString()}) {
+    // A named pipe is no file: opening it for reading would wait for a writer forever.
+    const QString pipe = path(QStringLiteral("pipe"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    for (const QString& name : {path(QStringLiteral("missing.txt")), binFolder(), QString(), pipe}) {
         qint64 size = -7;
         EXPECT_FALSE(getFileSize(name, size)) << name.toStdString();
         EXPECT_EQ(size, -7);
@@ -59,7 +65,12 @@ TEST_F(FileFunctions, FileInfoGivesSizeAndTimes)
     EXPECT_EQ(lastWrite, written);
     EXPECT_EQ(lastWrite.timeSpec(), Qt::LocalTime);
     EXPECT_EQ(lastAccess, written.addDays(1));
-    EXPECT_TRUE(creation.isValid());
+    // The birth time where the file system keeps one; never another time standing in for it.
+    const QDateTime born = QFileInfo(name).birthTime();
+    if (born.isValid())
+        EXPECT_EQ(creation, born);
+    else
+        EXPECT_FALSE(creation.isValid());
 
     QDateTime untouched(QDate(2000, 1, 1), QTime(0, 0));
     creation = lastWrite = lastAccess = untouched;
@@ -67,6 +78,21 @@ TEST_F(FileFunctions, FileInfoGivesSizeAndTimes)
     EXPECT_FALSE(getFileInfo(path(QStringLiteral("missing")), size, creation, lastWrite, lastAccess));
     EXPECT_EQ(size, -1);
     EXPECT_EQ(lastWrite, untouched);
+}
+
+TEST_F(FileFunctions, NoCreationTimeWhereTheFileSystemKeepsNone)
+{
+    // The kernel's own files carry change and access times but no birth time.
+    const QString name = QStringLiteral("/proc/version");
+    if (!QFileInfo(name).isFile() || QFileInfo(name).birthTime().isValid())
+        GTEST_SKIP() << "no file without a birth time on this system";
+    qint64 size = -1;
+    QDateTime creation(QDate(2000, 1, 1), QTime(0, 0));
+    QDateTime lastWrite, lastAccess;
+    ASSERT_TRUE(getFileInfo(name, size, creation, lastWrite, lastAccess));
+    EXPECT_FALSE(creation.isValid());
+    EXPECT_TRUE(lastWrite.isValid());
+    EXPECT_TRUE(lastAccess.isValid());
 }
 
 TEST(FontNames, ListIsRefilledFromTheFontDatabase)

@@ -1,0 +1,47 @@
+#include "app/UnFormWaitCalc.h"
+
+#include "app/Nameresources.h"
+#include "app/Screencentring.h"
+#include "app/Sideimage.h"
+#include "framework/Handlerguard.h"
+
+#include <QCoreApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+
+TFormWaitCalc::TFormWaitCalc(QWidget* owner)
+    : TFormSecondary(owner)
+{
+    // A title without buttons: the calculation cannot be cancelled.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowStaysOnTopHint);
+
+    m_LabelInfo = new QLabel(this);
+    m_LabelInfo->setObjectName(QStringLiteral("LabelInfo"));
+    m_LabelInfo->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+
+    auto* layout = new QHBoxLayout(this);
+    layout->addWidget(makeSideImage(*this));
+    layout->addSpacing(layout->spacing());
+    layout->addWidget(m_LabelInfo, 1);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void TFormWaitCalc::showAndPaint()
+{
+    show();
+    // The desktop maps a new window asynchronously; let it do so, but take no user input
+    // while the caller is busy.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    repaint();
+}
+
+void TFormWaitCalc::formShow()
+{
+    CHandlerGuard::run("TFormWaitCalc::FormShow", [this] {
+        setWindowTitle(QLatin1Char(' ') + getNameResource(TTextId::Calculation));
+        m_LabelInfo->setText(getNameResource(TTextId::PleaseWait) + QLatin1String(" ..."));
+        layout()->activate();
+        centreOnScreen(*this);
+    });
+}
