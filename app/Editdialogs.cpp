@@ -11,7 +11,6 @@
 #include <QKeyEvent>
 #include <QLayout>
 #include <QLineEdit>
-#include <QScreen>
 
 namespace {
 
