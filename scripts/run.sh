@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Installs what is missing (Debian, as root), builds Ombrix in Release and starts it; the
+# arguments are passed on to the program (a document, "-calc document", "-test [in [report]]").
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source scripts/setup.sh
+
+build=build-release
+jobs=$(nproc 2>/dev/null || echo 2)
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DOMBRIX_WITH_BENCH=OFF >/dev/null
+cmake --build "$build" -j "$jobs" --target ombrix
+exec "$build/app/ombrix" "$@"
