@@ -40,7 +40,7 @@ int main(int argc, char** argv)
     CGuardedApplication application(argc, argv);
     application.setApplicationName(getProgramName());
     initAppResources();
-    application.setWindowIcon(appIcon(QStringLiteral("program")));
+    application.setWindowIcon(appIcon(QStringLiteral("ombrix")));
     bool failed = false;
     CHandlerGuard::run("WinMain", [&] {
         failed = true;

@@ -54,7 +54,7 @@ TFormMain::TFormMain(QWidget* parent, std::unique_ptr<CTrayBackend> trayBackend)
 {
     setObjectName(QStringLiteral("FormMain"));
     setMinimumSize(kMainWindowMinWidth, kMainWindowMinHeight);
-    setWindowIcon(appIcon(QStringLiteral("program")));
+    setWindowIcon(appIcon(QStringLiteral("ombrix")));
     buildCentralArea();
     buildActions();
     buildMenus();
@@ -256,7 +256,7 @@ void TFormMain::buildActions()
         {"ActionEditCopy", "copy"},        {"ActionEditPaste", "paste"},
         {"ActionViewWinMsg", "messages"},  {"ActionCalcAll", "calculate"},
         {"ActionHelpContent", "help"},     {"ActionWinMsgClear", "clear"},
-        {"ActionWinMsgResize", "restore_height"}, {"ActionWinMsgHide", "hide_pane"},
+        {"ActionWinMsgResize", "restore-height"}, {"ActionWinMsgHide", "hide-pane"},
         {"ActionWinMsgCopy", "copy"},
     };
     for (const auto& [name, icon] : icons)

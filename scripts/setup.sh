@@ -3,8 +3,8 @@
 # Sourced by the other scripts; safe to run again.
 set -euo pipefail
 
-OMBRIX_PACKAGES=(cmake g++ make libgtest-dev libgmock-dev qt6-base-dev
-                 locales shared-mime-info)
+OMBRIX_PACKAGES=(cmake g++ make libgtest-dev libgmock-dev qt6-base-dev libqt6svg6
+                 fp-utils locales shared-mime-info)
 
 ombrix_missing_packages() {
   local missing=()
