@@ -18,3 +18,4 @@ QString getNameResourceTextNotFound(const QString& text);
 QString getNameResourceTextTooBig();
 QString getNameResourceFileNotFound(const QString& name);
 QString getNameResourceFileReadError(const QString& name);
+QString getNameResourceFileWriteError(const QString& name);
