@@ -31,6 +31,16 @@ constexpr std::array<int, 24> kZoomFontSizes = {8,  9,  10, 11, 12, 14, 16, 18, 
                                                 28, 30, 32, 34, 36, 38, 40, 42, 44, 46, 48, 72};
 constexpr int kZoomDefaultIndex = 2;           // 10 points
 
+// Variable choice.
+constexpr int kSelectVariableMinWidth = 215;
+constexpr int kSelectVariableMinHeight = 235;
+constexpr int kSelectVariableWidth = 300;
+constexpr int kSelectVariableHeight = 380;
+
+// Results window.
+constexpr int kViewResultsMinWidth = 250;
+constexpr int kViewResultsMinHeight = 90;
+
 // Results text.
 constexpr int kPrecisionMin = 1;
 constexpr int kPrecisionMax = 15;

@@ -419,6 +419,14 @@ QString getNameResourceFileReadError(const QString& name)
                                   + QLatin1String("'."));
 }
 
+QString getNameResourceFileWriteError(const QString& name)
+{
+    return selectLanguageText(QLatin1String("Error at writing of a file '") + name
+                                  + QLatin1String("'."),
+                              QString::fromUtf8("Ошибка при записи файла '") + name
+                                  + QLatin1String("'."));
+}
+
 QString getNameResource(TTextId id)
 {
     return getNameResource(static_cast<quint8>(id));

@@ -20,3 +20,4 @@ QString getNameResourceTextTooBig();
 QString getNameResourceNotLineNumber(const QString& text);
 QString getNameResourceFileNotFound(const QString& name);
 QString getNameResourceFileReadError(const QString& name);
+QString getNameResourceFileWriteError(const QString& name);
