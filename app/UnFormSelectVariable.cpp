@@ -1,6 +1,7 @@
 #include "app/UnFormSelectVariable.h"
 
 #include "app/Actionitems.h"
+#include "app/Cp1251.h"
 #include "app/Nameresources.h"
 #include "framework/Dialogseams.h"
 #include "framework/Handlerguard.h"
@@ -12,7 +13,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QStringDecoder>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -21,12 +21,6 @@ namespace {
 
 // The item keeps the name exactly as the interpreter gave it; its text is only for reading.
 constexpr int kNameRole = Qt::UserRole;
-
-QString fromCp1251(const QByteArray& bytes)
-{
-    QStringDecoder decoder("windows-1251");
-    return decoder.decode(bytes);
-}
 
 QString caption(TTextId id)
 {

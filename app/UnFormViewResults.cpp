@@ -1,8 +1,10 @@
 #include "app/UnFormViewResults.h"
 
 #include "app/Actionitems.h"
+#include "app/Cp1251.h"
 #include "app/Fonts.h"
 #include "app/Nameresources.h"
+#include "app/Placement.h"
 #include "framework/Dialogseams.h"
 #include "framework/Filelog.h"
 #include "framework/Handlerguard.h"
@@ -16,7 +18,6 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QScreen>
-#include <QStringEncoder>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -34,26 +35,6 @@ void showInformation(QWidget* parent, const QString& text, const QString& captio
                                         TMessageButtons::Ok, TMessageAnswer::Ok);
 }
 
-// A stored place that would leave the window out of reach moves near the desktop's corner; a
-// size that is none or larger than the desktop becomes the usual one.
-QRect keepOnDesktop(const QRect& stored, const QRect& desktop)
-{
-    const int left = desktop.left() <= stored.left()
-                             && stored.left() <= desktop.width() - kPlacementMarginRight
-                         ? stored.left()
-                         : desktop.left() + kPlacementFallbackOffset;
-    const int top = desktop.top() <= stored.top()
-                            && stored.top() <= desktop.height() - kPlacementMarginBottom
-                        ? stored.top()
-                        : desktop.top() + kPlacementFallbackOffset;
-    const int width = stored.width() > 0 && stored.width() <= desktop.width() ? stored.width()
-                                                                               : kFallbackWindowWidth;
-    const int height = stored.height() > 0 && stored.height() <= desktop.height()
-                           ? stored.height()
-                           : kFallbackWindowHeight;
-    return QRect(left, top, width, height);
-}
-
 // The lines of the text each ended by CR LF, in cp1251 when every character has a place there
 // (as in the calculation texts), else in UTF-8 so that nothing is lost. A break at the very end
 // opens no line of its own.
@@ -63,11 +44,7 @@ QByteArray resultsFileContent(const QString& text)
     if (lines.size() > 1 && lines.constLast().isEmpty())
         lines.removeLast();
     const QString content = lines.join(QLatin1String("\r\n")) + QLatin1String("\r\n");
-    QStringEncoder encoder("windows-1251");
-    const QByteArray cp1251 = encoder.encode(content);
-    if (encoder.isValid() && !encoder.hasError())
-        return cp1251;
-    return content.toUtf8();
+    return fitsCp1251(content) ? toCp1251(content) : content.toUtf8();
 }
 
 } // namespace
