@@ -31,6 +31,16 @@ constexpr std::array<int, 24> kZoomFontSizes = {8,  9,  10, 11, 12, 14, 16, 18, 
                                                 28, 30, 32, 34, 36, 38, 40, 42, 44, 46, 48, 72};
 constexpr int kZoomDefaultIndex = 2;           // 10 points
 
+// Variable choice.
+constexpr int kSelectVariableMinWidth = 215;
+constexpr int kSelectVariableMinHeight = 235;
+constexpr int kSelectVariableWidth = 300;
+constexpr int kSelectVariableHeight = 380;
+
+// Results window.
+constexpr int kViewResultsMinWidth = 250;
+constexpr int kViewResultsMinHeight = 90;
+
 // Results text.
 constexpr int kPrecisionMin = 1;
 constexpr int kPrecisionMax = 15;
@@ -49,3 +59,14 @@ constexpr int kFileInfoMinHeight = 170;
 constexpr int kFileInfoWidth = 480;
 constexpr int kFileInfoHeight = 190;
 constexpr int kSideImageSize = 48;             // the picture left of the file information and wait
+
+// Options dialog.
+constexpr int kOptionsPrecisionItems = 12;     // the precision list offers 1 to this
+constexpr int kOptionsBuiltInPrecision = 12;   // shown by Default; one the list holds
+constexpr int kOptionsSizeFieldWidth = 3;      // font sizes are listed right-aligned, "  8"
+constexpr int kOptionsSampleWidth = 240;
+constexpr int kOptionsSampleHeight = 72;
+constexpr int kOptionsSampleMargin = 3;        // where a sample too large to centre starts
+constexpr int kOptionsPanelWidth = 104;        // the picture at the dialog's left
+constexpr int kOptionsPictureSize = 72;
+constexpr int kOptionsNameListChars = 24;      // long font names do not widen the dialog

@@ -7,3 +7,5 @@
 // it, which takes the file's place only when completely written. On failure the old file is
 // left as it was and false is answered.
 bool writeFileAtomically(const QString& fileName, const QByteArray& content);
+// As above; on failure the system's reason is written into reason.
+bool writeFileAtomically(const QString& fileName, const QByteArray& content, QString& reason);

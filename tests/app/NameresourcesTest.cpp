@@ -193,6 +193,7 @@ TEST(NameResources, MessagesWithANameOrText)
         {getNameResourceFileReadError(QStringLiteral("x.txt")), "Error at reading of a file 'x.txt'."},
         {getNameResourceFileWriteError(QStringLiteral("x.txt")), "Error at writing of a file 'x.txt'."},
         {getNameResourceFileReadError(QString::fromUtf8("\xd1\x84.txt")), "Error at reading of a file '\xd1\x84.txt'."},
+        {getNameResourceFileWriteError(QStringLiteral("/a/r.txt")), "Error at writing of a file '/a/r.txt'."},
     };
     for (const TCase& c : cases)
         EXPECT_EQ(c.actual.toStdString(), c.expected);

@@ -1,0 +1,51 @@
+#include "app/Actionitems.h"
+
+#include "framework/Handlerguard.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QToolBar>
+#include <QToolButton>
+#include <QWidget>
+
+QAction* addGuardedAction(QWidget* window, const char* objectName, const QKeySequence& shortcut,
+                          std::function<void()> handler)
+{
+    auto* action = new QAction(window);
+    action->setObjectName(QLatin1String(objectName));
+    action->setShortcut(shortcut);
+    window->addAction(action);
+    const QByteArray source =
+        QByteArray(window->metaObject()->className()) + "::" + objectName + "Execute";
+    QObject::connect(action, &QAction::triggered, window, [source, handler = std::move(handler)] {
+        CHandlerGuard::run(source.constData(), handler);
+    });
+    return action;
+}
+
+QAction* addMenuItem(QMenu* menu, QAction* action, const char* objectName)
+{
+    QAction* item = menu->addAction(QString());
+    item->setObjectName(QLatin1String(objectName));
+    const auto follow = [item, action] {
+        // A menu shows what follows a tab as the short cut, without binding it a second time.
+        const QString shortcut = action->shortcut().toString(QKeySequence::NativeText);
+        item->setText(shortcut.isEmpty() ? action->text()
+                                         : action->text() + QLatin1Char('\t') + shortcut);
+        item->setEnabled(action->isEnabled());
+    };
+    follow();
+    QObject::connect(action, &QAction::changed, item, follow);
+    QObject::connect(item, &QAction::triggered, action, &QAction::trigger);
+    return item;
+}
+
+QToolButton* addToolButton(QToolBar* toolBar, QAction* action, const char* objectName)
+{
+    auto* button = new QToolButton(toolBar);
+    button->setObjectName(QLatin1String(objectName));
+    button->setDefaultAction(action);
+    button->setAutoRaise(true);
+    toolBar->addWidget(button);
+    return button;
+}

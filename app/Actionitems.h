@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QKeySequence>
+
+#include <functional>
+
+class QAction;
+class QMenu;
+class QToolBar;
+class QToolButton;
+class QWidget;
+
+// Actions of a window, and the menu entries and tool buttons that stand for them under names
+// of their own. The action keeps the short cut, so it works whether a menu is open or the tool
+// bar shown.
+
+// An action of the window, with its short cut live in the whole window; its handler runs
+// guarded as "Class::<objectName>Execute".
+QAction* addGuardedAction(QWidget* window, const char* objectName, const QKeySequence& shortcut,
+                          std::function<void()> handler);
+
+// The entry shows the action's text with its short cut and its enabled state, and triggers it.
+QAction* addMenuItem(QMenu* menu, QAction* action, const char* objectName);
+
+QToolButton* addToolButton(QToolBar* toolBar, QAction* action, const char* objectName);

@@ -1,0 +1,216 @@
+#include "app/UnFormSelectVariable.h"
+
+#include "app/Actionitems.h"
+#include "app/Cp1251.h"
+#include "app/Nameresources.h"
+#include "framework/Dialogseams.h"
+#include "framework/Handlerguard.h"
+
+#include <QAction>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+// The item keeps the name exactly as the interpreter gave it; its text is only for reading.
+constexpr int kNameRole = Qt::UserRole;
+
+QString caption(TTextId id)
+{
+    return QLatin1Char(' ') + getNameResource(id);
+}
+
+} // namespace
+
+TFormSelectVariable::TFormSelectVariable(QWidget* owner)
+    : TFormSecondary(owner)
+{
+    setWindowFlag(Qt::WindowStaysOnTopHint);
+    setMinimumSize(kSelectVariableMinWidth, kSelectVariableMinHeight);
+    resize(kSelectVariableWidth, kSelectVariableHeight);
+    createActions();
+    createControls();
+    setCaptions();
+}
+
+void TFormSelectVariable::SetZoomIndex(int index)
+{
+    m_Zoom.setIndex(index);
+}
+
+int TFormSelectVariable::GetZoomIndex() const
+{
+    return m_Zoom.getIndex();
+}
+
+void TFormSelectVariable::Clear()
+{
+    m_CheckListBox->clear();
+}
+
+void TFormSelectVariable::AddVariable(const QByteArray& name)
+{
+    auto* item = new QListWidgetItem(fromCp1251(name), m_CheckListBox);
+    item->setData(kNameRole, name);
+    item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+    item->setCheckState(Qt::Unchecked);
+}
+
+int TFormSelectVariable::GetCount() const
+{
+    return m_CheckListBox->count();
+}
+
+bool TFormSelectVariable::GetVariable(int index, QByteArray& name, bool& ticked) const
+{
+    const QListWidgetItem* item = m_CheckListBox->item(index);
+    if (item == nullptr)
+        return false;
+    name = item->data(kNameRole).toByteArray();
+    ticked = item->checkState() == Qt::Checked;
+    return true;
+}
+
+void TFormSelectVariable::formShow()
+{
+    setCaptions();
+    m_CheckListBox->setFont(m_Zoom.makeDefaultFont());
+    applyZoom();
+}
+
+void TFormSelectVariable::createActions()
+{
+    m_ActionZoomIn = addGuardedAction(this, "ActionZoomIn", QKeySequence(Qt::CTRL | Qt::Key_Q), [this] {
+        if (m_Zoom.zoomIn())
+            applyZoom();
+    });
+    m_ActionZoomOut = addGuardedAction(this, "ActionZoomOut", QKeySequence(Qt::CTRL | Qt::Key_W), [this] {
+        if (m_Zoom.zoomOut())
+            applyZoom();
+    });
+    m_ActionZoomDefault =
+        addGuardedAction(this, "ActionZoomDefault", QKeySequence(Qt::CTRL | Qt::Key_E), [this] {
+            m_Zoom.zoomDefault();
+            applyZoom();
+        });
+    m_ActionCalculate = addGuardedAction(this, "ActionCalculate", QKeySequence(), [this] { calculate(); });
+    m_ActionExit = addGuardedAction(this, "ActionExit", QKeySequence(Qt::Key_Escape), [this] { reject(); });
+}
+
+void TFormSelectVariable::createControls()
+{
+    auto* mainMenu = new QMenuBar(this);
+    m_MenuItemFile = mainMenu->addMenu(QString());
+    m_MenuItemFile->setObjectName(QStringLiteral("MenuItemFile"));
+    addMenuItem(m_MenuItemFile, m_ActionCalculate, "MenuItemFileCalc");
+    m_MenuItemFile->addSeparator();
+    addMenuItem(m_MenuItemFile, m_ActionExit, "MenuItemFileExit");
+    m_MenuItemView = mainMenu->addMenu(QString());
+    m_MenuItemView->setObjectName(QStringLiteral("MenuItemView"));
+    addMenuItem(m_MenuItemView, m_ActionZoomIn, "MenuItemViewZoomIn");
+    addMenuItem(m_MenuItemView, m_ActionZoomOut, "MenuItemViewZoomOut");
+    addMenuItem(m_MenuItemView, m_ActionZoomDefault, "MenuItemViewZoomDefault");
+
+    m_PopupMenu = new QMenu(this);
+    m_PopupMenu->setObjectName(QStringLiteral("PopupMenu"));
+    addMenuItem(m_PopupMenu, m_ActionZoomIn, "MenuItemZoomIn");
+    addMenuItem(m_PopupMenu, m_ActionZoomOut, "MenuItemZoomOut");
+    addMenuItem(m_PopupMenu, m_ActionZoomDefault, "MenuItemZoomDefault");
+
+    auto* toolBarMain = new QToolBar(this);
+    toolBarMain->setObjectName(QStringLiteral("ToolBarMain"));
+    m_ToolButtonZoomIn = addToolButton(toolBarMain, m_ActionZoomIn, "ToolButtonZoomIn");
+    m_ToolButtonZoomOut = addToolButton(toolBarMain, m_ActionZoomOut, "ToolButtonZoomOut");
+    m_ToolButtonZoomDefault = addToolButton(toolBarMain, m_ActionZoomDefault, "ToolButtonZoomDefault");
+
+    auto* panelContentTop = new QWidget(this);
+    panelContentTop->setObjectName(QStringLiteral("PanelContentTop"));
+    m_LabelNameVariables = new QLabel(panelContentTop);
+    m_LabelNameVariables->setObjectName(QStringLiteral("LabelNameVariables"));
+    auto* topLayout = new QHBoxLayout(panelContentTop);
+    topLayout->setContentsMargins(0, 0, 0, 0);
+    topLayout->addWidget(m_LabelNameVariables);
+
+    m_CheckListBox = new QListWidget(this);
+    m_CheckListBox->setObjectName(QStringLiteral("CheckListBox"));
+    m_CheckListBox->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_CheckListBox, &QWidget::customContextMenuRequested, this, [this](const QPoint& place) {
+        CHandlerGuard::run("TFormSelectVariable::CheckListBoxContextPopup", [this, place] {
+            m_PopupMenu->popup(m_CheckListBox->viewport()->mapToGlobal(place));
+        });
+    });
+    m_LabelNameVariables->setBuddy(m_CheckListBox);
+
+    m_ButtonOk = new QPushButton(this);
+    m_ButtonOk->setObjectName(QStringLiteral("ButtonOk"));
+    m_ButtonOk->setDefault(true);
+    connect(m_ButtonOk, &QPushButton::clicked, m_ActionCalculate, &QAction::trigger);
+    m_ButtonCancel = new QPushButton(this);
+    m_ButtonCancel->setObjectName(QStringLiteral("ButtonCancel"));
+    connect(m_ButtonCancel, &QPushButton::clicked, m_ActionExit, &QAction::trigger);
+
+    auto* buttons = new QHBoxLayout();
+    buttons->addStretch();
+    buttons->addWidget(m_ButtonOk);
+    buttons->addWidget(m_ButtonCancel);
+
+    auto* content = new QVBoxLayout();
+    content->setContentsMargins(8, 4, 8, 8);
+    content->addWidget(panelContentTop);
+    content->addWidget(m_CheckListBox, 1);
+    content->addLayout(buttons);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setMenuBar(mainMenu);
+    layout->addWidget(toolBarMain);
+    layout->addLayout(content, 1);
+}
+
+void TFormSelectVariable::setCaptions()
+{
+    setWindowTitle(caption(TTextId::WhatToCalculate));
+    m_LabelNameVariables->setText(getNameResource(TTextId::CalculatedVariables) + QLatin1Char(':'));
+    m_MenuItemFile->setTitle(getNameResource(TTextId::MenuFile));
+    m_MenuItemView->setTitle(getNameResource(TTextId::MenuView));
+    m_ActionCalculate->setText(getNameResource(TTextId::Calculate));
+    m_ActionExit->setText(getNameResource(TTextId::Exit));
+    m_ActionZoomIn->setText(getNameResource(TTextId::ZoomIn));
+    m_ActionZoomOut->setText(getNameResource(TTextId::ZoomOut));
+    m_ActionZoomDefault->setText(getNameResource(TTextId::ZoomDefault));
+    m_ButtonOk->setText(m_ActionCalculate->text());
+    m_ButtonCancel->setText(m_ActionExit->text());
+}
+
+void TFormSelectVariable::applyZoom()
+{
+    QFont font = m_CheckListBox->font();
+    font.setPointSize(m_Zoom.getFontSize());
+    m_CheckListBox->setFont(font);
+    // After the captions: a tool button takes its action's enabled state whenever the action
+    // changes.
+    m_Zoom.updateButtons(m_ToolButtonZoomIn, m_ToolButtonZoomOut, m_ToolButtonZoomDefault);
+}
+
+void TFormSelectVariable::calculate()
+{
+    // An empty list is no refusal: there is simply nothing to choose.
+    bool chosen = GetCount() == 0;
+    for (int i = 0; i < GetCount() && !chosen; ++i)
+        chosen = m_CheckListBox->item(i)->checkState() == Qt::Checked;
+    if (!chosen) {
+        CDialogSeams::current().showMessage(this, getNameResource(TTextId::VariablesNotChosen),
+                                            caption(TTextId::Calculation), TMessageIcon::Information,
+                                            TMessageButtons::Ok, TMessageAnswer::Ok);
+        return;
+    }
+    accept();
+}

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "app/Zoom.h"
+#include "framework/UnFormSecondary.h"
+
+#include <QByteArray>
+
+class QAction;
+class QLabel;
+class QListWidget;
+class QMenu;
+class QPushButton;
+class QToolButton;
+
+// The modal question which variables a calculation reports: the user ticks names in a check
+// list. Names are kept as the interpreter gives them, byte for byte.
+class TFormSelectVariable : public TFormSecondary
+{
+    Q_OBJECT
+
+public:
+    explicit TFormSelectVariable(QWidget* owner = nullptr);
+
+    // An index outside the zoom table is ignored.
+    void SetZoomIndex(int index);
+    int GetZoomIndex() const;
+
+    void Clear();
+    // The name's bytes (cp1251), appended unticked.
+    void AddVariable(const QByteArray& name);
+    int GetCount() const;
+    // False, outputs untouched, for an index outside the list.
+    bool GetVariable(int index, QByteArray& name, bool& ticked) const;
+
+protected:
+    void formShow() override;
+
+private:
+    void createActions();
+    void createControls();
+    void setCaptions();
+    void applyZoom();
+
+    void calculate();
+
+    CZoom m_Zoom;
+
+    QAction* m_ActionZoomIn = nullptr;
+    QAction* m_ActionZoomOut = nullptr;
+    QAction* m_ActionZoomDefault = nullptr;
+    QAction* m_ActionCalculate = nullptr;
+    QAction* m_ActionExit = nullptr;
+
+    QMenu* m_MenuItemFile = nullptr;
+    QMenu* m_MenuItemView = nullptr;
+    QMenu* m_PopupMenu = nullptr;
+    QToolButton* m_ToolButtonZoomIn = nullptr;
+    QToolButton* m_ToolButtonZoomOut = nullptr;
+    QToolButton* m_ToolButtonZoomDefault = nullptr;
+    QLabel* m_LabelNameVariables = nullptr;
+    QListWidget* m_CheckListBox = nullptr;
+    QPushButton* m_ButtonOk = nullptr;
+    QPushButton* m_ButtonCancel = nullptr;
+};

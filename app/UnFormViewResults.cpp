@@ -1,0 +1,293 @@
+#include "app/UnFormViewResults.h"
+
+#include "app/Actionitems.h"
+#include "app/Cp1251.h"
+#include "app/Fonts.h"
+#include "app/Nameresources.h"
+#include "app/Placement.h"
+#include "framework/Dialogseams.h"
+#include "framework/Filelog.h"
+#include "framework/Handlerguard.h"
+#include "framework/UnFormMainBaseImpl.h"
+#include "platform/Atomicfile.h"
+
+#include <QAction>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QString caption(TTextId id)
+{
+    return QLatin1Char(' ') + getNameResource(id);
+}
+
+void showInformation(QWidget* parent, const QString& text, const QString& caption)
+{
+    CDialogSeams::current().showMessage(parent, text, caption, TMessageIcon::Information,
+                                        TMessageButtons::Ok, TMessageAnswer::Ok);
+}
+
+// The lines of the text each ended by CR LF, in cp1251 when every character has a place there
+// (as in the calculation texts), else in UTF-8 so that nothing is lost. A break at the very end
+// opens no line of its own.
+QByteArray resultsFileContent(const QString& text)
+{
+    QStringList lines = text.split(QChar::ParagraphSeparator);
+    if (lines.size() > 1 && lines.constLast().isEmpty())
+        lines.removeLast();
+    const QString content = lines.join(QLatin1String("\r\n")) + QLatin1String("\r\n");
+    return fitsCp1251(content) ? toCp1251(content) : content.toUtf8();
+}
+
+} // namespace
+
+TFormViewResults::TFormViewResults(QWidget* owner)
+    : TFormSecondary(owner)
+{
+    setMinimumSize(kViewResultsMinWidth, kViewResultsMinHeight);
+    resize(m_Options.Width, m_Options.Height);
+    createActions();
+    createControls();
+    setCaptions();
+}
+
+void TFormViewResults::SetOptions(const TOptionsFormViewResults& options)
+{
+    m_Options = options;
+}
+
+void TFormViewResults::ApplyOptions(const TOptionsFormViewResults& options)
+{
+    const QRect desktop = QGuiApplication::primaryScreen()->virtualGeometry();
+    const QRect place =
+        keepOnDesktop(QRect(options.Left, options.Top, options.Width, options.Height), desktop);
+    move(place.topLeft());
+    resize(place.size());
+
+    m_Memo->setFont(makeFont(options.FontName, options.FontStyle, options.FontSize));
+    QPalette palette = m_Memo->palette();
+    palette.setColor(QPalette::Text, toQColor(options.FontColor));
+    palette.setColor(QPalette::Base, toQColor(options.BackgroundColor));
+    m_Memo->setPalette(palette);
+    // A size the table lacks is shown all the same; zooming then starts from the default place.
+    m_Zoom.setIndex(CZoom::indexOfSize(options.FontSize));
+
+    if (options.WrapWord != (m_Memo->lineWrapMode() != QPlainTextEdit::NoWrap))
+        setWordWrap(options.WrapWord);
+    setToolBarShown(options.ShowToolBar);
+    m_Zoom.updateButtons(m_ToolButtonZoomIn, m_ToolButtonZoomOut, m_ToolButtonZoomDefault);
+    update();
+}
+
+void TFormViewResults::GetOptions(TOptionsFormViewResults& options) const
+{
+    options.Top = y();
+    options.Left = x();
+    options.Width = width();
+    options.Height = height();
+    options.FontSize = m_Memo->font().pointSize();
+    options.WrapWord = m_Memo->lineWrapMode() != QPlainTextEdit::NoWrap;
+    options.ShowToolBar = !m_ToolBarMain->isHidden();
+}
+
+void TFormViewResults::SetText(const QString& text)
+{
+    // A CR LF pair would otherwise count as two line breaks.
+    QString lines = text;
+    lines.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    m_Memo->setPlainText(lines);
+    m_Memo->viewport()->update();
+}
+
+void TFormViewResults::formShow()
+{
+    setCaptions();
+    m_Memo->setFont(m_Zoom.makeDefaultFont());
+    applyZoom();
+    ApplyOptions(m_Options);
+}
+
+void TFormViewResults::formClose()
+{
+    TFormMainBaseImpl* main = getMainForm();
+    if (main == nullptr)
+        return;
+    GetOptions(m_Options);
+    main->setViewResultWindow(m_Options.Top, m_Options.Left, m_Options.Width, m_Options.Height,
+                              m_Options.FontSize, m_Options.WrapWord, m_Options.ShowToolBar);
+}
+
+void TFormViewResults::keyPressEvent(QKeyEvent* event)
+{
+    // The window answers no question, so Esc does not close it as it would a dialog.
+    if (event->key() == Qt::Key_Escape) {
+        event->ignore();
+        return;
+    }
+    TFormSecondary::keyPressEvent(event);
+}
+
+void TFormViewResults::createActions()
+{
+    m_ActionSave = addGuardedAction(this, "ActionSave", QKeySequence(Qt::CTRL | Qt::Key_S), [this] { save(); });
+    m_ActionExit = addGuardedAction(this, "ActionExit", QKeySequence(), [this] { close(); });
+    m_ActionCopy = addGuardedAction(this, "ActionCopy", QKeySequence(Qt::CTRL | Qt::Key_C),
+                                    [this] { m_Memo->copy(); });
+    m_ActionSelectAll = addGuardedAction(this, "ActionSelectAll", QKeySequence(Qt::CTRL | Qt::Key_A),
+                                         [this] { m_Memo->selectAll(); });
+    m_ActionWordWrap = addGuardedAction(this, "ActionWordWrap", QKeySequence(), [this] {
+        setWordWrap(m_Memo->lineWrapMode() == QPlainTextEdit::NoWrap);
+    });
+    m_ActionViewToolBar = addGuardedAction(this, "ActionViewToolBar", QKeySequence(),
+                                           [this] { setToolBarShown(m_ToolBarMain->isHidden()); });
+    m_ActionZoomIn = addGuardedAction(this, "ActionZoomIn", QKeySequence(Qt::CTRL | Qt::Key_Q), [this] {
+        if (m_Zoom.zoomIn())
+            applyZoom();
+    });
+    m_ActionZoomOut = addGuardedAction(this, "ActionZoomOut", QKeySequence(Qt::CTRL | Qt::Key_W), [this] {
+        if (m_Zoom.zoomOut())
+            applyZoom();
+    });
+    m_ActionZoomDefault =
+        addGuardedAction(this, "ActionZoomDefault", QKeySequence(Qt::CTRL | Qt::Key_E), [this] {
+            m_Zoom.zoomDefault();
+            applyZoom();
+        });
+}
+
+void TFormViewResults::createControls()
+{
+    auto* mainMenu = new QMenuBar(this);
+    m_MenuItemFile = mainMenu->addMenu(QString());
+    m_MenuItemFile->setObjectName(QStringLiteral("MenuItemFile"));
+    addMenuItem(m_MenuItemFile, m_ActionSave, "MenuItemFileSave");
+    m_MenuItemFile->addSeparator();
+    addMenuItem(m_MenuItemFile, m_ActionExit, "MenuItemFileExit");
+    m_MenuItemEdit = mainMenu->addMenu(QString());
+    m_MenuItemEdit->setObjectName(QStringLiteral("MenuItemEdit"));
+    addMenuItem(m_MenuItemEdit, m_ActionCopy, "MenuItemEditCopy");
+    addMenuItem(m_MenuItemEdit, m_ActionSelectAll, "MenuItemEditSelectAll");
+    m_MenuItemEdit->addSeparator();
+    addMenuItem(m_MenuItemEdit, m_ActionWordWrap, "MenuItemEditWordWrap");
+    m_MenuItemView = mainMenu->addMenu(QString());
+    m_MenuItemView->setObjectName(QStringLiteral("MenuItemView"));
+    m_MenuItemViewShowToolBar = addMenuItem(m_MenuItemView, m_ActionViewToolBar, "MenuItemViewShowToolBar");
+    m_MenuItemViewShowToolBar->setCheckable(true);
+    m_MenuItemView->addSeparator();
+    addMenuItem(m_MenuItemView, m_ActionZoomIn, "MenuItemViewZoomIn");
+    addMenuItem(m_MenuItemView, m_ActionZoomOut, "MenuItemViewZoomOut");
+    addMenuItem(m_MenuItemView, m_ActionZoomDefault, "MenuItemViewZoomDefault");
+
+    m_PopupMenu = new QMenu(this);
+    m_PopupMenu->setObjectName(QStringLiteral("PopupMenu"));
+    addMenuItem(m_PopupMenu, m_ActionCopy, "MenuItemCopy");
+    addMenuItem(m_PopupMenu, m_ActionSelectAll, "MenuItemSelectAll");
+    m_PopupMenu->addSeparator();
+    addMenuItem(m_PopupMenu, m_ActionZoomIn, "MenuItemZoomIn");
+    addMenuItem(m_PopupMenu, m_ActionZoomOut, "MenuItemZoomOut");
+    addMenuItem(m_PopupMenu, m_ActionZoomDefault, "MenuItemZoomDefault");
+
+    m_ToolBarMain = new QToolBar(this);
+    m_ToolBarMain->setObjectName(QStringLiteral("ToolBarMain"));
+    addToolButton(m_ToolBarMain, m_ActionSave, "ToolButtonSave");
+    m_ToolBarMain->addSeparator();
+    addToolButton(m_ToolBarMain, m_ActionWordWrap, "ToolButtonWordWrap");
+    m_ToolBarMain->addSeparator();
+    m_ToolButtonZoomIn = addToolButton(m_ToolBarMain, m_ActionZoomIn, "ToolButtonZoomIn");
+    m_ToolButtonZoomOut = addToolButton(m_ToolBarMain, m_ActionZoomOut, "ToolButtonZoomOut");
+    m_ToolButtonZoomDefault = addToolButton(m_ToolBarMain, m_ActionZoomDefault, "ToolButtonZoomDefault");
+    setToolBarShown(m_Options.ShowToolBar);
+
+    m_Memo = new QPlainTextEdit(this);
+    m_Memo->setObjectName(QStringLiteral("Memo"));
+    m_Memo->setReadOnly(true);
+    m_Memo->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_Memo->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_Memo, &QWidget::customContextMenuRequested, this, [this](const QPoint& place) {
+        CHandlerGuard::run("TFormViewResults::MemoContextPopup", [this, place] {
+            m_PopupMenu->popup(m_Memo->viewport()->mapToGlobal(place));
+        });
+    });
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setMenuBar(mainMenu);
+    layout->addWidget(m_ToolBarMain);
+    layout->addWidget(m_Memo, 1);
+}
+
+void TFormViewResults::setCaptions()
+{
+    setWindowTitle(caption(TTextId::ResultsOfCalculations));
+    m_MenuItemFile->setTitle(getNameResource(TTextId::MenuFile));
+    m_MenuItemEdit->setTitle(getNameResource(TTextId::MenuEdit));
+    m_MenuItemView->setTitle(getNameResource(TTextId::MenuView));
+    m_ActionSave->setText(getNameResource(TTextId::FileSave));
+    m_ActionExit->setText(getNameResource(TTextId::Exit));
+    m_ActionCopy->setText(getNameResource(TTextId::Copy));
+    m_ActionSelectAll->setText(getNameResource(TTextId::SelectAll));
+    m_ActionWordWrap->setText(getNameResource(TTextId::WordWrap));
+    m_ActionViewToolBar->setText(getNameResource(TTextId::ShowHideToolBar));
+    m_ActionZoomIn->setText(getNameResource(TTextId::ZoomIn));
+    m_ActionZoomOut->setText(getNameResource(TTextId::ZoomOut));
+    m_ActionZoomDefault->setText(getNameResource(TTextId::ZoomDefault));
+}
+
+void TFormViewResults::applyZoom()
+{
+    QFont font = m_Memo->font();
+    font.setPointSize(m_Zoom.getFontSize());
+    m_Memo->setFont(font);
+    // After the captions: a tool button takes its action's enabled state whenever the action
+    // changes.
+    m_Zoom.updateButtons(m_ToolButtonZoomIn, m_ToolButtonZoomOut, m_ToolButtonZoomDefault);
+}
+
+void TFormViewResults::setWordWrap(bool wrap)
+{
+    m_Memo->setLineWrapMode(wrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+    m_Memo->setHorizontalScrollBarPolicy(wrap ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded);
+    m_Memo->viewport()->update();
+}
+
+void TFormViewResults::setToolBarShown(bool shown)
+{
+    m_ToolBarMain->setVisible(shown);
+    m_MenuItemViewShowToolBar->setChecked(shown);
+}
+
+void TFormViewResults::save()
+{
+    if (m_Memo->document()->isEmpty()) {
+        showInformation(this, getNameResource(TTextId::DocumentEmpty) + QLatin1Char('.'),
+                        caption(TTextId::SaveCaption));
+        return;
+    }
+    TFileDialogRequest request;
+    request.title = caption(TTextId::FileName);
+    request.filters = QStringList{getNameResource(TTextId::TextFile) + QLatin1String(" (*.txt)")};
+    request.defaultSuffix = QStringLiteral("txt");
+    const QString fileName = CDialogSeams::current().chooseSaveFile(this, request);
+    if (!fileName.isEmpty())
+        saveText(fileName);
+}
+
+void TFormViewResults::saveText(const QString& fileName)
+{
+    QString reason;
+    if (writeFileAtomically(fileName, resultsFileContent(m_Memo->document()->toRawText()), reason))
+        return;
+    writeLog(CFileLog::TYPE_SYSTEM_ERROR, QStringLiteral("TFormViewResults::SaveText"),
+             QStringLiteral("The error at saving text."));
+    showInformation(this, getNameResourceFileWriteError(fileName) + QLatin1Char('\n') + reason,
+                    caption(TTextId::SaveCaption));
+}

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "app/Zoom.h"
+#include "framework/Structures.h"
+#include "framework/UnFormSecondary.h"
+
+class QAction;
+class QKeyEvent;
+class QMenu;
+class QPlainTextEdit;
+class QToolBar;
+class QToolButton;
+
+// The results window: the results text, read only, with zoom, word wrap, copy, select all and
+// saving to a text file. Its place, size, font and bars come from the results-window record;
+// on closing it hands its state back to the main window.
+class TFormViewResults : public TFormSecondary
+{
+    Q_OBJECT
+
+public:
+    explicit TFormViewResults(QWidget* owner = nullptr);
+
+    // The record applied at the next showing.
+    void SetOptions(const TOptionsFormViewResults& options);
+    // Place (kept on the desktop), font, colours, zoom, word wrap and tool bar; the stay-on-top
+    // style is the main window's to set.
+    void ApplyOptions(const TOptionsFormViewResults& options);
+    // Top, Left, Width, Height, FontSize, WrapWord and ShowToolBar; the rest is left as it was.
+    void GetOptions(TOptionsFormViewResults& options) const;
+    void SetText(const QString& text);
+
+protected:
+    void formShow() override;
+    void formClose() override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void createActions();
+    void createControls();
+    void setCaptions();
+    void applyZoom();
+    void setWordWrap(bool wrap);
+    void setToolBarShown(bool shown);
+
+    void save();
+    void saveText(const QString& fileName);
+
+    CZoom m_Zoom;
+    TOptionsFormViewResults m_Options;
+
+    QAction* m_ActionSave = nullptr;
+    QAction* m_ActionExit = nullptr;
+    QAction* m_ActionCopy = nullptr;
+    QAction* m_ActionSelectAll = nullptr;
+    QAction* m_ActionWordWrap = nullptr;
+    QAction* m_ActionViewToolBar = nullptr;
+    QAction* m_ActionZoomIn = nullptr;
+    QAction* m_ActionZoomOut = nullptr;
+    QAction* m_ActionZoomDefault = nullptr;
+
+    QMenu* m_MenuItemFile = nullptr;
+    QMenu* m_MenuItemEdit = nullptr;
+    QMenu* m_MenuItemView = nullptr;
+    QAction* m_MenuItemViewShowToolBar = nullptr;
+    QMenu* m_PopupMenu = nullptr;
+    QToolBar* m_ToolBarMain = nullptr;
+    QToolButton* m_ToolButtonZoomIn = nullptr;
+    QToolButton* m_ToolButtonZoomOut = nullptr;
+    QToolButton* m_ToolButtonZoomDefault = nullptr;
+    QPlainTextEdit* m_Memo = nullptr;
+};

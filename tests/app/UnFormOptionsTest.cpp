@@ -1,0 +1,569 @@
+#include "app/UnFormOptions.h"
+
+#include "app/Applimits.h"
+#include "framework/Addsysfunctions.h"
+#include "framework/Arrayshortstring.h"
+#include "framework/Handlerguard.h"
+#include "tests/support/Scripteddialogs.h"
+#include "tests/support/Testmainwindow.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
+
+#include <algorithm>
+#include <cstdlib>
+#include <functional>
+#include <stdexcept>
+
+namespace {
+
+struct TRecords {
+    TOptionsFormMain formMain;
+    TOptionsEditor editor;
+    TOptionsWinMsg winMsg;
+    TOptionsViewResult viewResult;
+    TOptionsFormViewResults results;
+
+    bool operator==(const TRecords&) const = default;
+};
+
+constexpr TColor kWhite = 16777215;
+constexpr TColor kNavy = 8388608;
+constexpr TColor kSilver = 12632256;
+
+// Families this machine has, as the name lists offer them.
+QStringList installedFonts()
+{
+    CArrayShortString list;
+    list.setUnique(true);
+    GetFontNames(QFontDatabase::Latin, true, list);
+    QStringList names;
+    for (int i = 0; i < list.getCount(); ++i) {
+        QString name;
+        list.get(i, name);
+        names.append(name.trimmed());
+    }
+    return names;
+}
+
+// A value other than the built-in one in every field.
+TRecords oddRecords()
+{
+    const QStringList fonts = installedFonts();
+    if (fonts.size() < 3)
+        throw std::runtime_error("fewer than three font families installed");
+    return {{-3, 1920, 801, 602, false, false, false, true, true, false, false, true, false, false},
+            {fonts.at(1), TFontStyle::Bold | TFontStyle::Italic, 14, 255, 0xABCDEF, false},
+            {fonts.at(2), TFontStyle::Italic, 8, 65280, 0, true},
+            {2, 4, 2},
+            {100, 200, 300, 400, false, false, fonts.at(0), TFontStyle::Bold, 20, 1, 2, true}};
+}
+
+// The first and last column holding the colour, or -1 both when none does.
+std::pair<int, int> inkColumns(const QImage& image, TColor color)
+{
+    const QRgb ink = toQColor(color).rgb();
+    int first = -1;
+    int last = -1;
+    for (int x = 0; x < image.width(); ++x) {
+        for (int y = 0; y < image.height(); ++y) {
+            if (image.pixel(x, y) == ink) {
+                first = first < 0 ? x : first;
+                last = x;
+                break;
+            }
+        }
+    }
+    return {first, last};
+}
+
+class FormOptions : public CWindowTest
+{
+protected:
+    void SetUp() override
+    {
+        CWindowTest::SetUp();
+        m_Main = std::make_unique<CTestMainWindow>();
+        m_Form = new TFormOptions(m_Main.get());
+        m_Form->show();
+    }
+
+    void TearDown() override
+    {
+        m_Main.reset();
+        CWindowTest::TearDown();
+    }
+
+public:
+    // Public for the tables of cases, whose actions get the fixture.
+    template <class T = QWidget>
+    T* control(const QString& name) const
+    {
+        T* widget = m_Form->findChild<T*>(name);
+        if (widget == nullptr)
+            throw std::runtime_error("no control " + name.toStdString());
+        return widget;
+    }
+    QCheckBox* check(const QString& name) const { return control<QCheckBox>(name); }
+    QComboBox* combo(const QString& name) const { return control<QComboBox>(name); }
+    QImage sample(const QString& name) const { return control<QLabel>(name)->pixmap().toImage(); }
+
+    // Brings the button's page forward and clicks it as the user would.
+    void click(const QString& name) const
+    {
+        auto* button = control<QAbstractButton>(name);
+        auto* pages = control<QTabWidget>(QStringLiteral("PageControl"));
+        for (QWidget* widget = button; widget != nullptr; widget = widget->parentWidget()) {
+            if (pages->indexOf(widget) >= 0)
+                pages->setCurrentWidget(widget);
+        }
+        // A check box reacts on its box and text only, not on the rest of its row.
+        const QPoint middle(std::min(button->width(), button->sizeHint().width()) / 2,
+                            button->height() / 2);
+        QTest::mouseClick(button, Qt::LeftButton, {}, middle);
+    }
+
+    void choose(const QString& name, const QString& item) const
+    {
+        QComboBox* list = combo(name);
+        const int index = list->findText(item);
+        if (index < 0)
+            throw std::runtime_error("no item " + item.toStdString());
+        list->setCurrentIndex(index);
+    }
+
+    void show(const TRecords& r) const
+    {
+        m_Form->SetOptions(r.formMain, r.editor, r.winMsg, r.viewResult, r.results);
+    }
+
+    TRecords read() const
+    {
+        TRecords r;
+        m_Form->GetOptions(r.formMain, r.editor, r.winMsg, r.viewResult, r.results);
+        return r;
+    }
+
+    TRecords readAfterOk() const
+    {
+        click(QStringLiteral("ButtonOk"));
+        return read();
+    }
+
+    std::unique_ptr<CTestMainWindow> m_Main;
+    TFormOptions* m_Form = nullptr;
+};
+
+TEST_F(FormOptions, OkGivesEveryShownValueBackUnchanged)
+{
+    for (const TRecords& handed : {oddRecords(), TRecords()}) {
+        show(handed);
+        EXPECT_EQ(readAfterOk(), handed);
+        EXPECT_EQ(m_Form->result(), QDialog::Accepted);
+        m_Form->show();
+    }
+}
+
+TEST_F(FormOptions, EachControlChangedIsReadIntoItsField)
+{
+    const QString font = installedFonts().at(1);
+    struct TCase {
+        const char* what;
+        std::function<void(FormOptions&)> act;
+        std::function<void(TRecords&)> expect;
+    };
+    const TCase cases[] = {
+        {"association off", [](auto& t) { t.click("CheckBoxUseFileExtension"); },
+         [](auto& r) { r.formMain.UseFileExtension = false; }},
+        {"user's store off", [](auto& t) { t.click("CheckBoxUseRegister"); },
+         [](auto& r) { r.formMain.UseRegister = false; }},
+        {"log file", [](auto& t) { t.click("CheckBoxLogs"); }, [](auto& r) { r.formMain.WriteLogs = true; }},
+        {"no taskbar icon (tray on)", [](auto& t) { t.click("CheckBoxHideTaskBarAlways"); },
+         [](auto& r) { r.formMain.ShowTaskBarIcon = false; }},
+        {"editor font", [&](auto& t) { t.choose("ComboBoxEditorFontName", font); },
+         [&](auto& r) { r.editor.FontName = font; }},
+        {"editor bold", [](auto& t) { t.choose("ComboBoxEditorFontStyle", " Bold"); },
+         [](auto& r) { r.editor.FontStyle = TFontStyle::Bold; }},
+        {"messages size 72", [](auto& t) { t.choose("ComboBoxWinMsgFontSize", " 72"); },
+         [](auto& r) { r.winMsg.FontSize = 72; }},
+        {"no tab key", [](auto& t) { t.click("CheckBoxEditorTab"); }, [](auto& r) { r.editor.UseTab = false; }},
+        {"messages wrap", [](auto& t) { t.click("CheckBoxWinMsgWrap"); }, [](auto& r) { r.winMsg.WrapWord = true; }},
+        {"results in the editor", [](auto& t) { t.click("RadioButtonViewResEditor"); },
+         [](auto& r) { r.viewResult.WhereShowResult = 0; }},
+        {"precision 7", [](auto& t) { t.choose("ComboBoxPrecision", "7"); },
+         [](auto& r) { r.viewResult.Precision = 7; }},
+        {"standard format", [](auto& t) { t.click("RadioButtonFormatNumberGeneral"); },
+         [](auto& r) { r.viewResult.FormatNumber = 1; }},
+        {"results wrap, not on top",
+         [](auto& t) {
+             t.click("CheckBoxFormResultsWrap");
+             t.click("CheckBoxFormResultsOnTop");
+         },
+         [](auto& r) {
+             r.results.WrapWord = true;
+             r.results.StayOnTop = false;
+         }},
+    };
+    for (const TCase& c : cases) {
+        TRecords start;
+        start.formMain.ShowSystemTrayIcon = true;
+        start.viewResult.Precision = 12;
+        show(start);
+        c.act(*this);
+        TRecords expected = start;
+        c.expect(expected);
+        EXPECT_EQ(readAfterOk(), expected) << c.what;
+        m_Form->show();
+    }
+}
+
+TEST_F(FormOptions, ValuesTheListsLackAreKeptAsTheirFirstEntry)
+{
+    TRecords handed;
+    handed.viewResult.Precision = 13;
+    handed.editor.FontSize = 13;
+    handed.winMsg.FontName = QStringLiteral("No Such Family 42");
+    handed.results.FontName = installedFonts().at(0).toUpper(); // letter case differs
+    show(handed);
+    const std::pair<const char*, QString> kept[] = {
+        {"ComboBoxPrecision", QStringLiteral("13")},
+        {"ComboBoxEditorFontSize", QStringLiteral(" 13")},
+        {"ComboBoxWinMsgFontName", handed.winMsg.FontName},
+        {"ComboBoxFormResultsFontName", handed.results.FontName},
+    };
+    for (const auto& [name, text] : kept) {
+        EXPECT_EQ(combo(name)->currentIndex(), 0) << name;
+        EXPECT_EQ(combo(name)->currentText(), text) << name;
+    }
+    EXPECT_EQ(combo("ComboBoxPrecision")->count(), kOptionsPrecisionItems + 1);
+    EXPECT_EQ(readAfterOk(), handed);
+
+    // A value the list holds drops the extra entry again; the user may pick over a kept one.
+    m_Form->show();
+    handed.viewResult.Precision = 12;
+    handed.editor.FontSize = 14;
+    show(handed);
+    EXPECT_EQ(combo("ComboBoxPrecision")->currentText(), QStringLiteral("12"));
+    EXPECT_EQ(combo("ComboBoxPrecision")->count(), kOptionsPrecisionItems);
+    EXPECT_EQ(combo("ComboBoxEditorFontSize")->count(), static_cast<int>(kZoomFontSizes.size()));
+    choose("ComboBoxWinMsgFontName", installedFonts().at(0));
+    EXPECT_EQ(readAfterOk().winMsg.FontName, installedFonts().at(0));
+}
+
+TEST_F(FormOptions, ListsOfferStylesSizesPrecisionsAndTheInstalledFonts)
+{
+    const auto items = [this](const char* name) {
+        QStringList texts;
+        for (int i = 0; i < combo(name)->count(); ++i)
+            texts.append(combo(name)->itemText(i));
+        return texts;
+    };
+    EXPECT_EQ(items("ComboBoxWinMsgFontStyle"), (QStringList{" Normal", " Italic", " Bold", " Bold italic"}));
+    const QStringList sizes = items("ComboBoxFormResultsFontSize");
+    EXPECT_EQ(sizes.size(), 24);
+    EXPECT_EQ(sizes.first() + sizes.at(2) + sizes.last(), QStringLiteral("  8 10 72"));
+    EXPECT_EQ(items("ComboBoxPrecision").join(QLatin1Char(',')), QStringLiteral("1,2,3,4,5,6,7,8,9,10,11,12"));
+    // The built-in "Courier New" is kept at the top where this machine lacks it.
+    QStringList names = items("ComboBoxEditorFontName");
+    if (!installedFonts().contains(QStringLiteral("Courier New")))
+        names.removeFirst();
+    EXPECT_EQ(names, installedFonts());
+    EXPECT_FALSE(combo("ComboBoxEditorFontName")->isEditable());
+}
+
+TEST_F(FormOptions, RadioButtonsShowOutOfRangeValuesAtTheNearestEnd)
+{
+    const struct {
+        int stored;
+        const char* where;
+        const char* format;
+        int read;
+    } cases[] = {
+        {-5, "RadioButtonViewResEditor", "RadioButtonFormatNumberGeneralEx", 0},
+        {0, "RadioButtonViewResEditor", "RadioButtonFormatNumberGeneralEx", 0},
+        {1, "RadioButtonViewResWinMsg", "RadioButtonFormatNumberGeneral", 1},
+        {2, "RadioButtonViewResForm", "RadioButtonFormatNumberScientific", 2},
+        {9, "RadioButtonViewResForm", "RadioButtonFormatNumberScientific", 2},
+    };
+    for (const auto& c : cases) {
+        TRecords handed;
+        handed.viewResult = {c.stored, 12, c.stored};
+        show(handed);
+        EXPECT_TRUE(control<QRadioButton>(c.where)->isChecked()) << c.stored;
+        EXPECT_TRUE(control<QRadioButton>(c.format)->isChecked()) << c.stored;
+        EXPECT_EQ(readAfterOk().viewResult, (TOptionsViewResult{c.read, 12, c.read})) << c.stored;
+        m_Form->show();
+    }
+}
+
+TEST_F(FormOptions, SelectPageFallsBackToTheMainPage)
+{
+    const std::pair<int, const char*> cases[] = {
+        {0, "SheetMainOptions"}, {1, "SheetMainOptions"},     {2, "SheetEditor"},
+        {3, "SheetWinMsg"},      {4, "SheetViewResults"},     {5, "SheetFormViewResults"},
+        {6, "SheetMainOptions"}, {-1, "SheetMainOptions"},
+    };
+    for (const auto& [index, page] : cases) {
+        m_Form->SelectPage(index);
+        EXPECT_EQ(control<QTabWidget>("PageControl")->currentWidget()->objectName(), page) << index;
+    }
+}
+
+TEST_F(FormOptions, UntickingTheTrayIconUnticksAndDisablesTheTaskbarBoxes)
+{
+    TRecords handed;
+    handed.formMain.ShowSystemTrayIcon = true;
+    handed.formMain.MinimizeToTaskBar = false;
+    handed.formMain.ShowTaskBarIcon = false;
+    show(handed);
+    QCheckBox* minimize = check("CheckBoxHideTaskBarMinimize");
+    QCheckBox* always = check("CheckBoxHideTaskBarAlways");
+    EXPECT_TRUE(minimize->isEnabled() && minimize->isChecked() && always->isChecked());
+    click("CheckBoxShowTrayIcon");
+    EXPECT_FALSE(minimize->isChecked() || always->isChecked());
+    EXPECT_FALSE(minimize->isEnabled() || always->isEnabled());
+    click("CheckBoxShowTrayIcon");
+    EXPECT_TRUE(minimize->isEnabled() && always->isEnabled());
+    EXPECT_FALSE(minimize->isChecked() || always->isChecked());
+    click("CheckBoxShowTrayIcon");
+    const TOptionsFormMain read = readAfterOk().formMain;
+    EXPECT_FALSE(read.ShowSystemTrayIcon);
+    EXPECT_TRUE(read.MinimizeToTaskBar);
+    EXPECT_TRUE(read.ShowTaskBarIcon);
+}
+
+TEST_F(FormOptions, DefaultShowsTheBuiltInValuesAndKeepsTheAssociation)
+{
+    const TRecords odd = oddRecords();
+    show(odd);
+    click("ButtonDefault");
+    for (const char* name : {"CheckBoxUseRegister", "CheckBoxLogs", "CheckBoxShowTrayIcon",
+                             "CheckBoxHideTaskBarMinimize", "CheckBoxHideTaskBarAlways"})
+        EXPECT_FALSE(check(name)->isChecked()) << name;
+    EXPECT_FALSE(check("CheckBoxHideTaskBarAlways")->isEnabled());
+    EXPECT_FALSE(check("CheckBoxUseFileExtension")->isChecked());
+    EXPECT_EQ(read(), odd) << "the records change only when the controls are read";
+
+    TRecords expected;
+    expected.formMain = odd.formMain;
+    expected.formMain.ShowSystemTrayIcon = false;
+    expected.formMain.MinimizeToTaskBar = true;
+    expected.formMain.ShowTaskBarIcon = true;
+    expected.formMain.WriteLogs = false;
+    expected.viewResult.Precision = 12;
+    expected.results = TOptionsFormViewResults{100, 200, 300, 400, false, true,
+                                               QStringLiteral("Courier New"), {}, 10, 0, kWhite, false};
+    EXPECT_EQ(readAfterOk(), expected);
+}
+
+TEST_F(FormOptions, SaveNowThenCancelGivesBackTheHandedRecords)
+{
+    m_Form->hide();
+    const TRecords odd = oddRecords();
+    show(odd);
+    bool savedNow = false;
+    QTimer::singleShot(0, m_Form, [&] {
+        click("CheckBoxLogs");
+        click("ButtonSaveNow");
+        savedNow = !read().formMain.WriteLogs;
+        click("ButtonCancel");
+    });
+    EXPECT_EQ(m_Form->exec(), QDialog::Rejected);
+    EXPECT_TRUE(savedNow) << "Save Now reads the controls";
+    EXPECT_EQ(read(), odd);
+    EXPECT_EQ(m_Main->formMain(), TOptionsFormMain());
+}
+
+TEST_F(FormOptions, LoadFromTheIniFileShowsStoredValuesOnly)
+{
+    const QString font = installedFonts().at(1);
+    writeFile(iniPath(), "[FormMain]\nShowSystemTrayIcon=1\nMinimizeToTaskBar=0\nWriteLogs=1\n"
+                         "UseFileExtension=0\n[Editor]\nFontName=" + font.toUtf8()
+                             + "\nFontStyle=2\nFontSize=16\nFontColor=255\nBackgroundColor=65280\n"
+                               "UseTab=0\n[ViewResult]\nWhereShowResult=0\nPrecision=3\n"
+                               "FormatNumber=2\n[FormViewResult]\nStayOnTop=0\n");
+    const TRecords handed;
+    show(handed);
+    click("ButtonGetCfgFromIni");
+    EXPECT_EQ(read(), handed);
+    EXPECT_EQ(m_Main->editor(), TOptionsEditor());
+
+    TRecords expected = handed;
+    expected.formMain.ShowSystemTrayIcon = true;
+    expected.formMain.MinimizeToTaskBar = false;
+    expected.formMain.WriteLogs = true;
+    expected.formMain.UseRegister = false; // the ini file's default
+    expected.formMain.UseFileExtension = false;
+    expected.editor = {font, TFontStyle::Bold, 16, 255, 65280, false};
+    expected.winMsg.WrapWord = true;       // the ini file's default for a missing key
+    expected.viewResult = {0, 3, 2};
+    expected.results.StayOnTop = false;
+    expected.results.WrapWord = true;
+    EXPECT_EQ(readAfterOk(), expected);
+}
+
+TEST_F(FormOptions, LoadFromTheUserStoreKeepsBuiltInValuesOfSectionsNeverStored)
+{
+    CUserOptionsManager store;
+    const TRecords odd = oddRecords();
+    ASSERT_TRUE(store.saveEditor(odd.editor, true));
+    ASSERT_TRUE(store.saveViewResult(odd.viewResult, true));
+    show(odd);
+    click("ButtonGetCfgFromRegistry");
+    EXPECT_EQ(combo("ComboBoxEditorFontName")->currentText(), odd.editor.FontName);
+    EXPECT_FALSE(check("CheckBoxWinMsgWrap")->isChecked()) << "built-in, not the handed record";
+    const TRecords read = readAfterOk();
+    EXPECT_EQ(read.editor, odd.editor);
+    EXPECT_EQ(read.viewResult, odd.viewResult);
+    EXPECT_EQ(read.winMsg, TOptionsWinMsg());
+    EXPECT_TRUE(read.formMain.UseFileExtension) << "the switches come from the (missing) ini file";
+}
+
+TEST_F(FormOptions, LoadButtonsDoNothingWithoutAMainWindow)
+{
+    writeFile(iniPath(), "[Editor]\nFontSize=16\n");
+    TFormOptions orphan;
+    const TRecords odd = oddRecords();
+    orphan.SetOptions(odd.formMain, odd.editor, odd.winMsg, odd.viewResult, odd.results);
+    orphan.ButtonGetCfgFromIniClick();
+    orphan.ButtonGetCfgFromRegistryClick();
+    orphan.ReadAllOptions();
+    TRecords read;
+    orphan.GetOptions(read.formMain, read.editor, read.winMsg, read.viewResult, read.results);
+    EXPECT_EQ(read, odd);
+}
+
+TEST_F(FormOptions, ChosenColoursNeverMatchTheirAreasOtherColour)
+{
+    const struct {
+        const char* button;
+        TColor font;
+        TColor background;
+        TColor answer;
+        TColor fontAfter;
+        TColor backgroundAfter;
+    } cases[] = {
+        {"ButtonEditorFontColor", 0x123456, kWhite, kWhite, 0, kWhite},
+        {"ButtonEditorFontColor", 0x123456, 0, 0, kNavy, 0},
+        {"ButtonEditorBkgColor", 0, 0x123456, 0, 0, kWhite},
+        {"ButtonEditorBkgColor", kWhite, 0x123456, kWhite, kWhite, kSilver},
+        {"ButtonMsgFontColor", 0, 255, 255, 0, 255},
+        {"ButtonMsgBkgColor", 0x00FF00, kWhite, 0x0000FF, 0x00FF00, 0x0000FF},
+        {"ButtonFormResultsFontColor", 0, kWhite, 0x808080, 0x808080, kWhite},
+        {"ButtonFormResultsBkgColor", kNavy, kWhite, kNavy, kNavy, kWhite},
+    };
+    for (const auto& c : cases) {
+        TRecords handed;
+        handed.editor.FontColor = handed.winMsg.FontColor = handed.results.FontColor = c.font;
+        handed.editor.BackgroundColor = handed.winMsg.BackgroundColor = handed.results.BackgroundColor =
+            c.background;
+        show(handed);
+        m_Dialogs.colorAnswers = {c.answer};
+        m_Dialogs.colorRequests.clear();
+        click(c.button);
+        const bool isFont = QByteArray(c.button).contains("FontColor");
+        ASSERT_EQ(m_Dialogs.colorRequests.size(), 1u) << c.button;
+        EXPECT_EQ(m_Dialogs.colorRequests.front(), isFont ? c.font : c.background) << c.button;
+        const TRecords read = readAfterOk();
+        const QByteArray button(c.button);
+        const auto [font, background] =
+            button.contains("Editor")  ? std::pair(read.editor.FontColor, read.editor.BackgroundColor)
+            : button.contains("Msg")   ? std::pair(read.winMsg.FontColor, read.winMsg.BackgroundColor)
+                                       : std::pair(read.results.FontColor, read.results.BackgroundColor);
+        EXPECT_EQ(font, c.fontAfter) << c.button << " " << c.answer;
+        EXPECT_EQ(background, c.backgroundAfter) << c.button << " " << c.answer;
+        m_Form->show();
+    }
+}
+
+TEST_F(FormOptions, CancelledOrFailedColourChoiceChangesNothing)
+{
+    const TRecords odd = oddRecords();
+    show(odd);
+    const QImage before = sample("ImageEditor");
+    click("ButtonEditorFontColor");
+    EXPECT_EQ(m_Dialogs.colorRequests.size(), 1u);
+
+    struct CFailingDialogs : CScriptedDialogs {
+        bool chooseColor(QWidget*, TColor&) override { throw std::runtime_error("no colour dialog"); }
+    } failing;
+    CDialogSeams::install(&failing);
+    QStringList logged;
+    CHandlerGuard::setLogger([&](quint8 type, const QString& source, const QString& text) {
+        logged.append(QString::number(type) + QLatin1Char('|') + source + QLatin1Char('|') + text);
+    });
+    click("ButtonEditorBkgColor");
+    CDialogSeams::install(&m_Dialogs);
+    EXPECT_EQ(logged, QStringList{"1|TFormOptions::ButtonEditorBkgColorClick|The error in 'ColorDialog'."});
+    EXPECT_TRUE(failing.messages.empty() && m_Dialogs.messages.empty()) << "nothing is shown";
+    EXPECT_EQ(sample("ImageEditor"), before);
+    EXPECT_EQ(readAfterOk(), odd);
+}
+
+TEST_F(FormOptions, SampleIsDrawnInTheAreasColoursAndFont)
+{
+    TRecords handed;
+    handed.editor = {installedFonts().at(0), TFontStyle::Bold, 24, 255, 0x00FF00, true};
+    show(handed);
+    QImage image = sample("ImageEditor");
+    ASSERT_EQ(image.size(), QSize(kOptionsSampleWidth, kOptionsSampleHeight));
+    EXPECT_EQ(image.pixel(0, 0), toQColor(0x00FF00).rgb());
+    auto [first, last] = inkColumns(image, 255);
+    ASSERT_GE(first, 0) << "some pixel has the font colour";
+    EXPECT_LE(std::abs(first - (image.width() - 1 - last)), 6) << "centred across";
+
+    // Too wide to centre: drawn from the corner.
+    choose("ComboBoxEditorFontSize", " 72");
+    image = sample("ImageEditor");
+    first = inkColumns(image, 255).first;
+    EXPECT_GE(first, kOptionsSampleMargin);
+    EXPECT_LT(first, kOptionsSampleMargin + 8);
+
+    m_Dialogs.colorAnswers = {0x800000};
+    click("ButtonEditorBkgColor");
+    EXPECT_EQ(sample("ImageEditor").pixel(0, 0), toQColor(0x800000).rgb());
+}
+
+TEST_F(FormOptions, CaptionsCarryTheirBlanks)
+{
+    EXPECT_EQ(m_Form->windowTitle(), QStringLiteral(" Options"));
+    const std::pair<const char*, const char*> texts[] = {
+        {"CheckBoxShowTrayIcon", " To show the Tray Icon"},
+        {"CheckBoxEditorTab", " To use key 'Tab'"},
+        {"RadioButtonFormatNumberGeneral", " Standard format, for example: 1234567.89"},
+        {"ButtonGetCfgFromRegistry", "Load configuration from user settings"},
+        {"ButtonSaveNow", "Save Now"},
+    };
+    for (const auto& [name, text] : texts)
+        EXPECT_EQ(control<QAbstractButton>(name)->text(), QString::fromUtf8(text)) << name;
+    EXPECT_EQ(control<QGroupBox>("GroupBoxMsgFont")->title(), QStringLiteral(" Font "));
+    EXPECT_EQ(control<QLabel>("LabelFormResultsStyle")->text(), QStringLiteral("Pattern"));
+    EXPECT_EQ(control<QLabel>("LabelInfo")->text(),
+              QStringLiteral("The chosen options will be saved at closing the program"));
+    auto* pages = control<QTabWidget>("PageControl");
+    EXPECT_EQ(pages->tabText(0), QStringLiteral(" System's options "));
+    EXPECT_EQ(pages->tabText(4), QStringLiteral(" Window with results "));
+}
+
+TEST_F(FormOptions, FixedStayOnTopWindowWithNoCaptionCut)
+{
+    EXPECT_TRUE(m_Form->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_EQ(m_Form->minimumSize(), m_Form->maximumSize());
+    EXPECT_TRUE(m_Main->isWindowOpen(QStringLiteral("TFormOptions")));
+    auto* pages = control<QTabWidget>("PageControl");
+    for (int page = 0; page < pages->count(); ++page) {
+        pages->setCurrentIndex(page);
+        QApplication::processEvents();
+        for (QAbstractButton* button : pages->widget(page)->findChildren<QAbstractButton*>())
+            EXPECT_GE(button->width(), button->sizeHint().width()) << button->objectName().toStdString();
+    }
+}
+
+} // namespace
