@@ -14,8 +14,10 @@
 #include "app/UnFormReplaceText.h"
 #include "app/UnFormSelectVariable.h"
 #include "app/UnFormViewResults.h"
+#include "framework/Dialogseams.h"
 #include "framework/Filelog.h"
 #include "framework/Handlerguard.h"
+#include "framework/Programinfo.h"
 #include "framework/Stringutils.h"
 #include "interpreter/Testing.h"
 

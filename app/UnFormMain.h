@@ -125,7 +125,7 @@ public:
     QString getStatusText() const { return m_StatusText; }
     QString getCaretStatusText() const;
     QAction* findAction(const QString& objectName) const;
-    TFormViewResults* resultsWindow() const { return m_FormViewResults; }
+    TFormViewResults* resultsWindow() const;
     const xonQMInterpreter::CQMInterpreter& interpreter() const { return m_Interpreter; }
 
 protected:

@@ -252,3 +252,8 @@ void TFormMain::scrollToFirstLine(QPlainTextEdit* memo)
     if (memo != nullptr)
         memo->verticalScrollBar()->setValue(memo->verticalScrollBar()->minimum());
 }
+
+TFormViewResults* TFormMain::resultsWindow() const
+{
+    return m_FormViewResults;
+}

@@ -4,9 +4,12 @@
 #include "tests/support/Scripteddialogs.h"
 #include "tests/support/Testmainwindow.h"
 
+#include <QApplication>
 #include <QPlainTextEdit>
 #include <QTest>
+#include <QTimer>
 
+#include <functional>
 #include <memory>
 
 // The real main window, shown offscreen, with the user's settings and documents in a
@@ -21,6 +24,7 @@ protected:
 
     void TearDown() override
     {
+        m_ModalTimer.reset();
         if (m_Window != nullptr) {
             m_Window->codeEditor()->document()->setModified(false);
             m_Window->close();
@@ -46,12 +50,47 @@ protected:
     QString editorText() const { return m_Window->codeEditor()->toPlainText(); }
     QString paneText() const { return m_Window->messagesPane()->toPlainText(); }
 
-    void typeText(const QString& text) { QTest::keyClicks(m_Window->codeEditor(), text); }
-    void press(QKeySequence keys) { QTest::keySequence(m_Window.get(), keys); }
+    // Types as the user does, line breaks and characters beyond ASCII included.
+    void typeText(const QString& text)
+    {
+        QWidget* target = m_Window->codeEditor();
+        for (const QChar c : text) {
+            if (c == QLatin1Char('\n'))
+                QTest::keyClick(target, Qt::Key_Return);
+            else if (c == QLatin1Char('\t'))
+                QTest::keyClick(target, Qt::Key_Tab);
+            else if (c.unicode() < 128)
+                QTest::keyClick(target, c.toLatin1());
+            else
+                QTest::sendKeyEvent(QTest::Click, target, Qt::Key_unknown, QString(c), Qt::NoModifier);
+        }
+    }
+    // Keys go where the user's would: to the main window, made active again after a dialog.
+    void press(QKeySequence keys)
+    {
+        QApplication::setActiveWindow(m_Window.get());
+        QTest::keySequence(m_Window.get(), keys);
+    }
+
+    // Acts on the modal dialog the next command opens, while it waits for an answer. The act
+    // belongs to this test: it is dropped when the test ends.
+    void whenModal(std::function<void(QWidget*)> act)
+    {
+        m_ModalTimer = std::make_unique<QTimer>();
+        m_ModalTimer->setInterval(10);
+        QObject::connect(m_ModalTimer.get(), &QTimer::timeout, [this, act] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                m_ModalTimer->stop();
+                act(modal);
+            }
+        });
+        m_ModalTimer->start();
+    }
     void trigger(const char* action) { m_Window->findAction(QLatin1String(action))->trigger(); }
 
     QString docPath(const QString& name) const { return docsFolder() + QLatin1Char('/') + name; }
 
+    std::unique_ptr<QTimer> m_ModalTimer;
     CFakeTrayBackend::TState m_Tray;
     std::unique_ptr<TFormMain> m_Window;
 };

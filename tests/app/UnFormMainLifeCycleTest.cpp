@@ -31,8 +31,8 @@ TEST_F(LifeCycleTest, OptionsAreWrittenAtClosingOnly)
     typeText(QStringLiteral("x = 1234567.5;"));
 
     // The options dialog changes the number format; the next results show it at once.
-    QTimer::singleShot(0, [this] {
-        auto* dialog = m_Window->findChild<TFormOptions*>();
+    whenModal([](QWidget* modal) {
+        auto* dialog = qobject_cast<TFormOptions*>(modal);
         ASSERT_NE(dialog, nullptr);
         dialog->findChild<QRadioButton*>(QStringLiteral("RadioButtonFormatNumberScientific"))->setChecked(true);
         dialog->ButtonOkClick();
