@@ -17,6 +17,7 @@ constexpr int kRecentMenuPathEnd = 38;
 constexpr int kMainWindowMinWidth = 349;
 constexpr int kMainWindowMinHeight = 160;
 constexpr int kMessagesPaneMinHeight = 77;
+constexpr int kMessagesPaneStartHeight = 120;
 constexpr int kTrayRefreshIntervalMs = 5000;
 
 // Window placement: a stored place is kept only this far inside the virtual desktop.

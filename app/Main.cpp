@@ -33,7 +33,7 @@ public:
 int main(int argc, char** argv)
 {
     QStringList arguments;
-    for (int i = 1; i < argc; ++i)
+    for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
     const TStartRequests requests = parseCommandLine(commandLineOf(arguments));
 

@@ -149,6 +149,8 @@ void TFormMain::buildCentralArea()
     Splitter->addWidget(PanelMsg);
     Splitter->setStretchFactor(0, 1);
     Splitter->setStretchFactor(1, 0);
+    // The editor takes what the pane does not need: the pane starts a little above its minimum.
+    Splitter->setSizes({kMainWindowMinHeight * 4, kMessagesPaneStartHeight});
     setCentralWidget(panelMain);
 }
 
