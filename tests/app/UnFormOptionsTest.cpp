@@ -510,7 +510,11 @@ TEST_F(FormOptions, CancelledOrFailedColourChoiceChangesNothing)
 TEST_F(FormOptions, SampleIsDrawnInTheAreasColoursAndFont)
 {
     TRecords handed;
-    handed.editor = {installedFonts().at(0), TFontStyle::Bold, 24, 255, 0x00FF00, true};
+    // A text font: a symbol font's glyphs stand away from where the text starts.
+    const QStringList fonts = installedFonts();
+    const auto textFont = std::find_if(fonts.begin(), fonts.end(),
+                                       [](const QString& name) { return name.startsWith(QLatin1String("DejaVu")); });
+    handed.editor = {textFont != fonts.end() ? *textFont : fonts.at(0), TFontStyle::Bold, 24, 255, 0x00FF00, true};
     show(handed);
     QImage image = sample("ImageEditor");
     ASSERT_EQ(image.size(), QSize(kOptionsSampleWidth, kOptionsSampleHeight));
