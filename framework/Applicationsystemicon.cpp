@@ -1,5 +1,7 @@
 #include "framework/Applicationsystemicon.h"
 
+#include "framework/Handlerguard.h"
+
 CApplicationSystemIcon::CApplicationSystemIcon(CSystemIconWindows* windows,
                                                std::unique_ptr<CTrayBackend> backend,
                                                const QString& tip)
@@ -7,8 +9,13 @@ CApplicationSystemIcon::CApplicationSystemIcon(CSystemIconWindows* windows,
 {
     if (m_Windows == nullptr)
         return;
-    if (backend != nullptr)
-        backend->setOnActivated([this](TTrayMouse mouse) { onTrayMessage(mouse); });
+    // The mouse on the icon arrives as a Qt signal, which no exception may leave.
+    if (backend != nullptr) {
+        backend->setOnActivated([this](TTrayMouse mouse) {
+            CHandlerGuard::run("TFormMainBaseImpl::onTrayIconMessage",
+                               [&] { onTrayMessage(mouse); });
+        });
+    }
     m_TrayIcon = std::make_unique<CTrayIcon>(std::move(backend), tip);
 }
 
@@ -84,9 +91,15 @@ void CApplicationSystemIcon::onTrayMessage(TTrayMouse mouse)
 
 void CApplicationSystemIcon::onMinimize()
 {
-    // Without an icon to come back by, minimising stays ordinary.
-    if (m_TrayIcon == nullptr || !m_ShowTrayIcon || !isIconShown())
+    if (m_TrayIcon == nullptr || !m_ShowTrayIcon)
         return;
+    // Without an icon to come back by, minimising stays ordinary, and a window whose taskbar
+    // button was hidden gets it back: it must never become unreachable.
+    if (!isIconShown()) {
+        if (!m_ShowTaskBarIcon)
+            m_Windows->setTaskBarButtonVisible(true);
+        return;
+    }
     if (!m_ShowTaskBarIcon)
         m_Windows->hideMainWindow();
     else if (!m_MinimizeToTaskBar)
@@ -107,7 +120,8 @@ void CApplicationSystemIcon::restore()
     } else {
         m_Windows->showMainWindow();
         m_Windows->restoreMainWindow();
-        m_Windows->setTaskBarButtonVisible(false);
+        // Without an icon to come back by, the window keeps its taskbar button.
+        m_Windows->setTaskBarButtonVisible(!isIconShown());
     }
     m_Windows->bringMainWindowToFront();
     m_Windows->showAllWindows();
@@ -128,5 +142,15 @@ bool CApplicationSystemIcon::refresh()
         return false;
     if (!m_ShowTrayIcon)
         return true;
-    return m_TrayIcon->refresh();
+    // An icon the desktop refused or lost for good is asked for again, so it comes back once
+    // the desktop's panel does.
+    if (!m_TrayIcon->isAdded())
+        return apply();
+    if (m_TrayIcon->refresh())
+        return true;
+    // The icon is gone and the desktop takes it no more: the window must not stay out of
+    // reach in the tray or without a taskbar button.
+    m_Windows->setTaskBarButtonVisible(true);
+    m_Windows->showMainWindow();
+    return false;
 }

@@ -24,8 +24,8 @@ public:
 
 // The tray icon and what minimising does while it is shown: with the taskbar button kept,
 // an ordinary minimise; without, the window goes to the tray and comes back by a double click
-// on the icon. A window is hidden only while the icon is really shown, so it can never
-// become unreachable.
+// on the icon. The window is hidden, or loses its taskbar button, only while the icon is
+// really shown, so it can never become unreachable.
 class CApplicationSystemIcon
 {
 public:
@@ -49,11 +49,13 @@ public:
     // or the desktop refused it.
     bool apply();
     void onTrayMessage(TTrayMouse mouse);
-    // The main window has just been minimised.
+    // The main window has just been minimised. While the icon is not really shown the window
+    // keeps (or gets back) its taskbar button and stays minimised as usual.
     void onMinimize();
     void restore();
     void bringToFront();
-    // Brings back an icon the desktop lost.
+    // Brings back an icon the desktop lost, and asks again for one it refused. When the icon
+    // cannot come back, the main window is shown with its taskbar button.
     bool refresh();
 
 private:

@@ -1,12 +1,13 @@
 #include "framework/Arrayshortstring.h"
 
 #include "framework/Frameworklimits.h"
+#include "framework/Stringutils.h"
 
 #include <algorithm>
 
 int CArrayShortString::add(const QString& text)
 {
-    const QString slot = text.left(kShortStringMaxLength);
+    const QString slot = leftWhole(text, kShortStringMaxLength);
     if (m_Unique && find(slot) >= 0)
         return -1;
     if (m_Data.size() == m_Data.capacity())

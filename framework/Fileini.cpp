@@ -37,15 +37,13 @@ QString keyName(const QByteArray& line)
     const qsizetype equals = line.indexOf('=');
     if (equals < 0)
         return {};
-    return QString::fromUtf8(line.left(equals).trimmed());
+    return trimBlanks(QString::fromUtf8(line.left(equals)));
 }
 
+// A hand-edited "Key = Value" means "Value".
 QString valueText(const QByteArray& line)
 {
-    QByteArray value = line.mid(line.indexOf('=') + 1);
-    if (value.endsWith('\r'))
-        value.chop(1);
-    return QString::fromUtf8(value);
+    return trimBlanks(QString::fromUtf8(line.mid(line.indexOf('=') + 1)));
 }
 
 bool sameName(const QString& a, const QString& b)

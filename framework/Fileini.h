@@ -6,9 +6,9 @@
 
 // The ini file beside the executable: the executable's path with its extension replaced by
 // ".ini". Lines are "[Section]" and "Key=Value"; sections and keys match without regard to
-// letter case. Every line this object does not change is written back byte for byte, values
-// are kept exactly as written, and a value holding a line break is refused, so nothing
-// stored can add lines of its own. Writes are staged and stored together by updateFile(),
+// letter case; blanks around a key or a value are no part of it. Every line this object does
+// not change is written back byte for byte, and a value holding a line break is refused, so
+// nothing stored can add lines of its own. Writes are staged and stored together by updateFile(),
 // through a temporary file that replaces the ini file only once it is complete.
 class CIniFile : public COptionStore
 {

@@ -31,6 +31,54 @@ QByteArray fileLine(const QString& line)
     return line.toUtf8() + '\n';
 }
 
+// The last lines of the file while it is cut, kept as the bytes they are: a line that is not
+// valid UTF-8 comes back unchanged. Like the pending lines, blank ones are skipped and the
+// others trimmed and cut to kLogLineMaxLength characters (counted in UTF-16 code units, so a
+// line this log wrote is never cut again).
+class CTailLines : public CTemplateStackElements<QByteArray, kLogLinesKept>
+{
+public:
+    CTailLines()
+        : CTemplateStackElements<QByteArray, kLogLinesKept>(true)
+    {
+    }
+
+protected:
+    bool accept(const QByteArray& element, QByteArray& stored) const override
+    {
+        stored = cutToLength(trimmedBytes(element));
+        return !stored.isEmpty();
+    }
+
+private:
+    static QByteArray trimmedBytes(const QByteArray& line)
+    {
+        qsizetype first = 0;
+        qsizetype last = line.size();
+        while (first < last && static_cast<uchar>(line.at(first)) <= 0x20)
+            ++first;
+        while (last > first && static_cast<uchar>(line.at(last - 1)) <= 0x20)
+            --last;
+        return line.mid(first, last - first);
+    }
+
+    // Cuts only where a character starts, so a character is never split.
+    static QByteArray cutToLength(const QByteArray& line)
+    {
+        int units = 0;
+        for (qsizetype i = 0; i < line.size(); ++i) {
+            const auto byte = static_cast<uchar>(line.at(i));
+            if ((byte & 0xC0) == 0x80)
+                continue; // continues the character before it
+            // A four-byte character is two UTF-16 code units.
+            units += byte >= 0xF0 ? 2 : 1;
+            if (units > kLogLineMaxLength)
+                return line.left(i);
+        }
+        return line;
+    }
+};
+
 } // namespace
 
 CFileLog::CFileLog()
@@ -140,19 +188,19 @@ void CFileLog::appendPending(const QString& path)
 
 void CFileLog::cutAndAppendPending(const QString& path)
 {
-    CLogLines tail;
+    CTailLines tail;
     QFile current(path);
     if (!current.open(QIODevice::ReadOnly))
         return;
     while (!current.atEnd())
-        tail.push(QString::fromUtf8(current.readLine()));
+        tail.push(current.readLine());
     if (current.error() != QFileDevice::NoError)
         return;
     current.close();
     // The cut log is complete before it replaces the old one, so a failure loses nothing.
     QByteArray content;
     for (int i = 0; i < tail.getCount(); ++i)
-        content += fileLine(tail.get(i));
+        content += tail.get(i) + '\n';
     for (int i = 0; i < m_Pending.getCount(); ++i)
         content += fileLine(m_Pending.get(i));
     writeFileAtomically(path, content);

@@ -24,15 +24,8 @@ public:
 protected:
     bool accept(const QString& element, QString& stored) const override
     {
-        stored = trimBlanks(element);
-        if (stored.isEmpty())
-            return false;
-        if (stored.size() > MaxLength) {
-            // Never keep half of a character that takes two code units.
-            const bool splitsPair = stored.at(MaxLength - 1).isHighSurrogate();
-            stored.truncate(splitsPair ? MaxLength - 1 : MaxLength);
-        }
-        return true;
+        stored = leftWhole(trimBlanks(element), MaxLength);
+        return !stored.isEmpty();
     }
 };
 

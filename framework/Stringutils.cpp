@@ -29,6 +29,16 @@ QString trimBlanks(const QString& text)
     return text.mid(first, last - first);
 }
 
+QString leftWhole(const QString& text, int maxLength)
+{
+    if (maxLength <= 0)
+        return {};
+    if (text.size() <= maxLength)
+        return text;
+    const bool splitsPair = text.at(maxLength - 1).isHighSurrogate();
+    return text.left(splitsPair ? maxLength - 1 : maxLength);
+}
+
 void TArrayChosenStrings::add(const QString& text)
 {
     if (text.isEmpty())

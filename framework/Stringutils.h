@@ -9,6 +9,10 @@
 // Removes blanks and control characters (everything up to U+0020) at both ends.
 QString trimBlanks(const QString& text);
 
+// The text cut to at most maxLength code units; one fewer when the cut would keep only half of
+// a character that takes two.
+QString leftWhole(const QString& text, int maxLength);
+
 // The history of a find or replace dialog: at most 12 texts, the most recent first.
 class TArrayChosenStrings
 {

@@ -1,5 +1,7 @@
 #include "framework/Trayicon.h"
 
+#include "framework/Stringutils.h"
+
 #include <QApplication>
 #include <QSystemTrayIcon>
 
@@ -59,7 +61,7 @@ std::unique_ptr<CTrayBackend> makeDesktopTrayBackend()
 
 CTrayIcon::CTrayIcon(std::unique_ptr<CTrayBackend> backend, const QString& tip)
     : m_Backend(std::move(backend))
-    , m_Tip(tip.left(kTipMaxLength))
+    , m_Tip(leftWhole(tip, kTipMaxLength))
 {
 }
 

@@ -1,5 +1,16 @@
 #include "framework/UnFormMainBase.h"
 
+namespace {
+
+void showAndActivate(QWidget* window)
+{
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+} // namespace
+
 TFormMainBase::TFormMainBase(QWidget* parent)
     : QMainWindow(parent)
 {
@@ -62,9 +73,7 @@ bool TFormMainBase::showWindow(const QString& className)
 {
     for (const CHandleInfo& entry : m_WindowList) {
         if (entry.form && QLatin1String(entry.form->metaObject()->className()) == className) {
-            entry.form->show();
-            entry.form->raise();
-            entry.form->activateWindow();
+            showAndActivate(entry.form);
             return true;
         }
     }
@@ -76,12 +85,14 @@ void TFormMainBase::showAllWindows()
     // Showing may run handlers that change the list: walk a copy.
     const std::vector<CHandleInfo> entries = m_WindowList;
     for (const CHandleInfo& entry : entries) {
-        QWidget* window = entry.form ? entry.form.data() : entry.dialog.data();
-        if (window == nullptr)
+        if (entry.form) {
+            showAndActivate(entry.form);
             continue;
-        window->show();
-        window->raise();
-        window->activateWindow();
+        }
+        // A desktop dialog is listed just before it opens and may never have; showing it
+        // then would put up a dialog nobody waits on.
+        if (entry.dialog && entry.dialog->isVisible())
+            showAndActivate(entry.dialog);
     }
 }
 

@@ -38,7 +38,8 @@ public:
     bool isModalWindowOpen() const;
     // Shows and activates the first listed window of that class; false when none is listed.
     bool showWindow(const QString& className);
-    // Shows and activates every listed window in list order (coming back from the tray).
+    // Shows and activates every listed window in list order (coming back from the tray);
+    // deleted windows and desktop dialogs that are not open are skipped.
     void showAllWindows();
 
     int getWindowListCount() const;

@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QTimer>
 
 // The tray policy's view of this window. Where the desktop has no separate application
 // window, the taskbar button belongs to the main window itself.
@@ -30,9 +31,13 @@ public:
         const bool toolWindow = !visible;
         if (m_Window->windowFlags().testFlag(Qt::Tool) == toolWindow)
             return;
-        // Changing the flags re-creates the native window, which hides it.
+        // Changing the flags re-creates the native window, which hides it. A tool window
+        // also loses WA_QuitOnClose, and closing the main window would then no longer end
+        // the program.
         const bool wasVisible = m_Window->isVisible();
+        const bool quitOnClose = m_Window->testAttribute(Qt::WA_QuitOnClose);
         m_Window->setWindowFlag(Qt::Tool, toolWindow);
+        m_Window->setAttribute(Qt::WA_QuitOnClose, quitOnClose);
         if (wasVisible)
             m_Window->show();
     }
@@ -205,8 +210,14 @@ QString TFormMainBaseImpl::makeOneLine(const QString& text)
 void TFormMainBaseImpl::changeEvent(QEvent* event)
 {
     TFormMainBase::changeEvent(event);
-    if (event->type() == QEvent::WindowStateChange && isMinimized() && m_SystemIcon != nullptr) {
-        CHandlerGuard::run("TFormMainBaseImpl::onApplicationMinimize",
-                           [this] { m_SystemIcon->onMinimize(); });
-    }
+    if (event->type() != QEvent::WindowStateChange || !isMinimized() || m_SystemIcon == nullptr)
+        return;
+    // Once minimising is complete: showMinimized() shows the window again right after this
+    // event, which would undo hiding it here.
+    QTimer::singleShot(0, this, [this] {
+        CHandlerGuard::run("TFormMainBaseImpl::onApplicationMinimize", [this] {
+            if (isMinimized() && m_SystemIcon != nullptr)
+                m_SystemIcon->onMinimize();
+        });
+    });
 }

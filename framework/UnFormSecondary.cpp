@@ -10,6 +10,14 @@ TFormSecondary::TFormSecondary(QWidget* owner)
 {
 }
 
+TFormSecondary::~TFormSecondary()
+{
+    // Qt sends no hide event to a window being deleted. A main window being destroyed is no
+    // longer found as one, so its dead list is never touched.
+    if (m_Registered)
+        unregisterFromMainForm();
+}
+
 void TFormSecondary::showEvent(QShowEvent* event)
 {
     TFormSecondaryBase::showEvent(event);

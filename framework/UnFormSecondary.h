@@ -11,6 +11,8 @@ class TFormSecondary : public TFormSecondaryBase
 
 public:
     explicit TFormSecondary(QWidget* owner = nullptr);
+    // A dialog deleted while shown leaves the list too.
+    ~TFormSecondary() override;
 
 protected:
     // After the dialog has entered the list; sets captions and fills controls.

@@ -11,6 +11,9 @@ bool writeFileAtomically(const QString& fileName, const QByteArray& content)
 bool writeFileAtomically(const QString& fileName, const QByteArray& content, QString& reason)
 {
     QSaveFile file(fileName);
+    // In a folder that refuses the temporary file, in place: else the file could never be
+    // saved again.
+    file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size()) {
         reason = file.errorString();
         return false;

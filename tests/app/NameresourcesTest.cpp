@@ -170,6 +170,32 @@ TEST(NameResources, EveryTextGolden)
     }
 }
 
+TEST(NameResources, NamedIdsGiveTheirNumbersTexts)
+{
+    struct TCase
+    {
+        TTextId id;
+        int number;
+        const char* text;
+    };
+    const TCase cases[] = {
+        {TTextId::Byte, 0, "byte"}, // the first
+        {TTextId::ProgramName, 1, "Ombrix"},
+        {TTextId::DocumentChangedSaveQuery, 4, "The document has been changed. \r\n Save changes?"},
+        {TTextId::Cancel, 54, "Cancel"},
+        {TTextId::Exit, 87, "Exit"},
+        {TTextId::AboutProgram, 119, "About Ombrix ..."},
+        {TTextId::ThankYou, 130, "Thank you for using Ombrix."}, // after the unused 126 to 128
+        {TTextId::LoadFromUserSettings, 146,
+         "Load configuration from user settings"}, // after 131 to 145
+        {TTextId::Error, 173, "Error"},            // the last, after 155 to 172
+    };
+    for (const TCase& c : cases) {
+        EXPECT_EQ(static_cast<int>(c.id), c.number) << c.text;
+        EXPECT_EQ(getNameResource(c.id).toStdString(), c.text) << c.number;
+    }
+}
+
 TEST(NameResources, NumbersOutsideTheCatalogueGiveAQuestionMark)
 {
     for (const int id : {174, 200, 255})

@@ -54,6 +54,32 @@ TEST(ArrayShortString, LongStringsAreCutTo255)
     EXPECT_EQ(list.add(QString(256, QLatin1Char('x'))), -1);
 }
 
+TEST(ArrayShortString, CutNeverSplitsACharacterOfTwoCodeUnits)
+{
+    const QString pair = QString::fromUtf8("\xf0\x9d\x9c\x8b"); // two UTF-16 code units
+    struct TCase
+    {
+        QString text;
+        QString stored;
+        const char* reason;
+    };
+    const TCase cases[] = {
+        {QString(254, QLatin1Char('x')) + pair, QString(254, QLatin1Char('x')),
+         "the pair would end at 256"},
+        {QString(253, QLatin1Char('x')) + pair + QStringLiteral("z"),
+         QString(253, QLatin1Char('x')) + pair, "the pair fits"},
+        {pair.repeated(200), pair.repeated(127), "pairs only: 254 units kept"},
+    };
+    for (const TCase& c : cases) {
+        CArrayShortString list;
+        ASSERT_EQ(list.add(c.text), 0);
+        QString stored;
+        ASSERT_TRUE(list.get(0, stored));
+        EXPECT_EQ(stored, c.stored) << c.reason;
+        EXPECT_FALSE(stored.back().isHighSurrogate()) << c.reason;
+    }
+}
+
 TEST(ArrayShortString, IndexesOutsideTheListAreRefused)
 {
     CArrayShortString list;

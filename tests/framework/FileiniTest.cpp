@@ -35,10 +35,10 @@ TEST_F(IniFile, WritesGoldenAndReadsBackWhatItWrote)
               "[Editor]\nFontName=Courier New\n\n"
               "[FormMain]\nTop=-25\nWriteLogs=1\nUseRegister=0\n\n"
               "[RecentFiles]\nfile_0= /tmp/a \"b\" = c;\\d.ombx\n");
-    // Sections and keys match in any letter case.
+    // Sections and keys match in any letter case; the blank after "=" is no part of the value.
     CIniFile again;
     EXPECT_EQ(again.readString(QStringLiteral("recentfiles"), QStringLiteral("FILE_0"), QString()),
-              QStringLiteral(" /tmp/a \"b\" = c;\\d.ombx"));
+              QStringLiteral("/tmp/a \"b\" = c;\\d.ombx"));
     EXPECT_TRUE(again.readBool(QStringLiteral("formmain"), QStringLiteral("writelogs"), false));
 }
 
@@ -68,6 +68,35 @@ TEST_F(IniFile, KeepsEverythingItDoesNotChange)
                                               "\n"
                                               "[Editor]\n"
                                               "FontName=Mono\n"));
+}
+
+TEST_F(IniFile, BlanksAroundKeysAndValuesAreNoPartOfThem)
+{
+    writeFile(iniPath(), "[Editor]\r\n"
+                         "FontName = Arial\r\n"
+                         "\tFontSize\t=\t12 \n"
+                         "Pattern=Bold Italic\n"
+                         "Empty =   \n"
+                         "Inner = a = b \n");
+    CIniFile ini;
+    const std::pair<const char*, const char*> cases[] = {
+        {"FontName", "Arial"},      // hand-edited with blanks and a CR line end
+        {"FontSize", "12"},         // tabs
+        {"Pattern", "Bold Italic"}, // blanks inside stay
+        {"Empty", ""},              // only blanks: an empty value, not the default
+        {"Inner", "a = b"},         // the first "=" ends the key
+    };
+    for (const auto& [key, value] : cases) {
+        EXPECT_EQ(ini.readString(QStringLiteral("Editor"), QString::fromUtf8(key),
+                                 QStringLiteral("default")),
+                  QString::fromUtf8(value))
+            << key;
+    }
+    EXPECT_EQ(ini.readInteger(QStringLiteral("Editor"), QStringLiteral("FontSize"), 0), 12);
+    // Writing finds the hand-edited key and replaces its line.
+    ini.writeString(QStringLiteral("Editor"), QStringLiteral("FontName"), QStringLiteral("Mono"));
+    ASSERT_TRUE(ini.updateFile());
+    EXPECT_TRUE(readFile(iniPath()).startsWith("[Editor]\r\nFontName=Mono\n\tFontSize"));
 }
 
 TEST_F(IniFile, WritesThatCouldAddLinesAreRefused)
@@ -157,6 +186,20 @@ TEST_F(IniFile, FailedUpdateLosesNothing)
     EXPECT_EQ(ini.readInteger(kSection, QStringLiteral("k"), 0), 2);
     EXPECT_TRUE(ini.updateFile());
     EXPECT_TRUE(readFile(iniPath()).startsWith("[S]\nk=2\n"));
+}
+
+TEST_F(IniFile, SavesInAFolderThatCannotBeWritten)
+{
+    writeFile(iniPath(), "[S]\nk=1\n");
+    CReadOnlyFolder readOnly(binFolder());
+    if (!readOnly.isEnforced())
+        GTEST_SKIP() << "this process may write any folder (it runs as root)";
+    for (int value : {2, 3}) {
+        CIniFile ini;
+        ini.writeInteger(kSection, QStringLiteral("k"), value);
+        EXPECT_TRUE(ini.updateFile());
+        EXPECT_EQ(readFile(iniPath()), "[S]\nk=" + QByteArray::number(value) + '\n');
+    }
 }
 
 } // namespace

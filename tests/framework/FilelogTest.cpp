@@ -151,6 +151,64 @@ TEST_F(FileLog, FileBeyondTheLimitIsCutToItsLast64Lines)
     EXPECT_EQ(QDir(binFolder()).entryList(QDir::Files), QStringList{QStringLiteral("ombrix.log")});
 }
 
+TEST_F(FileLog, CutKeepsTheOldLinesByteForByte)
+{
+    const QByteArray twoByteCharacters =
+        QByteArray("\xd1\x84").repeated(300); // 600 bytes, 300 characters
+    const QByteArray fourByte("\xf0\x9d\x9c\x8b");
+    struct TCase
+    {
+        QByteArray written;
+        QByteArray kept;
+        const char* reason;
+    };
+    const TCase cases[] = {
+        {"invalid \xff\xfe UTF-8", "invalid \xff\xfe UTF-8",
+         "bytes that are no UTF-8 come back unchanged"},
+        {"\xc0\xaf overlong", "\xc0\xaf overlong", "an overlong form is not decoded"},
+        {" \t padded \r", "padded", "blanks and the CR end are trimmed"},
+        {twoByteCharacters, twoByteCharacters, "512 characters, not 512 bytes"},
+        {QByteArray(600, 'x'), QByteArray(512, 'x'), "a longer line is cut to 512 characters"},
+        {QByteArray(511, 'y') + fourByte + "z", QByteArray(511, 'y'),
+         "a character is not split at the cut"},
+        {QByteArray(510, 'w') + fourByte + "z", QByteArray(510, 'w') + fourByte,
+         "two code units fit"},
+    };
+    QByteArray old = oldLog(262145) + '\n';
+    for (const TCase& c : cases)
+        old += c.written + '\n';
+    writeFile(logPath(), old);
+    m_Log.add(QStringLiteral("new"));
+    m_Log.flush();
+
+    const QList<QByteArray> lines = logLines();
+    ASSERT_EQ(lines.size(), 65);
+    const qsizetype first = 64 - std::size(cases);
+    for (size_t i = 0; i < std::size(cases); ++i)
+        EXPECT_EQ(lines[first + static_cast<qsizetype>(i)], cases[i].kept) << cases[i].reason;
+    EXPECT_EQ(lines.last().toStdString(), "[+--] " + kStamp + "new");
+}
+
+TEST_F(FileLog, CutInAReadOnlyFolderHappensInPlace)
+{
+    const QByteArray old = oldLog(262145);
+    writeFile(logPath(), old);
+    CReadOnlyFolder readOnly(binFolder());
+    if (!readOnly.isEnforced())
+        GTEST_SKIP() << "this process may write any folder (it runs as root)";
+    m_Log.add(QStringLiteral("first batch"));
+    m_Log.flush();
+    QList<QByteArray> lines = logLines();
+    ASSERT_EQ(lines.size(), 65);
+    EXPECT_EQ(lines.last().toStdString(), "[+--] " + kStamp + "first batch");
+    // The cut log is small again: the next batch is appended, not dropped.
+    m_Log.add(QStringLiteral("second batch"));
+    m_Log.flush();
+    lines = logLines();
+    ASSERT_EQ(lines.size(), 66);
+    EXPECT_EQ(lines.last().toStdString(), "[+--] " + kStamp + "second batch");
+}
+
 TEST_F(FileLog, FailedCutLeavesTheOldLogWhole)
 {
     const QByteArray old = oldLog(262145);

@@ -24,6 +24,30 @@ TEST(TrimBlanks, RemovesBlanksAndControlCharactersAtBothEnds)
         EXPECT_EQ(trimBlanks(s(in)), s(out)) << in;
 }
 
+TEST(LeftWhole, CutsWithoutSplittingACharacterOfTwoCodeUnits)
+{
+    const char* const pair = "\xf0\x9d\x9c\x8b"; // one character, two UTF-16 code units
+    const struct
+    {
+        QString text;
+        int maxLength;
+        QString expected;
+    } cases[] = {
+        {s("abc"), 5, s("abc")},
+        {s("abc"), 3, s("abc")},
+        {s("abcd"), 3, s("abc")},
+        {s("ab") + s(pair), 3, s("ab")},           // the cut falls inside the pair
+        {s("ab") + s(pair), 4, s("ab") + s(pair)}, // the pair fits
+        {s(pair) + s("x"), 1, s("")},
+        {s("abc"), 0, s("")},
+        {s("abc"), -1, s("")},
+        {s(""), 3, s("")},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(leftWhole(c.text, c.maxLength), c.expected)
+            << c.text.toStdString() << " / " << c.maxLength;
+}
+
 struct TSearchCase {
     const char* text;
     const char* pattern;

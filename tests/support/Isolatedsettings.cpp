@@ -60,3 +60,22 @@ CFileSizeLimit::~CFileSizeLimit()
     setrlimit(RLIMIT_FSIZE, &m_Previous);
     std::signal(SIGXFSZ, m_PreviousHandler);
 }
+
+CReadOnlyFolder::CReadOnlyFolder(const QString& folder)
+    : m_Folder(folder)
+{
+    const QFileDevice::Permissions readAndEnter = QFileDevice::ReadOwner | QFileDevice::ExeOwner
+                                                  | QFileDevice::ReadGroup | QFileDevice::ExeGroup
+                                                  | QFileDevice::ReadOther | QFileDevice::ExeOther;
+    if (!QFile::setPermissions(m_Folder, readAndEnter))
+        return;
+    QFile probe(m_Folder + QStringLiteral("/probe"));
+    m_Enforced = !probe.open(QIODevice::WriteOnly);
+    if (!m_Enforced)
+        probe.remove();
+}
+
+CReadOnlyFolder::~CReadOnlyFolder()
+{
+    QFile::setPermissions(m_Folder, QFile::permissions(m_Folder) | QFileDevice::WriteOwner);
+}

@@ -42,3 +42,19 @@ private:
     rlimit m_Previous{};
     void (*m_PreviousHandler)(int) = nullptr;
 };
+
+// While it lives, the folder cannot be written: no file can be made in it, while the files it
+// holds stay writable. Where the process is not held to permissions (it runs as root), the
+// folder stays writable and isEnforced() says so.
+class CReadOnlyFolder
+{
+public:
+    explicit CReadOnlyFolder(const QString& folder);
+    ~CReadOnlyFolder();
+
+    bool isEnforced() const { return m_Enforced; }
+
+private:
+    QString m_Folder;
+    bool m_Enforced = false;
+};
