@@ -30,20 +30,6 @@ QString blankCaption(TTextId id)
     return QLatin1Char(' ') + getNameResource(id);
 }
 
-// Why a file could not be written, as far as the file system tells.
-QString writeFailureReason(const QString& fileName)
-{
-    const QFileInfo file(fileName);
-    const QFileInfo folder(file.absolutePath());
-    if (!folder.exists())
-        return QStringLiteral("The folder does not exist.");
-    if (file.exists() && !file.isWritable())
-        return QStringLiteral("The file is read-only.");
-    if (!folder.isWritable())
-        return QStringLiteral("The folder cannot be written to.");
-    return QStringLiteral("The file could not be written completely; the disk may be full.");
-}
-
 } // namespace
 
 QStringList TFormMain::documentFilters() const
@@ -194,8 +180,9 @@ bool TFormMain::writeDocument(const QString& fileName)
                                             blankCaption(TTextId::Attention), TMessageIcon::Information,
                                             TMessageButtons::Ok, TMessageAnswer::Ok);
     }
-    if (!writeFileAtomically(fileName, encoded.bytes)) {
-        showFileError(getNameResourceFileWriteError(fileName), writeFailureReason(fileName));
+    QString reason;
+    if (!writeFileAtomically(fileName, encoded.bytes, reason)) {
+        showFileError(getNameResourceFileWriteError(fileName), reason);
         return false;
     }
     m_DocumentEncoding = encoded.encoding;

@@ -162,16 +162,26 @@ TEST_F(DocumentsTest, AModifiedEmptyEditorAsksNothing)
 
 TEST_F(DocumentsTest, FailingSaveIsShownAndTheDocumentStaysModified)
 {
+    writeFile(docPath(QStringLiteral("plain.txt")), "not a folder");
+    const QString targets[] = {
+        docPath(QStringLiteral("no/such/folder/k.txt")),   // a folder that does not exist
+        docPath(QStringLiteral("plain.txt/k.txt")),        // a file where a folder should be
+    };
     openWindow();
     typeText(QStringLiteral("k = 1;"));
-    const QString missingFolder = docPath(QStringLiteral("no/such/folder/k.txt"));
-    m_Dialogs.saveFileAnswers.push_back(missingFolder);
-    press(QKeySequence(Qt::CTRL | Qt::Key_S));
-    ASSERT_EQ(m_Dialogs.messages.size(), 1u);
-    EXPECT_TRUE(m_Dialogs.messages[0].text.startsWith(QStringLiteral("Error at writing of a file '") + missingFolder));
-    EXPECT_TRUE(editor().document()->isModified());
-    EXPECT_TRUE(m_Window->windowTitle().endsWith(QLatin1Char('*')));
-    EXPECT_FALSE(QFile::exists(missingFolder));
+    for (const QString& target : targets) {
+        m_Dialogs.messages.clear();
+        m_Dialogs.saveFileAnswers = {target};
+        trigger("ActionFileSaveAs");
+        ASSERT_EQ(m_Dialogs.messages.size(), 1u) << target.toStdString();
+        EXPECT_TRUE(m_Dialogs.messages[0].text.startsWith(QStringLiteral("Error at writing of a file '") + target))
+            << m_Dialogs.messages[0].text.toStdString();
+        EXPECT_GT(m_Dialogs.messages[0].text.split(QLatin1Char('\n')).value(1).size(), 0) << "the reason follows";
+        EXPECT_TRUE(editor().document()->isModified());
+        EXPECT_TRUE(m_Window->windowTitle().endsWith(QLatin1Char('*')));
+        EXPECT_FALSE(QFile::exists(target));
+        EXPECT_TRUE(m_Window->getFileName().isEmpty()) << "the document keeps no name it was not saved under";
+    }
 }
 
 TEST_F(DocumentsTest, ReadOnlyFolderRefusesTheSave)
