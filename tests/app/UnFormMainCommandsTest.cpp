@@ -11,6 +11,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -743,6 +744,20 @@ TEST_F(CommandsTest, TestingFromTheMenuUsesTheStoredFilesAsStored)
     EXPECT_EQ(written.count("[TEXT]"), 2);
     EXPECT_TRUE(written.contains("[FINISH]"));
     EXPECT_TRUE(editorText().isEmpty());
+}
+
+TEST_F(CommandsTest, TestingFromTheMenuLooksNowhereElseForItsFiles)
+{
+    // The command line would find a bare name in the program's folder; the menu does not.
+    writeFile(binFolder() + QStringLiteral("/tests.txt"), "a = 1;\r\n");
+    const QString report = docPath(QStringLiteral("report.txt"));
+    writeIni("[Testing]\r\nTestingFileIn=tests.txt\r\nTestingFileOut=" + report.toUtf8() + "\r\n");
+    const QString previous = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(docsFolder()));
+    openWindow();
+    trigger("ActionOptionsTesting");
+    QDir::setCurrent(previous);
+    EXPECT_FALSE(readFile(report).contains("a = 1;")) << readFile(report).toStdString();
 }
 
 // The tray.
