@@ -64,6 +64,7 @@ TFormMain::TFormMain(QWidget* parent, std::unique_ptr<CTrayBackend> trayBackend)
     buildStatusLine();
 
     TimerRefreshTrayIcon = new QTimer(this);
+    TimerRefreshTrayIcon->setObjectName(QStringLiteral("TimerRefreshTrayIcon"));
     TimerRefreshTrayIcon->setInterval(kTrayRefreshIntervalMs);
     connect(TimerRefreshTrayIcon, &QTimer::timeout, this, [this] {
         CHandlerGuard::run("TFormMain::TimerRefreshTrayIconTimer", [this] { refreshTrayIcon(); });

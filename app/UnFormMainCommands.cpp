@@ -41,6 +41,17 @@ void closeIfVisible(QWidget* dialog)
         dialog->close();
 }
 
+// The selection with its line breaks as the editor tools count them (CR LF): the editor's own
+// paragraph separators would never match, and a selection over several lines would not be
+// found where it stands.
+QString selectionToSearch(const QPlainTextEdit* editor)
+{
+    QString text = editor->textCursor().selectedText();
+    text.replace(QChar::ParagraphSeparator, QLatin1String("\r\n"));
+    text.replace(QChar::LineSeparator, QLatin1String("\r\n"));
+    return text;
+}
+
 } // namespace
 
 void TFormMain::editUndo()
@@ -94,7 +105,7 @@ void TFormMain::doSearch()
 {
     closeIfVisible(m_FormDoReplace);
     TFormFindText* dialog = findDialog();
-    dialog->setFindText(MemoCode->textCursor().selectedText());
+    dialog->setFindText(selectionToSearch(MemoCode));
     if (dialog->isVisible()) {
         dialog->activateWindow();
         dialog->setFocus();
@@ -110,7 +121,7 @@ void TFormMain::doSearchNext()
         dialog->findNext();
         return;
     }
-    QString text = MemoCode->textCursor().selectedText();
+    QString text = selectionToSearch(MemoCode);
     if (text.isEmpty())
         text = dialog->getLastSearchText();
     if (!text.isEmpty())
@@ -122,7 +133,7 @@ void TFormMain::doReplace()
     closeIfVisible(m_FormFindText);
     if (m_FormReplaceText == nullptr)
         m_FormReplaceText = new TFormReplaceText(this);
-    m_FormReplaceText->setFindText(MemoCode->textCursor().selectedText());
+    m_FormReplaceText->setFindText(selectionToSearch(MemoCode));
     if (m_FormReplaceText->isVisible()) {
         m_FormReplaceText->activateWindow();
         return;

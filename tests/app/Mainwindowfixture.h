@@ -65,11 +65,13 @@ protected:
                 QTest::sendKeyEvent(QTest::Click, target, Qt::Key_unknown, QString(c), Qt::NoModifier);
         }
     }
-    // Keys go where the user's would: to the main window, made active again after a dialog.
+    // Keys go where the user's would: to the focused widget of the main window, made active
+    // again after a dialog, so a widget that takes a key itself gets it before any short cut.
     void press(QKeySequence keys)
     {
         QApplication::setActiveWindow(m_Window.get());
-        QTest::keySequence(m_Window.get(), keys);
+        QWidget* focused = m_Window->focusWidget();
+        QTest::keySequence(focused != nullptr ? focused : m_Window.get(), keys);
     }
 
     // Acts on the modal dialog the next command opens, while it waits for an answer. The act

@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# Builds Ombrix in Release when needed and takes a picture of its main window with an example
+# calculation and its results in the messages pane, on a virtual X display.
+#   scripts/screenshot.sh [OUT.png]        (default docs/screenshot.png)
+# Installs what is missing (Debian, as root). The program runs from a copy in a temporary
+# folder, so its options there never touch those beside the build.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source scripts/setup.sh
+ombrix_install xvfb xauth imagemagick
+
+out=$(realpath -m "${1:-docs/screenshot.png}")
+width=760
+height=500
+
+build=build-release
+jobs=$(nproc 2>/dev/null || echo 2)
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DOMBRIX_WITH_BENCH=OFF >/dev/null
+cmake --build "$build" -j "$jobs" --target ombrix
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cp "$build/app/ombrix" "$work/"
+# Without a window manager the window stands where the options put it: filling the screen.
+printf '[FormMain]\r\nUseRegister=0\r\nLeft=0\r\nTop=0\r\nWidth=%s\r\nHeight=%s\r\nShowWindowMessages=1\r\n[ViewResult]\r\nWhereShowResult=1\r\n' \
+  "$width" "$height" > "$work/ombrix.ini"
+cat > "$work/loan.ombx" <<'EOF'
+// A loan paid back in equal monthly payments
+principal = 25000;              // the sum borrowed
+rate = 4.5 / 100 / 12;          // interest per month
+months = 5 * 12;
+
+# the payment of an annuity: sum p, rate r, n payments
+payment(p, r, n) = p * r / (1 - (1 + r) ^ (-n));
+
+monthly = payment(principal, rate, months);
+total = monthly * months;
+EOF
+
+mkdir -p "$(dirname "$out")"
+cat > "$work/take.sh" <<EOF
+set -u
+"$work/ombrix" -calc "$work/loan.ombx" &
+pid=\$!
+sleep 3
+import -window root "$out"
+kill \$pid 2>/dev/null
+wait \$pid 2>/dev/null
+exit 0
+EOF
+xvfb-run -a -s "-screen 0 ${width}x${height}x24" bash "$work/take.sh"
+echo "$out"
