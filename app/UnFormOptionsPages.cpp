@@ -99,7 +99,8 @@ void TFormOptions::createControls()
     m_LabelInfo = named(new QLabel(getNameResource(TTextId::OptionsSavedAtClosing)),
                         QStringLiteral("LabelInfo"));
     QPalette grey = m_LabelInfo->palette();
-    grey.setColor(QPalette::WindowText, Qt::gray);
+    // Grey, yet dark enough to read on the window colour.
+    grey.setColor(QPalette::WindowText, Qt::darkGray);
     m_LabelInfo->setPalette(grey);
 
     m_PageControl = named(new QTabWidget, QStringLiteral("PageControl"));

@@ -15,6 +15,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QStyle>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -142,7 +143,9 @@ void TFormSelectVariable::createControls()
     buttons->addWidget(m_ButtonCancel);
 
     auto* content = new QVBoxLayout();
-    content->setContentsMargins(8, 4, 8, 8);
+    // The margins of the other dialogs; less above, where the tool bar already keeps a distance.
+    const int margin = style()->pixelMetric(QStyle::PM_LayoutLeftMargin);
+    content->setContentsMargins(margin, margin / 2, margin, margin);
     content->addWidget(panelContentTop);
     content->addWidget(m_CheckListBox, 1);
     content->addLayout(buttons);

@@ -47,7 +47,9 @@ TEST_F(ActionItems, AFailingHandlerIsLoggedUnderItsSourceAndShown)
     const TCase cases[] = {
         {[&](QWidget* w) { return addGuardedAction(w, "ActionGo", QKeySequence(), fail); },
          "QWidget::ActionGoExecute", "the window's class and the action's name"},
-        {[&](QWidget* w) { return addGuardedAction(w, "ActionPage", QKeySequence(), "TFormX::showPage", fail); },
+        {[&](QWidget* w) {
+             return addGuardedAction(w, "ActionPage", QKeySequence(), "TFormX::showPage", fail);
+         },
          "TFormX::showPage", "a source given"},
     };
     for (const TCase& c : cases) {
@@ -58,7 +60,8 @@ TEST_F(ActionItems, AFailingHandlerIsLoggedUnderItsSourceAndShown)
         QAction* action = c.add(&window);
         EXPECT_TRUE(window.actions().contains(action));
         action->trigger();
-        EXPECT_EQ(m_Logged, QStringList{QLatin1String("1|") + QLatin1String(c.source) + QLatin1String("|broken")});
+        const QString logged = QLatin1String("1|") + QLatin1String(c.source) + QLatin1String("|broken");
+        EXPECT_EQ(m_Logged, QStringList{logged});
         ASSERT_EQ(m_Dialogs.messages.size(), 1u);
         EXPECT_EQ(m_Dialogs.messages.front().text, QStringLiteral("broken"));
     }
