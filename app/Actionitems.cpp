@@ -11,15 +11,22 @@
 QAction* addGuardedAction(QWidget* window, const char* objectName, const QKeySequence& shortcut,
                           std::function<void()> handler)
 {
+    const QByteArray source =
+        QByteArray(window->metaObject()->className()) + "::" + objectName + "Execute";
+    return addGuardedAction(window, objectName, shortcut, source.constData(), std::move(handler));
+}
+
+QAction* addGuardedAction(QWidget* window, const char* objectName, const QKeySequence& shortcut,
+                          const char* source, std::function<void()> handler)
+{
     auto* action = new QAction(window);
     action->setObjectName(QLatin1String(objectName));
     action->setShortcut(shortcut);
     window->addAction(action);
-    const QByteArray source =
-        QByteArray(window->metaObject()->className()) + "::" + objectName + "Execute";
-    QObject::connect(action, &QAction::triggered, window, [source, handler = std::move(handler)] {
-        CHandlerGuard::run(source.constData(), handler);
-    });
+    QObject::connect(action, &QAction::triggered, window,
+                     [source = QByteArray(source), handler = std::move(handler)] {
+                         CHandlerGuard::run(source.constData(), handler);
+                     });
     return action;
 }
 
@@ -33,6 +40,7 @@ QAction* addMenuItem(QMenu* menu, QAction* action, const char* objectName)
         item->setText(shortcut.isEmpty() ? action->text()
                                          : action->text() + QLatin1Char('\t') + shortcut);
         item->setEnabled(action->isEnabled());
+        item->setIcon(action->icon());
     };
     follow();
     QObject::connect(action, &QAction::changed, item, follow);
@@ -46,6 +54,8 @@ QToolButton* addToolButton(QToolBar* toolBar, QAction* action, const char* objec
     button->setObjectName(QLatin1String(objectName));
     button->setDefaultAction(action);
     button->setAutoRaise(true);
+    button->setIconSize(toolBar->iconSize());
+    QObject::connect(toolBar, &QToolBar::iconSizeChanged, button, &QToolButton::setIconSize);
     toolBar->addWidget(button);
     return button;
 }

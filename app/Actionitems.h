@@ -18,8 +18,13 @@ class QWidget;
 // guarded as "Class::<objectName>Execute".
 QAction* addGuardedAction(QWidget* window, const char* objectName, const QKeySequence& shortcut,
                           std::function<void()> handler);
+// The same, guarded under the source given.
+QAction* addGuardedAction(QWidget* window, const char* objectName, const QKeySequence& shortcut,
+                          const char* source, std::function<void()> handler);
 
-// The entry shows the action's text with its short cut and its enabled state, and triggers it.
+// The entry shows the action's text with its short cut, its icon and its enabled state, and
+// triggers it.
 QAction* addMenuItem(QMenu* menu, QAction* action, const char* objectName);
 
+// The button shows the action's icon at the tool bar's icon size.
 QToolButton* addToolButton(QToolBar* toolBar, QAction* action, const char* objectName);

@@ -19,6 +19,7 @@ constexpr int kMainWindowMinHeight = 160;
 constexpr int kMessagesPaneMinHeight = 77;
 constexpr int kMessagesPaneStartHeight = 120;
 constexpr int kTrayRefreshIntervalMs = 5000;
+constexpr int kToolBarIconSize = 24;           // the main window's and the dialogs' tool bars
 
 // Window placement: a stored place is kept only this far inside the virtual desktop.
 constexpr int kPlacementMarginRight = 350;
@@ -47,19 +48,22 @@ constexpr int kPrecisionMin = 1;
 constexpr int kPrecisionMax = 15;
 constexpr int kFixedSignificantDigits = 18;    // fixed formats keep no more digits than this
 
+// The picture at the left edge of the find, replace, go-to-line, options, file-information
+// and wait windows.
+constexpr int kDialogPictureWidth = 52;
+
 // Find, replace and go-to-line dialogs.
 constexpr int kSearchFieldWidth = 260;         // the find and replace text fields
 constexpr int kGotoFieldWidth = 180;
-constexpr int kDialogPictureWidth = 52;        // the picture at a dialog's left edge
 
 // About, file-information and wait windows.
 constexpr int kAboutTextWidth = 400;           // the description wraps at this width
 constexpr int kAboutTitleScale = 2;            // the program name against the normal font size
+constexpr int kAboutIconSize = 48;             // the program's icon beside its name
 constexpr int kFileInfoMinWidth = 200;
 constexpr int kFileInfoMinHeight = 170;
 constexpr int kFileInfoWidth = 480;
 constexpr int kFileInfoHeight = 190;
-constexpr int kSideImageSize = 48;             // the picture left of the file information and wait
 
 // Options dialog.
 constexpr int kOptionsPrecisionItems = 12;     // the precision list offers 1 to this
@@ -68,6 +72,4 @@ constexpr int kOptionsSizeFieldWidth = 3;      // font sizes are listed right-al
 constexpr int kOptionsSampleWidth = 240;
 constexpr int kOptionsSampleHeight = 72;
 constexpr int kOptionsSampleMargin = 3;        // where a sample too large to centre starts
-constexpr int kOptionsPanelWidth = 104;        // the picture at the dialog's left
-constexpr int kOptionsPictureSize = 72;
 constexpr int kOptionsNameListChars = 24;      // long font names do not widen the dialog

@@ -1,6 +1,7 @@
 #include "app/Dialogpicture.h"
 
 #include "app/Applimits.h"
+#include "app/Appresources.h"
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -14,6 +15,7 @@ namespace {
 // Emblems are drawn in a square of this many pixels, this far from the band's top.
 constexpr int kEmblemSize = 36;
 constexpr int kEmblemTop = 12;
+constexpr int kTileInset = 2;
 
 const QColor kBandTop(46, 92, 138);
 const QColor kBandBottom(168, 196, 224);
@@ -70,13 +72,23 @@ void drawGotoLine(QPainter& painter)
     drawArrowHead(painter, QPointF(12, 22.5), 5);
 }
 
+// The program's icon on a light tile: its dark body alone would sink into the band.
+void drawProgramIcon(QPainter& painter)
+{
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(255, 255, 255, 220));
+    painter.drawRoundedRect(QRectF(0, 0, kEmblemSize, kEmblemSize), 6, 6);
+    appIcon(QStringLiteral("ombrix"))
+        .paint(&painter, QRect(kTileInset, kTileInset, kEmblemSize - 2 * kTileInset,
+                               kEmblemSize - 2 * kTileInset));
+}
+
 } // namespace
 
 CDialogPicture::CDialogPicture(TDialogPicture kind, QWidget* parent)
     : QWidget(parent)
     , m_Kind(kind)
 {
-    setObjectName(QStringLiteral("ImageLeft"));
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
 }
 
@@ -104,16 +116,22 @@ void CDialogPicture::paintEvent(QPaintEvent*)
     case TDialogPicture::GotoLine:
         drawGotoLine(painter);
         break;
+    case TDialogPicture::Program:
+        drawProgramIcon(painter);
+        break;
     }
 }
 
-void setPictureLayout(QWidget* dialog, TDialogPicture kind, QLayout* content)
+void setPictureLayout(QWidget* dialog, TDialogPicture kind, QLayout* content,
+                      const QString& panelName, const QString& pictureName)
 {
     auto* panel = new QWidget(dialog);
-    panel->setObjectName(QStringLiteral("PanelLeft"));
+    panel->setObjectName(panelName);
+    auto* picture = new CDialogPicture(kind, panel);
+    picture->setObjectName(pictureName);
     auto* panelLayout = new QVBoxLayout(panel);
     panelLayout->setContentsMargins(0, 0, 0, 0);
-    panelLayout->addWidget(new CDialogPicture(kind, panel));
+    panelLayout->addWidget(picture);
 
     const QStyle* style = dialog->style();
     content->setContentsMargins(style->pixelMetric(QStyle::PM_LayoutLeftMargin),

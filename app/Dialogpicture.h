@@ -2,11 +2,11 @@
 
 #include <QWidget>
 
-// What a dialog's picture shows.
-enum class TDialogPicture { Find, Replace, GotoLine };
+// What a dialog's picture shows: the dialog's work, or the program's own icon.
+enum class TDialogPicture { Find, Replace, GotoLine, Program };
 
-// The picture at the left edge of the find, replace and go-to-line dialogs: a band as tall as
-// the dialog with an emblem of the dialog's work at its top.
+// The picture at the left edge of the dialogs: a band as tall as the dialog with an emblem at
+// its top. Every dialog with a picture shows this one, so they all look alike.
 class CDialogPicture : public QWidget
 {
 public:
@@ -21,6 +21,7 @@ private:
     TDialogPicture m_Kind;
 };
 
-// Lays the dialog out as the panel "PanelLeft" with the picture "ImageLeft" at the left edge
-// and the content beside it, within the style's margins.
-void setPictureLayout(QWidget* dialog, TDialogPicture kind, QLayout* content);
+// Lays the dialog out as a panel holding the picture at the left edge, named as given, and the
+// content beside it, within the style's margins.
+void setPictureLayout(QWidget* dialog, TDialogPicture kind, QLayout* content,
+                      const QString& panelName, const QString& pictureName);

@@ -1,6 +1,5 @@
 #include "app/Editdialogs.h"
 
-#include "app/Nameresources.h"
 #include "framework/Stringutils.h"
 
 #include <QAction>
@@ -55,16 +54,6 @@ void fitToCaptions(QWidget* window)
 {
     if (QLayout* layout = window->layout())
         layout->activate();
-}
-
-QString formCaption(TTextId id)
-{
-    return QLatin1Char(' ') + getNameResource(id);
-}
-
-QString labelCaption(TTextId id)
-{
-    return getNameResource(id) + QLatin1Char(':');
 }
 
 QComboBox* createHistoryCombo(const QString& objectName, QWidget* parent)

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "app/Textids.h"
-
 #include <QList>
 #include <QString>
 
@@ -19,10 +17,6 @@ void setEditDialogStyle(QDialog* dialog);
 
 // The size the layout gives for the captions just set, before the window is first drawn.
 void fitToCaptions(QWidget* window);
-
-// A form caption is the text after one blank; a label's caption the text with a colon.
-QString formCaption(TTextId id);
-QString labelCaption(TTextId id);
 
 // An editable combo box whose drop-down list is a history: Enter adds nothing to the list, and
 // typing is never completed from it (a completed text would be searched instead of the typed).

@@ -432,3 +432,13 @@ QString getNameResource(TTextId id)
 {
     return getNameResource(static_cast<quint8>(id));
 }
+
+QString blankCaption(TTextId id)
+{
+    return QLatin1Char(' ') + getNameResource(id);
+}
+
+QString labelCaption(TTextId id)
+{
+    return getNameResource(id) + QLatin1Char(':');
+}

@@ -10,6 +10,11 @@
 // Numbers 0 to 173 are texts; any other number gives "?".
 QString getNameResource(quint8 id);
 
+// Captions as the windows show them: a window's, box's or check box's caption is the text
+// after one blank; a label's caption is the text followed by a colon.
+QString blankCaption(TTextId id);
+QString labelCaption(TTextId id);
+
 // The one place that chooses the language of a text.
 QString selectLanguageText(const QString& english, const QString& russian);
 

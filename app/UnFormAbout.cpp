@@ -1,6 +1,7 @@
 #include "app/UnFormAbout.h"
 
 #include "app/Applimits.h"
+#include "app/Appresources.h"
 #include "app/Nameresources.h"
 #include "app/Screencentring.h"
 #include "framework/Handlerguard.h"
@@ -20,6 +21,9 @@
 #include <QtMath>
 
 namespace {
+
+// A line edit keeps its text this far from its left edge.
+constexpr int kLineEditTextOffset = 2;
 
 QLabel* makeLinkLabel(const QString& name, QWidget* parent)
 {
@@ -82,8 +86,11 @@ TFormAbout::TFormAbout(QWidget* owner)
     titleFont.setBold(true);
     titleFont.setPointSizeF(titleFont.pointSizeF() * kAboutTitleScale);
     m_LabelProgramName->setFont(titleFont);
+    auto* icon = makeLabel(QStringLiteral("ImageProgram"), header);
+    icon->setPixmap(appIcon(QStringLiteral("ombrix")).pixmap(kAboutIconSize, kAboutIconSize));
     auto* headerLayout = new QHBoxLayout(header);
-    headerLayout->addWidget(m_LabelProgramName);
+    headerLayout->addWidget(icon);
+    headerLayout->addWidget(m_LabelProgramName, 1);
 
     auto* bevel = new QFrame(this);
     bevel->setFrameShape(QFrame::HLine);
@@ -98,6 +105,12 @@ TFormAbout::TFormAbout(QWidget* owner)
     m_EditVersion = makeInfoEdit(QStringLiteral("EditVersion"), this);
     m_EditProducer = makeInfoEdit(QStringLiteral("EditProducer"), this);
     m_LabelWebSite = makeLinkLabel(QStringLiteral("LabelWebSite"), this);
+    // The lines under the description start where its text does.
+    const int indent = m_MemoDescription->frameWidth()
+                       + qRound(m_MemoDescription->document()->documentMargin());
+    m_EditVersion->setTextMargins(indent - kLineEditTextOffset, 0, 0, 0);
+    m_EditProducer->setTextMargins(indent - kLineEditTextOffset, 0, 0, 0);
+    m_LabelWebSite->setContentsMargins(indent, 0, 0, 0);
 
     auto* support = new QFrame(this);
     support->setFrameShape(QFrame::StyledPanel);

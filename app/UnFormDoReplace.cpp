@@ -56,7 +56,7 @@ void TFormDoReplace::setTexts(const QString& text, const QString& replacement, b
 void TFormDoReplace::formShow()
 {
     CHandlerGuard::run("TFormDoReplace::FormShow", [this] {
-        setWindowTitle(formCaption(TTextId::Replace));
+        setWindowTitle(blankCaption(TTextId::Replace));
         m_ButtonFindNext->setText(getNameResource(TTextId::FindNext));
         m_ButtonReplace->setText(getNameResource(TTextId::Replace));
         m_ButtonReplaceAll->setText(getNameResource(TTextId::ReplaceAll));

@@ -1,9 +1,9 @@
 #include "app/UnFormFileInfo.h"
 
 #include "app/Applimits.h"
+#include "app/Dialogpicture.h"
 #include "app/Nameresources.h"
 #include "app/Screencentring.h"
-#include "app/Sideimage.h"
 #include "framework/Addsysfunctions.h"
 #include "framework/Handlerguard.h"
 #include "framework/Stringutils.h"
@@ -11,7 +11,6 @@
 #include <QDateTime>
 #include <QFileInfo>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QLocale>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -90,15 +89,14 @@ TFormFileInfo::TFormFileInfo(QWidget* owner)
     m_ButtonCancel->setObjectName(QStringLiteral("ButtonCancel"));
     m_ButtonCancel->setDefault(true);
 
-    auto* content = new QHBoxLayout;
-    content->addWidget(makeSideImage(*this), 0, Qt::AlignTop);
-    content->addWidget(m_MemoMain, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(m_ButtonCancel);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(content, 1);
-    layout->addLayout(buttons);
+    auto* content = new QVBoxLayout;
+    content->addWidget(m_MemoMain, 1);
+    content->addLayout(buttons);
+    setPictureLayout(this, TDialogPicture::Program, content, QStringLiteral("PanelImage"),
+                     QStringLiteral("Image"));
 
     setMinimumSize(kFileInfoMinWidth, kFileInfoMinHeight);
     resize(kFileInfoWidth, kFileInfoHeight);

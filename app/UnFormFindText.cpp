@@ -37,7 +37,8 @@ TFormFindText::TFormFindText(QWidget* owner)
     grid->addWidget(m_ButtonOk, 1, 1);
     grid->addWidget(m_CheckBoxMatchCase, 2, 0);
     grid->addWidget(m_ButtonCancel, 2, 1);
-    setPictureLayout(this, TDialogPicture::Find, grid);
+    setPictureLayout(this, TDialogPicture::Find, grid, QStringLiteral("PanelLeft"),
+                     QStringLiteral("ImageLeft"));
     setEditDialogStyle(this);
 
     m_ActionEditPaste = addPasteAction(this, {m_ComboBoxFind});
@@ -80,9 +81,9 @@ void TFormFindText::addToHistory(const QString& text, bool matchCase)
 void TFormFindText::formShow()
 {
     CHandlerGuard::run("TFormFindText::FormShow", [this] {
-        setWindowTitle(formCaption(TTextId::Find));
+        setWindowTitle(blankCaption(TTextId::Find));
         m_LabelFind->setText(labelCaption(TTextId::FindWhat));
-        m_CheckBoxMatchCase->setText(formCaption(TTextId::MatchCase));
+        m_CheckBoxMatchCase->setText(blankCaption(TTextId::MatchCase));
         m_ButtonOk->setText(getNameResource(TTextId::FindNext));
         m_ButtonCancel->setText(getNameResource(TTextId::Cancel));
         m_ComboBoxFind->setFocus();

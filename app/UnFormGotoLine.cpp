@@ -44,7 +44,8 @@ TFormGotoLine::TFormGotoLine(QWidget* owner)
     fields->addWidget(m_EditGoto);
     fields->addStretch();
     fields->addLayout(buttons);
-    setPictureLayout(this, TDialogPicture::GotoLine, fields);
+    setPictureLayout(this, TDialogPicture::GotoLine, fields, QStringLiteral("PanelLeft"),
+                     QStringLiteral("ImageLeft"));
     setEditDialogStyle(this);
 
     connect(m_ButtonOk, &QPushButton::clicked, this, &TFormGotoLine::buttonOkClick);
@@ -65,7 +66,7 @@ void TFormGotoLine::setLine(int line)
 void TFormGotoLine::formShow()
 {
     CHandlerGuard::run("TFormGotoLine::FormShow", [this] {
-        setWindowTitle(formCaption(TTextId::GotoLine));
+        setWindowTitle(blankCaption(TTextId::GotoLine));
         m_LabelGoto->setText(labelCaption(TTextId::GotoLine));
         m_ButtonOk->setText(getNameResource(TTextId::GotoOk));
         m_ButtonCancel->setText(getNameResource(TTextId::Cancel));

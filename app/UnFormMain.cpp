@@ -1,5 +1,6 @@
 #include "app/UnFormMain.h"
 
+#include "app/Actionitems.h"
 #include "app/Applimits.h"
 #include "app/Appresources.h"
 #include "app/Codeeditor.h"
@@ -41,12 +42,6 @@ namespace {
 
 constexpr int kStatusCaretPanelWidth = 121;
 constexpr int kStatusTextPanelWidth = 352;
-constexpr int kToolButtonIconSize = 24;
-
-QString blankCaption(TTextId id)
-{
-    return QLatin1Char(' ') + getNameResource(id);
-}
 
 } // namespace
 
@@ -119,11 +114,7 @@ void TFormMain::buildCentralArea()
     });
     connect(MemoCode, &CCodeEditor::insertionCut, this, [this] {
         CHandlerGuard::run("TFormMain::MemoCodeChange", [this] {
-            m_MemoTools.gotoLastLine();
-            CDialogSeams::current().showMessage(this, getNameResourceTextTooBig(),
-                                                blankCaption(TTextId::InsertingOfText),
-                                                TMessageIcon::Information, TMessageButtons::Ok,
-                                                TMessageAnswer::Ok);
+            reportTextCut();
             MemoCode->setFocus();
         });
     });
@@ -155,18 +146,6 @@ void TFormMain::buildCentralArea()
     setCentralWidget(panelMain);
 }
 
-QAction* TFormMain::addAction(const char* objectName, const QKeySequence& shortcut, const char* source,
-                              std::function<void()> handler)
-{
-    auto* action = new QAction(this);
-    action->setObjectName(QLatin1String(objectName));
-    action->setShortcut(shortcut);
-    QMainWindow::addAction(action);
-    connect(action, &QAction::triggered, this,
-            [source, handler = std::move(handler)] { CHandlerGuard::run(source, handler); });
-    return action;
-}
-
 QAction* TFormMain::findAction(const QString& objectName) const
 {
     return findChild<QAction*>(objectName);
@@ -174,58 +153,56 @@ QAction* TFormMain::findAction(const QString& objectName) const
 
 void TFormMain::buildActions()
 {
-    addAction("ActionFileNew", QKeySequence(Qt::CTRL | Qt::Key_N), "TFormMain::ActionFileNewExecute",
-              [this] { FileNew(); });
-    addAction("ActionFileOpen", QKeySequence(Qt::CTRL | Qt::Key_O), "TFormMain::ActionFileOpenExecute",
-              [this] { FileOpen(); });
-    addAction("ActionFileSave", QKeySequence(Qt::CTRL | Qt::Key_S), "TFormMain::ActionFileSaveExecute",
-              [this] { FileSave(); });
-    addAction("ActionFileSaveAs", {}, "TFormMain::ActionFileSaveAsExecute", [this] { FileSaveAs(); });
-    addAction("ActionFileInfo", {}, "TFormMain::ActionFileInfoExecute", [this] { doShowFileInfo(); });
-    addAction("ActionFileRecentClear", {}, "TFormMain::ActionFileRecentClearExecute",
-              [this] { clearRecentFilesWithQuery(); });
-    addAction("ActionFileExit", {}, "TFormMain::ActionFileExitExecute", [this] { close(); });
+    addGuardedAction(this, "ActionFileNew", QKeySequence(Qt::CTRL | Qt::Key_N),
+                     [this] { FileNew(); });
+    addGuardedAction(this, "ActionFileOpen", QKeySequence(Qt::CTRL | Qt::Key_O),
+                     [this] { FileOpen(); });
+    addGuardedAction(this, "ActionFileSave", QKeySequence(Qt::CTRL | Qt::Key_S),
+                     [this] { FileSave(); });
+    addGuardedAction(this, "ActionFileSaveAs", {}, [this] { FileSaveAs(); });
+    addGuardedAction(this, "ActionFileInfo", {}, [this] { doShowFileInfo(); });
+    addGuardedAction(this, "ActionFileRecentClear", {}, [this] { clearRecentFilesWithQuery(); });
+    addGuardedAction(this, "ActionFileExit", {}, [this] { close(); });
 
-    addAction("ActionEditUndo", QKeySequence(Qt::CTRL | Qt::Key_Z), "TFormMain::ActionEditUndoExecute",
-              [this] { editUndo(); });
-    addAction("ActionEditCat", QKeySequence(Qt::CTRL | Qt::Key_X), "TFormMain::ActionEditCatExecute",
-              [this] { editCut(); });
+    addGuardedAction(this, "ActionEditUndo", QKeySequence(Qt::CTRL | Qt::Key_Z),
+                     [this] { editUndo(); });
+    addGuardedAction(this, "ActionEditCat", QKeySequence(Qt::CTRL | Qt::Key_X),
+                     [this] { editCut(); });
     // The editor's copy and the pane's copy share the key: each is scoped to its own widget,
     // since two window-wide actions on one key cancel each other.
-    QAction* editCopy = addAction("ActionEditCopy", QKeySequence(Qt::CTRL | Qt::Key_C),
-                                  "TFormMain::ActionEditCopyExecute", [this] { MemoCode->copy(); });
+    QAction* editCopy = addGuardedAction(this, "ActionEditCopy", QKeySequence(Qt::CTRL | Qt::Key_C),
+                                         [this] { MemoCode->copy(); });
     editCopy->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     removeAction(editCopy);
     MemoCode->addAction(editCopy);
-    addAction("ActionEditPaste", QKeySequence(Qt::CTRL | Qt::Key_V), "TFormMain::ActionEditPasteExecute",
-              [this] { editPaste(); });
-    addAction("ActionEditDel", QKeySequence(Qt::CTRL | Qt::Key_Delete), "TFormMain::ActionEditDelExecute",
-              [this] { editDelete(); });
-    addAction("ActionEditSelectAll", QKeySequence(Qt::CTRL | Qt::Key_A),
-              "TFormMain::ActionEditSelectAllExecute", [this] { MemoCode->selectAll(); });
-    addAction("ActionEditGoto", QKeySequence(Qt::CTRL | Qt::Key_G), "TFormMain::ActionEditGotoExecute",
-              [this] { doGotoLine(); });
-    addAction("ActionEditSearch", QKeySequence(Qt::CTRL | Qt::Key_F), "TFormMain::ActionEditSearchExecute",
-              [this] { doSearch(); });
-    addAction("ActionEditSearchNext", QKeySequence(Qt::Key_F3), "TFormMain::ActionEditSearchNextExecute",
-              [this] { doSearchNext(); });
-    addAction("ActionEditReplace", QKeySequence(Qt::CTRL | Qt::Key_R), "TFormMain::ActionEditReplaceExecute",
-              [this] { doReplace(); });
+    addGuardedAction(this, "ActionEditPaste", QKeySequence(Qt::CTRL | Qt::Key_V),
+                     [this] { editPaste(); });
+    addGuardedAction(this, "ActionEditDel", QKeySequence(Qt::CTRL | Qt::Key_Delete),
+                     [this] { editDelete(); });
+    addGuardedAction(this, "ActionEditSelectAll", QKeySequence(Qt::CTRL | Qt::Key_A),
+                     [this] { MemoCode->selectAll(); });
+    addGuardedAction(this, "ActionEditGoto", QKeySequence(Qt::CTRL | Qt::Key_G),
+                     [this] { doGotoLine(); });
+    addGuardedAction(this, "ActionEditSearch", QKeySequence(Qt::CTRL | Qt::Key_F),
+                     [this] { doSearch(); });
+    addGuardedAction(this, "ActionEditSearchNext", QKeySequence(Qt::Key_F3),
+                     [this] { doSearchNext(); });
+    addGuardedAction(this, "ActionEditReplace", QKeySequence(Qt::CTRL | Qt::Key_R),
+                     [this] { doReplace(); });
 
-    addAction("ActionViewToolBar", {}, "TFormMain::ActionViewToolBarExecute",
-              [this] { setToolBarVisible(!ToolBar->isVisible()); })
+    addGuardedAction(this, "ActionViewToolBar", {},
+                     [this] { setToolBarVisible(!ToolBar->isVisible()); })
         ->setCheckable(true);
-    addAction("ActionViewStatusBar", {}, "TFormMain::ActionViewStatusBarExecute",
-              [this] { setStatusBarVisible(!StatusLine->isVisible()); })
+    addGuardedAction(this, "ActionViewStatusBar", {},
+                     [this] { setStatusBarVisible(!StatusLine->isVisible()); })
         ->setCheckable(true);
-    addAction("ActionViewWinMsg", {}, "TFormMain::ActionViewWinMsgExecute",
-              [this] { showMessagesPane(PanelMsg->isHidden()); })
+    addGuardedAction(this, "ActionViewWinMsg", {},
+                     [this] { showMessagesPane(PanelMsg->isHidden()); })
         ->setCheckable(true);
 
-    addAction("ActionCalcAll", QKeySequence(Qt::Key_F5), "TFormMain::ActionCalcAllExecute",
-              [this] { calculateAll(); });
-    addAction("ActionCalcChoose", QKeySequence(Qt::Key_F4), "TFormMain::ActionCalcChooseExecute",
-              [this] { calculateChoose(); });
+    addGuardedAction(this, "ActionCalcAll", QKeySequence(Qt::Key_F5), [this] { calculateAll(); });
+    addGuardedAction(this, "ActionCalcChoose", QKeySequence(Qt::Key_F4),
+                     [this] { calculateChoose(); });
 
     const std::pair<const char*, int> optionPages[] = {
         {"ActionOptionsMain", 1},        {"ActionOptionsEditor", 2},
@@ -233,27 +210,23 @@ void TFormMain::buildActions()
         {"ActionOptionsFormViewResults", 5},
     };
     for (const auto& [name, page] : optionPages)
-        addAction(name, {}, "TFormMain::showOptions", [this, page = page] { showOptions(page); });
-    addAction("ActionOptionsTesting", {}, "TFormMain::ActionOptionsTestingExecute", [this] { runTesting(); });
+        addGuardedAction(this, name, {}, "TFormMain::showOptions",
+                         [this, page = page] { showOptions(page); });
+    addGuardedAction(this, "ActionOptionsTesting", {}, [this] { runTesting(); });
 
-    addAction("ActionWinMsgResize", {}, "TFormMain::ActionWinMsgResizeExecute",
-              [this] { restoreMessagesHeight(); });
-    QAction* msgCopy = addAction("ActionWinMsgCopy", QKeySequence(Qt::CTRL | Qt::Key_C),
-                                 "TFormMain::ActionWinMsgCopyExecute", [this] { MemoMsg->copy(); });
+    addGuardedAction(this, "ActionWinMsgResize", {}, [this] { restoreMessagesHeight(); });
+    QAction* msgCopy = addGuardedAction(this, "ActionWinMsgCopy", QKeySequence(Qt::CTRL | Qt::Key_C),
+                                        [this] { MemoMsg->copy(); });
     msgCopy->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     removeAction(msgCopy);
     MemoMsg->addAction(msgCopy);
-    addAction("ActionWinMsgSelectAll", {}, "TFormMain::ActionWinMsgSelectAllExecute",
-              [this] { MemoMsg->selectAll(); });
-    addAction("ActionWinMsgClear", {}, "TFormMain::ActionWinMsgClearExecute", [this] { clearMessages(); });
-    addAction("ActionWinMsgHide", {}, "TFormMain::ActionWinMsgHideExecute",
-              [this] { showMessagesPane(false); });
+    addGuardedAction(this, "ActionWinMsgSelectAll", {}, [this] { MemoMsg->selectAll(); });
+    addGuardedAction(this, "ActionWinMsgClear", {}, [this] { clearMessages(); });
+    addGuardedAction(this, "ActionWinMsgHide", {}, [this] { showMessagesPane(false); });
 
-    addAction("ActionHelpContent", {}, "TFormMain::ActionHelpContentExecute",
-              [this] { showHelpContents(); });
-    addAction("ActionHelpAbout", {}, "TFormMain::ActionHelpAboutExecute", [this] { showAbout(); });
-    addAction("ActionShowProgram", {}, "TFormMain::ActionShowProgramExecute",
-              [this] { restoreFromTray(); });
+    addGuardedAction(this, "ActionHelpContent", {}, [this] { showHelpContents(); });
+    addGuardedAction(this, "ActionHelpAbout", {}, [this] { showAbout(); });
+    addGuardedAction(this, "ActionShowProgram", {}, [this] { restoreFromTray(); });
 
     const std::pair<const char*, const char*> icons[] = {
         {"ActionFileNew", "new"},          {"ActionFileOpen", "open"},
@@ -379,7 +352,7 @@ void TFormMain::buildToolBars()
     ToolBar = addToolBar(QString());
     ToolBar->setObjectName(QStringLiteral("ToolBar"));
     ToolBar->setMovable(false);
-    ToolBar->setIconSize(QSize(kToolButtonIconSize, kToolButtonIconSize));
+    ToolBar->setIconSize(QSize(kToolBarIconSize, kToolBarIconSize));
     ToolBar->addActions({action("ActionFileNew"), action("ActionFileOpen"), action("ActionFileSave")});
     ToolBar->addSeparator();
     ToolBar->addActions({action("ActionEditCat"), action("ActionEditCopy"), action("ActionEditPaste")});
@@ -731,7 +704,7 @@ void TFormMain::applyResultOptions()
 
 void TFormMain::updateTitle()
 {
-    QString title = QLatin1Char(' ') + getNameResource(TTextId::ProgramName);
+    QString title = blankCaption(TTextId::ProgramName);
     const QString name = trimBlanks(m_FileName);
     const QString modified = MemoCode->document()->isModified() ? QStringLiteral("*") : QString();
     if (!name.isEmpty())

@@ -6,10 +6,8 @@
 #include "interpreter/QMInterpreter.h"
 
 #include <QByteArrayList>
-#include <QKeySequence>
 #include <QPointer>
 
-#include <functional>
 #include <optional>
 
 class CCodeEditor;
@@ -138,8 +136,6 @@ private:
     void buildToolBars();
     void buildCentralArea();
     void buildStatusLine();
-    QAction* addAction(const char* objectName, const QKeySequence& shortcut, const char* source,
-                       std::function<void()> handler);
     void editUndo();
     void editCut();
     void editPaste();
@@ -150,6 +146,8 @@ private:
     bool writeDocument(const QString& fileName);
     bool loadDocument(const QString& fileName);
     void showFileError(const QString& message, const QString& reason);
+    // The caret to the last line kept, and the message that the text was cut.
+    void reportTextCut();
     QStringList documentFilters() const;
     void addMessageLines(const QStringList& lines);
     void addEditorLines(const QString& text);

@@ -148,10 +148,7 @@ void TFormMain::findText(const QString& text, bool matchCase)
     updateStatusLine();
     if (!found) {
         closeIfVisible(m_FormFindText);
-        CDialogSeams::current().showMessage(this, getNameResourceTextNotFound(text),
-                                            QLatin1Char(' ') + getNameResource(TTextId::Find),
-                                            TMessageIcon::Information, TMessageButtons::Ok,
-                                            TMessageAnswer::Ok);
+        showInformation(this, getNameResourceTextNotFound(text), blankCaption(TTextId::Find));
     }
     MemoCode->setFocus();
 }
@@ -259,7 +256,7 @@ void TFormMain::showHelpContents()
                                 QStringLiteral("The error at executing of operation 'ActionHelpContentExecute'."),
                                 [this, &path, &chosen] {
             path = CDialogSeams::current().chooseOpenFile(
-                this, {QLatin1Char(' ') + getNameResource(TTextId::OpenHelpFile),
+                this, {blankCaption(TTextId::OpenHelpFile),
                        {QStringLiteral("Help files (*.chm)")}, QStringLiteral("chm"),
                        CExecutableLocation::folder(), m_HelpFileName});
             chosen = !path.isEmpty();

@@ -25,11 +25,6 @@ namespace {
 
 const QString kDefaultSuffix = QStringLiteral("txt");
 
-QString blankCaption(TTextId id)
-{
-    return QLatin1Char(' ') + getNameResource(id);
-}
-
 } // namespace
 
 QStringList TFormMain::documentFilters() const
@@ -161,24 +156,23 @@ bool TFormMain::loadDocument(const QString& fileName)
     const QString kept = cutToEditorLimit(document.text);
     MemoCode->setPlainText(kept);
     m_DocumentEncoding = document.encoding;
-    if (kept.size() < document.text.size()) {
-        m_MemoTools.gotoLastLine();
-        CDialogSeams::current().showMessage(this, getNameResourceTextTooBig(),
-                                            blankCaption(TTextId::InsertingOfText),
-                                            TMessageIcon::Information, TMessageButtons::Ok,
-                                            TMessageAnswer::Ok);
-    }
+    if (kept.size() < document.text.size())
+        reportTextCut();
     MemoCode->document()->setModified(false);
     return true;
+}
+
+void TFormMain::reportTextCut()
+{
+    m_MemoTools.gotoLastLine();
+    showInformation(this, getNameResourceTextTooBig(), blankCaption(TTextId::InsertingOfText));
 }
 
 bool TFormMain::writeDocument(const QString& fileName)
 {
     const TEncodedDocument encoded = encodeDocument(MemoCode->text(), m_DocumentEncoding);
     if (encoded.leftCp1251) {
-        CDialogSeams::current().showMessage(this, getNameResource(TTextId::SavedAsUtf8),
-                                            blankCaption(TTextId::Attention), TMessageIcon::Information,
-                                            TMessageButtons::Ok, TMessageAnswer::Ok);
+        showInformation(this, getNameResource(TTextId::SavedAsUtf8), blankCaption(TTextId::Attention));
     }
     QString reason;
     if (!writeFileAtomically(fileName, encoded.bytes, reason)) {
@@ -239,10 +233,8 @@ void TFormMain::openRecentFile(int index)
     if (openFile(name))
         return;
     if (!QFileInfo::exists(name)) {
-        CDialogSeams::current().showMessage(this, getNameResourceFileNotFound(shortenFileName(name)),
-                                            blankCaption(TTextId::SearchOfFile),
-                                            TMessageIcon::Information, TMessageButtons::Ok,
-                                            TMessageAnswer::Ok);
+        showInformation(this, getNameResourceFileNotFound(shortenFileName(name)),
+                        blankCaption(TTextId::SearchOfFile));
         m_OptionsManager.deleteRecentFile(index);
     }
 }

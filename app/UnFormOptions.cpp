@@ -109,7 +109,7 @@ TFormOptions::TFormOptions(QWidget* owner)
     : TFormSecondary(owner)
 {
     setWindowFlags(windowFlags() | Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint);
-    setWindowTitle(QLatin1Char(' ') + getNameResource(TTextId::Options));
+    setWindowTitle(blankCaption(TTextId::Options));
     createControls();
     fillLists();
     connectHandlers();

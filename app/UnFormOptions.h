@@ -100,7 +100,6 @@ private:
 
     // Construction of the pages (UnFormOptionsPages.cpp).
     void createControls();
-    QWidget* createPicturePanel();
     QWidget* createMainPage();
     QWidget* createFontPage(TOptionsFontArea area);
     QWidget* createViewResultsPage();

@@ -1,6 +1,7 @@
 #include "app/UnFormOptions.h"
 
 #include "app/Applimits.h"
+#include "app/Dialogpicture.h"
 #include "app/Nameresources.h"
 #include "framework/Addsysfunctions.h"
 
@@ -10,10 +11,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLinearGradient>
-#include <QPainter>
-#include <QPainterPath>
-#include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -38,18 +35,7 @@ constexpr TFontPageNames kFontPageNames[] = {
 
 constexpr int kIndent = 20;          // the taskbar boxes stand under the tray box
 constexpr int kSectionSpacing = 12;  // between the main page's groups of boxes
-
-const QColor kPanelTop(0x2B, 0x4C, 0x7E);
-const QColor kPanelBottom(0x56, 0x7E, 0xB9);
-const QColor kBodyColor(0x3A, 0x3F, 0x47);
-const QColor kDisplayColor(0xC8, 0xE6, 0xC9);
-const QColor kKeyColor(0xEC, 0xEF, 0xF1);
-const QColor kEqualsKeyColor(0xFF, 0xB7, 0x4D);
-
-QString blankBefore(TTextId id)
-{
-    return QLatin1Char(' ') + getNameResource(id);
-}
+constexpr int kButtonRowGap = 4;     // added to the spacing between the pages and the buttons
 
 QString blankAround(TTextId id)
 {
@@ -76,53 +62,6 @@ QString composed(const char* first, const char* second, const char* third = "")
     return QLatin1String(first) + QLatin1String(second) + QLatin1String(third);
 }
 
-// A small calculator: the dialog's picture.
-QPixmap paintPicture()
-{
-    QPixmap picture(kOptionsPictureSize, kOptionsPictureSize);
-    picture.fill(Qt::transparent);
-    QPainter painter(&picture);
-    painter.setRenderHint(QPainter::Antialiasing);
-    const QRectF body(10, 2, kOptionsPictureSize - 20, kOptionsPictureSize - 4);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(kBodyColor);
-    painter.drawRoundedRect(body, 6, 6);
-    painter.setBrush(kDisplayColor);
-    painter.drawRoundedRect(QRectF(body.left() + 5, body.top() + 5, body.width() - 10, 14), 2, 2);
-    constexpr int kColumns = 4;
-    constexpr int kRows = 4;
-    const double keyWidth = (body.width() - 10 - (kColumns - 1) * 3) / kColumns;
-    const double keyHeight = (body.bottom() - 5 - (body.top() + 24) - (kRows - 1) * 3) / kRows;
-    for (int row = 0; row < kRows; ++row) {
-        for (int column = 0; column < kColumns; ++column) {
-            const bool equals = row == kRows - 1 && column == kColumns - 1;
-            painter.setBrush(equals ? kEqualsKeyColor : kKeyColor);
-            painter.drawRoundedRect(QRectF(body.left() + 5 + column * (keyWidth + 3),
-                                           body.top() + 24 + row * (keyHeight + 3), keyWidth,
-                                           keyHeight),
-                                    1.5, 1.5);
-        }
-    }
-    return picture;
-}
-
-// The panel's own background: a gradient behind the picture.
-class CPicturePanel : public QWidget
-{
-public:
-    using QWidget::QWidget;
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QPainter painter(this);
-        QLinearGradient gradient(0, 0, 0, height());
-        gradient.setColorAt(0, kPanelTop);
-        gradient.setColorAt(1, kPanelBottom);
-        painter.fillRect(rect(), gradient);
-    }
-};
-
 } // namespace
 
 void TFormOptions::fillLists()
@@ -141,7 +80,7 @@ void TFormOptions::fillLists()
     QStringList styles;
     for (TTextId id : {TTextId::StyleNormal, TTextId::StyleItalic, TTextId::StyleBold,
                        TTextId::StyleBoldItalic})
-        styles.append(blankBefore(id));
+        styles.append(blankCaption(id));
 
     // The same sizes the zoom of the results offers.
     QStringList sizes;
@@ -160,7 +99,8 @@ void TFormOptions::createControls()
     m_LabelInfo = named(new QLabel(getNameResource(TTextId::OptionsSavedAtClosing)),
                         QStringLiteral("LabelInfo"));
     QPalette grey = m_LabelInfo->palette();
-    grey.setColor(QPalette::WindowText, Qt::gray);
+    // Grey, yet dark enough to read on the window colour.
+    grey.setColor(QPalette::WindowText, Qt::darkGray);
     m_LabelInfo->setPalette(grey);
 
     m_PageControl = named(new QTabWidget, QStringLiteral("PageControl"));
@@ -176,44 +116,26 @@ void TFormOptions::createControls()
     m_PageControl->addTab(m_SheetViewResults, blankAround(TTextId::PageFormatResults));
     m_PageControl->addTab(m_SheetFormViewResults, blankAround(TTextId::PageWindowResults));
 
-    auto* right = new QVBoxLayout;
-    right->addWidget(m_LabelInfo);
-    right->addWidget(m_PageControl);
-
-    auto* top = new QHBoxLayout;
-    top->addWidget(createPicturePanel());
-    top->addLayout(right);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(top);
-    layout->addWidget(createButtonRow());
-    layout->setSizeConstraint(QLayout::SetFixedSize);
-}
-
-QWidget* TFormOptions::createPicturePanel()
-{
-    auto* panel = named(new CPicturePanel, QStringLiteral("PanelImage"));
-    panel->setFixedWidth(kOptionsPanelWidth);
-    auto* image = named(new QLabel, QStringLiteral("Image"));
-    image->setPixmap(paintPicture());
-    image->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    auto* layout = new QVBoxLayout(panel);
-    layout->setContentsMargins(0, kSectionSpacing * 2, 0, 0);
-    layout->addWidget(image);
-    layout->addStretch();
-    return panel;
+    auto* content = new QVBoxLayout;
+    content->addWidget(m_LabelInfo);
+    content->addWidget(m_PageControl);
+    content->addSpacing(kButtonRowGap);
+    content->addWidget(createButtonRow());
+    setPictureLayout(this, TDialogPicture::Program, content, QStringLiteral("PanelImage"),
+                     QStringLiteral("Image"));
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 QWidget* TFormOptions::createMainPage()
 {
     auto* page = named(new QWidget, QStringLiteral("SheetMainOptions"));
-    m_CheckBoxShowTrayIcon = named(new QCheckBox(blankBefore(TTextId::ShowTrayIcon)),
+    m_CheckBoxShowTrayIcon = named(new QCheckBox(blankCaption(TTextId::ShowTrayIcon)),
                                    QStringLiteral("CheckBoxShowTrayIcon"));
-    m_CheckBoxHideTaskBarMinimize = named(new QCheckBox(blankBefore(TTextId::HideTaskBarAtMinimize)),
+    m_CheckBoxHideTaskBarMinimize = named(new QCheckBox(blankCaption(TTextId::HideTaskBarAtMinimize)),
                                           QStringLiteral("CheckBoxHideTaskBarMinimize"));
-    m_CheckBoxHideTaskBarAlways = named(new QCheckBox(blankBefore(TTextId::HideTaskBarAlways)),
+    m_CheckBoxHideTaskBarAlways = named(new QCheckBox(blankCaption(TTextId::HideTaskBarAlways)),
                                         QStringLiteral("CheckBoxHideTaskBarAlways"));
-    m_CheckBoxUseRegister = named(new QCheckBox(blankBefore(TTextId::UseUserSettings)),
+    m_CheckBoxUseRegister = named(new QCheckBox(blankCaption(TTextId::UseUserSettings)),
                                   QStringLiteral("CheckBoxUseRegister"));
     m_ButtonGetCfgFromRegistry = named(new QPushButton(getNameResource(TTextId::LoadFromUserSettings)),
                                        QStringLiteral("ButtonGetCfgFromRegistry"));
@@ -225,9 +147,9 @@ QWidget* TFormOptions::createMainPage()
     m_MemoUseLogs->setAutoFillBackground(true);
     m_MemoUseLogs->setBackgroundRole(QPalette::Button);
     m_MemoUseLogs->setMargin(4);
-    m_CheckBoxLogs = named(new QCheckBox(blankBefore(TTextId::UseLogFile)),
+    m_CheckBoxLogs = named(new QCheckBox(blankCaption(TTextId::UseLogFile)),
                            QStringLiteral("CheckBoxLogs"));
-    m_CheckBoxUseFileExtension = named(new QCheckBox(blankBefore(TTextId::AssociateExtension)),
+    m_CheckBoxUseFileExtension = named(new QCheckBox(blankCaption(TTextId::AssociateExtension)),
                                        QStringLiteral("CheckBoxUseFileExtension"));
 
     auto* taskBar = new QVBoxLayout;
@@ -308,19 +230,19 @@ QWidget* TFormOptions::createFontPage(TOptionsFontArea area)
     layout->addLayout(colorAndSample);
     switch (area) {
     case TOptionsFontArea::Editor:
-        m_CheckBoxEditorTab = named(new QCheckBox(blankBefore(TTextId::UseKeyTab)),
+        m_CheckBoxEditorTab = named(new QCheckBox(blankCaption(TTextId::UseKeyTab)),
                                     QStringLiteral("CheckBoxEditorTab"));
         layout->addWidget(m_CheckBoxEditorTab);
         break;
     case TOptionsFontArea::WinMsg:
-        m_CheckBoxWinMsgWrap = named(new QCheckBox(blankBefore(TTextId::OptionWordWrap)),
+        m_CheckBoxWinMsgWrap = named(new QCheckBox(blankCaption(TTextId::OptionWordWrap)),
                                      QStringLiteral("CheckBoxWinMsgWrap"));
         layout->addWidget(m_CheckBoxWinMsgWrap);
         break;
     case TOptionsFontArea::FormResults:
-        m_CheckBoxFormResultsWrap = named(new QCheckBox(blankBefore(TTextId::OptionWordWrap)),
+        m_CheckBoxFormResultsWrap = named(new QCheckBox(blankCaption(TTextId::OptionWordWrap)),
                                           QStringLiteral("CheckBoxFormResultsWrap"));
-        m_CheckBoxFormResultsOnTop = named(new QCheckBox(blankBefore(TTextId::AlwaysOnTop)),
+        m_CheckBoxFormResultsOnTop = named(new QCheckBox(blankCaption(TTextId::AlwaysOnTop)),
                                            QStringLiteral("CheckBoxFormResultsOnTop"));
         layout->addWidget(m_CheckBoxFormResultsWrap);
         layout->addWidget(m_CheckBoxFormResultsOnTop);
@@ -336,11 +258,11 @@ QWidget* TFormOptions::createViewResultsPage()
 
     auto* whereGroup = named(new QGroupBox(blankAround(TTextId::WhereToDisplayResults)),
                              QStringLiteral("GroupBoxDisplayResults"));
-    m_RadioButtonViewResEditor = named(new QRadioButton(blankBefore(TTextId::InEditorWindow)),
+    m_RadioButtonViewResEditor = named(new QRadioButton(blankCaption(TTextId::InEditorWindow)),
                                        QStringLiteral("RadioButtonViewResEditor"));
-    m_RadioButtonViewResWinMsg = named(new QRadioButton(blankBefore(TTextId::InWindowMessages)),
+    m_RadioButtonViewResWinMsg = named(new QRadioButton(blankCaption(TTextId::InWindowMessages)),
                                        QStringLiteral("RadioButtonViewResWinMsg"));
-    m_RadioButtonViewResForm = named(new QRadioButton(blankBefore(TTextId::InIndividualWindow)),
+    m_RadioButtonViewResForm = named(new QRadioButton(blankCaption(TTextId::InIndividualWindow)),
                                      QStringLiteral("RadioButtonViewResForm"));
     auto* whereLayout = new QVBoxLayout(whereGroup);
     whereLayout->addWidget(m_RadioButtonViewResEditor);
@@ -350,12 +272,12 @@ QWidget* TFormOptions::createViewResultsPage()
     auto* formatGroup = named(new QGroupBox(blankAround(TTextId::NumberFormat)),
                               QStringLiteral("GroupBoxFormatNumber"));
     m_ComboBoxPrecision = named(new QComboBox, QStringLiteral("ComboBoxPrecision"));
-    m_RadioButtonFormatNumberGeneralEx = named(new QRadioButton(blankBefore(TTextId::FormatThousands)),
+    m_RadioButtonFormatNumberGeneralEx = named(new QRadioButton(blankCaption(TTextId::FormatThousands)),
                                                QStringLiteral("RadioButtonFormatNumberGeneralEx"));
-    m_RadioButtonFormatNumberGeneral = named(new QRadioButton(blankBefore(TTextId::FormatStandard)),
+    m_RadioButtonFormatNumberGeneral = named(new QRadioButton(blankCaption(TTextId::FormatStandard)),
                                              QStringLiteral("RadioButtonFormatNumberGeneral"));
     m_RadioButtonFormatNumberScientific = named(
-        new QRadioButton(blankBefore(TTextId::FormatScientific)),
+        new QRadioButton(blankCaption(TTextId::FormatScientific)),
         QStringLiteral("RadioButtonFormatNumberScientific"));
     auto* precision = new QHBoxLayout;
     precision->addWidget(named(new QLabel(getNameResource(TTextId::FractionalDigits)),

@@ -46,7 +46,8 @@ TFormReplaceText::TFormReplaceText(QWidget* owner)
     grid->addWidget(m_ComboBoxReplace, 3, 0);
     grid->addWidget(m_ButtonCancel, 3, 1);
     grid->addWidget(m_CheckBoxMatchCase, 4, 0);
-    setPictureLayout(this, TDialogPicture::Replace, grid);
+    setPictureLayout(this, TDialogPicture::Replace, grid, QStringLiteral("PanelLeft"),
+                     QStringLiteral("ImageLeft"));
     setEditDialogStyle(this);
 
     m_ActionEditPaste = addPasteAction(this, {m_ComboBoxFind, m_ComboBoxReplace});
@@ -81,10 +82,10 @@ void TFormReplaceText::addToReplaceHistory(const QString& text, bool matchCase)
 void TFormReplaceText::formShow()
 {
     CHandlerGuard::run("TFormReplaceText::FormShow", [this] {
-        setWindowTitle(formCaption(TTextId::Replace));
+        setWindowTitle(blankCaption(TTextId::Replace));
         m_LabelFind->setText(labelCaption(TTextId::FindWhat));
         m_LabelReplace->setText(labelCaption(TTextId::ReplaceWith));
-        m_CheckBoxMatchCase->setText(formCaption(TTextId::MatchCase));
+        m_CheckBoxMatchCase->setText(blankCaption(TTextId::MatchCase));
         m_ButtonReplace->setText(getNameResource(TTextId::StartReplace));
         m_ButtonReplaceAll->setText(getNameResource(TTextId::ReplaceAll));
         m_ButtonCancel->setText(getNameResource(TTextId::Cancel));

@@ -1,6 +1,8 @@
 #include "app/UnFormSelectVariable.h"
 
 #include "app/Actionitems.h"
+#include "app/Applimits.h"
+#include "app/Appresources.h"
 #include "app/Cp1251.h"
 #include "app/Nameresources.h"
 #include "framework/Dialogseams.h"
@@ -13,8 +15,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QStyle>
 #include <QToolBar>
-#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace {
@@ -22,15 +24,11 @@ namespace {
 // The item keeps the name exactly as the interpreter gave it; its text is only for reading.
 constexpr int kNameRole = Qt::UserRole;
 
-QString caption(TTextId id)
-{
-    return QLatin1Char(' ') + getNameResource(id);
-}
-
 } // namespace
 
 TFormSelectVariable::TFormSelectVariable(QWidget* owner)
     : TFormSecondary(owner)
+    , m_ZoomCommands(this)
 {
     setWindowFlag(Qt::WindowStaysOnTopHint);
     setMinimumSize(kSelectVariableMinWidth, kSelectVariableMinHeight);
@@ -42,12 +40,12 @@ TFormSelectVariable::TFormSelectVariable(QWidget* owner)
 
 void TFormSelectVariable::SetZoomIndex(int index)
 {
-    m_Zoom.setIndex(index);
+    m_ZoomCommands.zoom().setIndex(index);
 }
 
 int TFormSelectVariable::GetZoomIndex() const
 {
-    return m_Zoom.getIndex();
+    return m_ZoomCommands.zoom().getIndex();
 }
 
 void TFormSelectVariable::Clear()
@@ -81,27 +79,14 @@ bool TFormSelectVariable::GetVariable(int index, QByteArray& name, bool& ticked)
 void TFormSelectVariable::formShow()
 {
     setCaptions();
-    m_CheckListBox->setFont(m_Zoom.makeDefaultFont());
-    applyZoom();
+    m_ZoomCommands.applyDefaultFont();
 }
 
 void TFormSelectVariable::createActions()
 {
-    m_ActionZoomIn = addGuardedAction(this, "ActionZoomIn", QKeySequence(Qt::CTRL | Qt::Key_Q), [this] {
-        if (m_Zoom.zoomIn())
-            applyZoom();
-    });
-    m_ActionZoomOut = addGuardedAction(this, "ActionZoomOut", QKeySequence(Qt::CTRL | Qt::Key_W), [this] {
-        if (m_Zoom.zoomOut())
-            applyZoom();
-    });
-    m_ActionZoomDefault =
-        addGuardedAction(this, "ActionZoomDefault", QKeySequence(Qt::CTRL | Qt::Key_E), [this] {
-            m_Zoom.zoomDefault();
-            applyZoom();
-        });
     m_ActionCalculate = addGuardedAction(this, "ActionCalculate", QKeySequence(), [this] { calculate(); });
     m_ActionExit = addGuardedAction(this, "ActionExit", QKeySequence(Qt::Key_Escape), [this] { reject(); });
+    m_ActionCalculate->setIcon(appIcon(QStringLiteral("calculate")));
 }
 
 void TFormSelectVariable::createControls()
@@ -114,21 +99,16 @@ void TFormSelectVariable::createControls()
     addMenuItem(m_MenuItemFile, m_ActionExit, "MenuItemFileExit");
     m_MenuItemView = mainMenu->addMenu(QString());
     m_MenuItemView->setObjectName(QStringLiteral("MenuItemView"));
-    addMenuItem(m_MenuItemView, m_ActionZoomIn, "MenuItemViewZoomIn");
-    addMenuItem(m_MenuItemView, m_ActionZoomOut, "MenuItemViewZoomOut");
-    addMenuItem(m_MenuItemView, m_ActionZoomDefault, "MenuItemViewZoomDefault");
+    m_ZoomCommands.addMenuItems(m_MenuItemView, "MenuItemView");
 
     m_PopupMenu = new QMenu(this);
     m_PopupMenu->setObjectName(QStringLiteral("PopupMenu"));
-    addMenuItem(m_PopupMenu, m_ActionZoomIn, "MenuItemZoomIn");
-    addMenuItem(m_PopupMenu, m_ActionZoomOut, "MenuItemZoomOut");
-    addMenuItem(m_PopupMenu, m_ActionZoomDefault, "MenuItemZoomDefault");
+    m_ZoomCommands.addMenuItems(m_PopupMenu, "MenuItem");
 
     auto* toolBarMain = new QToolBar(this);
     toolBarMain->setObjectName(QStringLiteral("ToolBarMain"));
-    m_ToolButtonZoomIn = addToolButton(toolBarMain, m_ActionZoomIn, "ToolButtonZoomIn");
-    m_ToolButtonZoomOut = addToolButton(toolBarMain, m_ActionZoomOut, "ToolButtonZoomOut");
-    m_ToolButtonZoomDefault = addToolButton(toolBarMain, m_ActionZoomDefault, "ToolButtonZoomDefault");
+    toolBarMain->setIconSize(QSize(kToolBarIconSize, kToolBarIconSize));
+    m_ZoomCommands.addToolButtons(toolBarMain);
 
     auto* panelContentTop = new QWidget(this);
     panelContentTop->setObjectName(QStringLiteral("PanelContentTop"));
@@ -141,6 +121,7 @@ void TFormSelectVariable::createControls()
     m_CheckListBox = new QListWidget(this);
     m_CheckListBox->setObjectName(QStringLiteral("CheckListBox"));
     m_CheckListBox->setContextMenuPolicy(Qt::CustomContextMenu);
+    m_ZoomCommands.setTextWidget(m_CheckListBox);
     connect(m_CheckListBox, &QWidget::customContextMenuRequested, this, [this](const QPoint& place) {
         CHandlerGuard::run("TFormSelectVariable::CheckListBoxContextPopup", [this, place] {
             m_PopupMenu->popup(m_CheckListBox->viewport()->mapToGlobal(place));
@@ -162,7 +143,9 @@ void TFormSelectVariable::createControls()
     buttons->addWidget(m_ButtonCancel);
 
     auto* content = new QVBoxLayout();
-    content->setContentsMargins(8, 4, 8, 8);
+    // The margins of the other dialogs; less above, where the tool bar already keeps a distance.
+    const int margin = style()->pixelMetric(QStyle::PM_LayoutLeftMargin);
+    content->setContentsMargins(margin, margin / 2, margin, margin);
     content->addWidget(panelContentTop);
     content->addWidget(m_CheckListBox, 1);
     content->addLayout(buttons);
@@ -177,27 +160,15 @@ void TFormSelectVariable::createControls()
 
 void TFormSelectVariable::setCaptions()
 {
-    setWindowTitle(caption(TTextId::WhatToCalculate));
-    m_LabelNameVariables->setText(getNameResource(TTextId::CalculatedVariables) + QLatin1Char(':'));
+    setWindowTitle(blankCaption(TTextId::WhatToCalculate));
+    m_LabelNameVariables->setText(labelCaption(TTextId::CalculatedVariables));
     m_MenuItemFile->setTitle(getNameResource(TTextId::MenuFile));
     m_MenuItemView->setTitle(getNameResource(TTextId::MenuView));
     m_ActionCalculate->setText(getNameResource(TTextId::Calculate));
     m_ActionExit->setText(getNameResource(TTextId::Exit));
-    m_ActionZoomIn->setText(getNameResource(TTextId::ZoomIn));
-    m_ActionZoomOut->setText(getNameResource(TTextId::ZoomOut));
-    m_ActionZoomDefault->setText(getNameResource(TTextId::ZoomDefault));
+    m_ZoomCommands.setCaptions();
     m_ButtonOk->setText(m_ActionCalculate->text());
     m_ButtonCancel->setText(m_ActionExit->text());
-}
-
-void TFormSelectVariable::applyZoom()
-{
-    QFont font = m_CheckListBox->font();
-    font.setPointSize(m_Zoom.getFontSize());
-    m_CheckListBox->setFont(font);
-    // After the captions: a tool button takes its action's enabled state whenever the action
-    // changes.
-    m_Zoom.updateButtons(m_ToolButtonZoomIn, m_ToolButtonZoomOut, m_ToolButtonZoomDefault);
 }
 
 void TFormSelectVariable::calculate()
@@ -207,9 +178,8 @@ void TFormSelectVariable::calculate()
     for (int i = 0; i < GetCount() && !chosen; ++i)
         chosen = m_CheckListBox->item(i)->checkState() == Qt::Checked;
     if (!chosen) {
-        CDialogSeams::current().showMessage(this, getNameResource(TTextId::VariablesNotChosen),
-                                            caption(TTextId::Calculation), TMessageIcon::Information,
-                                            TMessageButtons::Ok, TMessageAnswer::Ok);
+        showInformation(this, getNameResource(TTextId::VariablesNotChosen),
+                        blankCaption(TTextId::Calculation));
         return;
     }
     accept();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Zoom.h"
+#include "app/Zoomcommands.h"
 #include "framework/UnFormSecondary.h"
 
 #include <QByteArray>
@@ -10,7 +10,6 @@ class QLabel;
 class QListWidget;
 class QMenu;
 class QPushButton;
-class QToolButton;
 
 // The modal question which variables a calculation reports: the user ticks names in a check
 // list. Names are kept as the interpreter gives them, byte for byte.
@@ -39,24 +38,17 @@ private:
     void createActions();
     void createControls();
     void setCaptions();
-    void applyZoom();
 
     void calculate();
 
-    CZoom m_Zoom;
+    CZoomCommands m_ZoomCommands;
 
-    QAction* m_ActionZoomIn = nullptr;
-    QAction* m_ActionZoomOut = nullptr;
-    QAction* m_ActionZoomDefault = nullptr;
     QAction* m_ActionCalculate = nullptr;
     QAction* m_ActionExit = nullptr;
 
     QMenu* m_MenuItemFile = nullptr;
     QMenu* m_MenuItemView = nullptr;
     QMenu* m_PopupMenu = nullptr;
-    QToolButton* m_ToolButtonZoomIn = nullptr;
-    QToolButton* m_ToolButtonZoomOut = nullptr;
-    QToolButton* m_ToolButtonZoomDefault = nullptr;
     QLabel* m_LabelNameVariables = nullptr;
     QListWidget* m_CheckListBox = nullptr;
     QPushButton* m_ButtonOk = nullptr;

@@ -1,6 +1,8 @@
 #include "app/UnFormViewResults.h"
 
 #include "app/Actionitems.h"
+#include "app/Applimits.h"
+#include "app/Appresources.h"
 #include "app/Cp1251.h"
 #include "app/Fonts.h"
 #include "app/Nameresources.h"
@@ -19,21 +21,9 @@
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QToolBar>
-#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace {
-
-QString caption(TTextId id)
-{
-    return QLatin1Char(' ') + getNameResource(id);
-}
-
-void showInformation(QWidget* parent, const QString& text, const QString& caption)
-{
-    CDialogSeams::current().showMessage(parent, text, caption, TMessageIcon::Information,
-                                        TMessageButtons::Ok, TMessageAnswer::Ok);
-}
 
 // The lines of the text each ended by CR LF, in cp1251 when every character has a place there
 // (as in the calculation texts), else in UTF-8 so that nothing is lost. A break at the very end
@@ -51,6 +41,7 @@ QByteArray resultsFileContent(const QString& text)
 
 TFormViewResults::TFormViewResults(QWidget* owner)
     : TFormSecondary(owner)
+    , m_ZoomCommands(this)
 {
     setMinimumSize(kViewResultsMinWidth, kViewResultsMinHeight);
     resize(m_Options.Width, m_Options.Height);
@@ -78,12 +69,12 @@ void TFormViewResults::ApplyOptions(const TOptionsFormViewResults& options)
     palette.setColor(QPalette::Base, toQColor(options.BackgroundColor));
     m_Memo->setPalette(palette);
     // A size the table lacks is shown all the same; zooming then starts from the default place.
-    m_Zoom.setIndex(CZoom::indexOfSize(options.FontSize));
+    m_ZoomCommands.zoom().setIndex(CZoom::indexOfSize(options.FontSize));
 
     if (options.WrapWord != (m_Memo->lineWrapMode() != QPlainTextEdit::NoWrap))
         setWordWrap(options.WrapWord);
     setToolBarShown(options.ShowToolBar);
-    m_Zoom.updateButtons(m_ToolButtonZoomIn, m_ToolButtonZoomOut, m_ToolButtonZoomDefault);
+    m_ZoomCommands.updateButtons();
     update();
 }
 
@@ -110,8 +101,7 @@ void TFormViewResults::SetText(const QString& text)
 void TFormViewResults::formShow()
 {
     setCaptions();
-    m_Memo->setFont(m_Zoom.makeDefaultFont());
-    applyZoom();
+    m_ZoomCommands.applyDefaultFont();
     ApplyOptions(m_Options);
 }
 
@@ -148,19 +138,9 @@ void TFormViewResults::createActions()
     });
     m_ActionViewToolBar = addGuardedAction(this, "ActionViewToolBar", QKeySequence(),
                                            [this] { setToolBarShown(m_ToolBarMain->isHidden()); });
-    m_ActionZoomIn = addGuardedAction(this, "ActionZoomIn", QKeySequence(Qt::CTRL | Qt::Key_Q), [this] {
-        if (m_Zoom.zoomIn())
-            applyZoom();
-    });
-    m_ActionZoomOut = addGuardedAction(this, "ActionZoomOut", QKeySequence(Qt::CTRL | Qt::Key_W), [this] {
-        if (m_Zoom.zoomOut())
-            applyZoom();
-    });
-    m_ActionZoomDefault =
-        addGuardedAction(this, "ActionZoomDefault", QKeySequence(Qt::CTRL | Qt::Key_E), [this] {
-            m_Zoom.zoomDefault();
-            applyZoom();
-        });
+    m_ActionSave->setIcon(appIcon(QStringLiteral("save-results")));
+    m_ActionCopy->setIcon(appIcon(QStringLiteral("copy")));
+    m_ActionWordWrap->setIcon(appIcon(QStringLiteral("word-wrap")));
 }
 
 void TFormViewResults::createControls()
@@ -182,28 +162,23 @@ void TFormViewResults::createControls()
     m_MenuItemViewShowToolBar = addMenuItem(m_MenuItemView, m_ActionViewToolBar, "MenuItemViewShowToolBar");
     m_MenuItemViewShowToolBar->setCheckable(true);
     m_MenuItemView->addSeparator();
-    addMenuItem(m_MenuItemView, m_ActionZoomIn, "MenuItemViewZoomIn");
-    addMenuItem(m_MenuItemView, m_ActionZoomOut, "MenuItemViewZoomOut");
-    addMenuItem(m_MenuItemView, m_ActionZoomDefault, "MenuItemViewZoomDefault");
+    m_ZoomCommands.addMenuItems(m_MenuItemView, "MenuItemView");
 
     m_PopupMenu = new QMenu(this);
     m_PopupMenu->setObjectName(QStringLiteral("PopupMenu"));
     addMenuItem(m_PopupMenu, m_ActionCopy, "MenuItemCopy");
     addMenuItem(m_PopupMenu, m_ActionSelectAll, "MenuItemSelectAll");
     m_PopupMenu->addSeparator();
-    addMenuItem(m_PopupMenu, m_ActionZoomIn, "MenuItemZoomIn");
-    addMenuItem(m_PopupMenu, m_ActionZoomOut, "MenuItemZoomOut");
-    addMenuItem(m_PopupMenu, m_ActionZoomDefault, "MenuItemZoomDefault");
+    m_ZoomCommands.addMenuItems(m_PopupMenu, "MenuItem");
 
     m_ToolBarMain = new QToolBar(this);
     m_ToolBarMain->setObjectName(QStringLiteral("ToolBarMain"));
+    m_ToolBarMain->setIconSize(QSize(kToolBarIconSize, kToolBarIconSize));
     addToolButton(m_ToolBarMain, m_ActionSave, "ToolButtonSave");
     m_ToolBarMain->addSeparator();
     addToolButton(m_ToolBarMain, m_ActionWordWrap, "ToolButtonWordWrap");
     m_ToolBarMain->addSeparator();
-    m_ToolButtonZoomIn = addToolButton(m_ToolBarMain, m_ActionZoomIn, "ToolButtonZoomIn");
-    m_ToolButtonZoomOut = addToolButton(m_ToolBarMain, m_ActionZoomOut, "ToolButtonZoomOut");
-    m_ToolButtonZoomDefault = addToolButton(m_ToolBarMain, m_ActionZoomDefault, "ToolButtonZoomDefault");
+    m_ZoomCommands.addToolButtons(m_ToolBarMain);
     setToolBarShown(m_Options.ShowToolBar);
 
     m_Memo = new QPlainTextEdit(this);
@@ -211,6 +186,7 @@ void TFormViewResults::createControls()
     m_Memo->setReadOnly(true);
     m_Memo->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_Memo->setContextMenuPolicy(Qt::CustomContextMenu);
+    m_ZoomCommands.setTextWidget(m_Memo);
     connect(m_Memo, &QWidget::customContextMenuRequested, this, [this](const QPoint& place) {
         CHandlerGuard::run("TFormViewResults::MemoContextPopup", [this, place] {
             m_PopupMenu->popup(m_Memo->viewport()->mapToGlobal(place));
@@ -227,7 +203,7 @@ void TFormViewResults::createControls()
 
 void TFormViewResults::setCaptions()
 {
-    setWindowTitle(caption(TTextId::ResultsOfCalculations));
+    setWindowTitle(blankCaption(TTextId::ResultsOfCalculations));
     m_MenuItemFile->setTitle(getNameResource(TTextId::MenuFile));
     m_MenuItemEdit->setTitle(getNameResource(TTextId::MenuEdit));
     m_MenuItemView->setTitle(getNameResource(TTextId::MenuView));
@@ -237,19 +213,7 @@ void TFormViewResults::setCaptions()
     m_ActionSelectAll->setText(getNameResource(TTextId::SelectAll));
     m_ActionWordWrap->setText(getNameResource(TTextId::WordWrap));
     m_ActionViewToolBar->setText(getNameResource(TTextId::ShowHideToolBar));
-    m_ActionZoomIn->setText(getNameResource(TTextId::ZoomIn));
-    m_ActionZoomOut->setText(getNameResource(TTextId::ZoomOut));
-    m_ActionZoomDefault->setText(getNameResource(TTextId::ZoomDefault));
-}
-
-void TFormViewResults::applyZoom()
-{
-    QFont font = m_Memo->font();
-    font.setPointSize(m_Zoom.getFontSize());
-    m_Memo->setFont(font);
-    // After the captions: a tool button takes its action's enabled state whenever the action
-    // changes.
-    m_Zoom.updateButtons(m_ToolButtonZoomIn, m_ToolButtonZoomOut, m_ToolButtonZoomDefault);
+    m_ZoomCommands.setCaptions();
 }
 
 void TFormViewResults::setWordWrap(bool wrap)
@@ -269,11 +233,11 @@ void TFormViewResults::save()
 {
     if (m_Memo->document()->isEmpty()) {
         showInformation(this, getNameResource(TTextId::DocumentEmpty) + QLatin1Char('.'),
-                        caption(TTextId::SaveCaption));
+                        blankCaption(TTextId::SaveCaption));
         return;
     }
     TFileDialogRequest request;
-    request.title = caption(TTextId::FileName);
+    request.title = blankCaption(TTextId::FileName);
     request.filters = QStringList{getNameResource(TTextId::TextFile) + QLatin1String(" (*.txt)")};
     request.defaultSuffix = QStringLiteral("txt");
     const QString fileName = CDialogSeams::current().chooseSaveFile(this, request);
@@ -289,5 +253,5 @@ void TFormViewResults::saveText(const QString& fileName)
     writeLog(CFileLog::TYPE_SYSTEM_ERROR, QStringLiteral("TFormViewResults::SaveText"),
              QStringLiteral("The error at saving text."));
     showInformation(this, getNameResourceFileWriteError(fileName) + QLatin1Char('\n') + reason,
-                    caption(TTextId::SaveCaption));
+                    blankCaption(TTextId::SaveCaption));
 }

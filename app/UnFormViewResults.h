@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Zoom.h"
+#include "app/Zoomcommands.h"
 #include "framework/Structures.h"
 #include "framework/UnFormSecondary.h"
 
@@ -9,7 +9,6 @@ class QKeyEvent;
 class QMenu;
 class QPlainTextEdit;
 class QToolBar;
-class QToolButton;
 
 // The results window: the results text, read only, with zoom, word wrap, copy, select all and
 // saving to a text file. Its place, size, font and bars come from the results-window record;
@@ -39,14 +38,13 @@ private:
     void createActions();
     void createControls();
     void setCaptions();
-    void applyZoom();
     void setWordWrap(bool wrap);
     void setToolBarShown(bool shown);
 
     void save();
     void saveText(const QString& fileName);
 
-    CZoom m_Zoom;
+    CZoomCommands m_ZoomCommands;
     TOptionsFormViewResults m_Options;
 
     QAction* m_ActionSave = nullptr;
@@ -55,9 +53,6 @@ private:
     QAction* m_ActionSelectAll = nullptr;
     QAction* m_ActionWordWrap = nullptr;
     QAction* m_ActionViewToolBar = nullptr;
-    QAction* m_ActionZoomIn = nullptr;
-    QAction* m_ActionZoomOut = nullptr;
-    QAction* m_ActionZoomDefault = nullptr;
 
     QMenu* m_MenuItemFile = nullptr;
     QMenu* m_MenuItemEdit = nullptr;
@@ -65,8 +60,5 @@ private:
     QAction* m_MenuItemViewShowToolBar = nullptr;
     QMenu* m_PopupMenu = nullptr;
     QToolBar* m_ToolBarMain = nullptr;
-    QToolButton* m_ToolButtonZoomIn = nullptr;
-    QToolButton* m_ToolButtonZoomOut = nullptr;
-    QToolButton* m_ToolButtonZoomDefault = nullptr;
     QPlainTextEdit* m_Memo = nullptr;
 };

@@ -1,8 +1,8 @@
 #include "app/UnFormWaitCalc.h"
 
+#include "app/Dialogpicture.h"
 #include "app/Nameresources.h"
 #include "app/Screencentring.h"
-#include "app/Sideimage.h"
 #include "framework/Handlerguard.h"
 
 #include <QCoreApplication>
@@ -20,11 +20,11 @@ TFormWaitCalc::TFormWaitCalc(QWidget* owner)
     m_LabelInfo->setObjectName(QStringLiteral("LabelInfo"));
     m_LabelInfo->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
-    auto* layout = new QHBoxLayout(this);
-    layout->addWidget(makeSideImage(*this));
-    layout->addSpacing(layout->spacing());
-    layout->addWidget(m_LabelInfo, 1);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    auto* content = new QHBoxLayout;
+    content->addWidget(m_LabelInfo, 1);
+    setPictureLayout(this, TDialogPicture::Program, content, QStringLiteral("PanelImage"),
+                     QStringLiteral("Image"));
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 void TFormWaitCalc::showAndPaint()
@@ -39,7 +39,7 @@ void TFormWaitCalc::showAndPaint()
 void TFormWaitCalc::formShow()
 {
     CHandlerGuard::run("TFormWaitCalc::FormShow", [this] {
-        setWindowTitle(QLatin1Char(' ') + getNameResource(TTextId::Calculation));
+        setWindowTitle(blankCaption(TTextId::Calculation));
         m_LabelInfo->setText(getNameResource(TTextId::PleaseWait) + QLatin1String(" ..."));
         layout()->activate();
         centreOnScreen(*this);

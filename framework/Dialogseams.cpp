@@ -157,6 +157,12 @@ void CDialogSeams::install(CDialogSeams* seams)
     installed = seams;
 }
 
+void showInformation(QWidget* parent, const QString& text, const QString& caption)
+{
+    CDialogSeams::current().showMessage(parent, text, caption, TMessageIcon::Information,
+                                        TMessageButtons::Ok, TMessageAnswer::Ok);
+}
+
 QColor toQColor(TColor color)
 {
     return QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);

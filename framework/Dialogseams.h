@@ -50,6 +50,9 @@ public:
     static void install(CDialogSeams* seams);
 };
 
+// An information box with an OK button, asked through the current seams.
+void showInformation(QWidget* parent, const QString& text, const QString& caption);
+
 // Colours as stored (0x00BBGGRR) and as drawn.
 QColor toQColor(TColor color);
 TColor fromQColor(const QColor& color);

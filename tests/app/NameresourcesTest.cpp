@@ -225,6 +225,24 @@ TEST(NameResources, MessagesWithANameOrText)
         EXPECT_EQ(c.actual.toStdString(), c.expected);
 }
 
+TEST(NameResources, CaptionsAsTheWindowsShowThem)
+{
+    struct TCase {
+        QString actual;
+        const char* expected;
+        const char* reason;
+    };
+    const TCase cases[] = {
+        {blankCaption(TTextId::Find), " Find", "a window caption: one blank before"},
+        {blankCaption(TTextId::MatchCase), " Match Case", "a check box"},
+        {blankCaption(TTextId::Attention), " Attention", "a message box caption"},
+        {labelCaption(TTextId::FindWhat), "Find What:", "a label: a colon after, no blank"},
+        {labelCaption(TTextId::CalculatedVariables), "Calculated variables:", "the variable list"},
+    };
+    for (const TCase& c : cases)
+        EXPECT_EQ(c.actual.toStdString(), c.expected) << c.reason;
+}
+
 TEST(NameResources, EnglishIsChosen)
 {
     EXPECT_EQ(selectLanguageText(QStringLiteral("Cancel"), QString::fromUtf8("\xd0\x9e\xd1\x82\xd0\xbc\xd0\xb5\xd0\xbd\xd0\xb0")),

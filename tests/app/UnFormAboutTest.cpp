@@ -1,9 +1,11 @@
 #include "app/UnFormAbout.h"
 
 #include "app/Applimits.h"
+#include "app/Appresources.h"
 #include "tests/support/Scripteddialogs.h"
 #include "tests/support/Testmainwindow.h"
 
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -11,6 +13,8 @@
 #include <QTest>
 #include <QTextEdit>
 #include <QTimer>
+
+#include <algorithm>
 
 namespace {
 
@@ -119,6 +123,46 @@ TEST_F(AboutWindow, LinksLookLikeLinks)
     const auto* name = about.findChild<QLabel*>(QStringLiteral("LabelProgramName"));
     EXPECT_TRUE(name->font().bold());
     EXPECT_GT(name->font().pointSizeF(), about.font().pointSizeF());
+}
+
+TEST_F(AboutWindow, HeaderShowsTheProgramsIconBeforeItsName)
+{
+    initAppResources();
+    TFormAbout about;
+    about.show();
+    const auto* icon = about.findChild<QLabel*>(QStringLiteral("ImageProgram"));
+    const auto* name = about.findChild<QLabel*>(QStringLiteral("LabelProgramName"));
+    ASSERT_NE(icon, nullptr);
+    EXPECT_EQ(icon->pixmap().size(), QSize(kAboutIconSize, kAboutIconSize));
+    EXPECT_EQ(icon->pixmap().toImage(),
+              appIcon(QStringLiteral("ombrix")).pixmap(kAboutIconSize, kAboutIconSize).toImage());
+    EXPECT_EQ(icon->parentWidget(), name->parentWidget()) << "both on the white header";
+    EXPECT_LT(icon->geometry().right(), name->geometry().left());
+    EXPECT_GE(icon->height(), kAboutIconSize) << "the header has room for it";
+}
+
+TEST_F(AboutWindow, LinesUnderTheDescriptionStartWhereItsTextDoes)
+{
+    TFormAbout about;
+    about.show();
+    const QImage image = about.grab().toImage();
+    // The first dark pixel of the control's text, inside its frame.
+    const auto textLeft = [&](const char* name) {
+        const auto* control = about.findChild<QWidget*>(QLatin1String(name));
+        const auto* frame = qobject_cast<const QFrame*>(control);
+        const int inset = frame != nullptr ? frame->frameWidth() : 0;
+        const QRect place(control->mapTo(&about, QPoint(0, 0)), control->size());
+        int left = image.width();
+        for (int y = place.top() + inset; y < place.bottom() - inset; ++y)
+            for (int x = place.left() + inset; x < std::min(left, place.right() - inset); ++x)
+                if (qGray(image.pixel(x, y)) < 110)
+                    left = x;
+        return left;
+    };
+    const int description = textLeft("MemoDescription");
+    for (const char* name : {"EditVersion", "EditProducer", "LabelWebSite"})
+        // A glyph's own side bearing may add a pixel.
+        EXPECT_NEAR(textLeft(name), description, 1) << name;
 }
 
 TEST_F(AboutWindow, NothingIsCut)

@@ -551,6 +551,10 @@ TEST_F(FormOptions, CaptionsCarryTheirBlanks)
     EXPECT_EQ(control<QLabel>("LabelFormResultsStyle")->text(), QStringLiteral("Pattern"));
     EXPECT_EQ(control<QLabel>("LabelInfo")->text(),
               QStringLiteral("The chosen options will be saved at closing the program"));
+    // The information line is grey, yet clearly darker than the window behind it.
+    const QColor info = control<QLabel>("LabelInfo")->palette().color(QPalette::WindowText);
+    EXPECT_TRUE(info.red() == info.green() && info.green() == info.blue());
+    EXPECT_GT(m_Form->palette().color(QPalette::Window).lightness() - info.lightness(), 100);
     auto* pages = control<QTabWidget>("PageControl");
     EXPECT_EQ(pages->tabText(0), QStringLiteral(" System's options "));
     EXPECT_EQ(pages->tabText(4), QStringLiteral(" Window with results "));

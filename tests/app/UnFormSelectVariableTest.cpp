@@ -1,5 +1,7 @@
 #include "app/UnFormSelectVariable.h"
 
+#include "app/Applimits.h"
+#include "tests/app/Iconcompare.h"
 #include "tests/support/Scripteddialogs.h"
 #include "tests/support/Testmainwindow.h"
 
@@ -20,6 +22,9 @@ namespace {
 class CFormSelectVariableTest : public CWindowTest
 {
 protected:
+    // The icons are the program's resources, registered before any window is built.
+    static void SetUpTestSuite() { initAppResources(); }
+
     void SetUp() override
     {
         CWindowTest::SetUp();
@@ -134,6 +139,35 @@ TEST_F(CFormSelectVariableTest, CaptionsOnShowing)
     EXPECT_EQ(child<QAction>("MenuItemViewZoomIn")->text(), QStringLiteral("Zoom In\tCtrl+Q"));
     EXPECT_EQ(child<QAction>("MenuItemZoomOut")->text(), QStringLiteral("Zoom Out\tCtrl+W"));
     EXPECT_EQ(child<QToolButton>("ToolButtonZoomDefault")->text(), QStringLiteral("Zoom Default"));
+}
+
+TEST_F(CFormSelectVariableTest, ZoomButtonsAndMenuEntriesShowTheirIcons)
+{
+    showForm();
+    struct TCase {
+        const char* control;
+        const char* icon;
+    };
+    const TCase buttons[] = {
+        {"ToolButtonZoomIn", "zoom-in"},
+        {"ToolButtonZoomOut", "zoom-out"},
+        {"ToolButtonZoomDefault", "zoom-default"},
+    };
+    for (const TCase& c : buttons) {
+        const auto* button = child<QToolButton>(c.control);
+        EXPECT_TRUE(showsAppIcon(button->icon(), c.icon)) << c.control;
+        EXPECT_EQ(button->iconSize(), QSize(kToolBarIconSize, kToolBarIconSize)) << c.control;
+    }
+    const TCase items[] = {
+        {"MenuItemFileCalc", "calculate"},
+        {"MenuItemViewZoomOut", "zoom-out"},
+        {"MenuItemZoomIn", "zoom-in"},
+    };
+    for (const TCase& c : items)
+        EXPECT_TRUE(showsAppIcon(child<QAction>(c.control)->icon(), c.icon)) << c.control;
+    EXPECT_TRUE(child<QAction>("MenuItemFileExit")->icon().isNull());
+    // The buttons below the list keep their plain captions.
+    EXPECT_TRUE(child<QPushButton>("ButtonOk")->icon().isNull());
 }
 
 TEST_F(CFormSelectVariableTest, TickedNamesAreChosenWithOk)

@@ -1,6 +1,8 @@
 #include "app/UnFormViewResults.h"
 
+#include "app/Applimits.h"
 #include "app/Fonts.h"
+#include "tests/app/Iconcompare.h"
 #include "tests/support/Scripteddialogs.h"
 #include "tests/support/Testmainwindow.h"
 
@@ -37,6 +39,9 @@ public:
 class CFormViewResultsTest : public CWindowTest
 {
 protected:
+    // The icons are the program's resources, registered before any window is built.
+    static void SetUpTestSuite() { initAppResources(); }
+
     void SetUp() override
     {
         CWindowTest::SetUp();
@@ -100,6 +105,36 @@ TEST_F(CFormViewResultsTest, CaptionsOnShowing)
     EXPECT_EQ(child<QToolButton>("ToolButtonSave")->text(), QStringLiteral("Save"));
     EXPECT_TRUE(memo()->isReadOnly());
     EXPECT_TRUE(m_Main->isWindowOpen(QStringLiteral("TFormViewResults")));
+}
+
+TEST_F(CFormViewResultsTest, ToolButtonsAndMenuEntriesShowTheirIcons)
+{
+    showForm();
+    struct TCase {
+        const char* control;
+        const char* icon;
+    };
+    const TCase buttons[] = {
+        {"ToolButtonSave", "save-results"}, {"ToolButtonWordWrap", "word-wrap"},
+        {"ToolButtonZoomIn", "zoom-in"},    {"ToolButtonZoomOut", "zoom-out"},
+        {"ToolButtonZoomDefault", "zoom-default"},
+    };
+    for (const TCase& c : buttons) {
+        const auto* button = child<QToolButton>(c.control);
+        EXPECT_TRUE(showsAppIcon(button->icon(), c.icon)) << c.control;
+        EXPECT_EQ(button->iconSize(), QSize(kToolBarIconSize, kToolBarIconSize)) << c.control;
+        EXPECT_EQ(button->toolButtonStyle(), Qt::ToolButtonIconOnly) << c.control;
+    }
+    const TCase items[] = {
+        {"MenuItemFileSave", "save-results"}, {"MenuItemEditCopy", "copy"},
+        {"MenuItemCopy", "copy"},             {"MenuItemEditWordWrap", "word-wrap"},
+        {"MenuItemViewZoomIn", "zoom-in"},    {"MenuItemZoomDefault", "zoom-default"},
+    };
+    for (const TCase& c : items)
+        EXPECT_TRUE(showsAppIcon(child<QAction>(c.control)->icon(), c.icon)) << c.control;
+    // Entries with no picture of their own stay plain.
+    for (const char* plain : {"MenuItemFileExit", "MenuItemEditSelectAll", "MenuItemViewShowToolBar"})
+        EXPECT_TRUE(child<QAction>(plain)->icon().isNull()) << plain;
 }
 
 TEST_F(CFormViewResultsTest, SetTextReplacesTheWholeText)
