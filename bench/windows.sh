@@ -48,7 +48,7 @@ if [ "${1:-}" = "--on-display" ]; then
 fi
 
 source scripts/setup.sh
-ombrix_install hyperfine time python3 xvfb xauth xdotool
+ombrix_install hyperfine time python3
 runs=${1:-20}
 jobs=$(nproc 2>/dev/null || echo 2)
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
