@@ -47,6 +47,11 @@ int main(int argc, char** argv)
     TFormMain form;
     form.setHelpFileName(getHelpFileName());
     form.setCommandLineFile(requests.commandLineFile);
+    form.setTestOutputFile(requests.testOutputFile);
+    if (requests.calcOnStart)
+        form.setCalcOnStart();
+    if (requests.testMode)
+        form.setTestMode();
     quitAfterFirstPaint(form);
     form.show();
     return application.exec();

@@ -39,6 +39,10 @@ alive() {
     kill -0 "$1" 2>/dev/null
 }
 
+for tool in Xvfb xdotool; do
+    command -v "$tool" >/dev/null || fail "$tool is missing (scripts/setup.sh installs it)"
+done
+
 mkdir -p "$work/bin" "$work/home/config" "$work/home/data" "$work/home/cache" "$work/runtime"
 chmod 700 "$work/runtime"
 cp "$program" "$work/bin/ombrix"
