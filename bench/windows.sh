@@ -22,14 +22,14 @@ start_up() {
   /usr/bin/time -f "%M" -o "$work/start.ombrix.rss" "$build/bench/ombrix_start_bench" 2>/dev/null
   /usr/bin/time -f "%M" -o "$work/start.bare.rss" "$build/bench/bare_window_bench" 2>/dev/null
 
-  local home
   home=$(mktemp -d)
+  trap 'rm -rf "$home"' EXIT
   cp "$build/app/ombrix" "$home/ombrix"
   XDG_CONFIG_HOME="$home/config" XDG_DATA_HOME="$home/data" \
     /usr/bin/time -f "%M" -o "$work/idle.rss" "$home/ombrix" >/dev/null 2>&1 &
   local timer=$! program="" window=""
   for _ in $(seq 100); do
-    # Neither finding nothing yet is a failure.
+    # Finding no program or no window yet is no failure.
     program=${program:-$(ps -o pid= --ppid "$timer" | tr -d ' ' || true)}
     [ -n "$program" ] && window=$(xdotool search --onlyvisible --pid "$program" 2>/dev/null | head -1 || true)
     [ -n "$window" ] && break
@@ -38,7 +38,6 @@ start_up() {
   [ -n "$window" ] && sleep 1
   [ -n "$program" ] && kill -TERM "$program"
   wait "$timer" || true
-  rm -rf "$home"
   [ -n "$window" ] || { echo "the program showed no window"; exit 1; }
 }
 if [ "${1:-}" = "--on-display" ]; then
