@@ -8,7 +8,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-build=build-bench-windows
+build="build-bench-windows"
 work="$build/workloads"
 
 # The start-up on a virtual display: the program's entry point up to its first painted window,
