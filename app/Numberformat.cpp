@@ -111,7 +111,7 @@ void roundToSignificant(TDecimal& decimal, int count)
         while (!decimal.digits.empty() && decimal.digits.back() == '9')
             decimal.digits.pop_back();
         if (decimal.digits.empty()) {
-            decimal.digits = "1";
+            decimal.digits.push_back('1');
             ++decimal.exponent;
         } else {
             ++decimal.digits.back();

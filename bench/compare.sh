@@ -59,3 +59,6 @@ for w in a a1 c a10; do "$ours" "$work/$w.ombx"; done
 "$ours" --refused "$work/b.ombx"
 
 python3 bench/report.py "$work"
+
+# The windows: F5 in the main window and the start-up (their own runs, 20 by default).
+bench/windows.sh

@@ -2,7 +2,7 @@
 """Writes the benchmark workloads, each in three dialects: Ombrix (.ombx), python3 (.py) and
 bc -l (.bc). The muparser driver reads the .ombx files itself.
 
-    bench/generate.py OUTPUT_DIR
+    bench/generate.py OUTPUT_DIR [NAME ...]     only the named workloads, else all of them
 
 Workloads:
   a       v0 = 1; then 100,000 statements vK = vJ*1.0000001 + sin(K); (J = K-1), distinct names
@@ -11,6 +11,10 @@ Workloads:
   b       x = (1+(1+(1+ ... ))); nested 10,000 deep
   c       about 1 MB of blocks: a comment line, a two-parameter user function, three
           assignments using it with sqrt, exp, "^", brackets and the previous block's values
+  w       the window benchmark's text (Ombrix only): what a user writes, a comment, a user
+          function and three values a block, as long as the editor holds (64,000 characters,
+          a line break counting two)
+  w0      the same blocks, short enough that the editor also holds the results appended to it
 """
 
 import os
@@ -20,6 +24,9 @@ STATEMENTS = 100_000
 CYCLE = 100
 DEPTH = 10_000
 BLOCKS_BYTES = 1_000_000
+EDITOR_MAX_CHARS = 64_000
+# The results the editor receives take about as many characters as the text that makes them.
+EDITOR_WITH_RESULTS_CHARS = 34_000
 
 
 def write(directory, name, dialects):
@@ -84,16 +91,49 @@ def blocks(size):
     return {"ombx": "\n".join(ours) + "\n", "py": "\n".join(py) + "\n", "bc": "\n".join(bc) + "\n"}
 
 
+def editor_length(lines):
+    """The editor's count: every line break is two characters, as CR LF in the file."""
+    return sum(len(line) + 2 for line in lines)
+
+
+def sentences(limit):
+    """The (w) texts: each block a user function and three values built on it and on the block
+    before; the values stay within a few hundred, so no run overflows."""
+    lines = ["b0 = 1;"]
+    k = 0
+    while True:
+        k += 1
+        block = [
+            f"// step {k}",
+            f"f{k}(x) = x^2 + 3*x - {k % 50};",
+            f"a{k} = f{k}(2.5) / 7 + b{k - 1} / 10;",
+            f"b{k} = sqrt(1 + a{k}^2) + sin(a{k});",
+            f"c{k} = (a{k} + b{k}) / 2;",
+        ]
+        if editor_length(lines + block) > limit:
+            break
+        lines += block
+    return {"ombx": "\n".join(lines) + "\n"}
+
+
+WORKLOADS = {
+    "a": lambda: chain(STATEMENTS, lambda k: k),
+    "a1": lambda: chain(STATEMENTS, lambda k: k % CYCLE),
+    "a10": lambda: chain(10 * STATEMENTS, lambda k: k),
+    "b": lambda: nesting(DEPTH),
+    "c": lambda: blocks(BLOCKS_BYTES),
+    "w": lambda: sentences(EDITOR_MAX_CHARS),
+    "w0": lambda: sentences(EDITOR_WITH_RESULTS_CHARS),
+}
+
+
 def main():
-    if len(sys.argv) != 2:
-        sys.exit(f"usage: {sys.argv[0]} OUTPUT_DIR")
+    if len(sys.argv) < 2 or any(name not in WORKLOADS for name in sys.argv[2:]):
+        sys.exit(f"usage: {sys.argv[0]} OUTPUT_DIR [{'|'.join(WORKLOADS)} ...]")
     directory = sys.argv[1]
     os.makedirs(directory, exist_ok=True)
-    write(directory, "a", chain(STATEMENTS, lambda k: k))
-    write(directory, "a1", chain(STATEMENTS, lambda k: k % CYCLE))
-    write(directory, "a10", chain(10 * STATEMENTS, lambda k: k))
-    write(directory, "b", nesting(DEPTH))
-    write(directory, "c", blocks(BLOCKS_BYTES))
+    for name in sys.argv[2:] or WORKLOADS:
+        write(directory, name, WORKLOADS[name]())
 
 
 if __name__ == "__main__":

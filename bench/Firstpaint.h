@@ -1,0 +1,7 @@
+#pragma once
+
+class QWidget;
+
+// Ends the event loop as soon as the window has been painted for the first time: what the
+// start-up drivers time is the way from the process start to a window on the screen.
+void quitAfterFirstPaint(QWidget& window);
