@@ -555,7 +555,7 @@ void TFormMain::loadOptions()
     m_OptionsFormMain.Height = kept.height();
 }
 
-void TFormMain::saveOptions()
+void TFormMain::captureWindowState()
 {
     // The normal place, also while maximised, so the window does not creep from run to run.
     const QRect place = normalGeometry().isValid() ? normalGeometry() : geometry();
@@ -567,6 +567,11 @@ void TFormMain::saveOptions()
     m_OptionsFormMain.ShowToolBar = !ToolBar->isHidden();
     m_OptionsFormMain.ShowWindowMessages = !PanelMsg->isHidden();
     m_OptionsFormMain.Maximized = isMaximized();
+}
+
+void TFormMain::saveOptions()
+{
+    captureWindowState();
 
     m_OptionsManager.setUseRegister(m_OptionsFormMain.UseRegister);
     m_OptionsManager.addRecentFile(m_FileName);
@@ -615,15 +620,7 @@ void TFormMain::showOptions(int page)
     m_FormOptions->GetOptions(m_OptionsFormMain, m_OptionsEditor, m_OptionsWinMsg, m_OptionsViewResult,
                               m_OptionsFormViewResults);
     // The window's place and bars are the window's own; the dialog has no controls for them.
-    const QRect place = normalGeometry().isValid() ? normalGeometry() : geometry();
-    m_OptionsFormMain.Top = place.top();
-    m_OptionsFormMain.Left = place.left();
-    m_OptionsFormMain.Width = place.width();
-    m_OptionsFormMain.Height = place.height();
-    m_OptionsFormMain.ShowToolBar = !ToolBar->isHidden();
-    m_OptionsFormMain.ShowStatusBar = !StatusLine->isHidden();
-    m_OptionsFormMain.ShowWindowMessages = !PanelMsg->isHidden();
-    m_OptionsFormMain.Maximized = isMaximized();
+    captureWindowState();
 
     applyWindowOptions();
     applyEditorOptions();
@@ -663,27 +660,32 @@ void TFormMain::applyWindowOptions()
     applyTrayOptions();
 }
 
+namespace {
+
+// The font and colours the options give a text area; tabs stop every kEditorTabWidth blanks.
+template <class TRecord>
+void applyTextOptions(QPlainTextEdit* memo, const TRecord& options)
+{
+    memo->setFont(makeFont(options.FontName, options.FontStyle, options.FontSize));
+    QPalette palette = memo->palette();
+    palette.setColor(QPalette::Text, toQColor(options.FontColor));
+    palette.setColor(QPalette::Base, toQColor(options.BackgroundColor));
+    memo->setPalette(palette);
+    memo->setTabStopDistance(QFontMetricsF(memo->font()).horizontalAdvance(QLatin1Char(' '))
+                             * kEditorTabWidth);
+}
+
+} // namespace
+
 void TFormMain::applyEditorOptions()
 {
-    MemoCode->setFont(makeFont(m_OptionsEditor.FontName, m_OptionsEditor.FontStyle, m_OptionsEditor.FontSize));
-    QPalette palette = MemoCode->palette();
-    palette.setColor(QPalette::Text, toQColor(m_OptionsEditor.FontColor));
-    palette.setColor(QPalette::Base, toQColor(m_OptionsEditor.BackgroundColor));
-    MemoCode->setPalette(palette);
+    applyTextOptions(MemoCode, m_OptionsEditor);
     MemoCode->setTabChangesFocus(!m_OptionsEditor.UseTab);
-    MemoCode->setTabStopDistance(QFontMetricsF(MemoCode->font()).horizontalAdvance(QLatin1Char(' '))
-                                 * kEditorTabWidth);
 }
 
 void TFormMain::applyMessagesOptions()
 {
-    MemoMsg->setFont(makeFont(m_OptionsWinMsg.FontName, m_OptionsWinMsg.FontStyle, m_OptionsWinMsg.FontSize));
-    QPalette palette = MemoMsg->palette();
-    palette.setColor(QPalette::Text, toQColor(m_OptionsWinMsg.FontColor));
-    palette.setColor(QPalette::Base, toQColor(m_OptionsWinMsg.BackgroundColor));
-    MemoMsg->setPalette(palette);
-    MemoMsg->setTabStopDistance(QFontMetricsF(MemoMsg->font()).horizontalAdvance(QLatin1Char(' '))
-                                * kEditorTabWidth);
+    applyTextOptions(MemoMsg, m_OptionsWinMsg);
     setMessagesWordWrap(m_OptionsWinMsg.WrapWord);
 }
 

@@ -142,6 +142,7 @@ private:
     void editDelete();
     void FormShow();
     void carryOutStartRequests();
+    void captureWindowState();
     void MemoCodeChange();
     bool writeDocument(const QString& fileName);
     bool loadDocument(const QString& fileName);
