@@ -25,18 +25,21 @@ QString besideExecutable(const QString& executableFolder, const QString& fileNam
 
 } // namespace
 
-void TStartRequests::setCommandLineFile(const QString& name)
+void keepTrimmedName(QString& member, const QString& name)
 {
     const QString trimmed = trimBlanks(name);
     if (!trimmed.isEmpty())
-        commandLineFile = trimmed;
+        member = trimmed;
+}
+
+void TStartRequests::setCommandLineFile(const QString& name)
+{
+    keepTrimmedName(commandLineFile, name);
 }
 
 void TStartRequests::setTestOutputFile(const QString& name)
 {
-    const QString trimmed = trimBlanks(name);
-    if (!trimmed.isEmpty())
-        testOutputFile = trimmed;
+    keepTrimmedName(testOutputFile, name);
 }
 
 QString commandLineOf(const QStringList& arguments)

@@ -15,11 +15,14 @@ struct TStartRequests
     bool calcOnStart = false;
     bool testMode = false;
 
-    // Both keep the name trimmed of codes below 33 at both ends; a name that trims to
-    // nothing leaves the member as it was.
+    // Both as keepTrimmedName.
     void setCommandLineFile(const QString& name);
     void setTestOutputFile(const QString& name);
 };
+
+// The member takes the name trimmed of codes below 33 at both ends; a name that trims to
+// nothing leaves the member as it was.
+void keepTrimmedName(QString& member, const QString& name);
 
 // The process arguments after the program path, joined by single blanks.
 QString commandLineOf(const QStringList& arguments);

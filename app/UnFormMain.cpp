@@ -270,15 +270,19 @@ void TFormMain::buildMenus()
         CHandlerGuard::run("TFormMain::MenuItemFileRecentClick", [this] { rebuildRecentMenu(); });
     });
 
+    // The editing commands stand alike in the Edit menu and the editor's context menu.
+    const auto addEditingCommands = [&action](QMenu* menu) {
+        menu->addAction(action("ActionEditUndo"));
+        menu->addSeparator();
+        menu->addActions({action("ActionEditCat"), action("ActionEditCopy"), action("ActionEditPaste"),
+                          action("ActionEditDel")});
+        menu->addSeparator();
+        menu->addAction(action("ActionEditSelectAll"));
+        menu->addSeparator();
+    };
     QMenu* edit = bar->addMenu(QString());
     edit->setObjectName(QStringLiteral("MenuItemEdit"));
-    edit->addAction(action("ActionEditUndo"));
-    edit->addSeparator();
-    edit->addActions({action("ActionEditCat"), action("ActionEditCopy"), action("ActionEditPaste"),
-                      action("ActionEditDel")});
-    edit->addSeparator();
-    edit->addAction(action("ActionEditSelectAll"));
-    edit->addSeparator();
+    addEditingCommands(edit);
     edit->addActions({action("ActionEditGoto"), action("ActionEditSearch"),
                       action("ActionEditSearchNext"), action("ActionEditReplace")});
     edit->addSeparator();
@@ -312,16 +316,11 @@ void TFormMain::buildMenus()
 
     auto* popupCode = new QMenu(this);
     popupCode->setObjectName(QStringLiteral("PopupMenuCode"));
-    popupCode->addAction(action("ActionEditUndo"));
-    popupCode->addSeparator();
-    popupCode->addActions({action("ActionEditCat"), action("ActionEditCopy"), action("ActionEditPaste"),
-                           action("ActionEditDel")});
-    popupCode->addSeparator();
-    popupCode->addAction(action("ActionEditSelectAll"));
-    popupCode->addSeparator();
+    addEditingCommands(popupCode);
     popupCode->addAction(action("ActionCalcAll"));
     connect(MemoCode, &QWidget::customContextMenuRequested, this, [this, popupCode](const QPoint& at) {
-        popupCode->popup(MemoCode->viewport()->mapToGlobal(at));
+        CHandlerGuard::run("TFormMain::PopupMenuCodePopup",
+                           [&] { popupCode->popup(MemoCode->viewport()->mapToGlobal(at)); });
     });
 
     auto* popupMsg = new QMenu(this);
@@ -331,7 +330,8 @@ void TFormMain::buildMenus()
     popupMsg->addActions({action("ActionWinMsgClear"), action("ActionWinMsgResize"),
                           action("ActionWinMsgHide")});
     connect(MemoMsg, &QWidget::customContextMenuRequested, this, [this, popupMsg](const QPoint& at) {
-        popupMsg->popup(MemoMsg->viewport()->mapToGlobal(at));
+        CHandlerGuard::run("TFormMain::PopupMenuWinMsgPopup",
+                           [&] { popupMsg->popup(MemoMsg->viewport()->mapToGlobal(at)); });
     });
 
     PopupMenuTrayIcon = new QMenu(this);
@@ -457,16 +457,12 @@ void TFormMain::applyLanguage()
 
 void TFormMain::setCommandLineFile(const QString& name)
 {
-    const QString trimmed = trimBlanks(name);
-    if (!trimmed.isEmpty())
-        m_CommandLineFile = trimmed;
+    keepTrimmedName(m_CommandLineFile, name);
 }
 
 void TFormMain::setTestOutputFile(const QString& name)
 {
-    const QString trimmed = trimBlanks(name);
-    if (!trimmed.isEmpty())
-        m_TestOutputFile = trimmed;
+    keepTrimmedName(m_TestOutputFile, name);
 }
 
 void TFormMain::setCalcOnStart()
@@ -511,7 +507,10 @@ void TFormMain::FormShow()
 
 void TFormMain::closeEvent(QCloseEvent* event)
 {
-    writeLog(CFileLog::TYPE_INFORMATION, QStringLiteral("end of program"));
+    // A failure escaping here would let the window close without the save query.
+    CHandlerGuard::runQuiet("TFormMain::FormClose", QString(), [this] {
+        writeLog(CFileLog::TYPE_INFORMATION, QStringLiteral("end of program"));
+    });
     CHandlerGuard::runQuiet("TFormMain::FormClose", QString(), [this] { setResultsFormVisible(false); });
     // The save query decides whether the window closes at all.
     bool closing = true;
