@@ -120,10 +120,11 @@ bool TFormMain::openFile(const QString& name)
     QString path = trimBlanks(name);
     if (path.isEmpty())
         return false;
-    if (!QFileInfo::exists(path)) {
+    // A folder or a device is no document: it is not found, as a missing file.
+    if (!QFileInfo(path).isFile()) {
         const bool bare = QFileInfo(path).fileName() == path;
         const QString beside = CExecutableLocation::folder() + QLatin1Char('/') + path;
-        if (!bare || !QFileInfo::exists(beside))
+        if (!bare || !QFileInfo(beside).isFile())
             return false;
         path = beside;
     }
@@ -232,7 +233,8 @@ void TFormMain::openRecentFile(int index)
         return;
     if (openFile(name))
         return;
-    if (!QFileInfo::exists(name)) {
+    // A file that is there but could not be read was reported while opening it.
+    if (!QFileInfo(name).isFile()) {
         showInformation(this, getNameResourceFileNotFound(shortenFileName(name)),
                         blankCaption(TTextId::SearchOfFile));
         m_OptionsManager.deleteRecentFile(index);

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QFile>
 #include <QMenu>
 #include <QMenuBar>
@@ -307,6 +308,30 @@ TEST_F(DocumentsTest, BareNameOpensFromTheExecutableFolderWithItsFullPath)
     EXPECT_EQ(m_Window->getFileName(), binFolder() + QStringLiteral("/beside.txt"));
     EXPECT_FALSE(m_Window->openFile(QStringLiteral("nowhere.txt")));
     EXPECT_TRUE(m_Dialogs.messages.empty()) << "a missing document gives no message";
+}
+
+TEST_F(DocumentsTest, AFolderIsNoDocument)
+{
+    QDir().mkpath(docPath(QStringLiteral("folder.txt")));
+    QDir().mkpath(binFolder() + QStringLiteral("/beside"));
+    openWindow();
+    EXPECT_FALSE(m_Window->openFile(docPath(QStringLiteral("folder.txt"))));
+    EXPECT_FALSE(m_Window->openFile(QStringLiteral("beside"))) << "nor one beside the program";
+    EXPECT_TRUE(m_Dialogs.messages.empty()) << "not found, as a missing file: no message";
+    EXPECT_TRUE(m_Window->getFileName().isEmpty());
+
+    // A recent file that became a folder is not found and leaves the list.
+    writeFile(docPath(QStringLiteral("later.txt")), "l = 1;");
+    ASSERT_TRUE(m_Window->openFile(docPath(QStringLiteral("later.txt"))));
+    QFile::remove(docPath(QStringLiteral("later.txt")));
+    QDir().mkpath(docPath(QStringLiteral("later.txt")));
+    m_Window->openRecentFile(0);
+    ASSERT_EQ(m_Dialogs.messages.size(), 1u);
+    EXPECT_EQ(m_Dialogs.messages[0].caption, QStringLiteral(" Search of a file"));
+    m_Window->rebuildRecentMenu();
+    auto* recent = m_Window->findChild<QMenu*>(QStringLiteral("MenuItemFileRecent"));
+    ASSERT_EQ(recent->actions().size(), 1);
+    EXPECT_EQ(recent->actions()[0]->data().toInt(), -1) << "the list is empty";
 }
 
 } // namespace
