@@ -84,7 +84,6 @@ public:
     void showResults(bool all);
     QByteArrayList chooseVariables();
     void buildNumberFormat();
-    QString formatResult(const QString& name, double value);
     void clearMessages();
     bool isMessagesEmpty() const;
     void showMessagesPane(bool show);
@@ -149,6 +148,9 @@ private:
     void showFileError(const QString& message, const QString& reason);
     // The caret to the last line kept, and the message that the text was cut.
     void reportTextCut();
+    // A replacement has no insertion to cut: one that takes the text beyond the editor's
+    // limit is taken back whole, so the user's own text is never cut.
+    void takeBackReplacementBeyondLimit();
     QStringList documentFilters() const;
     void addMessageLines(const QStringList& lines);
     void addEditorLines(const QString& text);

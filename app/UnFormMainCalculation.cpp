@@ -61,7 +61,8 @@ bool TFormMain::calculate()
 {
     const QString text = MemoCode->text();
     std::unique_ptr<TFormWaitCalc> wait;
-    if (text.size() > kWaitWindowThreshold) {
+    // Counted as the editor's limit counts, a line break as the file's CR LF.
+    if (editorTextLength(text) > kWaitWindowThreshold) {
         // Drawn before the run: nothing is painted while the interpreter holds the thread.
         try {
             wait = std::make_unique<TFormWaitCalc>(this);
@@ -100,8 +101,6 @@ void TFormMain::showResults(bool all)
             return;
         text = buildResultsText(m_Interpreter, names, style);
     }
-    if (text.isEmpty())
-        return;
 
     switch (destinationOf(m_OptionsViewResult.WhereShowResult)) {
     case kInEditor:
@@ -154,13 +153,6 @@ QByteArrayList TFormMain::chooseVariables()
 void TFormMain::buildNumberFormat()
 {
     m_NumberFormat = ::buildNumberFormat(m_OptionsViewResult.Precision, m_OptionsViewResult.FormatNumber);
-}
-
-QString TFormMain::formatResult(const QString& name, double value)
-{
-    if (m_NumberFormat.trimmed().isEmpty())
-        buildNumberFormat();
-    return ::formatResult(name, value, m_NumberFormat, thousandSeparator());
 }
 
 void TFormMain::clearMessages()

@@ -5,6 +5,7 @@
 #include "app/Applimits.h"
 #include "app/Codeeditor.h"
 #include "app/Nameresources.h"
+#include "app/Textlimit.h"
 #include "app/UnFormAbout.h"
 #include "app/UnFormDoReplace.h"
 #include "app/UnFormFindText.h"
@@ -183,8 +184,10 @@ void TFormMain::findForReplace(const QString& text, const QString& replacement, 
 
 void TFormMain::replaceCurrent(const QString& text, const QString& replacement, bool matchCase)
 {
-    if (m_MemoTools.replaceOne(text, replacement, matchCase))
+    if (m_MemoTools.replaceOne(text, replacement, matchCase)) {
+        takeBackReplacementBeyondLimit();
         updateTitle();
+    }
     updateStatusLine();
     MemoCode->setFocus();
 }
@@ -192,10 +195,21 @@ void TFormMain::replaceCurrent(const QString& text, const QString& replacement, 
 void TFormMain::replaceAll(const QString& text, const QString& replacement, bool matchCase)
 {
     closeIfVisible(m_FormReplaceText);
-    if (m_MemoTools.replaceAll(text, replacement, matchCase))
+    if (m_MemoTools.replaceAll(text, replacement, matchCase)) {
+        takeBackReplacementBeyondLimit();
         updateTitle();
+    }
     updateStatusLine();
     MemoCode->setFocus();
+}
+
+void TFormMain::takeBackReplacementBeyondLimit()
+{
+    if (editorTextLength(MemoCode->text()) <= kEditorMaxChars)
+        return;
+    // Each replacement is one undo step.
+    MemoCode->undo();
+    reportTextCut();
 }
 
 void TFormMain::resetReplace()

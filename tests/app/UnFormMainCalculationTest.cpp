@@ -2,6 +2,7 @@
 
 #include "app/UnFormSelectVariable.h"
 #include "app/UnFormViewResults.h"
+#include "app/UnFormWaitCalc.h"
 
 #include <QListWidget>
 #include <QLocale>
@@ -17,6 +18,21 @@ QByteArray optionsIni(int where, int precision, int format)
 
 class CalculationTest : public CMainWindowTest
 {
+};
+
+// Notes whether a wait window was shown while it watched.
+class CWaitWindowWatch : public QObject
+{
+public:
+    bool shown = false;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show && qobject_cast<TFormWaitCalc*>(watched) != nullptr)
+            shown = true;
+        return false;
+    }
 };
 
 TEST_F(CalculationTest, ResultsAppendedToTheEditorOncePerEdit)
@@ -135,6 +151,34 @@ TEST_F(CalculationTest, ChosenVariablesOnlyWithF4AndTheZoomKept)
     });
     press(Qt::Key_F4);
     EXPECT_TRUE(paneText().isEmpty()) << "a cancelled choice shows nothing: " << paneText().toStdString();
+}
+
+TEST_F(CalculationTest, WaitWindowOnlyForTextsLongerThanTenThousandCharacters)
+{
+    // 100 characters, 101 as the file holds them: a line break is CR LF there.
+    const QString line = QStringLiteral("//") + QString(97, QLatin1Char('x')) + QLatin1Char('\n');
+    struct TCase {
+        const char* reason;
+        QString text;
+        bool shown;
+    };
+    const TCase cases[] = {
+        {"10000 characters", QStringLiteral("//") + QString(9998, QLatin1Char('x')), false},
+        {"10001 characters", QStringLiteral("//") + QString(9999, QLatin1Char('x')), true},
+        {"10000 with the line breaks counted twice", line.repeated(99) + QLatin1Char(' '), false},
+        {"10001 with the line breaks counted twice", line.repeated(99) + QStringLiteral("//"), true},
+    };
+    openWindow();
+    for (const TCase& c : cases) {
+        editor().setPlainText(c.text);
+        CWaitWindowWatch watch;
+        qApp->installEventFilter(&watch);
+        press(Qt::Key_F5);
+        qApp->removeEventFilter(&watch);
+        EXPECT_EQ(watch.shown, c.shown) << c.reason;
+        EXPECT_TRUE(m_Window->findChildren<TFormWaitCalc*>().isEmpty()) << "gone after the run: " << c.reason;
+        EXPECT_FALSE(m_Window->isWindowOpen(QStringLiteral("TFormWaitCalc"))) << c.reason;
+    }
 }
 
 TEST_F(CalculationTest, MessagePositionsCountTabsAsEightColumns)

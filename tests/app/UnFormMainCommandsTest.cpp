@@ -1,5 +1,6 @@
 #include "tests/app/Mainwindowfixture.h"
 
+#include "app/Applimits.h"
 #include "app/UnFormAbout.h"
 #include "app/UnFormDoReplace.h"
 #include "app/UnFormFindText.h"
@@ -418,6 +419,48 @@ TEST_F(CommandsTest, ReplaceAllIsOneUndoStep)
         EXPECT_FALSE(m_Window->windowTitle().endsWith(QLatin1Char('*'))) << c.reason;
         m_Window->close();
         m_Window.reset();
+    }
+}
+
+TEST_F(CommandsTest, ReplacementBeyondTheLimitIsTakenBack)
+{
+    struct TCase {
+        const char* reason;
+        QString text;
+        bool all;                  // Replace All, else one replacement
+        QString replacement;       // of every "x"
+        bool kept;
+    };
+    const QString nearlyFull(kEditorMaxChars - 5, QLatin1Char('c'));
+    const TCase cases[] = {
+        {"one replacement filling the editor exactly", nearlyFull + QLatin1Char('x'), false,
+         QStringLiteral("12345"), true},
+        {"one replacement one character beyond", nearlyFull + QLatin1Char('x'), false,
+         QStringLiteral("123456"), false},
+        {"all replacements beyond", QString(kEditorMaxChars / 2, QLatin1Char('x')), true,
+         QStringLiteral("yyy"), false},
+        {"all replacements within", QStringLiteral("x = 1; x = 2;"), true, QStringLiteral("yy"), true},
+    };
+    openWindow();
+    for (const TCase& c : cases) {
+        editor().setPlainText(c.text);
+        editor().document()->setModified(false);
+        caretTo(0);
+        m_Dialogs.messages.clear();
+        if (c.all)
+            m_Window->replaceAll(QStringLiteral("x"), c.replacement, true);
+        else
+            m_Window->replaceCurrent(QStringLiteral("x"), c.replacement, true);
+        QString expected = c.text;
+        if (c.kept)
+            expected.replace(QLatin1Char('x'), c.replacement);
+        EXPECT_EQ(editorText(), expected) << c.reason;
+        EXPECT_EQ(editor().document()->isModified(), c.kept) << c.reason;
+        EXPECT_EQ(m_Window->windowTitle().endsWith(QLatin1Char('*')), c.kept) << c.reason;
+        ASSERT_EQ(m_Dialogs.messages.size(), c.kept ? 0u : 1u) << c.reason;
+        if (!c.kept) {
+            EXPECT_EQ(m_Dialogs.messages[0].caption, QStringLiteral(" Inserting of Text")) << c.reason;
+        }
     }
 }
 
