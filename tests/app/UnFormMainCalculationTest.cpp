@@ -113,6 +113,42 @@ TEST_F(CalculationTest, DestinationsZeroAndOneCloseTheResultsWindow)
     EXPECT_FALSE(m_Window->resultsWindow()->isVisible());
 }
 
+TEST_F(CalculationTest, ResultsWindowIsRefreshedEmptiedAndClosedByTheRuns)
+{
+    writeIni(optionsIni(2, 12, 1));
+    openWindow();
+    const auto shown = [this] {
+        return m_Window->resultsWindow()->findChild<QPlainTextEdit*>(QStringLiteral("Memo"))->toPlainText();
+    };
+    const auto setDestination = [this](int where) {
+        TOptionsViewResult view = m_Window->getOptionsViewResult();
+        view.WhereShowResult = where;
+        m_Window->setOptionsAndSave(m_Window->getOptionsFormMain(), m_Window->getOptionsEditor(),
+                                    m_Window->getOptionsWinMsg(), view,
+                                    m_Window->getOptionsFormViewResults());
+    };
+    typeText(QStringLiteral("x = 1;"));
+    press(Qt::Key_F5);
+    ASSERT_NE(m_Window->resultsWindow(), nullptr);
+    EXPECT_TRUE(shown().contains(QStringLiteral(" x = 1"))) << shown().toStdString();
+
+    editor().setPlainText(QStringLiteral("x = 2;"));
+    press(Qt::Key_F5);
+    EXPECT_TRUE(m_Window->resultsWindow()->isVisible());
+    EXPECT_TRUE(shown().contains(QStringLiteral(" x = 2"))) << "refreshed: " << shown().toStdString();
+
+    editor().setPlainText(QStringLiteral("x = ;"));
+    press(Qt::Key_F5);
+    EXPECT_TRUE(m_Window->resultsWindow()->isVisible()) << "a failed run leaves it open";
+    EXPECT_TRUE(shown().isEmpty()) << "and empty: " << shown().toStdString();
+
+    editor().setPlainText(QStringLiteral("x = 3;"));
+    setDestination(0);
+    press(Qt::Key_F5);
+    EXPECT_FALSE(m_Window->resultsWindow()->isVisible()) << "results into the editor close it";
+    EXPECT_TRUE(editorText().endsWith(QStringLiteral("// x = 3")));
+}
+
 TEST_F(CalculationTest, PrecisionIsClampedAndTheDecimalPointIsAPoint)
 {
     const QLocale previous;

@@ -75,6 +75,69 @@ TEST_F(LifeCycleTest, TestModeWritesTheReportAndOpensNothing)
     EXPECT_TRUE(m_Window->getFileName().isEmpty());
 }
 
+TEST_F(LifeCycleTest, CalcOnStartWithADocumentNotFoundDoesNothing)
+{
+    m_Window = std::make_unique<TFormMain>(nullptr, std::make_unique<CFakeTrayBackend>(m_Tray));
+    m_Window->setCommandLineFile(docPath(QStringLiteral("missing.txt")));
+    m_Window->setCalcOnStart();
+    m_Window->show();
+    EXPECT_TRUE(editorText().isEmpty());
+    EXPECT_TRUE(paneText().isEmpty()) << "nothing calculated: " << paneText().toStdString();
+    EXPECT_TRUE(m_Dialogs.messages.empty());
+}
+
+TEST_F(LifeCycleTest, TestModeFallsBackToTheStoredFiles)
+{
+    struct TCase {
+        const char* reason;
+        QString input;             // given on the command line
+        QString report;
+        QByteArray storedIn;       // the Testing section's names, relative to the program
+        QByteArray storedOut;
+        QString written;           // the report expected, relative to the program; empty: none
+        bool inputLogged;          // the stored input was looked for in vain
+    };
+    const TCase cases[] = {
+        {"both given", QStringLiteral("given.txt"), QStringLiteral("given-report.txt"), "stored.txt",
+         "stored-report.txt", QStringLiteral("given-report.txt"), false},
+        {"a given input not found: the stored one", QStringLiteral("missing.txt"),
+         QStringLiteral("given-report.txt"), "stored.txt", "", QStringLiteral("given-report.txt"), false},
+        {"nothing given: the stored files", QString(), QString(), "stored.txt", "stored-report.txt",
+         QStringLiteral("stored-report.txt"), false},
+        {"a given report without a file part: the stored one", QStringLiteral("given.txt"),
+         QStringLiteral("reports/"), "", "stored-report.txt", QStringLiteral("stored-report.txt"), false},
+        {"no input anywhere: nothing runs", QStringLiteral("missing.txt"), QStringLiteral("given-report.txt"),
+         "", "stored-report.txt", QString(), false},
+        {"the stored input not found either: logged", QString(), QString(), "gone.txt",
+         "stored-report.txt", QString(), true},
+    };
+    for (const TCase& c : cases) {
+        QDir(binFolder()).removeRecursively();
+        writeFile(binFolder() + QStringLiteral("/given.txt"), "g = 1;\r\n");
+        writeFile(binFolder() + QStringLiteral("/stored.txt"), "s = 1;\r\n");
+        writeIni("[FormMain]\r\nWriteLogs=1\r\nUseRegister=0\r\n[Testing]\r\nTestingFileIn=" + c.storedIn
+                 + "\r\nTestingFileOut=" + c.storedOut + "\r\n");
+        m_Window = std::make_unique<TFormMain>(nullptr, std::make_unique<CFakeTrayBackend>(m_Tray));
+        m_Window->setTestMode();
+        m_Window->setCommandLineFile(c.input);
+        m_Window->setTestOutputFile(c.report);
+        m_Window->show();
+        m_Window->close();
+        m_Window.reset();
+
+        const QStringList reports = QDir(binFolder()).entryList({QStringLiteral("*report*")}, QDir::Files);
+        EXPECT_EQ(reports, c.written.isEmpty() ? QStringList() : QStringList{c.written}) << c.reason;
+        if (!c.written.isEmpty()) {
+            const QByteArray report = readFile(binFolder() + QLatin1Char('/') + c.written);
+            const QByteArray expectedText = c.input == QLatin1String("given.txt") ? "g = 1;" : "s = 1;";
+            EXPECT_TRUE(report.contains(expectedText)) << c.reason << report.toStdString();
+        }
+        const QByteArray log = readFile(binFolder() + QStringLiteral("/ombrix.log"));
+        EXPECT_EQ(log.contains("[Testing] Can not open the file: gone.txt."), c.inputLogged)
+            << c.reason << log.toStdString();
+    }
+}
+
 TEST_F(LifeCycleTest, StartAndEndAreLoggedWhenLogsAreOn)
 {
     writeIni("[FormMain]\r\nWriteLogs=1\r\nUseRegister=0\r\n");
