@@ -142,10 +142,8 @@ bool TFormMain::openFile(const QString& name)
 bool TFormMain::loadDocument(const QString& fileName)
 {
     QFile file(fileName);
-    if (QFileInfo(fileName).isDir() || !file.open(QIODevice::ReadOnly)) {
-        const QString reason = QFileInfo(fileName).isDir() ? QStringLiteral("It is a folder.")
-                                                            : file.errorString();
-        showFileError(getNameResourceFileReadError(fileName), reason);
+    if (!file.open(QIODevice::ReadOnly)) {
+        showFileError(getNameResourceFileReadError(fileName), file.errorString());
         return false;
     }
     const QByteArray bytes = file.readAll();

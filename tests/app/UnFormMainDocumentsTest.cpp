@@ -320,6 +320,20 @@ TEST_F(DocumentsTest, AFolderIsNoDocument)
     EXPECT_TRUE(m_Dialogs.messages.empty()) << "not found, as a missing file: no message";
     EXPECT_TRUE(m_Window->getFileName().isEmpty());
 
+    // Chosen in the open dialog, it cannot be read.
+    typeText(QStringLiteral("mine"));
+    editor().document()->setModified(false);
+    m_Dialogs.openFileAnswers = {docPath(QStringLiteral("folder.txt"))};
+    trigger("ActionFileOpen");
+    ASSERT_EQ(m_Dialogs.messages.size(), 1u);
+    const QStringList lines = m_Dialogs.messages[0].text.split(QLatin1Char('\n'));
+    EXPECT_EQ(lines.value(0), QStringLiteral("Error at reading of a file '") + docPath(QStringLiteral("folder.txt"))
+                                  + QStringLiteral("'."));
+    EXPECT_FALSE(lines.value(1).isEmpty()) << "the reason follows";
+    EXPECT_EQ(editorText(), QStringLiteral("mine"));
+    EXPECT_TRUE(m_Window->getFileName().isEmpty());
+    m_Dialogs.messages.clear();
+
     // A recent file that became a folder is not found and leaves the list.
     writeFile(docPath(QStringLiteral("later.txt")), "l = 1;");
     ASSERT_TRUE(m_Window->openFile(docPath(QStringLiteral("later.txt"))));
