@@ -259,6 +259,39 @@ TEST_F(DocumentsTest, PasteBeyondTheLimitKeepsWhatFitsOfTheInsertion)
               QStringLiteral("The text very big.\r\nThis text will be cut down up to 64 000 symbols."));
 }
 
+TEST_F(DocumentsTest, TypingIntoAFullEditor)
+{
+    struct TCase {
+        const char* reason;
+        QByteArray options;
+        Qt::Key key;
+        bool cutReported;
+        bool focusKept;
+    };
+    const TCase cases[] = {
+        {"a letter does not fit", "[Editor]\r\nUseTab=1\r\n", Qt::Key_A, true, true},
+        {"a tab does not fit", "[Editor]\r\nUseTab=1\r\n", Qt::Key_Tab, true, true},
+        {"a tab that moves the focus inserts nothing",
+         "[Editor]\r\nUseTab=0\r\n[FormMain]\r\nShowWindowMessages=1\r\n", Qt::Key_Tab, false, false},
+    };
+    for (const TCase& c : cases) {
+        writeIni(c.options);
+        openWindow();
+        const QString full(kEditorMaxChars, QLatin1Char('a'));
+        editor().setPlainText(full);
+        editor().setFocus();
+        QApplication::setActiveWindow(m_Window.get());
+        m_Dialogs.messages.clear();
+        QTest::keyClick(&editor(), c.key);
+        EXPECT_EQ(editorText(), full) << c.reason;
+        EXPECT_EQ(m_Dialogs.messages.size(), c.cutReported ? 1u : 0u) << c.reason;
+        EXPECT_EQ(editor().hasFocus(), c.focusKept) << c.reason;
+        editor().document()->setModified(false);
+        m_Window->close();
+        m_Window.reset();
+    }
+}
+
 TEST_F(DocumentsTest, RecentFilesListTheirEntriesAndForgetVanishedOnes)
 {
     for (const char* name : {"one.txt", "two.txt"})
