@@ -26,6 +26,7 @@
 #include <QPlainTextEdit>
 #include <QSplitter>
 #include <QStatusBar>
+#include <QTextDocument>
 #include <QToolBar>
 #include <QUrl>
 
@@ -207,8 +208,9 @@ void TFormMain::takeBackReplacementBeyondLimit()
 {
     if (editorTextLength(MemoCode->text()) <= kEditorMaxChars)
         return;
-    // Each replacement is one undo step.
+    // Each replacement is one undo step; the editor's redo key must not bring it back.
     MemoCode->undo();
+    MemoCode->document()->clearUndoRedoStacks(QTextDocument::RedoStack);
     reportTextCut();
 }
 

@@ -460,6 +460,9 @@ TEST_F(CommandsTest, ReplacementBeyondTheLimitIsTakenBack)
         ASSERT_EQ(m_Dialogs.messages.size(), c.kept ? 0u : 1u) << c.reason;
         if (!c.kept) {
             EXPECT_EQ(m_Dialogs.messages[0].caption, QStringLiteral(" Inserting of Text")) << c.reason;
+            QTest::keyClick(&editor(), Qt::Key_Y, Qt::ControlModifier);
+            QTest::keyClick(&editor(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+            EXPECT_EQ(editorText(), expected) << "no redo brings it back: " << c.reason;
         }
     }
 }
