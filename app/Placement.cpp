@@ -2,6 +2,9 @@
 
 #include "app/Applimits.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+
 namespace {
 
 int keptEdge(int edge, int desktopStart, int desktopExtent, int margin)
@@ -24,4 +27,10 @@ QRect keepOnDesktop(const QRect& place, const QRect& desktop)
                  keptEdge(place.top(), desktop.top(), desktop.height(), kPlacementMarginBottom),
                  keptExtent(place.width(), desktop.width(), kFallbackWindowWidth),
                  keptExtent(place.height(), desktop.height(), kFallbackWindowHeight));
+}
+
+QRect availableVirtualDesktop()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen != nullptr ? screen->availableVirtualGeometry() : QRect();
 }

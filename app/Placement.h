@@ -9,3 +9,7 @@
 // stays when positive and no larger than the desktop's, else the fallback size. The bounds
 // compare against the desktop's width and height, not its right and bottom edges.
 QRect keepOnDesktop(const QRect& place, const QRect& desktop);
+
+// The virtual desktop less the taskbars and panels, where a window may be placed; an empty
+// rectangle when there is no screen.
+QRect availableVirtualDesktop();

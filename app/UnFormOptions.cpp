@@ -2,7 +2,7 @@
 
 #include "app/Applimits.h"
 #include "app/Fonts.h"
-#include "app/Nameresources.h"
+#include "app/Screencentring.h"
 #include "framework/Dialogseams.h"
 #include "framework/Handlerguard.h"
 #include "framework/Stringutils.h"
@@ -12,12 +12,11 @@
 #include <QComboBox>
 #include <QImage>
 #include <QLabel>
+#include <QLayout>
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
-#include <QShowEvent>
 #include <QSignalBlocker>
 #include <QTabWidget>
 
@@ -109,10 +108,10 @@ TFormOptions::TFormOptions(QWidget* owner)
     : TFormSecondary(owner)
 {
     setWindowFlags(windowFlags() | Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint);
-    setWindowTitle(blankCaption(TTextId::Options));
     createControls();
     fillLists();
     connectHandlers();
+    setCaptions();
     m_Records = builtInRecords();
     m_HandedRecords = m_Records;
     showRecords(m_Records);
@@ -509,14 +508,13 @@ void TFormOptions::loadStoredOptions(bool useRegister)
     showRecords(loaded);
 }
 
-void TFormOptions::showEvent(QShowEvent* event)
+void TFormOptions::formShow()
 {
-    if (!event->spontaneous()) {
-        const QScreen* screen = parentWidget() != nullptr ? parentWidget()->screen() : this->screen();
-        if (screen != nullptr)
-            move(screen->availableGeometry().center() - rect().center());
-    }
-    TFormSecondary::showEvent(event);
+    CHandlerGuard::run("TFormOptions::FormShow", [this] {
+        setCaptions();
+        layout()->activate();
+        centreOnScreen(*this);
+    });
 }
 
 void TFormOptions::done(int result)

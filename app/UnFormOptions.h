@@ -1,10 +1,13 @@
 #pragma once
 
+#include "app/Textids.h"
 #include "framework/Arrayshortstring.h"
 #include "framework/Structures.h"
 #include "framework/UnFormSecondary.h"
 
 #include <array>
+#include <functional>
+#include <vector>
 
 class QCheckBox;
 class QComboBox;
@@ -64,7 +67,7 @@ public:
     void ButtonGetCfgFromIniClick();
 
 protected:
-    void showEvent(QShowEvent* event) override;
+    void formShow() override;
     // Anything but OK gives back the records as they were handed in, Save Now or not.
     void done(int result) override;
 
@@ -106,6 +109,11 @@ private:
     QWidget* createButtonRow();
     void fillLists();
     void connectHandlers();
+    // Enters the control's caption in the list that setCaptions sets from the catalogue, at
+    // construction and at every showing.
+    template <class TControl>
+    TControl* captioned(TControl* control, QString (*caption)(TTextId), TTextId id);
+    void setCaptions();
 
     // The built-in records: at construction, by Default, and as the start of a load.
     static TRecords builtInRecords();
@@ -131,6 +139,7 @@ private:
     void chooseBackgroundColor(TOptionsFontArea area);
 
     CArrayShortString m_FontNames;
+    std::vector<std::function<void()>> m_CaptionSetters;
     TRecords m_Records;
     // As SetOptions handed them in, for Cancel.
     TRecords m_HandedRecords;

@@ -37,10 +37,36 @@ constexpr int kIndent = 20;          // the taskbar boxes stand under the tray b
 constexpr int kSectionSpacing = 12;  // between the main page's groups of boxes
 constexpr int kButtonRowGap = 4;     // added to the spacing between the pages and the buttons
 
+// Captions take three forms here: the text alone, after a blank (blankCaption), and between
+// blanks.
+QString plain(TTextId id)
+{
+    return getNameResource(id);
+}
+
 QString blankAround(TTextId id)
 {
     return QLatin1Char(' ') + getNameResource(id) + QLatin1Char(' ');
 }
+
+void setCaption(QAbstractButton* control, const QString& text)
+{
+    control->setText(text);
+}
+
+void setCaption(QLabel* control, const QString& text)
+{
+    control->setText(text);
+}
+
+void setCaption(QGroupBox* control, const QString& text)
+{
+    control->setTitle(text);
+}
+
+// In the order of the stored style numbers: the index is the number.
+constexpr TTextId kStyleIds[] = {TTextId::StyleNormal, TTextId::StyleItalic, TTextId::StyleBold,
+                                 TTextId::StyleBoldItalic};
 
 template <class T>
 T* named(T* widget, const QString& name)
@@ -64,6 +90,20 @@ QString composed(const char* first, const char* second, const char* third = "")
 
 } // namespace
 
+template <class TControl>
+TControl* TFormOptions::captioned(TControl* control, QString (*caption)(TTextId), TTextId id)
+{
+    m_CaptionSetters.push_back([control, caption, id] { setCaption(control, caption(id)); });
+    return control;
+}
+
+void TFormOptions::setCaptions()
+{
+    setWindowTitle(blankCaption(TTextId::Options));
+    for (const std::function<void()>& setter : m_CaptionSetters)
+        setter();
+}
+
 void TFormOptions::fillLists()
 {
     m_FontNames.setUnique(true);
@@ -76,12 +116,6 @@ void TFormOptions::fillLists()
     }
     names.removeDuplicates();
 
-    // In the order of the stored style numbers: the index is the number.
-    QStringList styles;
-    for (TTextId id : {TTextId::StyleNormal, TTextId::StyleItalic, TTextId::StyleBold,
-                       TTextId::StyleBoldItalic})
-        styles.append(blankCaption(id));
-
     // The same sizes the zoom of the results offers.
     QStringList sizes;
     for (int size : kZoomFontSizes)
@@ -89,15 +123,14 @@ void TFormOptions::fillLists()
 
     for (TFontControls& font : m_FontControls) {
         font.name->addItems(names);
-        font.style->addItems(styles);
         font.size->addItems(sizes);
     }
 }
 
 void TFormOptions::createControls()
 {
-    m_LabelInfo = named(new QLabel(getNameResource(TTextId::OptionsSavedAtClosing)),
-                        QStringLiteral("LabelInfo"));
+    m_LabelInfo = captioned(named(new QLabel, QStringLiteral("LabelInfo")), plain,
+                            TTextId::OptionsSavedAtClosing);
     QPalette grey = m_LabelInfo->palette();
     // Grey, yet dark enough to read on the window colour.
     grey.setColor(QPalette::WindowText, Qt::darkGray);
@@ -110,11 +143,18 @@ void TFormOptions::createControls()
     m_SheetWinMsg = createFontPage(TOptionsFontArea::WinMsg);
     m_SheetViewResults = createViewResultsPage();
     m_SheetFormViewResults = createFontPage(TOptionsFontArea::FormResults);
-    m_PageControl->addTab(m_SheetMainOptions, blankAround(TTextId::SystemOptions));
-    m_PageControl->addTab(m_SheetEditor, blankAround(TTextId::PageEditor));
-    m_PageControl->addTab(m_SheetWinMsg, blankAround(TTextId::PageWindowMessages));
-    m_PageControl->addTab(m_SheetViewResults, blankAround(TTextId::PageFormatResults));
-    m_PageControl->addTab(m_SheetFormViewResults, blankAround(TTextId::PageWindowResults));
+    const std::pair<QWidget*, TTextId> pages[] = {
+        {m_SheetMainOptions, TTextId::SystemOptions},
+        {m_SheetEditor, TTextId::PageEditor},
+        {m_SheetWinMsg, TTextId::PageWindowMessages},
+        {m_SheetViewResults, TTextId::PageFormatResults},
+        {m_SheetFormViewResults, TTextId::PageWindowResults},
+    };
+    for (const auto& [page, id] : pages) {
+        const int index = m_PageControl->addTab(page, QString());
+        m_CaptionSetters.push_back(
+            [this, index, id = id] { m_PageControl->setTabText(index, blankAround(id)); });
+    }
 
     auto* content = new QVBoxLayout;
     content->addWidget(m_LabelInfo);
@@ -129,28 +169,32 @@ void TFormOptions::createControls()
 QWidget* TFormOptions::createMainPage()
 {
     auto* page = named(new QWidget, QStringLiteral("SheetMainOptions"));
-    m_CheckBoxShowTrayIcon = named(new QCheckBox(blankCaption(TTextId::ShowTrayIcon)),
-                                   QStringLiteral("CheckBoxShowTrayIcon"));
-    m_CheckBoxHideTaskBarMinimize = named(new QCheckBox(blankCaption(TTextId::HideTaskBarAtMinimize)),
-                                          QStringLiteral("CheckBoxHideTaskBarMinimize"));
-    m_CheckBoxHideTaskBarAlways = named(new QCheckBox(blankCaption(TTextId::HideTaskBarAlways)),
-                                        QStringLiteral("CheckBoxHideTaskBarAlways"));
-    m_CheckBoxUseRegister = named(new QCheckBox(blankCaption(TTextId::UseUserSettings)),
-                                  QStringLiteral("CheckBoxUseRegister"));
-    m_ButtonGetCfgFromRegistry = named(new QPushButton(getNameResource(TTextId::LoadFromUserSettings)),
-                                       QStringLiteral("ButtonGetCfgFromRegistry"));
-    m_ButtonGetCfgFromIni = named(new QPushButton(getNameResource(TTextId::LoadFromIniFile)),
-                                  QStringLiteral("ButtonGetCfgFromIni"));
-    m_MemoUseLogs = named(new QLabel(getNameResource(TTextId::LogFileExplanation)),
-                          QStringLiteral("MemoUseLogs"));
+    m_CheckBoxShowTrayIcon = captioned(named(new QCheckBox, QStringLiteral("CheckBoxShowTrayIcon")),
+                                       blankCaption, TTextId::ShowTrayIcon);
+    m_CheckBoxHideTaskBarMinimize =
+        captioned(named(new QCheckBox, QStringLiteral("CheckBoxHideTaskBarMinimize")), blankCaption,
+                  TTextId::HideTaskBarAtMinimize);
+    m_CheckBoxHideTaskBarAlways =
+        captioned(named(new QCheckBox, QStringLiteral("CheckBoxHideTaskBarAlways")), blankCaption,
+                  TTextId::HideTaskBarAlways);
+    m_CheckBoxUseRegister = captioned(named(new QCheckBox, QStringLiteral("CheckBoxUseRegister")),
+                                      blankCaption, TTextId::UseUserSettings);
+    m_ButtonGetCfgFromRegistry =
+        captioned(named(new QPushButton, QStringLiteral("ButtonGetCfgFromRegistry")), plain,
+                  TTextId::LoadFromUserSettings);
+    m_ButtonGetCfgFromIni = captioned(named(new QPushButton, QStringLiteral("ButtonGetCfgFromIni")),
+                                      plain, TTextId::LoadFromIniFile);
+    m_MemoUseLogs = captioned(named(new QLabel, QStringLiteral("MemoUseLogs")), plain,
+                              TTextId::LogFileExplanation);
     m_MemoUseLogs->setWordWrap(true);
     m_MemoUseLogs->setAutoFillBackground(true);
     m_MemoUseLogs->setBackgroundRole(QPalette::Button);
     m_MemoUseLogs->setMargin(4);
-    m_CheckBoxLogs = named(new QCheckBox(blankCaption(TTextId::UseLogFile)),
-                           QStringLiteral("CheckBoxLogs"));
-    m_CheckBoxUseFileExtension = named(new QCheckBox(blankCaption(TTextId::AssociateExtension)),
-                                       QStringLiteral("CheckBoxUseFileExtension"));
+    m_CheckBoxLogs = captioned(named(new QCheckBox, QStringLiteral("CheckBoxLogs")), blankCaption,
+                               TTextId::UseLogFile);
+    m_CheckBoxUseFileExtension =
+        captioned(named(new QCheckBox, QStringLiteral("CheckBoxUseFileExtension")), blankCaption,
+                  TTextId::AssociateExtension);
 
     auto* taskBar = new QVBoxLayout;
     taskBar->setContentsMargins(kIndent, 0, 0, 0);
@@ -183,39 +227,49 @@ QWidget* TFormOptions::createFontPage(TOptionsFontArea area)
     TFontControls& font = controls(area);
     auto* page = named(new QWidget, QLatin1String(names.sheet));
 
-    auto* fontGroup = named(new QGroupBox(blankAround(TTextId::Font)),
-                            composed("GroupBox", names.group, "Font"));
+    auto* fontGroup = captioned(named(new QGroupBox, composed("GroupBox", names.group, "Font")),
+                                blankAround, TTextId::Font);
     font.name = named(new QComboBox, composed("ComboBox", names.list, "FontName"));
     font.name->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     font.name->setMinimumContentsLength(kOptionsNameListChars);
     font.style = named(new QComboBox, composed("ComboBox", names.list, "FontStyle"));
+    for (int i = 0; i < static_cast<int>(std::size(kStyleIds)); ++i) {
+        font.style->addItem(QString());
+        m_CaptionSetters.push_back(
+            [list = font.style, i] { list->setItemText(i, blankCaption(kStyleIds[i])); });
+    }
     font.size = named(new QComboBox, composed("ComboBox", names.list, "FontSize"));
     auto* fontLayout = new QGridLayout(fontGroup);
-    fontLayout->addWidget(named(new QLabel(getNameResource(TTextId::FontNameLabel)),
-                                composed("Label", names.group, "Name")), 0, 0);
+    fontLayout->addWidget(captioned(named(new QLabel, composed("Label", names.group, "Name")),
+                                    plain, TTextId::FontNameLabel),
+                          0, 0);
     fontLayout->addWidget(font.name, 0, 1, 1, 4);
-    fontLayout->addWidget(named(new QLabel(getNameResource(TTextId::FontStyleLabel)),
-                                composed("Label", names.group, "Style")), 1, 0);
+    fontLayout->addWidget(captioned(named(new QLabel, composed("Label", names.group, "Style")),
+                                    plain, TTextId::FontStyleLabel),
+                          1, 0);
     fontLayout->addWidget(font.style, 1, 1);
     fontLayout->addItem(new QSpacerItem(kSectionSpacing, 0), 1, 2);
-    fontLayout->addWidget(named(new QLabel(getNameResource(TTextId::FontSizeLabel)),
-                                composed("Label", names.group, "Size")), 1, 3, Qt::AlignRight);
+    fontLayout->addWidget(captioned(named(new QLabel, composed("Label", names.group, "Size")),
+                                    plain, TTextId::FontSizeLabel),
+                          1, 3, Qt::AlignRight);
     fontLayout->addWidget(font.size, 1, 4);
     fontLayout->setColumnStretch(1, 1);
 
-    auto* colorGroup = named(new QGroupBox(blankAround(TTextId::Color)),
-                             composed("GroupBox", names.group, "Color"));
-    font.fontColorButton = named(new QPushButton(getNameResource(TTextId::Font)),
-                                 composed("Button", names.group, "FontColor"));
-    font.backgroundColorButton = named(new QPushButton(getNameResource(TTextId::Background)),
-                                       composed("Button", names.group, "BkgColor"));
+    auto* colorGroup = captioned(named(new QGroupBox, composed("GroupBox", names.group, "Color")),
+                                 blankAround, TTextId::Color);
+    font.fontColorButton =
+        captioned(named(new QPushButton, composed("Button", names.group, "FontColor")), plain,
+                  TTextId::Font);
+    font.backgroundColorButton =
+        captioned(named(new QPushButton, composed("Button", names.group, "BkgColor")), plain,
+                  TTextId::Background);
     auto* colorLayout = new QVBoxLayout(colorGroup);
     colorLayout->addWidget(font.fontColorButton);
     colorLayout->addWidget(font.backgroundColorButton);
     colorLayout->addStretch();
 
-    auto* sampleGroup = named(new QGroupBox(blankAround(TTextId::Sample)),
-                              composed("GroupBox", names.group, "Sample"));
+    auto* sampleGroup = captioned(named(new QGroupBox, composed("GroupBox", names.group, "Sample")),
+                                  blankAround, TTextId::Sample);
     font.sample = named(new QLabel, composed("Image", names.list));
     font.sample->setFixedSize(kOptionsSampleWidth, kOptionsSampleHeight);
     auto* sampleLayout = new QVBoxLayout(sampleGroup);
@@ -230,20 +284,22 @@ QWidget* TFormOptions::createFontPage(TOptionsFontArea area)
     layout->addLayout(colorAndSample);
     switch (area) {
     case TOptionsFontArea::Editor:
-        m_CheckBoxEditorTab = named(new QCheckBox(blankCaption(TTextId::UseKeyTab)),
-                                    QStringLiteral("CheckBoxEditorTab"));
+        m_CheckBoxEditorTab = captioned(named(new QCheckBox, QStringLiteral("CheckBoxEditorTab")),
+                                        blankCaption, TTextId::UseKeyTab);
         layout->addWidget(m_CheckBoxEditorTab);
         break;
     case TOptionsFontArea::WinMsg:
-        m_CheckBoxWinMsgWrap = named(new QCheckBox(blankCaption(TTextId::OptionWordWrap)),
-                                     QStringLiteral("CheckBoxWinMsgWrap"));
+        m_CheckBoxWinMsgWrap = captioned(named(new QCheckBox, QStringLiteral("CheckBoxWinMsgWrap")),
+                                         blankCaption, TTextId::OptionWordWrap);
         layout->addWidget(m_CheckBoxWinMsgWrap);
         break;
     case TOptionsFontArea::FormResults:
-        m_CheckBoxFormResultsWrap = named(new QCheckBox(blankCaption(TTextId::OptionWordWrap)),
-                                          QStringLiteral("CheckBoxFormResultsWrap"));
-        m_CheckBoxFormResultsOnTop = named(new QCheckBox(blankCaption(TTextId::AlwaysOnTop)),
-                                           QStringLiteral("CheckBoxFormResultsOnTop"));
+        m_CheckBoxFormResultsWrap =
+            captioned(named(new QCheckBox, QStringLiteral("CheckBoxFormResultsWrap")), blankCaption,
+                      TTextId::OptionWordWrap);
+        m_CheckBoxFormResultsOnTop =
+            captioned(named(new QCheckBox, QStringLiteral("CheckBoxFormResultsOnTop")),
+                      blankCaption, TTextId::AlwaysOnTop);
         layout->addWidget(m_CheckBoxFormResultsWrap);
         layout->addWidget(m_CheckBoxFormResultsOnTop);
         break;
@@ -256,32 +312,37 @@ QWidget* TFormOptions::createViewResultsPage()
 {
     auto* page = named(new QWidget, QStringLiteral("SheetViewResults"));
 
-    auto* whereGroup = named(new QGroupBox(blankAround(TTextId::WhereToDisplayResults)),
-                             QStringLiteral("GroupBoxDisplayResults"));
-    m_RadioButtonViewResEditor = named(new QRadioButton(blankCaption(TTextId::InEditorWindow)),
-                                       QStringLiteral("RadioButtonViewResEditor"));
-    m_RadioButtonViewResWinMsg = named(new QRadioButton(blankCaption(TTextId::InWindowMessages)),
-                                       QStringLiteral("RadioButtonViewResWinMsg"));
-    m_RadioButtonViewResForm = named(new QRadioButton(blankCaption(TTextId::InIndividualWindow)),
-                                     QStringLiteral("RadioButtonViewResForm"));
+    auto* whereGroup = captioned(named(new QGroupBox, QStringLiteral("GroupBoxDisplayResults")),
+                                 blankAround, TTextId::WhereToDisplayResults);
+    m_RadioButtonViewResEditor =
+        captioned(named(new QRadioButton, QStringLiteral("RadioButtonViewResEditor")), blankCaption,
+                  TTextId::InEditorWindow);
+    m_RadioButtonViewResWinMsg =
+        captioned(named(new QRadioButton, QStringLiteral("RadioButtonViewResWinMsg")), blankCaption,
+                  TTextId::InWindowMessages);
+    m_RadioButtonViewResForm =
+        captioned(named(new QRadioButton, QStringLiteral("RadioButtonViewResForm")), blankCaption,
+                  TTextId::InIndividualWindow);
     auto* whereLayout = new QVBoxLayout(whereGroup);
     whereLayout->addWidget(m_RadioButtonViewResEditor);
     whereLayout->addWidget(m_RadioButtonViewResWinMsg);
     whereLayout->addWidget(m_RadioButtonViewResForm);
 
-    auto* formatGroup = named(new QGroupBox(blankAround(TTextId::NumberFormat)),
-                              QStringLiteral("GroupBoxFormatNumber"));
+    auto* formatGroup = captioned(named(new QGroupBox, QStringLiteral("GroupBoxFormatNumber")),
+                                  blankAround, TTextId::NumberFormat);
     m_ComboBoxPrecision = named(new QComboBox, QStringLiteral("ComboBoxPrecision"));
-    m_RadioButtonFormatNumberGeneralEx = named(new QRadioButton(blankCaption(TTextId::FormatThousands)),
-                                               QStringLiteral("RadioButtonFormatNumberGeneralEx"));
-    m_RadioButtonFormatNumberGeneral = named(new QRadioButton(blankCaption(TTextId::FormatStandard)),
-                                             QStringLiteral("RadioButtonFormatNumberGeneral"));
-    m_RadioButtonFormatNumberScientific = named(
-        new QRadioButton(blankCaption(TTextId::FormatScientific)),
-        QStringLiteral("RadioButtonFormatNumberScientific"));
+    m_RadioButtonFormatNumberGeneralEx =
+        captioned(named(new QRadioButton, QStringLiteral("RadioButtonFormatNumberGeneralEx")),
+                  blankCaption, TTextId::FormatThousands);
+    m_RadioButtonFormatNumberGeneral =
+        captioned(named(new QRadioButton, QStringLiteral("RadioButtonFormatNumberGeneral")),
+                  blankCaption, TTextId::FormatStandard);
+    m_RadioButtonFormatNumberScientific =
+        captioned(named(new QRadioButton, QStringLiteral("RadioButtonFormatNumberScientific")),
+                  blankCaption, TTextId::FormatScientific);
     auto* precision = new QHBoxLayout;
-    precision->addWidget(named(new QLabel(getNameResource(TTextId::FractionalDigits)),
-                               QStringLiteral("LabelPrecision")));
+    precision->addWidget(captioned(named(new QLabel, QStringLiteral("LabelPrecision")), plain,
+                                   TTextId::FractionalDigits));
     precision->addWidget(m_ComboBoxPrecision);
     precision->addStretch();
     auto* formatLayout = new QVBoxLayout(formatGroup);
@@ -300,13 +361,14 @@ QWidget* TFormOptions::createViewResultsPage()
 QWidget* TFormOptions::createButtonRow()
 {
     auto* row = new QWidget;
-    m_ButtonDefault = named(new QPushButton(getNameResource(TTextId::Default)),
-                            QStringLiteral("ButtonDefault"));
-    m_ButtonOk = named(new QPushButton(getNameResource(TTextId::OptionsOk)), QStringLiteral("ButtonOk"));
-    m_ButtonCancel = named(new QPushButton(getNameResource(TTextId::Cancel)),
-                           QStringLiteral("ButtonCancel"));
-    m_ButtonSaveNow = named(new QPushButton(getNameResource(TTextId::SaveNow)),
-                            QStringLiteral("ButtonSaveNow"));
+    m_ButtonDefault = captioned(named(new QPushButton, QStringLiteral("ButtonDefault")), plain,
+                                TTextId::Default);
+    m_ButtonOk = captioned(named(new QPushButton, QStringLiteral("ButtonOk")), plain,
+                           TTextId::OptionsOk);
+    m_ButtonCancel = captioned(named(new QPushButton, QStringLiteral("ButtonCancel")), plain,
+                               TTextId::Cancel);
+    m_ButtonSaveNow = captioned(named(new QPushButton, QStringLiteral("ButtonSaveNow")), plain,
+                                TTextId::SaveNow);
     m_ButtonOk->setDefault(true);
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);

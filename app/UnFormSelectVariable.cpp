@@ -78,8 +78,10 @@ bool TFormSelectVariable::GetVariable(int index, QByteArray& name, bool& ticked)
 
 void TFormSelectVariable::formShow()
 {
-    setCaptions();
-    m_ZoomCommands.applyDefaultFont();
+    CHandlerGuard::run("TFormSelectVariable::FormShow", [this] {
+        setCaptions();
+        m_ZoomCommands.applyDefaultFont();
+    });
 }
 
 void TFormSelectVariable::createActions()

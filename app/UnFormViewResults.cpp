@@ -14,12 +14,10 @@
 #include "platform/Atomicfile.h"
 
 #include <QAction>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
-#include <QScreen>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -57,9 +55,9 @@ void TFormViewResults::SetOptions(const TOptionsFormViewResults& options)
 
 void TFormViewResults::ApplyOptions(const TOptionsFormViewResults& options)
 {
-    const QRect desktop = QGuiApplication::primaryScreen()->virtualGeometry();
     const QRect place =
-        keepOnDesktop(QRect(options.Left, options.Top, options.Width, options.Height), desktop);
+        keepOnDesktop(QRect(options.Left, options.Top, options.Width, options.Height),
+                      availableVirtualDesktop());
     move(place.topLeft());
     resize(place.size());
 
@@ -100,19 +98,23 @@ void TFormViewResults::SetText(const QString& text)
 
 void TFormViewResults::formShow()
 {
-    setCaptions();
-    m_ZoomCommands.applyDefaultFont();
-    ApplyOptions(m_Options);
+    CHandlerGuard::run("TFormViewResults::FormShow", [this] {
+        setCaptions();
+        m_ZoomCommands.applyDefaultFont();
+        ApplyOptions(m_Options);
+    });
 }
 
 void TFormViewResults::formClose()
 {
-    TFormMainBaseImpl* main = getMainForm();
-    if (main == nullptr)
-        return;
-    GetOptions(m_Options);
-    main->setViewResultWindow(m_Options.Top, m_Options.Left, m_Options.Width, m_Options.Height,
-                              m_Options.FontSize, m_Options.WrapWord, m_Options.ShowToolBar);
+    CHandlerGuard::run("TFormViewResults::FormClose", [this] {
+        TFormMainBaseImpl* main = getMainForm();
+        if (main == nullptr)
+            return;
+        GetOptions(m_Options);
+        main->setViewResultWindow(m_Options.Top, m_Options.Left, m_Options.Width, m_Options.Height,
+                                  m_Options.FontSize, m_Options.WrapWord, m_Options.ShowToolBar);
+    });
 }
 
 void TFormViewResults::keyPressEvent(QKeyEvent* event)

@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
@@ -558,6 +559,41 @@ TEST_F(FormOptions, CaptionsCarryTheirBlanks)
     auto* pages = control<QTabWidget>("PageControl");
     EXPECT_EQ(pages->tabText(0), QStringLiteral(" System's options "));
     EXPECT_EQ(pages->tabText(4), QStringLiteral(" Window with results "));
+}
+
+TEST_F(FormOptions, CaptionsAreSetAgainAtEveryShowingAndTheWindowIsCentred)
+{
+    m_Form->hide();
+    auto* pages = control<QTabWidget>("PageControl");
+    QComboBox* style = combo("ComboBoxWinMsgFontStyle");
+    const auto spoil = [&] {
+        m_Form->setWindowTitle(QStringLiteral("x"));
+        pages->setTabText(2, QStringLiteral("x"));
+        control<QGroupBox>("GroupBoxFormatNumber")->setTitle(QStringLiteral("x"));
+        check("CheckBoxLogs")->setText(QStringLiteral("x"));
+        control<QLabel>("LabelPrecision")->setText(QStringLiteral("x"));
+        control<QPushButton>("ButtonCancel")->setText(QStringLiteral("x"));
+        style->setItemText(3, QStringLiteral("x"));
+    };
+    spoil();
+    m_Form->move(0, 0);
+    m_Form->show();
+    EXPECT_EQ(m_Form->windowTitle(), QStringLiteral(" Options"));
+    EXPECT_EQ(pages->tabText(2), QStringLiteral(" Window with messages "));
+    EXPECT_EQ(control<QGroupBox>("GroupBoxFormatNumber")->title(),
+              QStringLiteral(" Number format "));
+    EXPECT_EQ(check("CheckBoxLogs")->text(),
+              QStringLiteral(" To use an auxiliary file for writing messages"));
+    EXPECT_EQ(control<QLabel>("LabelPrecision")->text(),
+              QStringLiteral("Numbers in the fractional part"));
+    EXPECT_EQ(control<QPushButton>("ButtonCancel")->text(), QStringLiteral("Cancel"));
+    const QStringList styles = {QStringLiteral(" Normal"), QStringLiteral(" Italic"),
+                                QStringLiteral(" Bold"), QStringLiteral(" Bold italic")};
+    for (int i = 0; i < styles.size(); ++i)
+        EXPECT_EQ(style->itemText(i), styles.at(i)) << i;
+
+    const QPoint screenCentre = m_Form->screen()->availableGeometry().center();
+    EXPECT_LE((m_Form->frameGeometry().center() - screenCentre).manhattanLength(), 2);
 }
 
 TEST_F(FormOptions, FixedStayOnTopWindowWithNoCaptionCut)

@@ -314,7 +314,7 @@ TEST_F(CFormViewResultsTest, FullDiskKeepsTheOldFile)
 
 TEST_F(CFormViewResultsTest, StoredPlaceIsKeptOnTheDesktop)
 {
-    const QRect desktop = QGuiApplication::primaryScreen()->virtualGeometry();
+    const QRect desktop = QGuiApplication::primaryScreen()->availableVirtualGeometry();
     const int L = desktop.left();
     const int T = desktop.top();
     const int W = desktop.width();

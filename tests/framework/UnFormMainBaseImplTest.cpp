@@ -277,4 +277,40 @@ TEST_F(MainWindowTray, IconLeavesWithTheWindow)
     EXPECT_EQ(m_Tray.removes, 1);
 }
 
+TEST_F(MainWindowTray, WithoutTheTrayPolicyTheWindowStillWorks)
+{
+    QFile::remove(binFolder() + QStringLiteral("/ombrix.log"));
+    m_Tray.failsToConnect = true;
+    {
+        CTestMainWindow window(m_Tray);
+        EXPECT_EQ(window.getSystemIcon(), nullptr);
+        window.show();
+        int clicks = 0;
+        window.setOnRMouseClickTrayIcon([&] { ++clicks; });
+        applyOptions(window, true, false, false);
+        EXPECT_EQ(m_Tray.adds, 0) << "no icon is asked for";
+        EXPECT_FALSE(isToolWindow(window)) << "the taskbar button stays";
+        window.refreshTrayIcon();
+        window.bringToFront();
+        EXPECT_EQ(m_Tray.adds, 0);
+
+        minimise(window);
+        EXPECT_TRUE(window.isMinimized());
+        EXPECT_TRUE(window.isVisible()) << "an ordinary minimise";
+        window.restoreFromTray();
+        EXPECT_TRUE(window.isMinimized()) << "nothing to restore from";
+        window.showNormal();
+        EXPECT_TRUE(window.isVisible());
+        EXPECT_EQ(clicks, 0);
+
+        // Logging still works once it is on.
+        window.formMain().WriteLogs = true;
+        window.writeLog(QStringLiteral("still here"));
+    }
+    // The failure itself came before WriteLogs could be on, so it is not in the file.
+    const QByteArray log = logContent();
+    EXPECT_FALSE(log.contains("CApplicationSystemIcon")) << log.constData();
+    EXPECT_TRUE(log.endsWith("still here\n")) << log.constData();
+}
+
 } // namespace

@@ -1,5 +1,7 @@
 #include "tests/support/Testmainwindow.h"
 
+#include <stdexcept>
+
 namespace {
 
 QString call(const char* name, const QStringList& arguments)
@@ -40,6 +42,8 @@ void CFakeTrayBackend::removeIcon()
 
 void CFakeTrayBackend::setOnActivated(std::function<void(TTrayMouse)> handler)
 {
+    if (m_State.failsToConnect)
+        throw std::runtime_error("the notification area cannot be reached");
     m_State.onActivated = std::move(handler);
 }
 

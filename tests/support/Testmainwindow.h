@@ -10,6 +10,7 @@ class CFakeTrayBackend : public CTrayBackend
 public:
     struct TState {
         bool refuses = false;
+        bool failsToConnect = false; // taking the mouse handler throws
         bool shown = false;
         int adds = 0;
         int removes = 0;
