@@ -25,12 +25,10 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QFile>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
-#include <QScreen>
 #include <QShowEvent>
 #include <QSplitter>
 #include <QStatusBar>
@@ -547,7 +545,7 @@ void TFormMain::loadOptions()
 
     const QRect kept = keepOnDesktop(QRect(m_OptionsFormMain.Left, m_OptionsFormMain.Top,
                                            m_OptionsFormMain.Width, m_OptionsFormMain.Height),
-                                     virtualDesktop());
+                                     availableVirtualDesktop());
     m_OptionsFormMain.Left = kept.left();
     m_OptionsFormMain.Top = kept.top();
     m_OptionsFormMain.Width = kept.width();
@@ -638,12 +636,6 @@ void TFormMain::showOptions(int page)
         m_FormViewResults->ApplyOptions(m_OptionsFormViewResults);
         m_FormViewResults->update();
     }
-}
-
-QRect TFormMain::virtualDesktop()
-{
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen != nullptr ? screen->availableVirtualGeometry() : QRect();
 }
 
 void TFormMain::applyWindowOptions()

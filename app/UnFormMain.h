@@ -157,7 +157,6 @@ private:
     void scrollToFirstLine(QPlainTextEdit* memo);
     TFormFindText* findDialog();
     QString dialogFolder() const;
-    static QRect virtualDesktop();
 
     xonQMInterpreter::CQMInterpreter m_Interpreter;
     QPointer<TFormGotoLine> m_FormGotoLine;
