@@ -1,9 +1,8 @@
 #include "app/UnFormSelectVariable.h"
 
 #include "app/Applimits.h"
+#include "tests/app/Dialogfixture.h"
 #include "tests/app/Iconcompare.h"
-#include "tests/support/Scripteddialogs.h"
-#include "tests/support/Testmainwindow.h"
 
 #include <QAction>
 #include <QLabel>
@@ -19,33 +18,9 @@
 
 namespace {
 
-class CFormSelectVariableTest : public CWindowTest
+class CFormSelectVariableTest : public CDialogFixture<TFormSelectVariable>
 {
 protected:
-    // The icons are the program's resources, registered before any window is built.
-    static void SetUpTestSuite() { initAppResources(); }
-
-    void SetUp() override
-    {
-        CWindowTest::SetUp();
-        m_Main = std::make_unique<CTestMainWindow>();
-        m_Form = new TFormSelectVariable(m_Main.get());
-    }
-
-    void TearDown() override
-    {
-        m_Main.reset();
-        CWindowTest::TearDown();
-    }
-
-    template <class T>
-    T* child(const char* name) const
-    {
-        T* found = m_Form->findChild<T*>(QLatin1String(name));
-        EXPECT_NE(found, nullptr) << name;
-        return found;
-    }
-
     void showForm()
     {
         m_Form->show();
@@ -70,8 +45,6 @@ protected:
         QTest::keyClick(list(), Qt::Key_Space);
     }
 
-    std::unique_ptr<CTestMainWindow> m_Main;
-    TFormSelectVariable* m_Form = nullptr;   // owned by the main window
 };
 
 TEST_F(CFormSelectVariableTest, NamesComeBackByteForByte)

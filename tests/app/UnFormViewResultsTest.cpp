@@ -2,9 +2,8 @@
 
 #include "app/Applimits.h"
 #include "app/Fonts.h"
+#include "tests/app/Dialogfixture.h"
 #include "tests/app/Iconcompare.h"
-#include "tests/support/Scripteddialogs.h"
-#include "tests/support/Testmainwindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -36,33 +35,9 @@ public:
     QStringList logs;
 };
 
-class CFormViewResultsTest : public CWindowTest
+class CFormViewResultsTest : public CDialogFixture<TFormViewResults, CLoggingMainWindow>
 {
 protected:
-    // The icons are the program's resources, registered before any window is built.
-    static void SetUpTestSuite() { initAppResources(); }
-
-    void SetUp() override
-    {
-        CWindowTest::SetUp();
-        m_Main = std::make_unique<CLoggingMainWindow>();
-        m_Form = new TFormViewResults(m_Main.get());
-    }
-
-    void TearDown() override
-    {
-        m_Main.reset();
-        CWindowTest::TearDown();
-    }
-
-    template <class T>
-    T* child(const char* name) const
-    {
-        T* found = m_Form->findChild<T*>(QLatin1String(name));
-        EXPECT_NE(found, nullptr) << name;
-        return found;
-    }
-
     void showForm(const TOptionsFormViewResults& options = TOptionsFormViewResults())
     {
         m_Form->SetOptions(options);
@@ -85,8 +60,6 @@ protected:
 
     QString docPath(const char* name) const { return docsFolder() + QLatin1Char('/') + QLatin1String(name); }
 
-    std::unique_ptr<CLoggingMainWindow> m_Main;
-    TFormViewResults* m_Form = nullptr;   // owned by the main window
 };
 
 TEST_F(CFormViewResultsTest, CaptionsOnShowing)
