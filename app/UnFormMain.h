@@ -123,7 +123,6 @@ public:
     QString getCaretStatusText() const;
     QAction* findAction(const QString& objectName) const;
     TFormViewResults* resultsWindow() const;
-    const xonQMInterpreter::CQMInterpreter& interpreter() const { return m_Interpreter; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -156,7 +155,6 @@ private:
     void addEditorLines(const QString& text);
     void scrollToFirstLine(QPlainTextEdit* memo);
     TFormFindText* findDialog();
-    QString dialogFolder() const;
 
     xonQMInterpreter::CQMInterpreter m_Interpreter;
     QPointer<TFormGotoLine> m_FormGotoLine;
