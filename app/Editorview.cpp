@@ -104,6 +104,17 @@ int CEditorView::caretColumn() const
     return position - lineStartBefore(rawText(), position);
 }
 
+QString CEditorView::caretLineBeforeCaret() const
+{
+    if (!m_Editor)
+        return {};
+    const QTextCursor cursor = m_Editor->textCursor();
+    const QString paragraph = cursor.block().text();
+    const int inParagraph = cursor.positionInBlock();
+    const int lineStart = lineStartBefore(paragraph, inParagraph);
+    return paragraph.mid(lineStart, inParagraph - lineStart);
+}
+
 int CEditorView::selectionStart() const
 {
     return m_Editor ? offsetOfPosition(m_Editor->textCursor().selectionStart()) : 0;

@@ -22,6 +22,9 @@ public:
 
     int caretLine() const;
     int caretColumn() const;
+    // The caret's line up to the caret; read from the caret's paragraph alone, so it costs the
+    // same in a long text as in a short one.
+    QString caretLineBeforeCaret() const;
     int selectionStart() const;
     int selectionLength() const;
     // Selects from start on, the caret at the end of the selection. An offset inside a line

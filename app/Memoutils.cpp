@@ -231,17 +231,13 @@ int lineScrollToCentre(int line, int firstVisibleLine, int clientHeight, int fon
 
 int getCaretDisplayColumn(QPlainTextEdit* editor, int tabWidth)
 {
-    const CEditorView view(editor);
-    const QStringList lines = view.lines();
-    const int x = view.caretColumn();
-    if (lines.isEmpty() || x < 1)
+    // Called on every caret move: only the caret's own line is read.
+    const QString walked = CEditorView(editor).caretLineBeforeCaret();
+    const int x = static_cast<int>(walked.size());
+    if (x < 1)
         return 1;
-    const int y = view.caretLine();
-    if (y < 0 || y >= lines.size())
-        return x + 1;
     // A width below 1 would move the column backwards at a tab; such a tab is one column wide.
     const int width = std::max(tabWidth, 1);
-    const QStringView walked = QStringView(lines.at(y)).left(x);
     int column = x + 1;
     int inCell = 0;
     for (QChar c : walked) {
