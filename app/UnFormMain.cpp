@@ -601,14 +601,8 @@ void TFormMain::showOptions(int page)
 {
     if (m_FormOptions == nullptr)
         m_FormOptions = new TFormOptions(this);
-    if (m_FormViewResults != nullptr) {
+    if (m_FormViewResults != nullptr)
         m_FormViewResults->GetOptions(m_OptionsFormViewResults);
-        const QRect place = m_FormViewResults->geometry();
-        m_OptionsFormViewResults.Top = place.top();
-        m_OptionsFormViewResults.Left = place.left();
-        m_OptionsFormViewResults.Width = place.width();
-        m_OptionsFormViewResults.Height = place.height();
-    }
     m_FormOptions->SelectPage(page);
     m_FormOptions->SetOptions(m_OptionsFormMain, m_OptionsEditor, m_OptionsWinMsg, m_OptionsViewResult,
                               m_OptionsFormViewResults);
