@@ -1,5 +1,6 @@
 #include "app/Codeeditor.h"
 
+#include "app/Applimits.h"
 #include "app/Textlimit.h"
 
 #include <QKeyEvent>
@@ -53,6 +54,14 @@ void CCodeEditor::insertFromMimeData(const QMimeData* source)
     emit insertionCut();
 }
 
+bool CCodeEditor::fitsSurely(const QString& typed) const
+{
+    // No character weighs more than two (a line break), so twice the document's own count
+    // bounds the editor's length without copying the text: typing far from the limit costs
+    // nothing.
+    return 2 * (document()->characterCount() + typed.size()) <= kEditorMaxChars;
+}
+
 void CCodeEditor::keyPressEvent(QKeyEvent* event)
 {
     const bool inserts = !event->text().isEmpty() && !isReadOnly()
@@ -63,7 +72,7 @@ void CCodeEditor::keyPressEvent(QKeyEvent* event)
         QString typed = event->text();
         if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
             typed = QStringLiteral("\n");
-        if (fitInsertion(textWithoutSelection(), typed).size() < typed.size()) {
+        if (!fitsSurely(typed) && fitInsertion(textWithoutSelection(), typed).size() < typed.size()) {
             emit insertionCut();
             return;
         }

@@ -25,4 +25,5 @@ protected:
 
 private:
     QString textWithoutSelection() const;
+    bool fitsSurely(const QString& typed) const;
 };
