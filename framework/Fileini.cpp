@@ -109,6 +109,7 @@ void CIniFile::refresh() const
         return;
     m_Lines.clear();
     m_HasByteOrderMark = false;
+    const bool toldUnreadable = m_Unreadable;
     m_Unreadable = false;
     QFile file;
     QString reason;
@@ -118,7 +119,7 @@ void CIniFile::refresh() const
     if (opened != TPlainOpen::Opened) {
         // A pipe or a folder in the file's place is left alone: the defaults serve, and
         // nothing is written over it.
-        if (opened == TPlainOpen::NotPlain)
+        if (opened == TPlainOpen::NotPlain && !toldUnreadable)
             qWarning().noquote() << m_FileName << "is not a plain file, options not read:" << reason;
         m_Unreadable = true;
         return;
