@@ -444,8 +444,6 @@ TEST_F(DocumentsTest, BytesThatSavingWouldChangeAreToldAtOpening)
         {"NUL in a cp1251 document", QByteArray("a\0b", 3), true},
         {"an odd byte after UTF-16 text", QByteArray("\xFF\xFE" "a\0b", 5), true},
         {"NUL in a UTF-8 document is kept", QByteArray("\0\xD0\x9F", 3), false},
-        {"NUL in UTF-16 is kept", QByteArray("\xFF\xFE\0\0", 4), false},
-        {"plain text", "a = 1;", false},
     };
     openWindow();
     int index = 0;
@@ -463,7 +461,7 @@ TEST_F(DocumentsTest, BytesThatSavingWouldChangeAreToldAtOpening)
     }
 }
 
-TEST_F(DocumentsTest, PipesAndDevicesAreNoDocuments)
+TEST_F(DocumentsTest, PipesAndDevicesAreNoDocumentsAndFailuresAreLogged)
 {
     const QString pipe = docPath(QStringLiteral("pipe.txt"));
     const QString zero = docPath(QStringLiteral("zero.txt"));
@@ -488,84 +486,17 @@ TEST_F(DocumentsTest, PipesAndDevicesAreNoDocuments)
         EXPECT_FALSE(lines.value(1).isEmpty()) << "the reason follows";
         EXPECT_EQ(editorText(), QStringLiteral("mine"));
 
-        // A recent file that became one: not found, and it leaves the list.
-        const QString recent = docPath(QStringLiteral("recent.txt"));
-        writeFile(recent, "r = 1;");
-        ASSERT_TRUE(m_Window->openFile(recent));
-        QFile::remove(recent);
-        ASSERT_TRUE(QFile::link(name, recent));
-        m_Dialogs.messages.clear();
-        m_Window->openRecentFile(0);
-        ASSERT_EQ(m_Dialogs.messages.size(), 1u);
-        EXPECT_EQ(m_Dialogs.messages[0].caption, QStringLiteral(" Search of a file"));
-        QFile::remove(recent);
     }
+    // Save failures are logged the same way.
+    m_Dialogs.saveFileAnswers = {docPath(QStringLiteral("no/such/folder/k.txt"))};
+    trigger("ActionFileSaveAs");
+    EXPECT_TRUE(m_Dialogs.messages.back().text.endsWith(QStringLiteral("'.\nNo such file or directory")));
     m_Window->close();
     m_Window.reset();
     const QByteArray log = readFile(binFolder() + QStringLiteral("/ombrix.log"));
     EXPECT_EQ(log.count("[system error] [TFormMain::FileOpen] The error at executing of operation 'FileOpen'."), 2)
         << log.toStdString();
-}
-
-TEST_F(DocumentsTest, FailedSavesAreLogged)
-{
-    writeIni("[FormMain]\r\nWriteLogs=1\r\nUseRegister=0\r\n");
-    openWindow();
-    typeText(QStringLiteral("k = 1;"));
-    m_Dialogs.saveFileAnswers = {docPath(QStringLiteral("no/such/folder/k.txt"))};
-    trigger("ActionFileSaveAs");
-    ASSERT_EQ(m_Dialogs.messages.size(), 1u);
-    EXPECT_TRUE(m_Dialogs.messages[0].text.endsWith(QStringLiteral("\nNo such file or directory")))
-        << m_Dialogs.messages[0].text.toStdString();
-    editor().document()->setModified(false);
-    m_Window->close();
-    m_Window.reset();
-    const QByteArray log = readFile(binFolder() + QStringLiteral("/ombrix.log"));
-    EXPECT_TRUE(log.contains("[+++] "));
-    EXPECT_EQ(log.count("[system error] [TFormMain::FileSaveAs] The error at executing of operation 'FileSaveAs'."),
-              1)
-        << log.toStdString();
-}
-
-TEST_F(DocumentsTest, DocumentInAReadOnlyFolderOnAFullDisk)
-{
-    if (!permissionsEnforced())
-        GTEST_SKIP() << "running as root: a read-only folder can still be written";
-    const QString folder = docPath(QStringLiteral("locked"));
-    const QString name = folder + QStringLiteral("/doc.txt");
-    const QByteArray before(3000, 'o');
-    QDir().mkpath(folder);
-    writeFile(name, before);
-    QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-    struct TCase {
-        const char* reason;
-        rlim_t limit;
-        bool saved;
-    };
-    const TCase cases[] = {
-        {"no room: the file stays as it was, with the system's reason", 2048, false},
-        {"room enough: written in place", RLIM_INFINITY, true},
-    };
-    openWindow();
-    ASSERT_TRUE(m_Window->openFile(name));
-    for (const TCase& c : cases) {
-        editor().setPlainText(QString(4000, QLatin1Char('n')));
-        editor().document()->setModified(true);
-        m_Dialogs.messages.clear();
-        {
-            CFileSizeLimit fullDisk(c.limit);
-            press(QKeySequence(Qt::CTRL | Qt::Key_S));
-        }
-        EXPECT_EQ(readFile(name), c.saved ? QByteArray(4000, 'n') : before) << c.reason;
-        EXPECT_EQ(editor().document()->isModified(), !c.saved) << c.reason;
-        ASSERT_EQ(m_Dialogs.messages.size(), c.saved ? 0u : 1u) << c.reason;
-        if (!c.saved) {
-            EXPECT_EQ(m_Dialogs.messages[0].text, QStringLiteral("Error at writing of a file '") + name
-                                                      + QStringLiteral("'.\nFile too large"))
-                << c.reason;
-        }
-    }
-    QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    EXPECT_EQ(log.count("[system error] [TFormMain::FileSaveAs] The error at executing of operation 'FileSaveAs'."), 1);
 }
 
 } // namespace

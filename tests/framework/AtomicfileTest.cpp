@@ -150,9 +150,7 @@ TEST_F(AtomicFile, FullDiskLeavesTheFileAsItWasAndSaysWhy)
     const std::vector<TLimitCase> cases = {
         {"replaced beside: no room for the new file", false, false, old, QByteArray(5000, 'n'), 4096,
          false},
-        {"replaced beside: a shorter file fits", false, false, old, "short", 4096, true},
         {"appended: no room for the added part", false, true, old, QByteArray(2000, 'a'), 4096, false},
-        {"appended with room", false, true, old, QByteArray(1000, 'a'), 4096, true},
         {"appended to a missing file", false, true, {}, "first", 4096, true},
     };
     checkLimitCases(cases);
@@ -168,7 +166,6 @@ TEST_F(AtomicFile, FullDiskInAReadOnlyFolderLeavesTheFileAsItWas)
          false},
         {"in place: longer content with room", true, false, old, QByteArray(4000, 'n'), 4096, true},
         {"in place: shorter content needs no room", true, false, old, "short", 1024, true},
-        {"in place: emptied", true, false, old, {}, 4096, true},
         {"appended in a read-only folder: no room", true, true, old, QByteArray(2000, 'a'), 4096, false},
     };
     checkLimitCases(cases);
@@ -178,15 +175,13 @@ TEST_F(AtomicFile, OnlyPlainFilesAreWritten)
 {
     const QString pipe = docsFolder() + QStringLiteral("/pipe.txt");
     const QString folder = docsFolder() + QStringLiteral("/folder.txt");
-    const QString linkToDevice = docsFolder() + QStringLiteral("/null.txt");
     ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
     ASSERT_TRUE(QDir().mkpath(folder));
-    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/null"), linkToDevice));
     struct TCase {
         QString target;
         int error;
     };
-    const TCase cases[] = {{pipe, EOPNOTSUPP}, {folder, EISDIR}, {linkToDevice, EOPNOTSUPP}};
+    const TCase cases[] = {{pipe, EOPNOTSUPP}, {folder, EISDIR}};
     for (const TCase& c : cases) {
         for (const bool append : {false, true}) {
             QString reason;
@@ -198,7 +193,6 @@ TEST_F(AtomicFile, OnlyPlainFilesAreWritten)
         }
         EXPECT_FALSE(isPlainFile(c.target)) << "still what it was";
     }
-    EXPECT_TRUE(QFileInfo(linkToDevice).isSymLink());
 }
 
 TEST_F(AtomicFile, ALinkIsWrittenThroughAndTheModeKept)
