@@ -69,7 +69,7 @@ TPlainOpen openPlainFile(QFile& file, const QString& fileName, QIODevice::OpenMo
     // A plain file never blocks; clearing the flag keeps every later read and write whole.
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     if (!file.open(fd, mode, QFileDevice::AutoCloseHandle)) {
-        reason = file.errorString();
+        reason = systemReason(errno != 0 ? errno : EBADF);
         ::close(fd);
         return TPlainOpen::Failed;
     }
