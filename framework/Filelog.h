@@ -33,7 +33,8 @@ using CLogLines = CStackMessages<kLogLinesKept, kLogLineMaxLength>;
 
 // The log file: one line per entry, collected in memory and appended to the file
 // kLogLinesKept lines at a time and when the object is destroyed. A file grown beyond
-// kLogSizeLimit bytes is first cut to its last kLogLinesKept lines. Nothing that goes wrong with the file reaches the caller.
+// kLogSizeLimit bytes is first cut to its last kLogLinesKept lines. Nothing that goes wrong with
+// the file reaches the caller.
 class CFileLog : public CTemplateSingleton<CFileLog>
 {
 public:

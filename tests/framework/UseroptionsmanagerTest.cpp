@@ -130,7 +130,8 @@ TEST_F(OptionsManager, SavedFilesGolden)
 {
     // Key order and the form of every type in each store: files written before must read the
     // same, and be written the same, whatever the code behind them.
-    struct TCase {
+    struct TCase
+    {
         const char* name;
         bool useRegister;
         std::function<bool(CUserOptionsManager&, bool)> save;
