@@ -14,14 +14,17 @@ if ! "$format" --version | grep -q 'version 14\.'; then
 fi
 
 mapfile -t files < <(git ls-files -- '*.cpp' '*.h')
-bad=()
-for file in "${files[@]}"; do
-  "$format" --dry-run --Werror "$file" >/dev/null 2>&1 || bad+=("$file")
-done
-if [ "${#bad[@]}" -gt 0 ]; then
-  printf 'not formatted: %s\n' "${bad[@]}" >&2
-  echo "checkformat: ${#bad[@]} of ${#files[@]} files differ from .clang-format" \
-       "(clang-format -i FILE shows how it wants them)" >&2
+# One run over all files; each place that differs is reported as "file:line:col: error: ...".
+if report=$("$format" --dry-run --Werror "${files[@]}" 2>&1); then
+  echo "checkformat: ${#files[@]} files formatted"
+  exit 0
+fi
+mapfile -t bad < <(grep -o '^[^:]*: *[0-9]*:[0-9]*: error' <<<"$report" | cut -d: -f1 | sort -u)
+if [ "${#bad[@]}" -eq 0 ]; then
+  echo "$report" >&2
   exit 1
 fi
-echo "checkformat: ${#files[@]} files formatted"
+printf 'not formatted: %s\n' "${bad[@]}" >&2
+echo "checkformat: ${#bad[@]} of ${#files[@]} files differ from .clang-format" \
+     "(clang-format -i FILE shows how it wants them)" >&2
+exit 1
