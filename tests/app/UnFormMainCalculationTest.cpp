@@ -173,9 +173,6 @@ TEST_F(CalculationTest, ChosenVariablesOnlyWithF4AndTheZoomKept)
         ASSERT_EQ(list->count(), 3);
         list->item(0)->setCheckState(Qt::Checked);
         list->item(2)->setCheckState(Qt::Checked);
-        // A short-cut reaches only the active window; a slow machine activates it late.
-        dialog->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
         QTest::keySequence(dialog, QKeySequence(Qt::CTRL | Qt::Key_Q));
         dialog->accept();
     });
