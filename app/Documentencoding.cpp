@@ -101,7 +101,7 @@ QString fromUtf16(const QByteArray& bytes, bool bigEndian)
     for (qsizetype i = 0; i < text.size(); ++i) {
         const auto first = static_cast<unsigned char>(bytes.at(2 * i));
         const auto second = static_cast<unsigned char>(bytes.at(2 * i + 1));
-        text[i] = bigEndian ? QChar(second, first) : QChar(first, second);   // cell, row
+        text[i] = bigEndian ? QChar(second, first) : QChar(first, second); // cell, row
     }
     return text;
 }

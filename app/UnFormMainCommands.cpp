@@ -5,6 +5,7 @@
 #include "app/Applimits.h"
 #include "app/Codeeditor.h"
 #include "app/Nameresources.h"
+#include "app/Testingrun.h"
 #include "app/Textlimit.h"
 #include "app/UnFormAbout.h"
 #include "app/UnFormDoReplace.h"
@@ -14,7 +15,6 @@
 #include "framework/Dialogseams.h"
 #include "framework/Filelog.h"
 #include "framework/Handlerguard.h"
-#include "app/Testingrun.h"
 #include "platform/Executablelocation.h"
 #include "platform/Plainfile.h"
 

@@ -120,7 +120,8 @@ void CIniFile::refresh() const
         // A pipe or a folder in the file's place is left alone: the defaults serve, and
         // nothing is written over it.
         if (opened == TPlainOpen::NotPlain && !toldUnreadable)
-            qWarning().noquote() << m_FileName << "is not a plain file, options not read:" << reason;
+            qWarning().noquote() << m_FileName
+                                 << "is not a plain file, options not read:" << reason;
         m_Unreadable = true;
         return;
     }

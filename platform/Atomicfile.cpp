@@ -7,7 +7,6 @@
 #include <QRandomGenerator>
 
 #include <cerrno>
-
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -45,7 +44,7 @@ int reserve(int fd, off_t offset, qsizetype length, off_t sizeBefore)
         return 0;
     const int error = ::posix_fallocate(fd, offset, static_cast<off_t>(length));
     if (error != 0) {
-        struct stat info{};
+        struct stat info = {};
         if (::fstat(fd, &info) == 0 && info.st_size != sizeBefore)
             (void)::ftruncate(fd, sizeBefore);
     }
@@ -77,7 +76,7 @@ bool writeInPlace(const QByteArray& path, const QByteArray& content, int tempora
     const int fd = ::open(path.constData(), O_WRONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
     if (fd < 0)
         return fail(reason, errno == ENOENT ? temporaryError : errno);
-    struct stat info{};
+    struct stat info = {};
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         ::close(fd);
         return fail(reason, EOPNOTSUPP);
@@ -117,7 +116,7 @@ bool writeFileAtomically(const QString& fileName, const QByteArray& content)
 bool writeFileAtomically(const QString& fileName, const QByteArray& content, QString& reason)
 {
     const QByteArray path = QFile::encodeName(writtenPath(fileName));
-    struct stat existing{};
+    struct stat existing = {};
     const bool exists = ::stat(path.constData(), &existing) == 0;
     if (exists && !S_ISREG(existing.st_mode))
         return fail(reason, S_ISDIR(existing.st_mode) ? EISDIR : EOPNOTSUPP);
@@ -163,7 +162,7 @@ bool appendToFile(const QString& fileName, const QByteArray& content, QString& r
     if (openPlainFile(file, fileName, QIODevice::WriteOnly, reason) != TPlainOpen::Opened)
         return false;
     const int fd = file.handle();
-    struct stat info{};
+    struct stat info = {};
     if (::fstat(fd, &info) != 0)
         return fail(reason, errno);
     int error = reserve(fd, info.st_size, content.size(), info.st_size);

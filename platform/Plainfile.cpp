@@ -2,7 +2,6 @@
 
 #include <cerrno>
 #include <cstring>
-
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -34,7 +33,7 @@ QString systemReason(int errorNumber)
 
 bool isPlainFile(const QString& fileName)
 {
-    struct stat info{};
+    struct stat info = {};
     return !fileName.isEmpty() && ::stat(QFile::encodeName(fileName).constData(), &info) == 0
            && S_ISREG(info.st_mode);
 }
@@ -43,7 +42,7 @@ TPlainOpen openPlainFile(QFile& file, const QString& fileName, QIODevice::OpenMo
                          QString& reason)
 {
     const QByteArray name = QFile::encodeName(fileName);
-    struct stat info{};
+    struct stat info = {};
     if (fileName.isEmpty()) {
         reason = systemReason(ENOENT);
         return TPlainOpen::Missing;

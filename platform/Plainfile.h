@@ -10,9 +10,9 @@
 
 enum class TPlainOpen {
     Opened,
-    Missing,    // no file of that name (reading), or its folder is missing (writing)
-    NotPlain,   // a folder, pipe, device or socket
-    Failed,     // the system refused; the reason says why
+    Missing,  // no file of that name (reading), or its folder is missing (writing)
+    NotPlain, // a folder, pipe, device or socket
+    Failed,   // the system refused; the reason says why
 };
 
 // True when the name leads to a plain file.

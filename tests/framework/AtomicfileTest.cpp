@@ -10,15 +10,15 @@
 #include <csignal>
 #include <functional>
 #include <memory>
-#include <vector>
-
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
-struct TChildAnswer {
+struct TChildAnswer
+{
     bool written = false;
     QString reason;
 };
@@ -57,9 +57,10 @@ TChildAnswer writeInChild(rlim_t fileSizeLimit, const std::function<bool(QString
 
 // Each case writes into a file that holds `before` (null: no file), in a child process that
 // cannot make files longer than `limit`.
-struct TLimitCase {
+struct TLimitCase
+{
     const char* reason;
-    bool readOnlyFolder;   // the write happens in place
+    bool readOnlyFolder; // the write happens in place
     bool append;
     QByteArray before;
     QByteArray content;
@@ -75,7 +76,8 @@ protected:
 
     void checkLimitCases(const std::vector<TLimitCase>& cases)
     {
-        const auto writable = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner;
+        const auto writable = QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                              | QFileDevice::ExeOwner;
         for (const TLimitCase& c : cases) {
             QFile::setPermissions(docsFolder(), writable);
             QFile::remove(filePath());
@@ -90,7 +92,9 @@ protected:
             });
             readOnly.reset();
             EXPECT_EQ(answer.written, c.written) << c.reason;
-            const QByteArray expected = !c.written ? c.before : c.append ? c.before + c.content : c.content;
+            const QByteArray expected = !c.written ? c.before
+                                        : c.append ? c.before + c.content
+                                                   : c.content;
             EXPECT_EQ(readFile(filePath()), expected) << c.reason;
             EXPECT_EQ(answer.reason, c.written ? QString() : systemReason(EFBIG)) << c.reason;
             EXPECT_EQ(QDir(docsFolder()).entryList(QDir::Files | QDir::Hidden),
@@ -148,9 +152,10 @@ TEST_F(AtomicFile, FullDiskLeavesTheFileAsItWasAndSaysWhy)
 {
     const QByteArray old(3000, 'o');
     const std::vector<TLimitCase> cases = {
-        {"replaced beside: no room for the new file", false, false, old, QByteArray(5000, 'n'), 4096,
+        {"replaced beside: no room for the new file", false, false, old, QByteArray(5000, 'n'),
+         4096, false},
+        {"appended: no room for the added part", false, true, old, QByteArray(2000, 'a'), 4096,
          false},
-        {"appended: no room for the added part", false, true, old, QByteArray(2000, 'a'), 4096, false},
         {"appended to a missing file", false, true, {}, "first", 4096, true},
     };
     checkLimitCases(cases);
@@ -166,7 +171,8 @@ TEST_F(AtomicFile, FullDiskInAReadOnlyFolderLeavesTheFileAsItWas)
          false},
         {"in place: longer content with room", true, false, old, QByteArray(4000, 'n'), 4096, true},
         {"in place: shorter content needs no room", true, false, old, "short", 1024, true},
-        {"appended in a read-only folder: no room", true, true, old, QByteArray(2000, 'a'), 4096, false},
+        {"appended in a read-only folder: no room", true, true, old, QByteArray(2000, 'a'), 4096,
+         false},
     };
     checkLimitCases(cases);
 }
@@ -177,7 +183,8 @@ TEST_F(AtomicFile, OnlyPlainFilesAreWritten)
     const QString folder = docsFolder() + QStringLiteral("/folder.txt");
     ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
     ASSERT_TRUE(QDir().mkpath(folder));
-    struct TCase {
+    struct TCase
+    {
         QString target;
         int error;
     };
@@ -206,7 +213,8 @@ TEST_F(AtomicFile, ALinkIsWrittenThroughAndTheModeKept)
     EXPECT_TRUE(QFileInfo(link).isSymLink());
     EXPECT_EQ(readFile(filePath()), QByteArray("new"));
     const auto mode = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadOther;
-    EXPECT_EQ(QFile::permissions(filePath()) & ~(QFileDevice::ReadUser | QFileDevice::WriteUser), mode);
+    EXPECT_EQ(QFile::permissions(filePath()) & ~(QFileDevice::ReadUser | QFileDevice::WriteUser),
+              mode);
 }
 
 } // namespace

@@ -6,7 +6,6 @@
 #include <QFile>
 
 #include <cerrno>
-
 #include <sys/stat.h>
 
 namespace {
@@ -14,7 +13,10 @@ namespace {
 class PlainFile : public CIsolatedSettingsTest
 {
 protected:
-    QString doc(const char* name) const { return docsFolder() + QLatin1Char('/') + QLatin1String(name); }
+    QString doc(const char* name) const
+    {
+        return docsFolder() + QLatin1Char('/') + QLatin1String(name);
+    }
 
     void SetUp() override
     {
@@ -29,11 +31,12 @@ protected:
 
 TEST_F(PlainFile, OnlyPlainFilesOpenAndNothingWaits)
 {
-    struct TCase {
+    struct TCase
+    {
         const char* name;
         TPlainOpen reading;
         TPlainOpen appending;
-        int error;   // the reason given when it does not open; 0: none
+        int error; // the reason given when it does not open; 0: none
     };
     const TCase cases[] = {
         {"plain.txt", TPlainOpen::Opened, TPlainOpen::Opened, 0},
@@ -41,18 +44,19 @@ TEST_F(PlainFile, OnlyPlainFilesOpenAndNothingWaits)
         {"pipe.txt", TPlainOpen::NotPlain, TPlainOpen::NotPlain, EOPNOTSUPP},
         {"folder.txt", TPlainOpen::NotPlain, TPlainOpen::NotPlain, EISDIR},
         {"zero.txt", TPlainOpen::NotPlain, TPlainOpen::NotPlain, EOPNOTSUPP},
-        {"missing.txt", TPlainOpen::Missing, TPlainOpen::Opened, ENOENT},   // appending creates it
+        {"missing.txt", TPlainOpen::Missing, TPlainOpen::Opened, ENOENT}, // appending creates it
         {"no/folder.txt", TPlainOpen::Missing, TPlainOpen::Missing, ENOENT},
     };
     for (const TCase& c : cases) {
         EXPECT_EQ(isPlainFile(doc(c.name)), c.reading == TPlainOpen::Opened) << c.name;
-        for (const QIODevice::OpenMode mode : {QIODevice::OpenMode(QIODevice::ReadOnly),
-                                               QIODevice::WriteOnly | QIODevice::Append}) {
+        for (const QIODevice::OpenMode mode :
+             {QIODevice::OpenMode(QIODevice::ReadOnly), QIODevice::WriteOnly | QIODevice::Append}) {
             const bool reading = mode == QIODevice::ReadOnly;
             const TPlainOpen expected = reading ? c.reading : c.appending;
             QFile file;
             QString reason;
-            EXPECT_EQ(openPlainFile(file, doc(c.name), mode, reason), expected) << c.name << reading;
+            EXPECT_EQ(openPlainFile(file, doc(c.name), mode, reason), expected)
+                << c.name << reading;
             EXPECT_EQ(file.isOpen(), expected == TPlainOpen::Opened) << c.name << reading;
             if (expected != TPlainOpen::Opened) {
                 EXPECT_EQ(reason, systemReason(c.error)) << c.name << reading;
@@ -63,21 +67,23 @@ TEST_F(PlainFile, OnlyPlainFilesOpenAndNothingWaits)
 
 TEST_F(PlainFile, ReadingStopsAtTheLimit)
 {
-    struct TCase {
+    struct TCase
+    {
         qint64 limit;
         QByteArray content;
         bool complete;
     };
     const TCase cases[] = {
         {4, "0123", false},
-        {10, "0123456789", true},   // exactly all of it
+        {10, "0123456789", true}, // exactly all of it
         {11, "0123456789", true},
     };
     for (const TCase& c : cases) {
         QByteArray content;
         bool complete = !c.complete;
         QString reason;
-        ASSERT_EQ(readPlainFile(doc("plain.txt"), c.limit, content, complete, reason), TPlainOpen::Opened);
+        ASSERT_EQ(readPlainFile(doc("plain.txt"), c.limit, content, complete, reason),
+                  TPlainOpen::Opened);
         EXPECT_EQ(content, c.content) << c.limit;
         EXPECT_EQ(complete, c.complete) << c.limit;
     }
