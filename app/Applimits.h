@@ -7,6 +7,7 @@
 // Editor and calculation.
 constexpr int kEditorMaxChars = 64000;         // line breaks count; the text beyond is cut
 constexpr int kWaitWindowThreshold = 10000;    // longer texts show the wait window during a run
+constexpr int kWaitWindowDelayMs = 1000;       // any run this long shows the wait window
 constexpr int kEditorTabWidth = 8;             // tab stops of the status line and the messages
 
 // Recent-files menu: longer paths are shown as their two ends around "...".

@@ -131,6 +131,8 @@ void TFormMain::buildCentralArea()
     MemoMsg = new QPlainTextEdit(PanelMsg);
     MemoMsg->setObjectName(QStringLiteral("MemoMsg"));
     MemoMsg->setReadOnly(true);
+    // The program's own output: an undo history of it would only grow with every run.
+    MemoMsg->setUndoRedoEnabled(false);
     MemoMsg->setLineWrapMode(QPlainTextEdit::NoWrap);
     MemoMsg->setContextMenuPolicy(Qt::CustomContextMenu);
     msgLayout->addWidget(MemoMsg);
@@ -505,6 +507,12 @@ void TFormMain::FormShow()
 
 void TFormMain::closeEvent(QCloseEvent* event)
 {
+    if (isCalculating()) {
+        m_CloseAfterRun = true;
+        stopCalculation();
+        event->ignore();
+        return;
+    }
     // A failure escaping here would let the window close without the save query.
     CHandlerGuard::runQuiet("TFormMain::FormClose", QString(), [this] {
         writeLog(CFileLog::TYPE_INFORMATION, QStringLiteral("end of program"));
@@ -738,7 +746,7 @@ void TFormMain::carryOutStartRequests()
         if (!input.isEmpty() && !report.isEmpty()) {
             xonQMInterpreter::CTesting testing(QFile::encodeName(input).constData(),
                                                QFile::encodeName(report).constData());
-            testing.perform();
+            runSelfTest(testing);
         }
         return;
     }

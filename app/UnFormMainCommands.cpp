@@ -296,7 +296,7 @@ void TFormMain::runTesting()
 {
     xonQMInterpreter::CTesting testing(QFile::encodeName(m_OptionsTesting.TestingFileIn).constData(),
                                        QFile::encodeName(m_OptionsTesting.TestingFileOut).constData());
-    testing.perform();
+    runSelfTest(testing);
 }
 
 void TFormMain::onRMouseClickTrayIcon()

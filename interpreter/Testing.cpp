@@ -74,7 +74,7 @@ void CTesting::perform()
 {
     if (!m_InputFileName.hasNonSpace() || !m_ReportFileName.hasNonSpace())
         return;
-    CQMInterpreter interpreter;
+    CQMInterpreter& interpreter = m_Interpreter;
     interpreter.setClock(m_Clock);
     const uint32_t testStart = m_Clock();
 
@@ -95,7 +95,7 @@ void CTesting::perform()
     const int markerLength = static_cast<int>(std::strlen(BLOCK_MARKER));
     int start = 0;
     bool markerFound = true;
-    while (markerFound) {
+    while (markerFound && !m_StopRequested.load(std::memory_order_relaxed)) {
         const int marker = text.find(BLOCK_MARKER, start);
         markerFound = marker > -1;
         CBuffString block;
@@ -113,6 +113,12 @@ void CTesting::perform()
     addNumberLine(output, "Full time of the test: ", static_cast<uint32_t>(m_Clock() - testStart));
     addNumberLine(output, "Full time of the calculation (mc): ", totals.calculation);
     addNumberLine(output, "Full time of the output into file: ", totals.output);
+}
+
+void CTesting::requestStop()
+{
+    m_StopRequested.store(true, std::memory_order_relaxed);
+    m_Interpreter.requestStop();
 }
 
 void CTesting::performBlock(CQMInterpreter& interpreter, const CBuffString& block, std::ostream& report,

@@ -4,6 +4,7 @@
 #include "BuffString.h"
 #include "QMInterpreter.h"
 
+#include <atomic>
 #include <iosfwd>
 
 namespace xonQMInterpreter {
@@ -23,6 +24,9 @@ public:
     // Runs the whole test. Missing or unreadable files end it silently; faults while a block
     // runs are written into the report.
     void perform();
+    // Safe from any thread: the block in progress ends as a stopped run, the blocks after it
+    // are not run, and the report ends with its totals as usual.
+    void requestStop();
 
 private:
     struct TTotals;
@@ -31,6 +35,8 @@ private:
     CBuffString m_InputFileName;
     CBuffString m_ReportFileName;
     TTickClock m_Clock;
+    CQMInterpreter m_Interpreter;
+    std::atomic<bool> m_StopRequested{false};
 };
 
 } // namespace xonQMInterpreter

@@ -146,13 +146,14 @@ const std::pair<int, const char*> kGolden[] = {
     {153, "To use an auxiliary file for writing messages"},
     {154, "The information about errors, time of start and end of the program will be written in a special file ombrix.log."},
     {155, "The document holds characters that the Windows-1251 code page cannot represent, so it is saved in UTF-8."},
+    {172, "Stop"},
     {173, "Error"},
 };
 
 // Numbers no window shows: they hold no text.
 bool isUnused(int id)
 {
-    return (id >= 126 && id <= 128) || (id >= 131 && id <= 145) || (id >= 156 && id <= 172);
+    return (id >= 126 && id <= 128) || (id >= 131 && id <= 145) || (id >= 156 && id <= 171);
 }
 
 TEST(NameResources, EveryTextGolden)
@@ -188,7 +189,8 @@ TEST(NameResources, NamedIdsGiveTheirNumbersTexts)
         {TTextId::ThankYou, 130, "Thank you for using Ombrix."}, // after the unused 126 to 128
         {TTextId::LoadFromUserSettings, 146,
          "Load configuration from user settings"}, // after 131 to 145
-        {TTextId::Error, 173, "Error"},            // the last, after 155 to 172
+        {TTextId::Stop, 172, "Stop"},              // after the unused 156 to 171
+        {TTextId::Error, 173, "Error"},            // the last
     };
     for (const TCase& c : cases) {
         EXPECT_EQ(static_cast<int>(c.id), c.number) << c.text;

@@ -1,11 +1,17 @@
 #include "tests/app/Mainwindowfixture.h"
 
+#include "app/Nameresources.h"
 #include "app/UnFormSelectVariable.h"
 #include "app/UnFormViewResults.h"
 #include "app/UnFormWaitCalc.h"
 
+#include <QAction>
 #include <QListWidget>
 #include <QLocale>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QScrollBar>
+#include <QTextBlock>
 #include <QTimer>
 
 namespace {
@@ -18,7 +24,42 @@ QByteArray optionsIni(int where, int precision, int format)
 
 class CalculationTest : public CMainWindowTest
 {
+protected:
+    // Calls act every few milliseconds while the next command runs, until it answers true.
+    void whileRunning(std::function<bool()> act)
+    {
+        m_RunTimer = std::make_unique<QTimer>();
+        m_RunTimer->setInterval(10);
+        QObject::connect(m_RunTimer.get(), &QTimer::timeout, [this, act] {
+            if (act())
+                m_RunTimer->stop();
+        });
+        m_RunTimer->start();
+    }
+    TFormWaitCalc* shownWaitWindow() const
+    {
+        auto* wait = m_Window != nullptr ? m_Window->findChild<TFormWaitCalc*>() : nullptr;
+        return wait != nullptr && wait->isVisible() ? wait : nullptr;
+    }
+    void TearDown() override
+    {
+        m_RunTimer.reset();
+        CMainWindowTest::TearDown();
+    }
+
+    std::unique_ptr<QTimer> m_RunTimer;
 };
+
+// Each level calls the one below twice: 40 levels would run for days unless stopped.
+QString doublingText()
+{
+    QString text = QStringLiteral("f0(x) = x + 1;\n");
+    for (int n = 1; n <= 40; ++n)
+        text += QStringLiteral("f%1(x) = f%2(x) + f%2(x);\n").arg(n).arg(n - 1);
+    return text + QStringLiteral("y = f40(1);");
+}
+
+const QRegularExpression kStopLine(QStringLiteral(R"(^ \[error, line \d+, position \d+\] the calculation is stopped$)"));
 
 // Notes whether a wait window was shown while it watched.
 class CWaitWindowWatch : public QObject
@@ -62,6 +103,9 @@ TEST_F(CalculationTest, ResultsInTheMessagesPaneAfterTheMessages)
     press(Qt::Key_F5);
     EXPECT_EQ(paneText(), QStringLiteral(" [Results of calculation] \n a = 1\n b = 0.25"));
     EXPECT_FALSE(m_Window->messagesPane()->parentWidget()->isHidden());
+    press(Qt::Key_F5);
+    EXPECT_EQ(m_Window->messagesPane()->document()->availableUndoSteps(), 0)
+        << "no history of the program's own output grows with the runs";
 }
 
 TEST_F(CalculationTest, EmptyEditorListsItsMessageOnly)
@@ -240,6 +284,158 @@ TEST_F(CalculationTest, CyrillicNamesComeBackUnchanged)
     typeText(QString::fromUtf8("\xd0\xb0\xd0\xb1 = 7;"));
     press(Qt::Key_F5);
     EXPECT_EQ(paneText(), QString::fromUtf8(" [Results of calculation] \n \xd0\xb0\xd0\xb1 = 7"));
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(CalculationTest, StopOrEscOnTheWaitWindowEndsTheRunAndFreesTheText)
+{
+    struct TCase
+    {
+        const char* reason;
+        std::function<void(TFormWaitCalc*)> stop;
+    };
+    const TCase cases[] = {
+        {"Stop", [](TFormWaitCalc* wait) { wait->findChild<QPushButton*>(QStringLiteral("ButtonStop"))->click(); }},
+        {"Esc", [](TFormWaitCalc* wait) { QTest::keyClick(wait, Qt::Key_Escape); }},
+    };
+    writeIni(optionsIni(1, 12, 1));
+    openWindow();
+    for (const TCase& c : cases) {
+        editor().setPlainText(doublingText());
+        editor().document()->setModified(true);
+        struct TDuring
+        {
+            bool seen = false;
+            bool readOnly = false;
+            bool calculateEnabled = true;
+            bool openEnabled = true;
+            bool exitEnabled = false;
+            bool stopFocused = false;
+        } during;
+        whileRunning([&] {
+            TFormWaitCalc* wait = shownWaitWindow();
+            if (wait == nullptr)
+                return false;
+            during = {true,
+                      editor().isReadOnly(),
+                      m_Window->findAction(QStringLiteral("ActionCalcAll"))->isEnabled(),
+                      m_Window->findAction(QStringLiteral("ActionFileOpen"))->isEnabled(),
+                      m_Window->findAction(QStringLiteral("ActionFileExit"))->isEnabled(),
+                      wait->focusWidget() != nullptr
+                          && wait->focusWidget()->objectName() == QLatin1String("ButtonStop")};
+            c.stop(wait);
+            return true;
+        });
+        press(Qt::Key_F5);
+
+        ASSERT_TRUE(during.seen) << c.reason;
+        EXPECT_TRUE(during.readOnly) << c.reason;
+        EXPECT_FALSE(during.calculateEnabled) << c.reason;
+        EXPECT_FALSE(during.openEnabled) << c.reason;
+        EXPECT_TRUE(during.exitEnabled) << c.reason;
+        EXPECT_TRUE(during.stopFocused) << c.reason;
+
+        EXPECT_TRUE(kStopLine.match(paneText()).hasMatch()) << c.reason << ": " << paneText().toStdString();
+        EXPECT_EQ(editorText(), doublingText()) << c.reason;
+        EXPECT_FALSE(editor().isReadOnly()) << c.reason;
+        EXPECT_TRUE(m_Window->findAction(QStringLiteral("ActionCalcAll"))->isEnabled()) << c.reason;
+        EXPECT_EQ(shownWaitWindow(), nullptr) << c.reason;
+    }
+
+    // The text is the user's again: it saves, and the next run gives results.
+    m_Dialogs.saveFileAnswers.push_back(docPath(QStringLiteral("levels.txt")));
+    press(QKeySequence(Qt::CTRL | Qt::Key_S));
+    EXPECT_EQ(readFile(docPath(QStringLiteral("levels.txt"))), doublingText().replace(QLatin1Char('\n'), QStringLiteral("\r\n")).toLatin1());
+    editor().setPlainText(QStringLiteral("a = 2 * 3;"));
+    press(Qt::Key_F5);
+    EXPECT_EQ(paneText(), QStringLiteral(" [Results of calculation] \n a = 6"));
+}
+
+TEST_F(CalculationTest, ClosingDuringARunStopsItFirstThenClosesAsUsual)
+{
+    struct TCase
+    {
+        const char* reason;
+        bool byExit;                 // File > Exit, otherwise the window's own close
+        TMessageAnswer saveAnswer;
+        bool closed;
+    };
+    const TCase cases[] = {
+        {"File > Exit, changes discarded", true, TMessageAnswer::No, true},
+        {"window close, changes discarded", false, TMessageAnswer::No, true},
+        {"window close, cancelled at the save query", false, TMessageAnswer::Cancel, false},
+    };
+    for (const TCase& c : cases) {
+        openWindow();
+        editor().setPlainText(doublingText());
+        editor().document()->setModified(true);
+        m_Dialogs.messages.clear();
+        m_Dialogs.messageAnswers = {c.saveAnswer};
+        whileRunning([&] {
+            if (!m_Window->isCalculating())
+                return false;
+            if (c.byExit)
+                m_Window->findAction(QStringLiteral("ActionFileExit"))->trigger();
+            else
+                m_Window->close();
+            return true;
+        });
+        press(Qt::Key_F5);
+        EXPECT_TRUE(kStopLine.match(paneText()).hasMatch()) << c.reason << ": " << paneText().toStdString();
+        // The save query comes once the run has ended.
+        QTRY_COMPARE_WITH_TIMEOUT(m_Dialogs.messages.size(), size_t(1), 5000);
+        EXPECT_EQ(m_Dialogs.messages[0].text, getNameResource(TTextId::DocumentChangedSaveQuery)) << c.reason;
+        QTRY_COMPARE_WITH_TIMEOUT(m_Window->isVisible(), !c.closed, 5000);
+        EXPECT_EQ(editorText(), doublingText()) << c.reason;
+        EXPECT_FALSE(editor().isReadOnly()) << c.reason;
+        m_RunTimer.reset();
+        editor().document()->setModified(false);
+        m_Window->close();
+        m_Window.reset();
+    }
+}
+
+TEST_F(CalculationTest, AppendedResultsAreScrolledIntoView)
+{
+    struct TCase
+    {
+        const char* reason;
+        int textLines;       // comment lines before the calculation
+        int variables;
+        bool firstAddedAtTop;  // the results fill the editor: they start at its top
+    };
+    const TCase cases[] = {
+        {"a few results below a long text", 120, 2, false},
+        {"more results than the editor shows", 3, 150, true},
+    };
+    writeIni(optionsIni(0, 12, 1));
+    openWindow();
+    for (const TCase& c : cases) {
+        QString text = QStringLiteral("// a comment\n").repeated(c.textLines);
+        for (int i = 0; i < c.variables; ++i)
+            text += QStringLiteral("v%1 = %1;").arg(i);
+        editor().setPlainText(text);
+        editor().moveCursor(QTextCursor::Start);
+        press(Qt::Key_F5);
+
+        const int firstAdded = c.textLines + 1;
+        const int lastLine = editor().blockCount() - 1;
+        ASSERT_EQ(editor().document()->findBlockByNumber(firstAdded).text(),
+                  QStringLiteral("// [Results of calculation] "))
+            << c.reason;
+        const int top = editor().cursorForPosition(QPoint(1, 1)).blockNumber();
+        const int bottom = editor().cursorForPosition(QPoint(1, editor().viewport()->height() - 2)).blockNumber();
+        if (c.firstAddedAtTop) {
+            EXPECT_EQ(top, firstAdded) << c.reason;
+        } else {
+            EXPECT_LE(top, firstAdded) << c.reason;
+            EXPECT_EQ(bottom, lastLine) << c.reason;
+        }
+        EXPECT_EQ(editor().textCursor().position(), 0) << "the caret stays: " << c.reason;
+    }
 }
 
 } // namespace

@@ -1,10 +1,12 @@
 #include "tests/app/Mainwindowfixture.h"
 
 #include "app/UnFormOptions.h"
+#include "app/UnFormWaitCalc.h"
 
 #include <QDir>
 #include <QFile>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTimer>
 
 namespace {
@@ -147,6 +149,58 @@ TEST_F(LifeCycleTest, StartAndEndAreLoggedWhenLogsAreOn)
     const QByteArray log = readFile(binFolder() + QStringLiteral("/ombrix.log"));
     EXPECT_TRUE(log.contains("[information] start of program")) << log.toStdString();
     EXPECT_TRUE(log.contains("[information] end of program"));
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(LifeCycleTest, RunsAtStartCanBeStoppedFromTheWaitWindow)
+{
+    QString levels = QStringLiteral("f0(x) = x + 1;\r\n");
+    for (int n = 1; n <= 40; ++n)
+        levels += QStringLiteral("f%1(x) = f%2(x) + f%2(x);\r\n").arg(n).arg(n - 1);
+    levels += QStringLiteral("y = f40(1);");
+    const QRegularExpression stopLine(QStringLiteral(R"( \[error, line \d+, position \d+\] the calculation is stopped)"));
+    struct TCase
+    {
+        const char* reason;
+        bool selfTest;  // "-test", otherwise "-calc"
+    };
+    for (const TCase& c : {TCase{"-calc", false}, TCase{"-test", true}}) {
+        writeFile(docPath(QStringLiteral("levels.txt")), levels.toLatin1());
+        QFile::remove(docPath(QStringLiteral("report.txt")));
+        m_Window = std::make_unique<TFormMain>(nullptr, std::make_unique<CFakeTrayBackend>(m_Tray));
+        m_Window->setCommandLineFile(docPath(QStringLiteral("levels.txt")));
+        if (c.selfTest) {
+            m_Window->setTestMode();
+            m_Window->setTestOutputFile(docPath(QStringLiteral("report.txt")));
+        } else {
+            m_Window->setCalcOnStart();
+        }
+        QTimer escape;
+        escape.setInterval(10);
+        QObject::connect(&escape, &QTimer::timeout, [&] {
+            auto* wait = m_Window->findChild<TFormWaitCalc*>();
+            if (wait != nullptr && wait->isVisible()) {
+                escape.stop();
+                QTest::keyClick(wait, Qt::Key_Escape);
+            }
+        });
+        escape.start();
+        m_Window->show();
+        if (c.selfTest) {
+            const QString report = QString::fromLatin1(readFile(docPath(QStringLiteral("report.txt"))));
+            EXPECT_TRUE(report.contains(stopLine)) << c.reason << report.toStdString();
+            EXPECT_TRUE(editorText().isEmpty()) << c.reason;
+        } else {
+            EXPECT_TRUE(paneText().contains(stopLine)) << c.reason << paneText().toStdString();
+            EXPECT_EQ(editorText(), QString(levels).remove(QLatin1Char('\r'))) << c.reason;
+        }
+        EXPECT_TRUE(m_Window->isVisible()) << c.reason;
+        m_Window->close();
+        m_Window.reset();
+    }
 }
 
 } // namespace
