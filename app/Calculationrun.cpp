@@ -12,11 +12,16 @@
 #include <stdexcept>
 #include <thread>
 
-CCalculationRun::CCalculationRun(QWidget* owner) : QObject(owner), m_Owner(owner) {}
+CCalculationRun::CCalculationRun(QWidget* owner)
+    : QObject(owner)
+    , m_Owner(owner)
+{
+}
 
 CCalculationRun::~CCalculationRun() = default;
 
-void CCalculationRun::run(const std::function<void()>& job, std::function<void()> stop, bool waitAtOnce)
+void CCalculationRun::run(const std::function<void()>& job, std::function<void()> stop,
+                          bool waitAtOnce)
 {
     if (m_Running)
         throw std::logic_error("a calculation is already running");

@@ -56,10 +56,10 @@ QString thousandSeparator()
 bool keptDuringRun(const QString& action)
 {
     static const QStringList kept = {
-        QStringLiteral("ActionFileExit"),       QStringLiteral("ActionEditCopy"),
-        QStringLiteral("ActionEditSelectAll"),  QStringLiteral("ActionViewToolBar"),
-        QStringLiteral("ActionViewStatusBar"),  QStringLiteral("ActionViewWinMsg"),
-        QStringLiteral("ActionWinMsgResize"),   QStringLiteral("ActionWinMsgCopy"),
+        QStringLiteral("ActionFileExit"),        QStringLiteral("ActionEditCopy"),
+        QStringLiteral("ActionEditSelectAll"),   QStringLiteral("ActionViewToolBar"),
+        QStringLiteral("ActionViewStatusBar"),   QStringLiteral("ActionViewWinMsg"),
+        QStringLiteral("ActionWinMsgResize"),    QStringLiteral("ActionWinMsgCopy"),
         QStringLiteral("ActionWinMsgSelectAll"), QStringLiteral("ActionWinMsgHide"),
         QStringLiteral("ActionShowProgram"),
     };
@@ -90,8 +90,10 @@ bool TFormMain::calculate()
     const QByteArray bytes = toCp1251(text);
     bool succeeded = false;
     // Counted as the editor's limit counts, a line break as the file's CR LF.
-    runOnWorker([this, &bytes, &succeeded] { succeeded = m_Interpreter.perform(bytes.constData()); },
-                [this] { m_Interpreter.requestStop(); }, editorTextLength(text) > kWaitWindowThreshold);
+    runOnWorker([this, &bytes,
+                 &succeeded] { succeeded = m_Interpreter.perform(bytes.constData()); },
+                [this] { m_Interpreter.requestStop(); },
+                editorTextLength(text) > kWaitWindowThreshold);
     // A stop that came after the run had ended must not stop the next one.
     m_Interpreter.clearStopRequest();
 
@@ -120,7 +122,8 @@ void TFormMain::stopCalculation()
         m_Run->requestStop();
 }
 
-void TFormMain::runOnWorker(const std::function<void()>& job, std::function<void()> stop, bool waitAtOnce)
+void TFormMain::runOnWorker(const std::function<void()>& job, std::function<void()> stop,
+                            bool waitAtOnce)
 {
     if (m_Run == nullptr)
         m_Run = new CCalculationRun(this);
@@ -139,8 +142,8 @@ void TFormMain::runOnWorker(const std::function<void()>& job, std::function<void
         disabled.emplace_back(recent);
     }
     std::vector<QPointer<QWidget>> dialogs;
-    QWidget* const modeless[] = {m_FormFindText.data(), m_FormReplaceText.data(), m_FormDoReplace.data(),
-                                 m_FormGotoLine.data()};
+    QWidget* const modeless[] = {m_FormFindText.data(), m_FormReplaceText.data(),
+                                 m_FormDoReplace.data(), m_FormGotoLine.data()};
     for (QWidget* dialog : modeless) {
         if (dialog != nullptr && dialog->isEnabled()) {
             dialog->setEnabled(false);

@@ -1,9 +1,8 @@
-#include "tests/app/Mainwindowfixture.h"
-
 #include "app/Nameresources.h"
 #include "app/UnFormSelectVariable.h"
 #include "app/UnFormViewResults.h"
 #include "app/UnFormWaitCalc.h"
+#include "tests/app/Mainwindowfixture.h"
 
 #include <QAction>
 #include <QListWidget>
@@ -59,7 +58,8 @@ QString doublingText()
     return text + QStringLiteral("y = f40(1);");
 }
 
-const QRegularExpression kStopLine(QStringLiteral(R"(^ \[error, line \d+, position \d+\] the calculation is stopped$)"));
+const QRegularExpression
+    kStopLine(QStringLiteral(R"(^ \[error, line \d+, position \d+\] the calculation is stopped$)"));
 
 // Notes whether a wait window was shown while it watched.
 class CWaitWindowWatch : public QObject
@@ -298,7 +298,10 @@ TEST_F(CalculationTest, StopOrEscOnTheWaitWindowEndsTheRunAndFreesTheText)
         std::function<void(TFormWaitCalc*)> stop;
     };
     const TCase cases[] = {
-        {"Stop", [](TFormWaitCalc* wait) { wait->findChild<QPushButton*>(QStringLiteral("ButtonStop"))->click(); }},
+        {"Stop",
+         [](TFormWaitCalc* wait) {
+             wait->findChild<QPushButton*>(QStringLiteral("ButtonStop"))->click();
+         }},
         {"Esc", [](TFormWaitCalc* wait) { QTest::keyClick(wait, Qt::Key_Escape); }},
     };
     writeIni(optionsIni(1, 12, 1));
@@ -338,7 +341,8 @@ TEST_F(CalculationTest, StopOrEscOnTheWaitWindowEndsTheRunAndFreesTheText)
         EXPECT_TRUE(during.exitEnabled) << c.reason;
         EXPECT_TRUE(during.stopFocused) << c.reason;
 
-        EXPECT_TRUE(kStopLine.match(paneText()).hasMatch()) << c.reason << ": " << paneText().toStdString();
+        EXPECT_TRUE(kStopLine.match(paneText()).hasMatch())
+            << c.reason << ": " << paneText().toStdString();
         EXPECT_EQ(editorText(), doublingText()) << c.reason;
         EXPECT_FALSE(editor().isReadOnly()) << c.reason;
         EXPECT_TRUE(m_Window->findAction(QStringLiteral("ActionCalcAll"))->isEnabled()) << c.reason;
@@ -348,7 +352,8 @@ TEST_F(CalculationTest, StopOrEscOnTheWaitWindowEndsTheRunAndFreesTheText)
     // The text is the user's again: it saves, and the next run gives results.
     m_Dialogs.saveFileAnswers.push_back(docPath(QStringLiteral("levels.txt")));
     press(QKeySequence(Qt::CTRL | Qt::Key_S));
-    EXPECT_EQ(readFile(docPath(QStringLiteral("levels.txt"))), doublingText().replace(QLatin1Char('\n'), QStringLiteral("\r\n")).toLatin1());
+    EXPECT_EQ(readFile(docPath(QStringLiteral("levels.txt"))),
+              doublingText().replace(QLatin1Char('\n'), QStringLiteral("\r\n")).toLatin1());
     editor().setPlainText(QStringLiteral("a = 2 * 3;"));
     press(Qt::Key_F5);
     EXPECT_EQ(paneText(), QStringLiteral(" [Results of calculation] \n a = 6"));
@@ -359,7 +364,7 @@ TEST_F(CalculationTest, ClosingDuringARunStopsItFirstThenClosesAsUsual)
     struct TCase
     {
         const char* reason;
-        bool byExit;                 // File > Exit, otherwise the window's own close
+        bool byExit; // File > Exit, otherwise the window's own close
         TMessageAnswer saveAnswer;
         bool closed;
     };
@@ -384,10 +389,12 @@ TEST_F(CalculationTest, ClosingDuringARunStopsItFirstThenClosesAsUsual)
             return true;
         });
         press(Qt::Key_F5);
-        EXPECT_TRUE(kStopLine.match(paneText()).hasMatch()) << c.reason << ": " << paneText().toStdString();
+        EXPECT_TRUE(kStopLine.match(paneText()).hasMatch())
+            << c.reason << ": " << paneText().toStdString();
         // The save query comes once the run has ended.
         QTRY_COMPARE_WITH_TIMEOUT(m_Dialogs.messages.size(), size_t(1), 5000);
-        EXPECT_EQ(m_Dialogs.messages[0].text, getNameResource(TTextId::DocumentChangedSaveQuery)) << c.reason;
+        EXPECT_EQ(m_Dialogs.messages[0].text, getNameResource(TTextId::DocumentChangedSaveQuery))
+            << c.reason;
         QTRY_COMPARE_WITH_TIMEOUT(m_Window->isVisible(), !c.closed, 5000);
         EXPECT_EQ(editorText(), doublingText()) << c.reason;
         EXPECT_FALSE(editor().isReadOnly()) << c.reason;
@@ -403,9 +410,9 @@ TEST_F(CalculationTest, AppendedResultsAreScrolledIntoView)
     struct TCase
     {
         const char* reason;
-        int textLines;       // comment lines before the calculation
+        int textLines; // comment lines before the calculation
         int variables;
-        bool firstAddedAtTop;  // the results fill the editor: they start at its top
+        bool firstAddedAtTop; // the results fill the editor: they start at its top
     };
     const TCase cases[] = {
         {"a few results below a long text", 120, 2, false},
@@ -427,7 +434,8 @@ TEST_F(CalculationTest, AppendedResultsAreScrolledIntoView)
                   QStringLiteral("// [Results of calculation] "))
             << c.reason;
         const int top = editor().cursorForPosition(QPoint(1, 1)).blockNumber();
-        const int bottom = editor().cursorForPosition(QPoint(1, editor().viewport()->height() - 2)).blockNumber();
+        const int bottom =
+            editor().cursorForPosition(QPoint(1, editor().viewport()->height() - 2)).blockNumber();
         if (c.firstAddedAtTop) {
             EXPECT_EQ(top, firstAdded) << c.reason;
         } else {

@@ -1,7 +1,6 @@
-#include "tests/app/Mainwindowfixture.h"
-
 #include "app/UnFormOptions.h"
 #include "app/UnFormWaitCalc.h"
+#include "tests/app/Mainwindowfixture.h"
 
 #include <QDir>
 #include <QFile>
@@ -161,11 +160,12 @@ TEST_F(LifeCycleTest, RunsAtStartCanBeStoppedFromTheWaitWindow)
     for (int n = 1; n <= 40; ++n)
         levels += QStringLiteral("f%1(x) = f%2(x) + f%2(x);\r\n").arg(n).arg(n - 1);
     levels += QStringLiteral("y = f40(1);");
-    const QRegularExpression stopLine(QStringLiteral(R"( \[error, line \d+, position \d+\] the calculation is stopped)"));
+    const QRegularExpression stopLine(
+        QStringLiteral(R"( \[error, line \d+, position \d+\] the calculation is stopped)"));
     struct TCase
     {
         const char* reason;
-        bool selfTest;  // "-test", otherwise "-calc"
+        bool selfTest; // "-test", otherwise "-calc"
     };
     for (const TCase& c : {TCase{"-calc", false}, TCase{"-test", true}}) {
         writeFile(docPath(QStringLiteral("levels.txt")), levels.toLatin1());
@@ -190,7 +190,8 @@ TEST_F(LifeCycleTest, RunsAtStartCanBeStoppedFromTheWaitWindow)
         escape.start();
         m_Window->show();
         if (c.selfTest) {
-            const QString report = QString::fromLatin1(readFile(docPath(QStringLiteral("report.txt"))));
+            const QString report =
+                QString::fromLatin1(readFile(docPath(QStringLiteral("report.txt"))));
             EXPECT_TRUE(report.contains(stopLine)) << c.reason << report.toStdString();
             EXPECT_TRUE(editorText().isEmpty()) << c.reason;
         } else {

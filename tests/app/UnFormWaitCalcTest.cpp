@@ -56,10 +56,13 @@ TEST_F(WaitWindow, StopEscAndClosingAskForTheStopAndTheWindowStays)
         std::function<void(TFormWaitCalc&)> act;
     };
     const TCase cases[] = {
-        {"Stop clicked", [](TFormWaitCalc& wait) {
-             QTest::mouseClick(wait.findChild<QPushButton*>(QStringLiteral("ButtonStop")), Qt::LeftButton);
+        {"Stop clicked",
+         [](TFormWaitCalc& wait) {
+             QTest::mouseClick(wait.findChild<QPushButton*>(QStringLiteral("ButtonStop")),
+                               Qt::LeftButton);
          }},
-        {"Enter on the focused Stop", [](TFormWaitCalc& wait) { QTest::keyClick(&wait, Qt::Key_Return); }},
+        {"Enter on the focused Stop",
+         [](TFormWaitCalc& wait) { QTest::keyClick(&wait, Qt::Key_Return); }},
         {"Esc", [](TFormWaitCalc& wait) { QTest::keyClick(&wait, Qt::Key_Escape); }},
         {"closed by the desktop", [](TFormWaitCalc& wait) { wait.close(); }},
     };

@@ -118,8 +118,8 @@ std::string doublingText(int levels)
 {
     std::string text = "f0(x) = x + 1;\n";
     for (int n = 1; n <= levels; ++n)
-        text += "f" + std::to_string(n) + "(x) = f" + std::to_string(n - 1) + "(x) + f" + std::to_string(n - 1) +
-                "(x);\n";
+        text += "f" + std::to_string(n) + "(x) = f" + std::to_string(n - 1) + "(x) + f"
+                + std::to_string(n - 1) + "(x);\n";
     return text + "y = f" + std::to_string(levels) + "(1);\n";
 }
 
@@ -167,7 +167,8 @@ TEST(Facade, AStoppedRunEndsWithOneErrorAndNoResults)
     };
     const TCase cases[] = {
         {"deep in the calls of user functions", doublingText(40)},
-        {"the messages of the sentences before are dropped too", "a = 1 / 0; b = 2;\n" + doublingText(40)},
+        {"the messages of the sentences before are dropped too",
+         "a = 1 / 0; b = 2;\n" + doublingText(40)},
         {"between sentences, with no function called", longSentences()},
     };
     for (const TCase& c : cases) {
@@ -175,7 +176,8 @@ TEST(Facade, AStoppedRunEndsWithOneErrorAndNoResults)
         const TRun run = runStoppedFromAnotherThread(interpreter, c.text);
         EXPECT_FALSE(run.performed) << c.reason;
         ASSERT_EQ(run.messages.size(), 1u) << c.reason;
-        EXPECT_TRUE(std::regex_match(run.messages[0], kStopLine)) << c.reason << ": " << run.messages[0];
+        EXPECT_TRUE(std::regex_match(run.messages[0], kStopLine))
+            << c.reason << ": " << run.messages[0];
         EXPECT_EQ(interpreter.getCountErrors(), 1) << c.reason;
         EXPECT_TRUE(run.variables.empty()) << c.reason;
 

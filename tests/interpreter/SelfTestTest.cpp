@@ -7,8 +7,8 @@
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
-#include <future>
 #include <fstream>
+#include <future>
 #include <iterator>
 #include <regex>
 #include <stdexcept>
@@ -157,9 +157,10 @@ TEST_F(SelfTest, AStopEndsTheBlockInProgressAndSkipsTheRest)
 {
     std::string levels = "f0(x) = x + 1;\r\n";
     for (int n = 1; n <= 40; ++n)
-        levels += "f" + std::to_string(n) + "(x) = f" + std::to_string(n - 1) + "(x) + f" + std::to_string(n - 1) +
-                  "(x);\r\n";
-    writeFile(m_Folder / "input.txt", "a = 1;***END_BLOCK***" + levels + "y = f40(1);***END_BLOCK***b = 2;");
+        levels += "f" + std::to_string(n) + "(x) = f" + std::to_string(n - 1) + "(x) + f"
+                  + std::to_string(n - 1) + "(x);\r\n";
+    writeFile(m_Folder / "input.txt",
+              "a = 1;***END_BLOCK***" + levels + "y = f40(1);***END_BLOCK***b = 2;");
     std::promise<void> secondBlock;
     int calls = 0;
     // The test reads the clock once at its start and six times for each block, the second of
@@ -179,9 +180,12 @@ TEST_F(SelfTest, AStopEndsTheBlockInProgressAndSkipsTheRest)
     }
     const std::string report = readFile(m_Folder / "report.txt");
     EXPECT_NE(report.find("a=1\r\n"), std::string::npos) << "the block before ran";
-    EXPECT_TRUE(std::regex_search(report, std::regex(R"(\[MESSAGES\] \r\n \[error, line \d+, position \d+\] )"
-                                                     R"(the calculation is stopped\r\n\[RESULTS\] \r\n\r\n)")))
+    EXPECT_TRUE(
+        std::regex_search(report,
+                          std::regex(R"(\[MESSAGES\] \r\n \[error, line \d+, position \d+\] )"
+                                     R"(the calculation is stopped\r\n\[RESULTS\] \r\n\r\n)")))
         << report;
     EXPECT_EQ(report.find("b=2"), std::string::npos) << "the block after was not run";
-    EXPECT_NE(report.find("Full time of the test: "), std::string::npos) << "the totals close the report";
+    EXPECT_NE(report.find("Full time of the test: "), std::string::npos)
+        << "the totals close the report";
 }
