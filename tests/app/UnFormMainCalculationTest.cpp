@@ -1,8 +1,9 @@
+#include "tests/app/Mainwindowfixture.h"
+
 #include "app/Nameresources.h"
 #include "app/UnFormSelectVariable.h"
 #include "app/UnFormViewResults.h"
 #include "app/UnFormWaitCalc.h"
-#include "tests/app/Mainwindowfixture.h"
 
 #include <QAction>
 #include <QListWidget>

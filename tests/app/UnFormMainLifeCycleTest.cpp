@@ -1,6 +1,7 @@
+#include "tests/app/Mainwindowfixture.h"
+
 #include "app/UnFormOptions.h"
 #include "app/UnFormWaitCalc.h"
-#include "tests/app/Mainwindowfixture.h"
 
 #include <QDir>
 #include <QFile>
