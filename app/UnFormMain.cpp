@@ -744,14 +744,16 @@ void TFormMain::carryOutStartRequests()
         m_CommandLineFile.clear();
         m_TestOutputFile.clear();
         if (!input.isEmpty() && !report.isEmpty()) {
-            xonQMInterpreter::CTesting testing(QFile::encodeName(input).constData(),
-                                               QFile::encodeName(report).constData());
-            runSelfTest(testing);
+            runWhenShown([this, input, report] {
+                xonQMInterpreter::CTesting testing(QFile::encodeName(input).constData(),
+                                                   QFile::encodeName(report).constData());
+                runSelfTest(testing);
+            });
         }
         return;
     }
     if (!m_CommandLineFile.isEmpty() && openFile(m_CommandLineFile) && m_CalcOnStart) {
         m_CalcOnStart = false;
-        calculateAll();
+        runWhenShown([this] { calculateAll(); });
     }
 }

@@ -168,6 +168,8 @@ private:
     // Runs job on the worker with the text and every command that would change it or start
     // another run locked; see CCalculationRun::run.
     void runOnWorker(const std::function<void()>& job, std::function<void()> stop, bool waitAtOnce);
+    // A run asked for on the command line starts once the window is on the screen.
+    void runWhenShown(std::function<void()> run);
     TFormFindText* findDialog();
 
     xonQMInterpreter::CQMInterpreter m_Interpreter;

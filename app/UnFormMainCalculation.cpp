@@ -111,6 +111,16 @@ void TFormMain::runSelfTest(xonQMInterpreter::CTesting& testing)
     runOnWorker([&testing] { testing.perform(); }, [&testing] { testing.requestStop(); }, false);
 }
 
+void TFormMain::runWhenShown(std::function<void()> run)
+{
+    // The show event comes before the window is mapped: a run started within it would keep
+    // the window, and its File > Exit, off the screen until the run ends.
+    QMetaObject::invokeMethod(
+        this,
+        [run = std::move(run)] { CHandlerGuard::run("TFormMain::FormShow", run); },
+        Qt::QueuedConnection);
+}
+
 bool TFormMain::isCalculating() const
 {
     return m_Run != nullptr && m_Run->isRunning();

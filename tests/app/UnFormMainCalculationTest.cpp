@@ -10,7 +10,6 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QScrollBar>
 #include <QTextBlock>
 #include <QTimer>
 

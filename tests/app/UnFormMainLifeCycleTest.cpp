@@ -59,7 +59,8 @@ TEST_F(LifeCycleTest, CalcOnStartOpensAndCalculates)
     m_Window->setCalcOnStart();
     m_Window->show();
     EXPECT_EQ(editorText(), QStringLiteral("s = 6 * 7;"));
-    EXPECT_EQ(paneText(), QStringLiteral(" [Results of calculation] \n s = 42"));
+    // The run starts once the window is on the screen.
+    QTRY_COMPARE(paneText(), QStringLiteral(" [Results of calculation] \n s = 42"));
 }
 
 TEST_F(LifeCycleTest, TestModeWritesTheReportAndOpensNothing)
@@ -70,6 +71,8 @@ TEST_F(LifeCycleTest, TestModeWritesTheReportAndOpensNothing)
     m_Window->setCommandLineFile(QStringLiteral("in.txt"));
     m_Window->setTestOutputFile(QStringLiteral("missing-folder/out.txt"));
     m_Window->show();
+    // The run starts once the window is on the screen.
+    QTRY_VERIFY(readFile(binFolder() + QStringLiteral("/out.txt")).contains("Full time of the test"));
     const QByteArray report = readFile(binFolder() + QStringLiteral("/out.txt"));
     EXPECT_TRUE(report.contains("[START]")) << report.toStdString();
     EXPECT_TRUE(report.contains("[FINISH]"));
@@ -124,6 +127,8 @@ TEST_F(LifeCycleTest, TestModeFallsBackToTheStoredFiles)
         m_Window->setCommandLineFile(c.input);
         m_Window->setTestOutputFile(c.report);
         m_Window->show();
+        // The run starts once the window is on the screen, from the next turn of the loop.
+        QCoreApplication::processEvents();
         m_Window->close();
         m_Window.reset();
 
@@ -190,6 +195,8 @@ TEST_F(LifeCycleTest, RunsAtStartCanBeStoppedFromTheWaitWindow)
         });
         escape.start();
         m_Window->show();
+        // Esc pressed, and the run it stopped over.
+        QTRY_VERIFY_WITH_TIMEOUT(!escape.isActive() && !m_Window->isCalculating(), 10000);
         if (c.selfTest) {
             const QString report =
                 QString::fromLatin1(readFile(docPath(QStringLiteral("report.txt"))));
