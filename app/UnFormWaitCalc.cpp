@@ -43,6 +43,8 @@ TFormWaitCalc::TFormWaitCalc(QWidget* owner)
 void TFormWaitCalc::showAndPaint()
 {
     show();
+    // The keyboard comes here, so that Esc reaches Stop.
+    activateWindow();
     // The desktop maps a new window asynchronously; let it do so, but take no user input
     // while the caller is busy.
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
