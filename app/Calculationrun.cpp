@@ -4,13 +4,13 @@
 #include "app/UnFormWaitCalc.h"
 
 #include <QEventLoop>
+#include <QThread>
 #include <QTimer>
 #include <QWidget>
 
 #include <atomic>
 #include <exception>
 #include <stdexcept>
-#include <thread>
 
 CCalculationRun::CCalculationRun(QWidget* owner)
     : QObject(owner)
@@ -48,7 +48,7 @@ void CCalculationRun::run(const std::function<void()>& job, std::function<void()
 
     std::atomic<bool> done{false};
     std::exception_ptr failure;
-    std::thread worker([&] {
+    const std::unique_ptr<QThread> worker(QThread::create([&] {
         try {
             job();
         } catch (...) {
@@ -56,12 +56,17 @@ void CCalculationRun::run(const std::function<void()>& job, std::function<void()
         }
         done.store(true, std::memory_order_release);
         QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
-    });
+    }));
+    // Set, not left to the platform: some give threads far less stack than their main thread.
+    worker->setStackSize(kCalculationStackBytes);
+    worker->start();
+    if (!worker->isRunning() && !worker->isFinished())
+        throw std::runtime_error("the calculation could not be started");
     // A quit that arrived before the loop started was taken by other event processing and
     // is lost: the flag tells that the job has already ended.
     if (!done.load(std::memory_order_acquire))
         loop.exec();
-    worker.join();
+    worker->wait();
     if (failure)
         std::rethrow_exception(failure);
 }

@@ -405,6 +405,35 @@ TEST_F(CalculationTest, ClosingDuringARunStopsItFirstThenClosesAsUsual)
     }
 }
 
+TEST_F(CalculationTest, DeepTextsEndWithTheirMessageOnTheWorkerToo)
+{
+    // The worker's stack must hold what the interpreter's depth limits allow.
+    QString calls = QStringLiteral("f0(x) = x;\n");
+    for (int k = 1; k <= 2110; ++k)
+        calls += QStringLiteral("f%1(x) = f%2(x) + 0;\n").arg(k).arg(k - 1);
+    calls += QStringLiteral("a = f2110(1);");
+    const QString brackets = QStringLiteral("x = ") + QStringLiteral("abs(").repeated(10000)
+                             + QLatin1Char('1') + QStringLiteral(")").repeated(10000) + QLatin1Char(';');
+    struct TCase
+    {
+        const char* reason;
+        QString text;
+        const char* message;
+    };
+    const TCase cases[] = {
+        {"user functions calling each other", calls, "the calculation is nested too deeply"},
+        {"calls nested in one expression", brackets, "the expression is nested too deeply"},
+    };
+    writeIni(optionsIni(1, 12, 1));
+    openWindow();
+    for (const TCase& c : cases) {
+        editor().setPlainText(c.text);
+        press(Qt::Key_F5);
+        EXPECT_TRUE(paneText().contains(QLatin1String(c.message))) << c.reason << ": "
+                                                                   << paneText().left(200).toStdString();
+    }
+}
+
 TEST_F(CalculationTest, AppendedResultsAreScrolledIntoView)
 {
     struct TCase
