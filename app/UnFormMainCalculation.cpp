@@ -89,11 +89,12 @@ bool TFormMain::calculate()
     const QString text = MemoCode->text();
     const QByteArray bytes = toCp1251(text);
     bool succeeded = false;
+    const auto run = [this, &bytes, &succeeded] {
+        succeeded = m_Interpreter.perform(bytes.constData());
+    };
     // Counted as the editor's limit counts, a line break as the file's CR LF.
-    runOnWorker([this, &bytes,
-                 &succeeded] { succeeded = m_Interpreter.perform(bytes.constData()); },
-                [this] { m_Interpreter.requestStop(); },
-                editorTextLength(text) > kWaitWindowThreshold);
+    const bool longText = editorTextLength(text) > kWaitWindowThreshold;
+    runOnWorker(run, [this] { m_Interpreter.requestStop(); }, longText);
     // A stop that came after the run had ended must not stop the next one.
     m_Interpreter.clearStopRequest();
 
