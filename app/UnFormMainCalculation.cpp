@@ -94,7 +94,8 @@ bool TFormMain::calculate()
     };
     // Counted as the editor's limit counts, a line break as the file's CR LF.
     const bool longText = editorTextLength(text) > kWaitWindowThreshold;
-    runOnWorker(run, [this] { m_Interpreter.requestStop(); }, longText);
+    const auto stop = [this] { m_Interpreter.requestStop(); };
+    runOnWorker(run, stop, longText);
     // A stop that came after the run had ended must not stop the next one.
     m_Interpreter.clearStopRequest();
 
