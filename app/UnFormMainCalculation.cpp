@@ -118,8 +118,7 @@ void TFormMain::runWhenShown(std::function<void()> run)
     // The show event comes before the window is mapped: a run started within it would keep
     // the window, and its File > Exit, off the screen until the run ends.
     QMetaObject::invokeMethod(
-        this,
-        [run = std::move(run)] { CHandlerGuard::run("TFormMain::FormShow", run); },
+        this, [run = std::move(run)] { CHandlerGuard::run("TFormMain::FormShow", run); },
         Qt::QueuedConnection);
 }
 

@@ -317,9 +317,11 @@ TEST_F(CalculationTest, ARunStoppedOrClosedLeavesTheTextToTheUser)
             TFormWaitCalc* wait = shownWaitWindow();
             if (closing ? !m_Window->isCalculating() : wait == nullptr)
                 return false;
-            locked = editor().isReadOnly() && !m_Window->findAction(QStringLiteral("ActionCalcAll"))->isEnabled()
+            locked = editor().isReadOnly()
+                     && !m_Window->findAction(QStringLiteral("ActionCalcAll"))->isEnabled()
                      && m_Window->findAction(QStringLiteral("ActionFileExit"))->isEnabled()
-                     && (closing || wait->focusWidget()->objectName() == QLatin1String("ButtonStop"));
+                     && (closing
+                         || wait->focusWidget()->objectName() == QLatin1String("ButtonStop"));
             if (c.way == kStop)
                 wait->findChild<QPushButton*>(QStringLiteral("ButtonStop"))->click();
             else if (c.way == kEsc)
@@ -339,7 +341,8 @@ TEST_F(CalculationTest, ARunStoppedOrClosedLeavesTheTextToTheUser)
         QTRY_COMPARE(m_Window->isVisible(), !c.closed);
         if (!c.closed) {
             EXPECT_FALSE(editor().isReadOnly()) << c.reason;
-            EXPECT_TRUE(m_Window->findAction(QStringLiteral("ActionCalcAll"))->isEnabled()) << c.reason;
+            EXPECT_TRUE(m_Window->findAction(QStringLiteral("ActionCalcAll"))->isEnabled())
+                << c.reason;
             m_Dialogs.saveFileAnswers = {docPath(QStringLiteral("levels.txt"))};
             press(QKeySequence(Qt::CTRL | Qt::Key_S));
             EXPECT_EQ(readFile(docPath(QStringLiteral("levels.txt"))),
@@ -391,8 +394,10 @@ TEST_F(CalculationTest, AppendedResultsAreScrolledIntoView)
         ASSERT_EQ(editor().document()->findBlockByNumber(firstAdded).text(),
                   QStringLiteral("// [Results of calculation] "));
         const int top = editor().cursorForPosition(QPoint(1, 1)).blockNumber();
-        const int bottom = editor().cursorForPosition(QPoint(1, editor().viewport()->height() - 2)).blockNumber();
-        EXPECT_EQ(c.variables > 100 ? top : bottom, c.variables > 100 ? firstAdded : editor().blockCount() - 1)
+        const int bottom =
+            editor().cursorForPosition(QPoint(1, editor().viewport()->height() - 2)).blockNumber();
+        EXPECT_EQ(c.variables > 100 ? top : bottom,
+                  c.variables > 100 ? firstAdded : editor().blockCount() - 1)
             << c.reason;
         EXPECT_LE(top, firstAdded) << c.reason;
         EXPECT_EQ(editor().textCursor().position(), 0) << "the caret stays: " << c.reason;

@@ -72,7 +72,8 @@ TEST_F(LifeCycleTest, TestModeWritesTheReportAndOpensNothing)
     m_Window->setTestOutputFile(QStringLiteral("missing-folder/out.txt"));
     m_Window->show();
     // The run starts once the window is on the screen.
-    QTRY_VERIFY(readFile(binFolder() + QStringLiteral("/out.txt")).contains("Full time of the test"));
+    QTRY_VERIFY(
+        readFile(binFolder() + QStringLiteral("/out.txt")).contains("Full time of the test"));
     const QByteArray report = readFile(binFolder() + QStringLiteral("/out.txt"));
     EXPECT_TRUE(report.contains("[START]")) << report.toStdString();
     EXPECT_TRUE(report.contains("[FINISH]"));

@@ -117,8 +117,8 @@ std::string doublingText()
 {
     std::string text = "f0(x) = x + 1;\n";
     for (int n = 1; n <= 40; ++n)
-        text += "f" + std::to_string(n) + "(x) = f" + std::to_string(n - 1) + "(x) + f" + std::to_string(n - 1)
-                + "(x);\n";
+        text += "f" + std::to_string(n) + "(x) = f" + std::to_string(n - 1) + "(x) + f"
+                + std::to_string(n - 1) + "(x);\n";
     return text + "y = f40(1);\n";
 }
 
@@ -175,7 +175,8 @@ TEST(Facade, AStoppedRunEndsWithOneErrorAndNoResults)
         EXPECT_TRUE(run.variables.empty()) << c.reason;
         // The request was taken by the stopped run.
         interpreter.setClock(nullptr);
-        EXPECT_EQ(runText(interpreter, "f(x) = x * 2; a = f(21);").variables, Lines{"a=42"}) << c.reason;
+        EXPECT_EQ(runText(interpreter, "f(x) = x * 2; a = f(21);").variables, Lines{"a=42"})
+            << c.reason;
     }
     CQMInterpreter withdrawn;
     withdrawn.requestStop();
