@@ -202,10 +202,12 @@ TEST_F(LifeCycleTest, RunsAtStartCanBeStoppedFromTheWaitWindow)
         m_Window->show();
         QTRY_VERIFY_WITH_TIMEOUT(!escape.isActive() && !m_Window->isCalculating(), 10000);
         EXPECT_TRUE(windowShown) << c.reason;
-        const QString shown = c.selfTest ? QString::fromLatin1(readFile(docPath(QStringLiteral("report.txt"))))
-                                         : paneText();
+        const QString shown =
+            c.selfTest ? QString::fromLatin1(readFile(docPath(QStringLiteral("report.txt"))))
+                       : paneText();
         EXPECT_TRUE(shown.contains(stopLine)) << c.reason << shown.toStdString();
-        EXPECT_EQ(editorText(), c.selfTest ? QString() : QString(levels).remove(QLatin1Char('\r'))) << c.reason;
+        EXPECT_EQ(editorText(), c.selfTest ? QString() : QString(levels).remove(QLatin1Char('\r')))
+            << c.reason;
         EXPECT_TRUE(m_Window->isVisible()) << c.reason;
         m_Window->close();
         m_Window.reset();
