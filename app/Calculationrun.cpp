@@ -21,7 +21,7 @@ CCalculationRun::CCalculationRun(QWidget* owner)
 CCalculationRun::~CCalculationRun() = default;
 
 void CCalculationRun::run(const std::function<void()>& job, std::function<void()> stop,
-                          bool waitAtOnce)
+                          bool waitAtOnce, const std::function<void()>& lockForLongRun)
 {
     if (m_Running)
         throw std::logic_error("a calculation is already running");
@@ -62,11 +62,17 @@ void CCalculationRun::run(const std::function<void()>& job, std::function<void()
     worker->start();
     if (!worker->isRunning() && !worker->isFinished())
         throw std::runtime_error("the calculation could not be started");
-    // A quit that arrived before the loop started was taken by other event processing and
-    // is lost: the flag tells that the job has already ended.
-    if (!done.load(std::memory_order_acquire))
-        loop.exec();
-    worker->wait();
+    // A quick run ends before anything could be painted: the window is neither locked nor
+    // repainted for it, and no input is taken meanwhile.
+    if (!worker->wait(kQuickRunMs)) {
+        if (lockForLongRun)
+            lockForLongRun();
+        // A quit that arrived before the loop started was taken by other event processing and
+        // is lost: the flag tells that the job has already ended.
+        if (!done.load(std::memory_order_acquire))
+            loop.exec();
+        worker->wait();
+    }
     if (failure)
         std::rethrow_exception(failure);
 }

@@ -23,8 +23,10 @@ public:
     // Runs job on the worker and returns once it has ended; a failure that escaped the job is
     // thrown again here. stop asks the job to end; it is called on this thread while the job
     // runs. The wait window shows at once with waitAtOnce, otherwise once the run has lasted
-    // kWaitWindowDelayMs.
-    void run(const std::function<void()>& job, std::function<void()> stop, bool waitAtOnce);
+    // kWaitWindowDelayMs. A run that lasts longer than kQuickRunMs turns this thread's event
+    // loop, after lockForLongRun has locked what the job must not see change.
+    void run(const std::function<void()>& job, std::function<void()> stop, bool waitAtOnce,
+             const std::function<void()>& lockForLongRun);
     bool isRunning() const { return m_Running; }
     // Asks the run in progress to end; nothing when none runs.
     void requestStop();

@@ -33,6 +33,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -139,39 +140,43 @@ void TFormMain::runOnWorker(const std::function<void()>& job, std::function<void
     if (m_Run == nullptr)
         m_Run = new CCalculationRun(this);
 
-    // Locked for the run: the text, the commands that change it or start another run, and the
-    // dialogs that edit it without a command.
+    // Locked for a long run: the text, the commands that change it or start another run, and
+    // the dialogs that edit it without a command.
     std::vector<QPointer<QAction>> disabled;
-    for (QAction* action : findChildren<QAction*>()) {
-        if (action->isEnabled() && !keptDuringRun(action->objectName())) {
-            action->setEnabled(false);
-            disabled.emplace_back(action);
-        }
-    }
-    if (QAction* recent = MenuItemFileRecent->menuAction(); recent->isEnabled()) {
-        recent->setEnabled(false);
-        disabled.emplace_back(recent);
-    }
     std::vector<QPointer<QWidget>> dialogs;
-    QWidget* const modeless[] = {m_FormFindText.data(), m_FormReplaceText.data(),
-                                 m_FormDoReplace.data(), m_FormGotoLine.data()};
-    for (QWidget* dialog : modeless) {
-        if (dialog != nullptr && dialog->isEnabled()) {
-            dialog->setEnabled(false);
-            dialogs.emplace_back(dialog);
+    std::optional<bool> readOnly;
+    const auto lock = [&] {
+        for (QAction* action : findChildren<QAction*>()) {
+            if (action->isEnabled() && !keptDuringRun(action->objectName())) {
+                action->setEnabled(false);
+                disabled.emplace_back(action);
+            }
         }
-    }
-    const bool readOnly = MemoCode->isReadOnly();
-    MemoCode->setReadOnly(true);
+        if (QAction* recent = MenuItemFileRecent->menuAction(); recent->isEnabled()) {
+            recent->setEnabled(false);
+            disabled.emplace_back(recent);
+        }
+        QWidget* const modeless[] = {m_FormFindText.data(), m_FormReplaceText.data(),
+                                     m_FormDoReplace.data(), m_FormGotoLine.data()};
+        for (QWidget* dialog : modeless) {
+            if (dialog != nullptr && dialog->isEnabled()) {
+                dialog->setEnabled(false);
+                dialogs.emplace_back(dialog);
+            }
+        }
+        readOnly = MemoCode->isReadOnly();
+        MemoCode->setReadOnly(true);
+    };
     struct TUnlock
     {
         TFormMain& window;
         std::vector<QPointer<QAction>>& actions;
         std::vector<QPointer<QWidget>>& dialogs;
-        bool readOnly;
+        std::optional<bool>& readOnly;
         ~TUnlock()
         {
-            window.MemoCode->setReadOnly(readOnly);
+            if (readOnly)
+                window.MemoCode->setReadOnly(*readOnly);
             for (const QPointer<QAction>& action : actions)
                 if (action != nullptr)
                     action->setEnabled(true);
@@ -181,7 +186,7 @@ void TFormMain::runOnWorker(const std::function<void()>& job, std::function<void
         }
     } unlock{*this, disabled, dialogs, readOnly};
 
-    m_Run->run(job, std::move(stop), waitAtOnce);
+    m_Run->run(job, std::move(stop), waitAtOnce, lock);
 
     if (std::exchange(m_CloseAfterRun, false)) {
         // After the caller has delivered what the run left: the pane holds the stop line
