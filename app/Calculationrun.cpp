@@ -65,12 +65,19 @@ void CCalculationRun::run(const std::function<void()>& job, std::function<void()
     // A quick run ends before anything could be painted: the window is neither locked nor
     // repainted for it, and no input is taken meanwhile.
     if (!worker->wait(kQuickRunMs)) {
-        if (lockForLongRun)
-            lockForLongRun();
-        // A quit that arrived before the loop started was taken by other event processing and
-        // is lost: the flag tells that the job has already ended.
-        if (!done.load(std::memory_order_acquire))
-            loop.exec();
+        try {
+            if (lockForLongRun)
+                lockForLongRun();
+            // A quit that arrived before the loop started was taken by other event processing
+            // and is lost: the flag tells that the job has already ended.
+            if (!done.load(std::memory_order_acquire))
+                loop.exec();
+        } catch (...) {
+            // The job uses what this frame holds: it must end before the frame does.
+            requestStop();
+            worker->wait();
+            throw;
+        }
         worker->wait();
     }
     if (failure)

@@ -30,8 +30,6 @@ public:
     bool isRunning() const { return m_Running; }
     // Asks the run in progress to end; nothing when none runs.
     void requestStop();
-    // The wait window while it is shown, otherwise null.
-    TFormWaitCalc* waitWindow() const { return m_Wait.get(); }
 
 private:
     void showWaitWindow();
