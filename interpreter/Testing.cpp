@@ -72,6 +72,12 @@ CTesting::CTesting(const char* inputFileName, const char* reportFileName, TTickC
 
 void CTesting::perform()
 {
+    // A request is taken by one test, as by one run of the interpreter.
+    struct TTaken
+    {
+        std::atomic<bool>& request;
+        ~TTaken() { request.store(false, std::memory_order_relaxed); }
+    } taken{m_StopRequested};
     if (!m_InputFileName.hasNonSpace() || !m_ReportFileName.hasNonSpace())
         return;
     CQMInterpreter& interpreter = m_Interpreter;
