@@ -12,6 +12,10 @@ constexpr int kEditorMaxChars = 64000;         // line breaks count; the text be
 // bytes of UTF-8 for one character), with room for a byte-order mark and a cut character.
 constexpr qint64 kDocumentReadMaxBytes = 3 * qint64(kEditorMaxChars) + 16;
 constexpr int kWaitWindowThreshold = 10000;    // longer texts show the wait window during a run
+constexpr int kWaitWindowDelayMs = 1000;       // any run this long shows the wait window
+constexpr int kQuickRunMs = 50;                // a run this short keeps the window as it is
+// The calculation thread's stack: the interpreter's depth limits take a few megabytes of it.
+constexpr unsigned kCalculationStackBytes = 16u * 1024 * 1024;
 constexpr int kEditorTabWidth = 8;             // tab stops of the status line and the messages
 
 // Recent-files menu: longer paths are shown as their two ends around "...".

@@ -8,8 +8,8 @@
 
 #include <sstream>
 
-bool runTestingIntoReport(const QString& inputFileName, const QString& reportFileName,
-                          QString& reason)
+bool runTestingIntoReport(xonQMInterpreter::CTesting& testing, const QString& inputFileName,
+                          const QString& reportFileName, QString& reason)
 {
     if (inputFileName.trimmed().isEmpty() || reportFileName.trimmed().isEmpty())
         return true;
@@ -23,8 +23,6 @@ bool runTestingIntoReport(const QString& inputFileName, const QString& reportFil
     input.close();
 
     std::ostringstream report;
-    xonQMInterpreter::CTesting testing(QFile::encodeName(inputFileName).constData(),
-                                       QFile::encodeName(reportFileName).constData());
     testing.perform(text.toStdString(), report);
     const std::string written = report.str();
     return appendToFile(reportFileName,

@@ -20,7 +20,6 @@
 #include "framework/Handlerguard.h"
 #include "framework/Programinfo.h"
 #include "framework/Stringutils.h"
-#include "interpreter/Testing.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -131,6 +130,8 @@ void TFormMain::buildCentralArea()
     MemoMsg = new QPlainTextEdit(PanelMsg);
     MemoMsg->setObjectName(QStringLiteral("MemoMsg"));
     MemoMsg->setReadOnly(true);
+    // The program's own output: an undo history of it would only grow with every run.
+    MemoMsg->setUndoRedoEnabled(false);
     MemoMsg->setLineWrapMode(QPlainTextEdit::NoWrap);
     MemoMsg->setContextMenuPolicy(Qt::CustomContextMenu);
     msgLayout->addWidget(MemoMsg);
@@ -505,6 +506,12 @@ void TFormMain::FormShow()
 
 void TFormMain::closeEvent(QCloseEvent* event)
 {
+    if (isCalculating()) {
+        m_CloseAfterRun = true;
+        stopCalculation();
+        event->ignore();
+        return;
+    }
     // A failure escaping here would let the window close without the save query.
     CHandlerGuard::runQuiet("TFormMain::FormClose", QString(), [this] {
         writeLog(CFileLog::TYPE_INFORMATION, QStringLiteral("end of program"));
@@ -736,11 +743,11 @@ void TFormMain::carryOutStartRequests()
         m_CommandLineFile.clear();
         m_TestOutputFile.clear();
         if (!input.isEmpty() && !report.isEmpty())
-            performTesting(input, report);
+            runWhenShown([this, input, report] { performTesting(input, report); });
         return;
     }
     if (!m_CommandLineFile.isEmpty() && openFile(m_CommandLineFile) && m_CalcOnStart) {
         m_CalcOnStart = false;
-        calculateAll();
+        runWhenShown([this] { calculateAll(); });
     }
 }

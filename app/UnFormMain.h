@@ -8,8 +8,10 @@
 #include <QByteArrayList>
 #include <QPointer>
 
+#include <functional>
 #include <optional>
 
+class CCalculationRun;
 class CCodeEditor;
 class QAction;
 class QLabel;
@@ -27,6 +29,9 @@ class TFormOptions;
 class TFormReplaceText;
 class TFormSelectVariable;
 class TFormViewResults;
+namespace xonQMInterpreter {
+class CTesting;
+}
 
 // The calculator's main window: the editor of the calculation text above the messages pane,
 // with the menus, tool bar, status line and tray menu. Its code is split by concern:
@@ -90,6 +95,12 @@ public:
     void clearResultsForm();
     void setResultsFormVisible(bool show);
     void ViewResultsInForm(const QString& text);
+    // True while a calculation or the self-test runs on the worker.
+    bool isCalculating() const;
+    // Asks the run in progress to end; the window's commands come back when it has.
+    void stopCalculation();
+    // False, with the system's reason, when the report could not be written.
+    bool runSelfTest(const QString& input, const QString& report, QString& reason);
 
     // Commands, messages pane and status line.
     void doGotoLine();
@@ -157,6 +168,12 @@ private:
     void addMessageLines(const QStringList& lines);
     void addEditorLines(const QString& text);
     void scrollToFirstLine(QPlainTextEdit* memo);
+    void scrollToLinesAdded(int firstBlock);
+    // Runs job on the worker with the text and every command that would change it or start
+    // another run locked; see CCalculationRun::run.
+    void runOnWorker(const std::function<void()>& job, std::function<void()> stop, bool waitAtOnce);
+    // A run asked for on the command line starts once the window is on the screen.
+    void runWhenShown(std::function<void()> run);
     TFormFindText* findDialog();
 
     xonQMInterpreter::CQMInterpreter m_Interpreter;
@@ -170,6 +187,9 @@ private:
     TMemoTools m_MemoTools;
     int m_SelectVariableZoom;
     bool m_ResultsAppended = false;
+    CCalculationRun* m_Run = nullptr;
+    // Closing was asked for during a run: the window closes once the run has ended.
+    bool m_CloseAfterRun = false;
     bool m_CalcOnStart = false;
     bool m_TestMode = false;
     bool m_Shown = false;

@@ -3,26 +3,41 @@
 #include "app/UnFormMain.h"
 
 #include "app/Applimits.h"
+#include "app/Calculationrun.h"
 #include "app/Codeeditor.h"
 #include "app/Cp1251.h"
 #include "app/Nameresources.h"
 #include "app/Numberformat.h"
 #include "app/Resultstext.h"
+#include "app/Testingrun.h"
 #include "app/Textlimit.h"
+#include "app/UnFormDoReplace.h"
+#include "app/UnFormFindText.h"
+#include "app/UnFormGotoLine.h"
+#include "app/UnFormReplaceText.h"
 #include "app/UnFormSelectVariable.h"
 #include "app/UnFormViewResults.h"
-#include "app/UnFormWaitCalc.h"
 #include "framework/Dialogseams.h"
 #include "framework/Filelog.h"
 #include "framework/Handlerguard.h"
+#include "interpreter/Testing.h"
 
 #include <QAction>
+#include <QCoreApplication>
+#include <QFile>
 #include <QLocale>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QTextBlock>
 #include <QTextCursor>
+#include <QTextDocument>
 
+#include <algorithm>
 #include <memory>
+#include <optional>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -37,6 +52,21 @@ int destinationOf(int whereShowResult)
 QString thousandSeparator()
 {
     return chooseThousandSeparator(QLocale().groupSeparator());
+}
+
+// The commands that neither change the text nor start a run stay at hand while one goes on;
+// Exit among them, since closing stops the run.
+bool keptDuringRun(const QString& action)
+{
+    static const QStringList kept = {
+        QStringLiteral("ActionFileExit"),        QStringLiteral("ActionEditCopy"),
+        QStringLiteral("ActionEditSelectAll"),   QStringLiteral("ActionViewToolBar"),
+        QStringLiteral("ActionViewStatusBar"),   QStringLiteral("ActionViewWinMsg"),
+        QStringLiteral("ActionWinMsgResize"),    QStringLiteral("ActionWinMsgCopy"),
+        QStringLiteral("ActionWinMsgSelectAll"), QStringLiteral("ActionWinMsgHide"),
+        QStringLiteral("ActionShowProgram"),
+    };
+    return !action.startsWith(QLatin1String("Action")) || kept.contains(action);
 }
 
 } // namespace
@@ -60,21 +90,17 @@ void TFormMain::calculateChoose()
 bool TFormMain::calculate()
 {
     const QString text = MemoCode->text();
-    std::unique_ptr<TFormWaitCalc> wait;
-    // Counted as the editor's limit counts, a line break as the file's CR LF.
-    if (editorTextLength(text) > kWaitWindowThreshold) {
-        // Drawn before the run: nothing is painted while the interpreter holds the thread.
-        try {
-            wait = std::make_unique<TFormWaitCalc>(this);
-            wait->showAndPaint();
-            repaint();
-        } catch (...) {
-            wait.reset();
-        }
-    }
     const QByteArray bytes = toCp1251(text);
-    const bool succeeded = m_Interpreter.perform(bytes.constData());
-    wait.reset();
+    bool succeeded = false;
+    const auto run = [this, &bytes, &succeeded] {
+        succeeded = m_Interpreter.perform(bytes.constData());
+    };
+    // Counted as the editor's limit counts, a line break as the file's CR LF.
+    const bool longText = editorTextLength(text) > kWaitWindowThreshold;
+    const auto stop = [this] { m_Interpreter.requestStop(); };
+    runOnWorker(run, stop, longText);
+    // A stop that came after the run had ended must not stop the next one.
+    m_Interpreter.clearStopRequest();
 
     const QStringList lines = messageLines(m_Interpreter);
     if (!lines.isEmpty()) {
@@ -83,6 +109,97 @@ bool TFormMain::calculate()
         scrollToFirstLine(MemoMsg);
     }
     return succeeded;
+}
+
+bool TFormMain::runSelfTest(const QString& input, const QString& report, QString& reason)
+{
+    xonQMInterpreter::CTesting testing(QFile::encodeName(input).constData(),
+                                       QFile::encodeName(report).constData());
+    bool written = true;
+    runOnWorker([&] { written = runTestingIntoReport(testing, input, report, reason); },
+                [&testing] { testing.requestStop(); }, false);
+    return written;
+}
+
+void TFormMain::runWhenShown(std::function<void()> run)
+{
+    // The show event comes before the window is mapped: a run started within it would keep
+    // the window, and its File > Exit, off the screen until the run ends.
+    QMetaObject::invokeMethod(
+        this, [run = std::move(run)] { CHandlerGuard::run("TFormMain::FormShow", run); },
+        Qt::QueuedConnection);
+}
+
+bool TFormMain::isCalculating() const
+{
+    return m_Run != nullptr && m_Run->isRunning();
+}
+
+void TFormMain::stopCalculation()
+{
+    if (m_Run != nullptr)
+        m_Run->requestStop();
+}
+
+void TFormMain::runOnWorker(const std::function<void()>& job, std::function<void()> stop,
+                            bool waitAtOnce)
+{
+    if (m_Run == nullptr)
+        m_Run = new CCalculationRun(this);
+
+    // Locked for a long run: the text, the commands that change it or start another run, and
+    // the dialogs that edit it without a command.
+    std::vector<QPointer<QAction>> disabled;
+    std::vector<QPointer<QWidget>> dialogs;
+    std::optional<bool> readOnly;
+    const auto lock = [&] {
+        for (QAction* action : findChildren<QAction*>()) {
+            if (action->isEnabled() && !keptDuringRun(action->objectName())) {
+                action->setEnabled(false);
+                disabled.emplace_back(action);
+            }
+        }
+        if (QAction* recent = MenuItemFileRecent->menuAction(); recent->isEnabled()) {
+            recent->setEnabled(false);
+            disabled.emplace_back(recent);
+        }
+        QWidget* const modeless[] = {m_FormFindText.data(), m_FormReplaceText.data(),
+                                     m_FormDoReplace.data(), m_FormGotoLine.data()};
+        for (QWidget* dialog : modeless) {
+            if (dialog != nullptr && dialog->isEnabled()) {
+                dialog->setEnabled(false);
+                dialogs.emplace_back(dialog);
+            }
+        }
+        readOnly = MemoCode->isReadOnly();
+        MemoCode->setReadOnly(true);
+    };
+    struct TUnlock
+    {
+        TFormMain& window;
+        std::vector<QPointer<QAction>>& actions;
+        std::vector<QPointer<QWidget>>& dialogs;
+        std::optional<bool>& readOnly;
+        ~TUnlock()
+        {
+            if (readOnly)
+                window.MemoCode->setReadOnly(*readOnly);
+            for (const QPointer<QAction>& action : actions)
+                if (action != nullptr)
+                    action->setEnabled(true);
+            for (const QPointer<QWidget>& dialog : dialogs)
+                if (dialog != nullptr)
+                    dialog->setEnabled(true);
+        }
+    } unlock{*this, disabled, dialogs, readOnly};
+
+    m_Run->run(job, std::move(stop), waitAtOnce, lock);
+
+    if (std::exchange(m_CloseAfterRun, false)) {
+        // After the caller has delivered what the run left: the pane holds the stop line
+        // when the save query asks.
+        QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+    }
 }
 
 void TFormMain::showResults(bool all)
@@ -232,11 +349,26 @@ void TFormMain::addEditorLines(const QString& text)
     const QString fitting = fitInsertion(current, lines);
     QTextCursor cursor(MemoCode->document());
     cursor.movePosition(QTextCursor::End);
+    const int firstAdded = cursor.blockNumber() + (lines.startsWith(QLatin1Char('\n')) ? 1 : 0);
     cursor.beginEditBlock();
     cursor.insertText(fitting);
     cursor.endEditBlock();
+    scrollToLinesAdded(firstAdded);
     if (fitting.size() < lines.size())
         emit MemoCode->insertionCut();
+}
+
+void TFormMain::scrollToLinesAdded(int firstBlock)
+{
+    // The caret stays where the user left it; only the view moves. The editor's height must be
+    // final first: the messages pane may just have been shown or hidden.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    QScrollBar* bar = MemoCode->verticalScrollBar();
+    const QTextBlock first = MemoCode->document()->findBlockByNumber(firstBlock);
+    // The end in view, unless the results are taller than the editor: then their first line at
+    // the top.
+    const int firstLine = first.isValid() ? first.firstLineNumber() : bar->maximum();
+    bar->setValue(std::min(firstLine, bar->maximum()));
 }
 
 void TFormMain::scrollToFirstLine(QPlainTextEdit* memo)

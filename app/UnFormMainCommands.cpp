@@ -5,7 +5,6 @@
 #include "app/Applimits.h"
 #include "app/Codeeditor.h"
 #include "app/Nameresources.h"
-#include "app/Testingrun.h"
 #include "app/Textlimit.h"
 #include "app/UnFormAbout.h"
 #include "app/UnFormDoReplace.h"
@@ -301,7 +300,7 @@ void TFormMain::runTesting()
 void TFormMain::performTesting(const QString& input, const QString& report)
 {
     QString reason;
-    if (runTestingIntoReport(input, report, reason))
+    if (runSelfTest(input, report, reason))
         return;
     // The window stays as it was: the user learns why the report is missing.
     const QString message = getNameResourceFileWriteError(report);

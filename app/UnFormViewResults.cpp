@@ -186,6 +186,8 @@ void TFormViewResults::createControls()
     m_Memo = new QPlainTextEdit(this);
     m_Memo->setObjectName(QStringLiteral("Memo"));
     m_Memo->setReadOnly(true);
+    // The program's own output: an undo history of it would only grow with every run.
+    m_Memo->setUndoRedoEnabled(false);
     m_Memo->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_Memo->setContextMenuPolicy(Qt::CustomContextMenu);
     m_ZoomCommands.setTextWidget(m_Memo);

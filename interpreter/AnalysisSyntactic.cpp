@@ -148,8 +148,15 @@ bool CAnalysisSyntactic::analyse()
 bool CAnalysisSyntactic::analyseSentences()
 {
     bool analysed = true;
-    while (analysed && !m_Controller->isStop() && !m_Controller->isExit())
+    while (analysed && !m_Controller->isStop() && !m_Controller->isExit()) {
+        if (m_Controller->isStopRequested()) {
+            TTokenOptions& last = m_Tokens[RECORD_LAST];
+            last.clear();
+            m_Lexer->getLastToken(last);
+            throw CStopException(last.m_StartLine, last.m_StartColumn);
+        }
         analysed = analyseSentence();
+    }
     return analysed;
 }
 

@@ -2,12 +2,14 @@
 
 #include "BinOperators.h"
 #include "Containers.h"
+#include "Exceptions.h"
 #include "Function.h"
 #include "LimitString.h"
 #include "MessageKinds.h"
 #include "UnLeftOperators.h"
 #include "Value.h"
 
+#include <atomic>
 #include <memory>
 
 namespace xonQMInterpreter {
@@ -95,6 +97,17 @@ public:
     // Set at the first system error or when the error list is full: ends the analysis.
     bool isStop() const { return m_Stop; }
     void setStop(bool stop) { m_Stop = stop; }
+    // Asked from any thread; taken by the run in progress, or by the next one when none is.
+    void requestStop() { m_StopRequested.store(true, std::memory_order_relaxed); }
+    void clearStopRequest() { m_StopRequested.store(false, std::memory_order_relaxed); }
+    bool isStopRequested() const { return m_StopRequested.load(std::memory_order_relaxed); }
+    // Ends the run with CStopException, placed at line and column, once a stop is asked for.
+    // Cheap enough for every call of a user function.
+    void checkStopRequest(int line, int column) const
+    {
+        if (isStopRequested())
+            throw CStopException(line, column);
+    }
     // The user function whose definition the parser is analysing.
     CUserFunction* getCurrentUserFunction() const { return m_CurrentUserFunction; }
     void setCurrentUserFunction(CUserFunction* function) { m_CurrentUserFunction = function; }
@@ -103,6 +116,7 @@ protected:
     bool m_Exit = false;
     bool m_Stop = false;
     CUserFunction* m_CurrentUserFunction = nullptr;
+    std::atomic<bool> m_StopRequested{false};
 };
 
 } // namespace xonQMInterpreter

@@ -200,7 +200,9 @@ bool CControllerImpl::setTree(std::unique_ptr<CNode> tree)
         return m_ArrayTrees->add(std::move(tree));
     // Statements run one after another while the text is parsed: the held tree is
     // evaluated when the next one arrives, then discarded.
-    m_ArrayTrees->getElement(0)->perform();
+    CNode* held = m_ArrayTrees->getElement(0);
+    checkStopRequest(held->getLine(), held->getColumn());
+    held->perform();
     m_ArrayTrees->replace(0, std::move(tree));
     return true;
 }

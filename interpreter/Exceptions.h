@@ -46,4 +46,18 @@ private:
     CMessageString m_Text;
 };
 
+// Unwinds a run the caller asked to stop, from the place evaluation had reached.
+class CStopException
+{
+public:
+    CStopException(int line, int column) : m_Line(line), m_Column(column) {}
+
+    int getLine() const { return m_Line; }
+    int getColumn() const { return m_Column; }
+
+private:
+    int m_Line = 0;
+    int m_Column = 0;
+};
+
 } // namespace xonQMInterpreter

@@ -98,6 +98,7 @@ CMessageString msgKindUnLeftOperator() { return "left-hand operation"; }
 
 CMessageString msgExpressionNestedTooDeeply() { return "the expression is nested too deeply"; }
 CMessageString msgCalculationNestedTooDeeply() { return "the calculation is nested too deeply"; }
+CMessageString msgCalculationStopped() { return "the calculation is stopped"; }
 
 CMessageString msgUnknownWord(const CMessageString& word) { return "the unknown word: " + word; }
 CMessageString msgInadmissibleSymbol(const CMessageString& symbol) { return "inadmissible symbol: " + symbol; }

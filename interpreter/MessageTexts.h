@@ -103,6 +103,8 @@ CMessageString msgKindUnLeftOperator();
 // Texts of the limits that keep hostile texts from exhausting the stack.
 CMessageString msgExpressionNestedTooDeeply();
 CMessageString msgCalculationNestedTooDeeply();
+// The one message of a run the user stopped.
+CMessageString msgCalculationStopped();
 
 // Texts joined with their arguments.
 CMessageString msgUnknownWord(const CMessageString& word);

@@ -204,6 +204,9 @@ bool CNodeUserFunctionPerform::perform(CNodeUserFunction* node)
 {
     if (node == nullptr)
         throwNullNode("ERROR_PERFORM_00001", "CNodeUserFunctionPerform::perform SYSTEM ERROR : node == NULL");
+    // Recursion is the one way a short text runs for long: every call may end the run.
+    if (m_Controller != nullptr)
+        m_Controller->checkStopRequest(node->getLine(), node->getColumn());
     static const TFunctionWords words{msgUserFunctionNotFound, msgUserFunctionName, msgUsersFunction};
     return performCall(*this, m_Controller, node, words, &CController::findUserFunction,
                        &CController::performUserFunction, m_Text);

@@ -13,6 +13,7 @@
 #include "BinOperators.h"
 #include "ControllerImpl.h"
 #include "MessageList.h"
+#include "MessageTexts.h"
 #include "NodePerformManagerImpl.h"
 
 #include <chrono>
@@ -123,11 +124,36 @@ bool CQMInterpreter::perform(const char* text)
         bool performed = m_Parser->analyse();
         performed = performTrees() && performed;
         m_CalcTime = m_Clock() - start;
+        m_Controller->clearStopRequest();
         return performed;
+    } catch (const CStopException& stopped) {
+        m_CalcTime = m_Clock() - start;
+        m_Controller->clearStopRequest();
+        reportStopped(stopped.getLine(), stopped.getColumn());
+        return false;
     } catch (...) {
         m_CalcTime = m_Clock() - start;
+        m_Controller->clearStopRequest();
         throw;
     }
+}
+
+void CQMInterpreter::reportStopped(int line, int column)
+{
+    // A half-done run proves nothing: neither its values nor its earlier messages are shown.
+    m_Variables->deleteAll();
+    m_Messages->clear();
+    m_Controller->addMessage(msgCalculationStopped(), MESSAGE_KIND_ERROR, line, column);
+}
+
+void CQMInterpreter::requestStop()
+{
+    m_Controller->requestStop();
+}
+
+void CQMInterpreter::clearStopRequest()
+{
+    m_Controller->clearStopRequest();
 }
 
 bool CQMInterpreter::performTrees()
@@ -137,6 +163,8 @@ bool CQMInterpreter::performTrees()
     for (int i = 0; i < m_Trees->getCount(); ++i) {
         if (m_Controller->isExit())
             return performed;
+        if (const CNode* tree = m_Trees->getElement(i))
+            m_Controller->checkStopRequest(tree->getLine(), tree->getColumn());
         if (!m_Trees->perform(i))
             performed = false;
     }

@@ -46,8 +46,15 @@ public:
     void setClock(TTickClock clock);
 
     // One complete run; true when analysis and evaluation both succeeded. A null text is
-    // taken as empty.
+    // taken as empty. A stopped run answers false with the one error "the calculation is
+    // stopped" and no variables.
     bool perform(const char* text);
+    // Safe from any thread: the run in progress stops within one sentence or one call of a
+    // user function. Asked between runs, it stops the next run at its start; every run takes
+    // back the request when it ends.
+    void requestStop();
+    // Withdraws a request that came too late for the run it was meant for.
+    void clearStopRequest();
 
     // Milliseconds taken by the last perform, also when it ended with an exception.
     uint32_t getCalcTime() const { return m_CalcTime; }
@@ -76,6 +83,7 @@ private:
     void init();
     void reset();
     bool performTrees();
+    void reportStopped(int line, int column);
 
     std::unique_ptr<CAnalysisLexical> m_Lexer;
     std::unique_ptr<CAnalysisSyntactic> m_Parser;

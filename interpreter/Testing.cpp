@@ -56,6 +56,13 @@ void addValue(std::ostream& report, double value)
     add(report, digits);
 }
 
+// A stop request is taken by one test, as by one run of the interpreter.
+struct TStopTaken
+{
+    std::atomic<bool>& request;
+    ~TStopTaken() { request.store(false, std::memory_order_relaxed); }
+};
+
 } // namespace
 
 struct CTesting::TTotals
@@ -73,6 +80,7 @@ CTesting::CTesting(const char* inputFileName, const char* reportFileName, TTickC
 
 void CTesting::perform()
 {
+    const TStopTaken taken{m_StopRequested};
     if (!m_InputFileName.hasNonSpace() || !m_ReportFileName.hasNonSpace())
         return;
     // The full time covers opening and reading the files.
@@ -91,12 +99,13 @@ void CTesting::perform()
 
 void CTesting::perform(const std::string& input, std::ostream& report)
 {
+    const TStopTaken taken{m_StopRequested};
     performText(input, report, m_Clock());
 }
 
 void CTesting::performText(const std::string& input, std::ostream& output, uint32_t testStart)
 {
-    CQMInterpreter interpreter;
+    CQMInterpreter& interpreter = m_Interpreter;
     interpreter.setClock(m_Clock);
 
     CBuffString text;
@@ -108,7 +117,7 @@ void CTesting::performText(const std::string& input, std::ostream& output, uint3
     const int markerLength = static_cast<int>(std::strlen(BLOCK_MARKER));
     int start = 0;
     bool markerFound = true;
-    while (markerFound) {
+    while (markerFound && !m_StopRequested.load(std::memory_order_relaxed)) {
         const int marker = text.find(BLOCK_MARKER, start);
         markerFound = marker > -1;
         CBuffString block;
@@ -126,6 +135,12 @@ void CTesting::performText(const std::string& input, std::ostream& output, uint3
     addNumberLine(output, "Full time of the test: ", static_cast<uint32_t>(m_Clock() - testStart));
     addNumberLine(output, "Full time of the calculation (mc): ", totals.calculation);
     addNumberLine(output, "Full time of the output into file: ", totals.output);
+}
+
+void CTesting::requestStop()
+{
+    m_StopRequested.store(true, std::memory_order_relaxed);
+    m_Interpreter.requestStop();
 }
 
 void CTesting::performBlock(CQMInterpreter& interpreter, const CBuffString& block, std::ostream& report,

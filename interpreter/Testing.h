@@ -3,6 +3,7 @@
 #include "BuffString.h"
 #include "QMInterpreter.h"
 
+#include <atomic>
 #include <iosfwd>
 #include <string>
 
@@ -26,6 +27,9 @@ public:
     // Runs the test on an input already read and writes the report to the stream, for a
     // caller that reads and writes the files itself; the file names are not used.
     void perform(const std::string& input, std::ostream& report);
+    // Safe from any thread: the block in progress ends as a stopped run, the blocks after it
+    // are not run, and the report ends with its totals as usual.
+    void requestStop();
 
 private:
     struct TTotals;
@@ -35,6 +39,8 @@ private:
     CBuffString m_InputFileName;
     CBuffString m_ReportFileName;
     TTickClock m_Clock;
+    CQMInterpreter m_Interpreter;
+    std::atomic<bool> m_StopRequested{false};
 };
 
 } // namespace xonQMInterpreter

@@ -4,8 +4,12 @@
 #include "app/UnFormViewResults.h"
 #include "app/UnFormWaitCalc.h"
 
+#include <QAction>
 #include <QListWidget>
 #include <QLocale>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTextBlock>
 #include <QTimer>
 
 namespace {
@@ -18,7 +22,43 @@ QByteArray optionsIni(int where, int precision, int format)
 
 class CalculationTest : public CMainWindowTest
 {
+protected:
+    // Calls act every few milliseconds while the next command runs, until it answers true.
+    void whileRunning(std::function<bool()> act)
+    {
+        m_RunTimer = std::make_unique<QTimer>();
+        m_RunTimer->setInterval(10);
+        QObject::connect(m_RunTimer.get(), &QTimer::timeout, [this, act] {
+            if (act())
+                m_RunTimer->stop();
+        });
+        m_RunTimer->start();
+    }
+    TFormWaitCalc* shownWaitWindow() const
+    {
+        auto* wait = m_Window != nullptr ? m_Window->findChild<TFormWaitCalc*>() : nullptr;
+        return wait != nullptr && wait->isVisible() ? wait : nullptr;
+    }
+    void TearDown() override
+    {
+        m_RunTimer.reset();
+        CMainWindowTest::TearDown();
+    }
+
+    std::unique_ptr<QTimer> m_RunTimer;
 };
+
+// Each level calls the one below twice: 40 levels would run for days unless stopped.
+QString doublingText()
+{
+    QString text = QStringLiteral("f0(x) = x + 1;\n");
+    for (int n = 1; n <= 40; ++n)
+        text += QStringLiteral("f%1(x) = f%2(x) + f%2(x);\n").arg(n).arg(n - 1);
+    return text + QStringLiteral("y = f40(1);");
+}
+
+const QRegularExpression
+    kStopLine(QStringLiteral(R"(^ \[error, line \d+, position \d+\] the calculation is stopped$)"));
 
 // Notes whether a wait window was shown while it watched.
 class CWaitWindowWatch : public QObject
@@ -62,6 +102,9 @@ TEST_F(CalculationTest, ResultsInTheMessagesPaneAfterTheMessages)
     press(Qt::Key_F5);
     EXPECT_EQ(paneText(), QStringLiteral(" [Results of calculation] \n a = 1\n b = 0.25"));
     EXPECT_FALSE(m_Window->messagesPane()->parentWidget()->isHidden());
+    press(Qt::Key_F5);
+    EXPECT_EQ(m_Window->messagesPane()->document()->availableUndoSteps(), 0)
+        << "no history of the program's own output grows with the runs";
 }
 
 TEST_F(CalculationTest, EmptyEditorListsItsMessageOnly)
@@ -240,6 +283,125 @@ TEST_F(CalculationTest, CyrillicNamesComeBackUnchanged)
     typeText(QString::fromUtf8("\xd0\xb0\xd0\xb1 = 7;"));
     press(Qt::Key_F5);
     EXPECT_EQ(paneText(), QString::fromUtf8(" [Results of calculation] \n \xd0\xb0\xd0\xb1 = 7"));
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(CalculationTest, ARunStoppedOrClosedLeavesTheTextToTheUser)
+{
+    enum TWay { kStop, kEsc, kExit, kClose };
+    struct TCase
+    {
+        const char* reason;
+        TWay way;
+        TMessageAnswer saveAnswer; // to the save query, which only closing asks
+        bool closed;
+    };
+    const TCase cases[] = {
+        {"Stop on the wait window", kStop, TMessageAnswer::Cancel, false},
+        {"Esc on the wait window", kEsc, TMessageAnswer::Cancel, false},
+        {"File > Exit, changes discarded", kExit, TMessageAnswer::No, true},
+        {"window closed, cancelled at the save query", kClose, TMessageAnswer::Cancel, false},
+    };
+    for (const TCase& c : cases) {
+        openWindow();
+        editor().setPlainText(doublingText());
+        editor().document()->setModified(true);
+        m_Dialogs.messages.clear();
+        m_Dialogs.messageAnswers = {c.saveAnswer};
+        const bool closing = c.way == kExit || c.way == kClose;
+        bool locked = false;
+        whileRunning([&] {
+            TFormWaitCalc* wait = shownWaitWindow();
+            if (closing ? !m_Window->isCalculating() : wait == nullptr)
+                return false;
+            locked = editor().isReadOnly()
+                     && !m_Window->findAction(QStringLiteral("ActionCalcAll"))->isEnabled()
+                     && m_Window->findAction(QStringLiteral("ActionFileExit"))->isEnabled()
+                     && (closing
+                         || wait->focusWidget()->objectName() == QLatin1String("ButtonStop"));
+            if (c.way == kStop)
+                wait->findChild<QPushButton*>(QStringLiteral("ButtonStop"))->click();
+            else if (c.way == kEsc)
+                QTest::keyClick(wait->focusWidget(), Qt::Key_Escape);
+            else if (c.way == kExit)
+                m_Window->findAction(QStringLiteral("ActionFileExit"))->trigger();
+            else
+                m_Window->close();
+            return true;
+        });
+        press(Qt::Key_F5);
+        EXPECT_TRUE(locked) << "text and commands locked, Exit and Stop at hand: " << c.reason;
+        EXPECT_TRUE(kStopLine.match(paneText()).hasMatch()) << c.reason << paneText().toStdString();
+        EXPECT_EQ(editorText(), doublingText()) << c.reason;
+        // Closing goes on once the run has ended, with its save query.
+        QTRY_COMPARE(m_Dialogs.messages.size(), size_t(closing ? 1 : 0));
+        QTRY_COMPARE(m_Window->isVisible(), !c.closed);
+        if (!c.closed) {
+            EXPECT_FALSE(editor().isReadOnly()) << c.reason;
+            EXPECT_TRUE(m_Window->findAction(QStringLiteral("ActionCalcAll"))->isEnabled())
+                << c.reason;
+            m_Dialogs.saveFileAnswers = {docPath(QStringLiteral("levels.txt"))};
+            press(QKeySequence(Qt::CTRL | Qt::Key_S));
+            EXPECT_EQ(readFile(docPath(QStringLiteral("levels.txt"))),
+                      doublingText().replace(QLatin1Char('\n'), QStringLiteral("\r\n")).toLatin1())
+                << c.reason;
+        }
+        m_RunTimer.reset();
+        editor().document()->setModified(false);
+        m_Window->close();
+        m_Window.reset();
+    }
+}
+
+TEST_F(CalculationTest, DeepCallsEndWithTheirMessageOnTheWorkerToo)
+{
+    // The worker's stack must hold what the interpreter's depth limit allows.
+    QString calls = QStringLiteral("f0(x) = x;\n");
+    for (int k = 1; k <= 2110; ++k)
+        calls += QStringLiteral("f%1(x) = f%2(x) + 0;\n").arg(k).arg(k - 1);
+    openWindow();
+    editor().setPlainText(calls + QStringLiteral("a = f2110(1);"));
+    press(Qt::Key_F5);
+    EXPECT_TRUE(paneText().contains(QLatin1String("the calculation is nested too deeply")))
+        << paneText().left(200).toStdString();
+}
+
+TEST_F(CalculationTest, AppendedResultsAreScrolledIntoView)
+{
+    struct TCase
+    {
+        const char* reason;
+        int textLines; // comment lines before the calculation
+        int variables;
+    };
+    const TCase cases[] = {
+        {"a few results below a long text: the end in view", 120, 2},
+        {"more results than the editor shows: their first line at the top", 3, 150},
+    };
+    writeIni(optionsIni(0, 12, 1));
+    openWindow();
+    for (const TCase& c : cases) {
+        QString text = QStringLiteral("// a comment\n").repeated(c.textLines);
+        for (int i = 0; i < c.variables; ++i)
+            text += QStringLiteral("v%1 = %1;").arg(i);
+        editor().setPlainText(text);
+        editor().moveCursor(QTextCursor::Start);
+        press(Qt::Key_F5);
+        const int firstAdded = c.textLines + 1;
+        ASSERT_EQ(editor().document()->findBlockByNumber(firstAdded).text(),
+                  QStringLiteral("// [Results of calculation] "));
+        const int top = editor().cursorForPosition(QPoint(1, 1)).blockNumber();
+        const int bottom =
+            editor().cursorForPosition(QPoint(1, editor().viewport()->height() - 2)).blockNumber();
+        EXPECT_EQ(c.variables > 100 ? top : bottom,
+                  c.variables > 100 ? firstAdded : editor().blockCount() - 1)
+            << c.reason;
+        EXPECT_LE(top, firstAdded) << c.reason;
+        EXPECT_EQ(editor().textCursor().position(), 0) << "the caret stays: " << c.reason;
+    }
 }
 
 } // namespace

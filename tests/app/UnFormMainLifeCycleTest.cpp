@@ -1,11 +1,14 @@
 #include "tests/app/Mainwindowfixture.h"
 
 #include "app/UnFormOptions.h"
+#include "app/UnFormWaitCalc.h"
 
 #include <QDir>
 #include <QFile>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTimer>
+#include <QWindow>
 
 namespace {
 
@@ -57,7 +60,8 @@ TEST_F(LifeCycleTest, CalcOnStartOpensAndCalculates)
     m_Window->setCalcOnStart();
     m_Window->show();
     EXPECT_EQ(editorText(), QStringLiteral("s = 6 * 7;"));
-    EXPECT_EQ(paneText(), QStringLiteral(" [Results of calculation] \n s = 42"));
+    // The run starts once the window is on the screen.
+    QTRY_COMPARE(paneText(), QStringLiteral(" [Results of calculation] \n s = 42"));
 }
 
 TEST_F(LifeCycleTest, TestModeWritesTheReportAndOpensNothing)
@@ -68,6 +72,9 @@ TEST_F(LifeCycleTest, TestModeWritesTheReportAndOpensNothing)
     m_Window->setCommandLineFile(QStringLiteral("in.txt"));
     m_Window->setTestOutputFile(QStringLiteral("missing-folder/out.txt"));
     m_Window->show();
+    // The run starts once the window is on the screen.
+    QTRY_VERIFY(
+        readFile(binFolder() + QStringLiteral("/out.txt")).contains("Full time of the test"));
     const QByteArray report = readFile(binFolder() + QStringLiteral("/out.txt"));
     EXPECT_TRUE(report.contains("[START]")) << report.toStdString();
     EXPECT_TRUE(report.contains("[FINISH]"));
@@ -122,6 +129,8 @@ TEST_F(LifeCycleTest, TestModeFallsBackToTheStoredFiles)
         m_Window->setCommandLineFile(c.input);
         m_Window->setTestOutputFile(c.report);
         m_Window->show();
+        // The run starts once the window is on the screen, from the next turn of the loop.
+        QCoreApplication::processEvents();
         m_Window->close();
         m_Window.reset();
 
@@ -168,6 +177,8 @@ TEST_F(LifeCycleTest, SelfTestReportThatCannotBeWrittenIsShownAndLogged)
         {
             CFileSizeLimit disk(c.fileSizeLimit);
             m_Window->show();
+            // The run starts once the window is on the screen, from the next turn of the loop.
+            QCoreApplication::processEvents();
         }
         ASSERT_EQ(m_Dialogs.messages.size(), 1u) << c.reason;
         EXPECT_EQ(m_Dialogs.messages[0].text, QStringLiteral("Error at writing of a file '") + report
@@ -195,6 +206,62 @@ TEST_F(LifeCycleTest, StartAndEndAreLoggedWhenLogsAreOn)
     const QByteArray log = readFile(binFolder() + QStringLiteral("/ombrix.log"));
     EXPECT_TRUE(log.contains("[information] start of program")) << log.toStdString();
     EXPECT_TRUE(log.contains("[information] end of program"));
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(LifeCycleTest, RunsAtStartCanBeStoppedFromTheWaitWindow)
+{
+    QString levels = QStringLiteral("f0(x) = x + 1;\r\n");
+    for (int n = 1; n <= 40; ++n)
+        levels += QStringLiteral("f%1(x) = f%2(x) + f%2(x);\r\n").arg(n).arg(n - 1);
+    levels += QStringLiteral("y = f40(1);");
+    const QRegularExpression stopLine(
+        QStringLiteral(R"( \[error, line \d+, position \d+\] the calculation is stopped)"));
+    struct TCase
+    {
+        const char* reason;
+        bool selfTest; // "-test", otherwise "-calc"
+    };
+    for (const TCase& c : {TCase{"-calc", false}, TCase{"-test", true}}) {
+        writeFile(docPath(QStringLiteral("levels.txt")), levels.toLatin1());
+        QFile::remove(docPath(QStringLiteral("report.txt")));
+        m_Window = std::make_unique<TFormMain>(nullptr, std::make_unique<CFakeTrayBackend>(m_Tray));
+        m_Window->setCommandLineFile(docPath(QStringLiteral("levels.txt")));
+        if (c.selfTest) {
+            m_Window->setTestMode();
+            m_Window->setTestOutputFile(docPath(QStringLiteral("report.txt")));
+        } else {
+            m_Window->setCalcOnStart();
+        }
+        // The window is on the screen during the run: its File > Exit is at hand.
+        bool windowShown = false;
+        QTimer escape;
+        escape.setInterval(10);
+        QObject::connect(&escape, &QTimer::timeout, [&] {
+            auto* wait = m_Window->findChild<TFormWaitCalc*>();
+            if (wait != nullptr && wait->isVisible()) {
+                escape.stop();
+                windowShown = m_Window->windowHandle()->isVisible();
+                QTest::keyClick(wait, Qt::Key_Escape);
+            }
+        });
+        escape.start();
+        m_Window->show();
+        QTRY_VERIFY_WITH_TIMEOUT(!escape.isActive() && !m_Window->isCalculating(), 10000);
+        EXPECT_TRUE(windowShown) << c.reason;
+        const QString shown =
+            c.selfTest ? QString::fromLatin1(readFile(docPath(QStringLiteral("report.txt"))))
+                       : paneText();
+        EXPECT_TRUE(shown.contains(stopLine)) << c.reason << shown.toStdString();
+        EXPECT_EQ(editorText(), c.selfTest ? QString() : QString(levels).remove(QLatin1Char('\r')))
+            << c.reason;
+        EXPECT_TRUE(m_Window->isVisible()) << c.reason;
+        m_Window->close();
+        m_Window.reset();
+    }
 }
 
 } // namespace

@@ -120,6 +120,8 @@ TEST_F(CFormViewResultsTest, SetTextReplacesTheWholeText)
     m_Form->SetText(QString());
     EXPECT_TRUE(memo()->toPlainText().isEmpty());
     EXPECT_TRUE(m_Form->isVisible());
+    EXPECT_FALSE(memo()->document()->isUndoRedoEnabled())
+        << "no history of the program's own output";
 }
 
 TEST_F(CFormViewResultsTest, SelectAllAndCopy)

@@ -4,7 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <clocale>
+#include <cstdlib>
+#include <future>
+#include <regex>
 #include <stdexcept>
 
 using namespace ombrix_test;
@@ -104,4 +108,78 @@ TEST(Facade, NumbersIgnoreTheProcessLocale)
     std::setlocale(LC_ALL, "C");
     EXPECT_TRUE(run.performed);
     EXPECT_EQ(run.variables, (Lines{"x=3", "y=0.333333333333333", "z=0.0025"}));
+}
+
+namespace {
+
+// Each level calls the one below twice: 40 levels would run for days unless stopped.
+std::string doublingText()
+{
+    std::string text = "f0(x) = x + 1;\n";
+    for (int n = 1; n <= 40; ++n)
+        text += "f" + std::to_string(n) + "(x) = f" + std::to_string(n - 1) + "(x) + f"
+                + std::to_string(n - 1) + "(x);\n";
+    return text + "y = f40(1);\n";
+}
+
+// Asks for the stop from this thread once the run on another has begun (it reads the clock
+// first); a minute bounds a run that does not stop.
+TRun runStoppedFromAnotherThread(CQMInterpreter& interpreter, const std::string& text)
+{
+    std::promise<void> started;
+    interpreter.setClock([&, first = true]() mutable -> uint32_t {
+        if (std::exchange(first, false))
+            started.set_value();
+        return 0;
+    });
+    auto run = std::async(std::launch::async, [&] { return runText(interpreter, text); });
+    started.get_future().wait();
+    interpreter.requestStop();
+    if (run.wait_for(std::chrono::minutes(1)) != std::future_status::ready) {
+        ADD_FAILURE() << "the run did not stop";
+        std::_Exit(1);
+    }
+    return run.get();
+}
+
+} // namespace
+
+TEST(Facade, AStoppedRunEndsWithOneErrorAndNoResults)
+{
+    std::string sentences = "a = 0;\n";
+    for (int i = 0; i < 1000000; ++i)
+        sentences += "a = a + 1;\n";
+    struct TCase
+    {
+        const char* reason;
+        std::string text;
+        bool askedBefore; // asked between runs: the next run stops at its start
+    };
+    const TCase cases[] = {
+        {"deep in the calls of user functions", doublingText(), false},
+        {"the messages before are dropped too", "a = 1 / 0;\n" + doublingText(), false},
+        {"between sentences, with no function called", sentences, false},
+        {"asked before the run", "a = 1;", true},
+    };
+    const std::regex stopLine(R"( \[error, line \d+, position \d+\] the calculation is stopped)");
+    for (const TCase& c : cases) {
+        CQMInterpreter interpreter;
+        if (c.askedBefore)
+            interpreter.requestStop();
+        const TRun run = c.askedBefore ? runText(interpreter, c.text)
+                                       : runStoppedFromAnotherThread(interpreter, c.text);
+        EXPECT_FALSE(run.performed) << c.reason;
+        ASSERT_EQ(run.messages.size(), 1u) << c.reason;
+        EXPECT_TRUE(std::regex_match(run.messages[0], stopLine)) << c.reason << run.messages[0];
+        EXPECT_EQ(interpreter.getCountErrors(), 1) << c.reason;
+        EXPECT_TRUE(run.variables.empty()) << c.reason;
+        // The request was taken by the stopped run.
+        interpreter.setClock(nullptr);
+        EXPECT_EQ(runText(interpreter, "f(x) = x * 2; a = f(21);").variables, Lines{"a=42"})
+            << c.reason;
+    }
+    CQMInterpreter withdrawn;
+    withdrawn.requestStop();
+    withdrawn.clearStopRequest();
+    EXPECT_TRUE(runText(withdrawn, "a = 1;").performed);
 }
