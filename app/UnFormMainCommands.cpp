@@ -54,6 +54,14 @@ QString selectionToSearch(const QPlainTextEdit* editor)
     return text;
 }
 
+// The find dialog and the replace prompt stay open beside the editor; typing after one of
+// their commands must go to the editor, not back into the dialog that is still active.
+void focusEditor(QWidget* window, QWidget* editor)
+{
+    window->activateWindow();
+    editor->setFocus();
+}
+
 } // namespace
 
 void TFormMain::editUndo()
@@ -152,7 +160,7 @@ void TFormMain::findText(const QString& text, bool matchCase)
         closeIfVisible(m_FormFindText);
         showInformation(this, getNameResourceTextNotFound(text), blankCaption(TTextId::Find));
     }
-    MemoCode->setFocus();
+    focusEditor(this, MemoCode);
 }
 
 void TFormMain::resetSearch()
@@ -180,7 +188,7 @@ void TFormMain::findForReplace(const QString& text, const QString& replacement, 
 {
     m_MemoTools.findForReplace(text, replacement, matchCase);
     updateStatusLine();
-    MemoCode->setFocus();
+    focusEditor(this, MemoCode);
 }
 
 void TFormMain::replaceCurrent(const QString& text, const QString& replacement, bool matchCase)
@@ -190,7 +198,7 @@ void TFormMain::replaceCurrent(const QString& text, const QString& replacement, 
         updateTitle();
     }
     updateStatusLine();
-    MemoCode->setFocus();
+    focusEditor(this, MemoCode);
 }
 
 void TFormMain::replaceAll(const QString& text, const QString& replacement, bool matchCase)
@@ -201,7 +209,7 @@ void TFormMain::replaceAll(const QString& text, const QString& replacement, bool
         updateTitle();
     }
     updateStatusLine();
-    MemoCode->setFocus();
+    focusEditor(this, MemoCode);
 }
 
 void TFormMain::takeBackReplacementBeyondLimit()
@@ -218,7 +226,7 @@ void TFormMain::resetReplace()
 {
     m_MemoTools.resetMatch();
     updateStatusLine();
-    MemoCode->setFocus();
+    focusEditor(this, MemoCode);
 }
 
 void TFormMain::setToolBarVisible(bool show)

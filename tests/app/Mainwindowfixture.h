@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/UnFormMain.h"
+#include "tests/support/Activemodal.h"
 #include "tests/support/Scripteddialogs.h"
 #include "tests/support/Testmainwindow.h"
 
@@ -24,7 +25,7 @@ protected:
 
     void TearDown() override
     {
-        m_ModalTimer.reset();
+        m_ModalAct.reset();
         if (m_Window != nullptr) {
             m_Window->codeEditor()->document()->setModified(false);
             m_Window->close();
@@ -77,25 +78,18 @@ protected:
         QTest::keySequence(focused != nullptr ? focused : m_Window.get(), keys);
     }
 
-    // Acts on the modal dialog the next command opens, while it waits for an answer. The act
-    // belongs to this test: it is dropped when the test ends.
+    // Acts on the modal dialog the next command opens, while it waits for an answer, once it
+    // is the active window. The act belongs to this test: it is dropped when the test ends.
     void whenModal(std::function<void(QWidget*)> act)
     {
-        m_ModalTimer = std::make_unique<QTimer>();
-        m_ModalTimer->setInterval(10);
-        QObject::connect(m_ModalTimer.get(), &QTimer::timeout, [this, act] {
-            if (QWidget* modal = QApplication::activeModalWidget()) {
-                m_ModalTimer->stop();
-                act(modal);
-            }
-        });
-        m_ModalTimer->start();
+        m_ModalAct = std::make_unique<QObject>();
+        whenModalActive(m_ModalAct.get(), std::move(act));
     }
     void trigger(const char* action) { m_Window->findAction(QLatin1String(action))->trigger(); }
 
     QString docPath(const QString& name) const { return docsFolder() + QLatin1Char('/') + name; }
 
-    std::unique_ptr<QTimer> m_ModalTimer;
+    std::unique_ptr<QObject> m_ModalAct;
     CFakeTrayBackend::TState m_Tray;
     std::unique_ptr<TFormMain> m_Window;
 };

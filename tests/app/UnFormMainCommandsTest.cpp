@@ -265,6 +265,53 @@ TEST_F(CommandsTest, TextNotFoundClosesTheDialogAndSaysSo)
     EXPECT_FALSE(m_Window->isWindowOpen(QStringLiteral("TFormFindText")));
 }
 
+TEST_F(CommandsTest, TypingAfterFindOrThePromptGoesToTheEditor)
+{
+    struct TCase
+    {
+        const char* reason;
+        const char* search; // through the find dialog; null: through the replace prompt
+        const char* button;
+    };
+    const TCase cases[] = {
+        {"Find Next", "a", "ButtonOk"},
+        {"Find Next that finds nothing", "q", "ButtonOk"},
+        {"the prompt's Find Next", nullptr, "ButtonFindNext"},
+        {"the prompt's Replace", nullptr, "ButtonReplace"},
+        {"the prompt's Replace All", nullptr, "ButtonReplaceAll"},
+        {"the prompt's Last", nullptr, "ButtonLast"},
+        {"the prompt's Cancel", nullptr, "ButtonCancel"},
+    };
+    for (const TCase& c : cases) {
+        openWindow();
+        typeText(QStringLiteral("a1 a2 a3"));
+        caretTo(0);
+        QWidget* dialog = nullptr;
+        if (c.search != nullptr) {
+            press(QKeySequence(Qt::CTRL | Qt::Key_F));
+            dialog = findForm();
+            ASSERT_NE(dialog, nullptr) << c.reason;
+            child<QComboBox>(dialog, "ComboBoxFind")->setEditText(QLatin1String(c.search));
+        } else {
+            replaceThroughDialog(QStringLiteral("a"), QStringLiteral("b"), true, "ButtonReplace");
+            dialog = prompt();
+            ASSERT_NE(dialog, nullptr) << c.reason;
+        }
+        ASSERT_TRUE(QTest::qWaitForWindowActive(dialog)) << c.reason;
+        child<QAbstractButton>(dialog, c.button)->click();
+        EXPECT_TRUE(QTest::qWaitFor([this] {
+            return QApplication::activeWindow() == m_Window.get();
+        })) << c.reason;
+        QWidget* typedInto = QApplication::focusWidget();
+        ASSERT_NE(typedInto, nullptr) << c.reason;
+        QTest::keyClick(typedInto, Qt::Key_Z);
+        EXPECT_TRUE(editorText().contains(QLatin1Char('z'))) << c.reason;
+        editor().document()->setModified(false);
+        m_Window->close();
+        m_Window.reset();
+    }
+}
+
 TEST_F(CommandsTest, PasteIntoTheFindBoxEntersItsHistory)
 {
     openWindow();

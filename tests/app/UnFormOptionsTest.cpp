@@ -4,6 +4,7 @@
 #include "framework/Addsysfunctions.h"
 #include "framework/Arrayshortstring.h"
 #include "framework/Handlerguard.h"
+#include "tests/support/Activemodal.h"
 #include "tests/support/Scripteddialogs.h"
 #include "tests/support/Testmainwindow.h"
 
@@ -16,7 +17,6 @@
 #include <QScreen>
 #include <QTabWidget>
 #include <QTest>
-#include <QTimer>
 
 #include <algorithm>
 #include <cstdlib>
@@ -370,7 +370,7 @@ TEST_F(FormOptions, SaveNowThenCancelGivesBackTheHandedRecords)
     const TRecords odd = oddRecords();
     show(odd);
     bool savedNow = false;
-    QTimer::singleShot(0, m_Form, [&] {
+    whenModalActive(m_Form, [&](QWidget*) {
         click("CheckBoxLogs");
         click("ButtonSaveNow");
         savedNow = !read().formMain.WriteLogs;
