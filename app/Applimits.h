@@ -9,6 +9,10 @@ constexpr int kEditorMaxChars = 64000;         // line breaks count; the text be
 constexpr int kWaitWindowThreshold = 10000;    // longer texts show the wait window during a run
 constexpr int kEditorTabWidth = 8;             // tab stops of the status line and the messages
 
+// Font sizes in points the text areas show; a stored size outside is shown at the nearer end.
+constexpr int kFontSizeMin = 1;
+constexpr int kFontSizeMax = 400;
+
 // Recent-files menu: longer paths are shown as their two ends around "...".
 constexpr int kRecentMenuPathMax = 80;
 constexpr int kRecentMenuPathEnd = 38;

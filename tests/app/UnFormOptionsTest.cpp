@@ -1,16 +1,20 @@
 #include "app/UnFormOptions.h"
 
 #include "app/Applimits.h"
-#include "framework/Addsysfunctions.h"
-#include "framework/Arrayshortstring.h"
+#include "app/Fonts.h"
+#include "app/UnFormViewResults.h"
 #include "framework/Handlerguard.h"
 #include "tests/support/Scripteddialogs.h"
 #include "tests/support/Testmainwindow.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontDatabase>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLayout>
+#include <QPainter>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -22,6 +26,7 @@
 #include <cstdlib>
 #include <functional>
 #include <stdexcept>
+#include <tuple>
 
 namespace {
 
@@ -42,16 +47,7 @@ constexpr TColor kSilver = 12632256;
 // Families this machine has, as the name lists offer them.
 QStringList installedFonts()
 {
-    CArrayShortString list;
-    list.setUnique(true);
-    GetFontNames(QFontDatabase::Latin, true, list);
-    QStringList names;
-    for (int i = 0; i < list.getCount(); ++i) {
-        QString name;
-        list.get(i, name);
-        names.append(name.trimmed());
-    }
-    return names;
+    return installedFontFamilies();
 }
 
 // A value other than the built-in one in every field.
@@ -277,21 +273,33 @@ TEST_F(FormOptions, ListsOfferStylesSizesPrecisionsAndTheInstalledFonts)
         names.removeFirst();
     EXPECT_EQ(names, installedFonts());
     EXPECT_FALSE(combo("ComboBoxEditorFontName")->isEditable());
+    // Each family once, by its own name, in order.
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        EXPECT_FALSE(names.at(i).endsWith(QLatin1Char(']'))) << names.at(i).toStdString();
+        if (i > 0) {
+            EXPECT_LT(names.at(i - 1).compare(names.at(i), Qt::CaseInsensitive), 0)
+                << names.at(i).toStdString();
+        }
+    }
+    EXPECT_EQ(items("ComboBoxWinMsgFontName"), items("ComboBoxEditorFontName"));
+    EXPECT_EQ(items("ComboBoxFormResultsFontName"), items("ComboBoxEditorFontName"));
 }
 
-TEST_F(FormOptions, RadioButtonsShowOutOfRangeValuesAtTheNearestEnd)
+TEST_F(FormOptions, RadioButtonsShowOutOfRangeValuesAndOkKeepsTheResultDestination)
 {
+    // Any destination but 0 and 2 is the messages pane, as the calculation reads it; the number
+    // formats stand at the nearest end.
     const struct {
         int stored;
         const char* where;
         const char* format;
-        int read;
+        int readFormat;
     } cases[] = {
-        {-5, "RadioButtonViewResEditor", "RadioButtonFormatNumberGeneralEx", 0},
+        {-5, "RadioButtonViewResWinMsg", "RadioButtonFormatNumberGeneralEx", 0},
         {0, "RadioButtonViewResEditor", "RadioButtonFormatNumberGeneralEx", 0},
         {1, "RadioButtonViewResWinMsg", "RadioButtonFormatNumberGeneral", 1},
         {2, "RadioButtonViewResForm", "RadioButtonFormatNumberScientific", 2},
-        {9, "RadioButtonViewResForm", "RadioButtonFormatNumberScientific", 2},
+        {9, "RadioButtonViewResWinMsg", "RadioButtonFormatNumberScientific", 2},
     };
     for (const auto& c : cases) {
         TRecords handed;
@@ -299,9 +307,44 @@ TEST_F(FormOptions, RadioButtonsShowOutOfRangeValuesAtTheNearestEnd)
         show(handed);
         EXPECT_TRUE(control<QRadioButton>(c.where)->isChecked()) << c.stored;
         EXPECT_TRUE(control<QRadioButton>(c.format)->isChecked()) << c.stored;
-        EXPECT_EQ(readAfterOk().viewResult, (TOptionsViewResult{c.read, 12, c.read})) << c.stored;
+        EXPECT_EQ(readAfterOk().viewResult, (TOptionsViewResult{c.stored, 12, c.readFormat}))
+            << c.stored;
         m_Form->show();
     }
+}
+
+TEST_F(FormOptions, UnknownResultDestinationChangesOnlyWithTheUsersChoice)
+{
+    const struct
+    {
+        const char* reason;
+        QStringList clicks;
+        int read;
+    } cases[] = {
+        {"left alone", {}, 7},
+        {"the editor chosen", {"RadioButtonViewResEditor"}, 0},
+        {"the results window chosen", {"RadioButtonViewResForm"}, 2},
+        {"chosen away and back", {"RadioButtonViewResForm", "RadioButtonViewResWinMsg"}, 7},
+        {"the messages pane clicked again", {"RadioButtonViewResWinMsg"}, 7},
+        {"Default shows the built-in choice", {"ButtonDefault"}, 1},
+    };
+    for (const auto& c : cases) {
+        TRecords handed;
+        handed.viewResult.WhereShowResult = 7;
+        show(handed);
+        for (const QString& name : c.clicks)
+            click(name);
+        EXPECT_EQ(readAfterOk().viewResult.WhereShowResult, c.read) << c.reason;
+        m_Form->show();
+    }
+    // Handed again after OK, the user's value shows as the messages pane once more.
+    TRecords handed;
+    handed.viewResult.WhereShowResult = -1;
+    show(handed);
+    click("RadioButtonViewResEditor");
+    show(handed);
+    EXPECT_TRUE(control<QRadioButton>("RadioButtonViewResWinMsg")->isChecked());
+    EXPECT_EQ(readAfterOk().viewResult.WhereShowResult, -1);
 }
 
 TEST_F(FormOptions, SelectPageFallsBackToTheMainPage)
@@ -488,6 +531,8 @@ TEST_F(FormOptions, CancelledOrFailedColourChoiceChangesNothing)
 {
     const TRecords odd = oddRecords();
     show(odd);
+    m_Form->SelectPage(2);
+    QApplication::processEvents();
     const QImage before = sample("ImageEditor");
     click("ButtonEditorFontColor");
     EXPECT_EQ(m_Dialogs.colorRequests.size(), 1u);
@@ -517,23 +562,90 @@ TEST_F(FormOptions, SampleIsDrawnInTheAreasColoursAndFont)
                                        [](const QString& name) { return name.startsWith(QLatin1String("DejaVu")); });
     handed.editor = {textFont != fonts.end() ? *textFont : fonts.at(0), TFontStyle::Bold, 24, 255, 0x00FF00, true};
     show(handed);
+    m_Form->SelectPage(2);
+    QApplication::processEvents();
+    // The sample fills its group, and its picture the sample.
+    const auto* label = control<QLabel>("ImageEditor");
+    EXPECT_EQ(label->geometry(), label->parentWidget()->layout()->contentsRect());
+    EXPECT_GE(label->width(), kOptionsSampleWidth);
+    EXPECT_GE(label->height(), kOptionsSampleHeight);
     QImage image = sample("ImageEditor");
-    ASSERT_EQ(image.size(), QSize(kOptionsSampleWidth, kOptionsSampleHeight));
+    ASSERT_EQ(image.size(), label->size());
     EXPECT_EQ(image.pixel(0, 0), toQColor(0x00FF00).rgb());
     auto [first, last] = inkColumns(image, 255);
     ASSERT_GE(first, 0) << "some pixel has the font colour";
     EXPECT_LE(std::abs(first - (image.width() - 1 - last)), 6) << "centred across";
 
-    // Too wide to centre: drawn from the corner.
-    choose("ComboBoxEditorFontSize", " 72");
+    // Too wide to centre: drawn from the corner, its start seen and its end cut.
+    handed.editor.FontSize = 120;
+    show(handed);
     image = sample("ImageEditor");
-    first = inkColumns(image, 255).first;
+    std::tie(first, last) = inkColumns(image, 255);
     EXPECT_GE(first, kOptionsSampleMargin);
-    EXPECT_LT(first, kOptionsSampleMargin + 8);
+    EXPECT_LT(first, image.width() / 4);
+    EXPECT_GT(last, image.width() * 3 / 4);
 
     m_Dialogs.colorAnswers = {0x800000};
     click("ButtonEditorBkgColor");
     EXPECT_EQ(sample("ImageEditor").pixel(0, 0), toQColor(0x800000).rgb());
+}
+
+TEST_F(FormOptions, SampleShowsTheFontItsAreaGets)
+{
+    // The results window's text shows what the options give it; the sample must look the same.
+    const QStringList fonts = installedFonts();
+    const auto withFoundries = std::find_if(fonts.begin(), fonts.end(), [](const QString& name) {
+        return !QFontDatabase::families().contains(name);
+    });
+    const struct
+    {
+        const char* reason;
+        QString name;
+        TFontStyles style;
+        int size;
+    } cases[] = {
+        {"a family this machine lacks", QStringLiteral("No Such Family 42"), {}, 20},
+        {"the built-in family", QStringLiteral("Courier New"), TFontStyle::Bold, 16},
+        {"a family listed without its foundries",
+         withFoundries != fonts.end() ? *withFoundries : fonts.at(0), TFontStyle::Italic, 20},
+        {"a size the list lacks", fonts.at(0), {}, 13},
+    };
+    auto* results = new TFormViewResults(m_Main.get());
+    m_Form->SelectPage(5);
+    QApplication::processEvents();
+    for (const auto& c : cases) {
+        TRecords handed;
+        handed.results.FontName = c.name;
+        handed.results.FontStyle = c.style;
+        handed.results.FontSize = c.size;
+        handed.results.FontColor = 255;
+        show(handed);
+        results->ApplyOptions(handed.results);
+        const QFont areaFont = results->findChild<QPlainTextEdit*>(QStringLiteral("Memo"))->font();
+        QImage drawn(sample("ImageFormResults").size(), QImage::Format_RGB32);
+        drawn.fill(Qt::white);
+        QPainter painter(&drawn);
+        painter.setFont(areaFont);
+        painter.setPen(toQColor(255));
+        painter.drawText(QPoint(kOptionsSampleMargin, drawn.height() / 2),
+                         QStringLiteral("AaBbCc"));
+        painter.end();
+        const auto [first, last] = inkColumns(sample("ImageFormResults"), 255);
+        const auto [areaFirst, areaLast] = inkColumns(drawn, 255);
+        ASSERT_GE(first, 0) << c.reason;
+        EXPECT_EQ(last - first, areaLast - areaFirst) << c.reason;
+    }
+
+    // A stored size beyond the largest is drawn at the largest.
+    TRecords handed;
+    handed.results.FontSize = kFontSizeMax;
+    show(handed);
+    const QImage largest = sample("ImageFormResults");
+    handed.results.FontSize = 3000;
+    show(handed);
+    EXPECT_EQ(sample("ImageFormResults"), largest);
+    EXPECT_EQ(combo("ComboBoxFormResultsFontSize")->currentText(), QStringLiteral("3000"));
+    EXPECT_EQ(readAfterOk().results.FontSize, 3000) << "the stored value is kept";
 }
 
 TEST_F(FormOptions, CaptionsCarryTheirBlanks)
