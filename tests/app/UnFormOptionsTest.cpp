@@ -668,6 +668,14 @@ TEST_F(FormOptions, CaptionsCarryTheirBlanks)
     const QColor info = control<QLabel>("LabelInfo")->palette().color(QPalette::WindowText);
     EXPECT_TRUE(info.red() == info.green() && info.green() == info.blue());
     EXPECT_GT(m_Form->palette().color(QPalette::Window).lightness() - info.lightness(), 100);
+    // The log file's explanation stands on the page itself, not on a band of its own.
+    m_Form->SelectPage(1);
+    QApplication::processEvents();
+    auto* logs = control<QLabel>("MemoUseLogs");
+    const QImage window = m_Form->grab().toImage();
+    const QPoint corner = logs->mapTo(m_Form, QPoint(1, 1));
+    const QPoint pageEdge = control("SheetMainOptions")->mapTo(m_Form, QPoint(1, 1));
+    EXPECT_EQ(window.pixel(corner), window.pixel(pageEdge.x(), corner.y()));
     auto* pages = control<QTabWidget>("PageControl");
     EXPECT_EQ(pages->tabText(0), QStringLiteral(" System's options "));
     EXPECT_EQ(pages->tabText(4), QStringLiteral(" Window with results "));
