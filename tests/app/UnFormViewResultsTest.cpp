@@ -370,6 +370,34 @@ TEST_F(CFormViewResultsTest, SizeOutsideTheZoomTableIsShownAndZoomStartsAtTheDef
     EXPECT_EQ(memoFontSize(), 11);
 }
 
+TEST_F(CFormViewResultsTest, SizesBeyondTheLimitsAreShownAtTheLimitAndKeptUnlessZoomed)
+{
+    const struct
+    {
+        const char* reason;
+        int stored;
+        int zoomIns;
+        int shown;
+        int storedAtClosing;
+    } cases[] = {
+        {"too large", 3000, 0, kFontSizeMax, 3000},
+        {"too large, then zoomed", 3000, 1, 11, 11},
+        {"none", 0, 0, kFontSizeMin, 0},
+        {"negative", -5, 0, kFontSizeMin, -5},
+        {"the largest", kFontSizeMax, 0, kFontSizeMax, kFontSizeMax},
+    };
+    for (const auto& c : cases) {
+        TOptionsFormViewResults options;
+        options.FontSize = c.stored;
+        showForm(options);
+        for (int i = 0; i < c.zoomIns; ++i)
+            QTest::keyClick(memo(), Qt::Key_Q, Qt::ControlModifier);
+        EXPECT_EQ(memoFontSize(), c.shown) << c.reason;
+        m_Form->close();
+        EXPECT_EQ(m_Main->getOptionsFormViewResults().FontSize, c.storedAtClosing) << c.reason;
+    }
+}
+
 TEST_F(CFormViewResultsTest, ZoomAtBothEnds)
 {
     TOptionsFormViewResults options;
