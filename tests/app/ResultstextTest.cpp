@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <climits>
-
 using xonQMInterpreter::CQMInterpreter;
 
 namespace {
@@ -42,22 +40,6 @@ TEST(ResultsText, AllVariablesByDestination)
     };
     for (const TCase& c : cases)
         EXPECT_EQ(buildResultsText(interpreter, styleFor(c.whereShowResult)), c.text) << c.reason;
-}
-
-TEST(ResultsText, DestinationOfEveryStoredValue)
-{
-    const std::pair<int, TResultsDestination> cases[] = {
-        {0, TResultsDestination::Editor},
-        {1, TResultsDestination::MessagesPane},
-        {2, TResultsDestination::ResultsWindow},
-        {3, TResultsDestination::MessagesPane},
-        {7, TResultsDestination::MessagesPane},
-        {-1, TResultsDestination::MessagesPane},
-        {INT_MIN, TResultsDestination::MessagesPane},
-        {INT_MAX, TResultsDestination::MessagesPane},
-    };
-    for (const auto& [stored, destination] : cases)
-        EXPECT_EQ(resultsDestination(stored), destination) << stored;
 }
 
 TEST(ResultsText, NumberFormatAndSeparator)

@@ -273,16 +273,6 @@ TEST_F(FormOptions, ListsOfferStylesSizesPrecisionsAndTheInstalledFonts)
         names.removeFirst();
     EXPECT_EQ(names, installedFonts());
     EXPECT_FALSE(combo("ComboBoxEditorFontName")->isEditable());
-    // Each family once, by its own name, in order.
-    for (qsizetype i = 0; i < names.size(); ++i) {
-        EXPECT_FALSE(names.at(i).endsWith(QLatin1Char(']'))) << names.at(i).toStdString();
-        if (i > 0) {
-            EXPECT_LT(names.at(i - 1).compare(names.at(i), Qt::CaseInsensitive), 0)
-                << names.at(i).toStdString();
-        }
-    }
-    EXPECT_EQ(items("ComboBoxWinMsgFontName"), items("ComboBoxEditorFontName"));
-    EXPECT_EQ(items("ComboBoxFormResultsFontName"), items("ComboBoxEditorFontName"));
 }
 
 TEST_F(FormOptions, RadioButtonsShowOutOfRangeValuesAndOkKeepsTheResultDestination)
@@ -315,36 +305,20 @@ TEST_F(FormOptions, RadioButtonsShowOutOfRangeValuesAndOkKeepsTheResultDestinati
 
 TEST_F(FormOptions, UnknownResultDestinationChangesOnlyWithTheUsersChoice)
 {
-    const struct
-    {
-        const char* reason;
-        QStringList clicks;
-        int read;
-    } cases[] = {
-        {"left alone", {}, 7},
-        {"the editor chosen", {"RadioButtonViewResEditor"}, 0},
-        {"the results window chosen", {"RadioButtonViewResForm"}, 2},
-        {"chosen away and back", {"RadioButtonViewResForm", "RadioButtonViewResWinMsg"}, 7},
-        {"the messages pane clicked again", {"RadioButtonViewResWinMsg"}, 7},
-        {"Default shows the built-in choice", {"ButtonDefault"}, 1},
+    const std::pair<QStringList, int> cases[] = {
+        {{"RadioButtonViewResEditor"}, 0},
+        {{"RadioButtonViewResForm", "RadioButtonViewResWinMsg"}, 7}, // away and back
+        {{"ButtonDefault"}, 1},
     };
-    for (const auto& c : cases) {
+    for (const auto& [clicks, read] : cases) {
         TRecords handed;
         handed.viewResult.WhereShowResult = 7;
         show(handed);
-        for (const QString& name : c.clicks)
+        for (const QString& name : clicks)
             click(name);
-        EXPECT_EQ(readAfterOk().viewResult.WhereShowResult, c.read) << c.reason;
+        EXPECT_EQ(readAfterOk().viewResult.WhereShowResult, read) << clicks.join(' ').toStdString();
         m_Form->show();
     }
-    // Handed again after OK, the user's value shows as the messages pane once more.
-    TRecords handed;
-    handed.viewResult.WhereShowResult = -1;
-    show(handed);
-    click("RadioButtonViewResEditor");
-    show(handed);
-    EXPECT_TRUE(control<QRadioButton>("RadioButtonViewResWinMsg")->isChecked());
-    EXPECT_EQ(readAfterOk().viewResult.WhereShowResult, -1);
 }
 
 TEST_F(FormOptions, SelectPageFallsBackToTheMainPage)
@@ -567,8 +541,6 @@ TEST_F(FormOptions, SampleIsDrawnInTheAreasColoursAndFont)
     // The sample fills its group, and its picture the sample.
     const auto* label = control<QLabel>("ImageEditor");
     EXPECT_EQ(label->geometry(), label->parentWidget()->layout()->contentsRect());
-    EXPECT_GE(label->width(), kOptionsSampleWidth);
-    EXPECT_GE(label->height(), kOptionsSampleHeight);
     QImage image = sample("ImageEditor");
     ASSERT_EQ(image.size(), label->size());
     EXPECT_EQ(image.pixel(0, 0), toQColor(0x00FF00).rgb());
@@ -592,51 +564,34 @@ TEST_F(FormOptions, SampleIsDrawnInTheAreasColoursAndFont)
 
 TEST_F(FormOptions, SampleShowsTheFontItsAreaGets)
 {
-    // The results window's text shows what the options give it; the sample must look the same.
+    // As wide as the results window's text in the same font: a family this machine lacks, and
+    // one it lists without its foundries where it has such.
     const QStringList fonts = installedFonts();
-    const auto withFoundries = std::find_if(fonts.begin(), fonts.end(), [](const QString& name) {
+    const auto unqualified = std::find_if(fonts.begin(), fonts.end(), [](const QString& name) {
         return !QFontDatabase::families().contains(name);
     });
-    const struct
-    {
-        const char* reason;
-        QString name;
-        TFontStyles style;
-        int size;
-    } cases[] = {
-        {"a family this machine lacks", QStringLiteral("No Such Family 42"), {}, 20},
-        {"the built-in family", QStringLiteral("Courier New"), TFontStyle::Bold, 16},
-        {"a family listed without its foundries",
-         withFoundries != fonts.end() ? *withFoundries : fonts.at(0), TFontStyle::Italic, 20},
-        {"a size the list lacks", fonts.at(0), {}, 13},
-    };
     auto* results = new TFormViewResults(m_Main.get());
     m_Form->SelectPage(5);
     QApplication::processEvents();
-    for (const auto& c : cases) {
+    for (const QString& name : {QStringLiteral("No Such Family 42"),
+                                unqualified != fonts.end() ? *unqualified : fonts.at(0)}) {
         TRecords handed;
-        handed.results.FontName = c.name;
-        handed.results.FontStyle = c.style;
-        handed.results.FontSize = c.size;
-        handed.results.FontColor = 255;
+        handed.results = {0, 0, 0, 0, true, true, name, TFontStyle::Italic, 20, 255, kWhite, false};
         show(handed);
         results->ApplyOptions(handed.results);
-        const QFont areaFont = results->findChild<QPlainTextEdit*>(QStringLiteral("Memo"))->font();
-        QImage drawn(sample("ImageFormResults").size(), QImage::Format_RGB32);
-        drawn.fill(Qt::white);
-        QPainter painter(&drawn);
-        painter.setFont(areaFont);
+        QImage area(sample("ImageFormResults").size(), QImage::Format_RGB32);
+        area.fill(Qt::white);
+        QPainter painter(&area);
+        painter.setFont(results->findChild<QPlainTextEdit*>(QStringLiteral("Memo"))->font());
         painter.setPen(toQColor(255));
-        painter.drawText(QPoint(kOptionsSampleMargin, drawn.height() / 2),
-                         QStringLiteral("AaBbCc"));
+        painter.drawText(QPoint(kOptionsSampleMargin, area.height() / 2), QStringLiteral("AaBbCc"));
         painter.end();
         const auto [first, last] = inkColumns(sample("ImageFormResults"), 255);
-        const auto [areaFirst, areaLast] = inkColumns(drawn, 255);
-        ASSERT_GE(first, 0) << c.reason;
-        EXPECT_EQ(last - first, areaLast - areaFirst) << c.reason;
+        const auto [areaFirst, areaLast] = inkColumns(area, 255);
+        EXPECT_EQ(last - first, areaLast - areaFirst) << name.toStdString();
     }
 
-    // A stored size beyond the largest is drawn at the largest.
+    // A stored size beyond the largest is drawn at the largest, and kept.
     TRecords handed;
     handed.results.FontSize = kFontSizeMax;
     show(handed);
@@ -644,8 +599,7 @@ TEST_F(FormOptions, SampleShowsTheFontItsAreaGets)
     handed.results.FontSize = 3000;
     show(handed);
     EXPECT_EQ(sample("ImageFormResults"), largest);
-    EXPECT_EQ(combo("ComboBoxFormResultsFontSize")->currentText(), QStringLiteral("3000"));
-    EXPECT_EQ(readAfterOk().results.FontSize, 3000) << "the stored value is kept";
+    EXPECT_EQ(readAfterOk().results.FontSize, 3000);
 }
 
 TEST_F(FormOptions, CaptionsCarryTheirBlanks)
