@@ -45,15 +45,17 @@ struct TFontPageSources {
     const char* fontColor;
     const char* backgroundColor;
     const char* lists;
+    const char* sampleResize;
 };
 
 constexpr TFontPageSources kFontPageSources[] = {
     {"TFormOptions::ButtonEditorFontColorClick", "TFormOptions::ButtonEditorBkgColorClick",
-     "TFormOptions::ComboBoxEditorFontChange"},
+     "TFormOptions::ComboBoxEditorFontChange", "TFormOptions::ImageEditorResize"},
     {"TFormOptions::ButtonMsgFontColorClick", "TFormOptions::ButtonMsgBkgColorClick",
-     "TFormOptions::ComboBoxWinMsgFontChange"},
-    {"TFormOptions::ButtonFormResultsFontColorClick", "TFormOptions::ButtonFormResultsBkgColorClick",
-     "TFormOptions::ComboBoxFormResultsFontChange"},
+     "TFormOptions::ComboBoxWinMsgFontChange", "TFormOptions::ImageWinMsgResize"},
+    {"TFormOptions::ButtonFormResultsFontColorClick",
+     "TFormOptions::ButtonFormResultsBkgColorClick", "TFormOptions::ComboBoxFormResultsFontChange",
+     "TFormOptions::ImageFormResultsResize"},
 };
 
 constexpr TOptionsFontArea kFontAreas[] = {TOptionsFontArea::Editor, TOptionsFontArea::WinMsg,
@@ -523,7 +525,7 @@ bool TFormOptions::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::Resize) {
         for (TOptionsFontArea area : kFontAreas) {
             if (watched == controls(area).sample)
-                CHandlerGuard::run(kFontPageSources[static_cast<int>(area)].lists,
+                CHandlerGuard::run(kFontPageSources[static_cast<int>(area)].sampleResize,
                                    [this, area] { DrawSample(area); });
         }
     }
