@@ -41,14 +41,6 @@
 
 namespace {
 
-enum TResultsDestination { kInEditor = 0, kInMessagesPane = 1, kInResultsWindow = 2 };
-
-int destinationOf(int whereShowResult)
-{
-    return whereShowResult == kInEditor || whereShowResult == kInResultsWindow ? whereShowResult
-                                                                               : kInMessagesPane;
-}
-
 QString thousandSeparator()
 {
     return chooseThousandSeparator(QLocale().groupSeparator());
@@ -219,8 +211,8 @@ void TFormMain::showResults(bool all)
         text = buildResultsText(m_Interpreter, names, style);
     }
 
-    switch (destinationOf(m_OptionsViewResult.WhereShowResult)) {
-    case kInEditor:
+    switch (resultsDestination(m_OptionsViewResult.WhereShowResult)) {
+    case TResultsDestination::Editor:
         if (isMessagesEmpty())
             showMessagesPane(false);
         setResultsFormVisible(false);
@@ -230,12 +222,12 @@ void TFormMain::showResults(bool all)
             m_ResultsAppended = true;
         }
         break;
-    case kInResultsWindow:
+    case TResultsDestination::ResultsWindow:
         if (isMessagesEmpty())
             showMessagesPane(false);
         ViewResultsInForm(text);
         break;
-    default:
+    case TResultsDestination::MessagesPane:
         setResultsFormVisible(false);
         addMessageLines(text.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts));
         showMessagesPane(true);

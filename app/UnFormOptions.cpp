@@ -2,6 +2,7 @@
 
 #include "app/Applimits.h"
 #include "app/Fonts.h"
+#include "app/Resultstext.h"
 #include "app/Screencentring.h"
 #include "framework/Dialogseams.h"
 #include "framework/Handlerguard.h"
@@ -10,6 +11,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QImage>
 #include <QLabel>
 #include <QLayout>
@@ -43,15 +45,17 @@ struct TFontPageSources {
     const char* fontColor;
     const char* backgroundColor;
     const char* lists;
+    const char* sampleResize;
 };
 
 constexpr TFontPageSources kFontPageSources[] = {
     {"TFormOptions::ButtonEditorFontColorClick", "TFormOptions::ButtonEditorBkgColorClick",
-     "TFormOptions::ComboBoxEditorFontChange"},
+     "TFormOptions::ComboBoxEditorFontChange", "TFormOptions::ImageEditorResize"},
     {"TFormOptions::ButtonMsgFontColorClick", "TFormOptions::ButtonMsgBkgColorClick",
-     "TFormOptions::ComboBoxWinMsgFontChange"},
-    {"TFormOptions::ButtonFormResultsFontColorClick", "TFormOptions::ButtonFormResultsBkgColorClick",
-     "TFormOptions::ComboBoxFormResultsFontChange"},
+     "TFormOptions::ComboBoxWinMsgFontChange", "TFormOptions::ImageWinMsgResize"},
+    {"TFormOptions::ButtonFormResultsFontColorClick",
+     "TFormOptions::ButtonFormResultsBkgColorClick", "TFormOptions::ComboBoxFormResultsFontChange",
+     "TFormOptions::ImageFormResultsResize"},
 };
 
 constexpr TOptionsFontArea kFontAreas[] = {TOptionsFontArea::Editor, TOptionsFontArea::WinMsg,
@@ -308,12 +312,18 @@ void TFormOptions::showViewResultOptions(const TOptionsViewResult& options)
         m_ComboBoxPrecision->addItem(QString::number(precision));
     SelectComboItemByNumber(m_ComboBoxPrecision, options.Precision);
 
-    if (options.WhereShowResult < 1)
+    m_ShownWhereShowResult = options.WhereShowResult;
+    switch (resultsDestination(options.WhereShowResult)) {
+    case TResultsDestination::Editor:
         m_RadioButtonViewResEditor->setChecked(true);
-    else if (options.WhereShowResult == 1)
+        break;
+    case TResultsDestination::MessagesPane:
         m_RadioButtonViewResWinMsg->setChecked(true);
-    else
+        break;
+    case TResultsDestination::ResultsWindow:
         m_RadioButtonViewResForm->setChecked(true);
+        break;
+    }
 
     if (options.FormatNumber < 1)
         m_RadioButtonFormatNumberGeneralEx->setChecked(true);
@@ -326,13 +336,16 @@ void TFormOptions::showViewResultOptions(const TOptionsViewResult& options)
 void TFormOptions::readViewResultOptions(TOptionsViewResult& options) const
 {
     options.Precision = GetComboNumber(m_ComboBoxPrecision, kOptionsBuiltInPrecision);
-    options.WhereShowResult = 1;
+    TResultsDestination chosen = TResultsDestination::MessagesPane;
     if (m_RadioButtonViewResEditor->isChecked())
-        options.WhereShowResult = 0;
-    if (m_RadioButtonViewResWinMsg->isChecked())
-        options.WhereShowResult = 1;
+        chosen = TResultsDestination::Editor;
     if (m_RadioButtonViewResForm->isChecked())
-        options.WhereShowResult = 2;
+        chosen = TResultsDestination::ResultsWindow;
+    // An unknown stored value means the messages pane; it stays as stored while that choice
+    // stands.
+    options.WhereShowResult = resultsDestination(m_ShownWhereShowResult) == chosen
+                                  ? m_ShownWhereShowResult
+                                  : static_cast<int>(chosen);
     options.FormatNumber = 0;
     if (m_RadioButtonFormatNumberGeneralEx->isChecked())
         options.FormatNumber = 0;
@@ -505,6 +518,18 @@ void TFormOptions::loadStoredOptions(bool useRegister)
     main->loadOptions(loaded.formMain, loaded.editor, loaded.winMsg, loaded.viewResult,
                       loaded.formViewResults, useRegister);
     showRecords(loaded);
+}
+
+bool TFormOptions::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Resize) {
+        for (TOptionsFontArea area : kFontAreas) {
+            if (watched == controls(area).sample)
+                CHandlerGuard::run(kFontPageSources[static_cast<int>(area)].sampleResize,
+                                   [this, area] { DrawSample(area); });
+        }
+    }
+    return TFormSecondary::eventFilter(watched, event);
 }
 
 void TFormOptions::formShow()

@@ -68,6 +68,8 @@ public:
 
 protected:
     void formShow() override;
+    // The samples fill their groups: each is drawn again at its new size.
+    bool eventFilter(QObject* watched, QEvent* event) override;
     // Anything but OK gives back the records as they were handed in, Save Now or not.
     void done(int result) override;
 
@@ -144,6 +146,8 @@ private:
     // As SetOptions handed them in, for Cancel.
     TRecords m_HandedRecords;
     std::array<TFontControls, 3> m_FontControls;
+    // The result destination as last shown, kept when the user leaves its choice alone.
+    int m_ShownWhereShowResult = 1;
 
     QTabWidget* m_PageControl = nullptr;
     QWidget* m_SheetMainOptions = nullptr;

@@ -82,7 +82,7 @@ void TFormViewResults::GetOptions(TOptionsFormViewResults& options) const
     options.Left = x();
     options.Width = width();
     options.Height = height();
-    options.FontSize = m_Memo->font().pointSize();
+    options.FontSize = storedFontSize(options.FontSize, m_Memo->font().pointSize());
     options.WrapWord = m_Memo->lineWrapMode() != QPlainTextEdit::NoWrap;
     options.ShowToolBar = !m_ToolBarMain->isHidden();
 }

@@ -1,5 +1,6 @@
 #include "tests/app/Mainwindowfixture.h"
 
+#include "app/Applimits.h"
 #include "app/UnFormOptions.h"
 #include "app/UnFormWaitCalc.h"
 
@@ -49,6 +50,25 @@ TEST_F(LifeCycleTest, OptionsAreWrittenAtClosingOnly)
     editor().document()->setModified(false);
     m_Window->close();
     EXPECT_TRUE(readFile(iniPath()).contains("FormatNumber=2"));
+}
+
+TEST_F(LifeCycleTest, OutOfRangeDestinationAndFontSizeAreShownByOneRuleAndKept)
+{
+    writeIni("[ViewResult]\r\nWhereShowResult=7\r\n[Editor]\r\nFontSize=3000\r\n");
+    openWindow();
+    EXPECT_EQ(editor().font().pointSize(), kFontSizeMax);
+    bool paneChosen = false;
+    whenModal([&paneChosen](QWidget* modal) {
+        auto* dialog = qobject_cast<TFormOptions*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        paneChosen = dialog->findChild<QRadioButton*>(QStringLiteral("RadioButtonViewResWinMsg"))
+                         ->isChecked();
+        dialog->ButtonOkClick();
+    });
+    m_Window->showOptions(4);
+    EXPECT_TRUE(paneChosen) << "where the calculation puts the results";
+    EXPECT_EQ(m_Window->getOptionsViewResult().WhereShowResult, 7);
+    EXPECT_EQ(m_Window->getOptionsEditor().FontSize, 3000);
 }
 
 TEST_F(LifeCycleTest, CalcOnStartOpensAndCalculates)

@@ -372,6 +372,24 @@ TEST_F(CFormViewResultsTest, SizeOutsideTheZoomTableIsShownAndZoomStartsAtTheDef
     EXPECT_EQ(memoFontSize(), 11);
 }
 
+TEST_F(CFormViewResultsTest, SizesBeyondTheLimitsAreShownAtTheLimitAndKeptUnlessZoomed)
+{
+    const struct
+    {
+        int stored, zoomIns, shown, storedAtClosing;
+    } cases[] = {{3000, 0, kFontSizeMax, 3000}, {3000, 1, 11, 11}, {-5, 0, kFontSizeMin, -5}};
+    for (const auto& c : cases) {
+        TOptionsFormViewResults options;
+        options.FontSize = c.stored;
+        showForm(options);
+        for (int i = 0; i < c.zoomIns; ++i)
+            QTest::keyClick(memo(), Qt::Key_Q, Qt::ControlModifier);
+        EXPECT_EQ(memoFontSize(), c.shown) << c.stored;
+        m_Form->close();
+        EXPECT_EQ(m_Main->getOptionsFormViewResults().FontSize, c.storedAtClosing) << c.stored;
+    }
+}
+
 TEST_F(CFormViewResultsTest, ZoomAtBothEnds)
 {
     TOptionsFormViewResults options;
