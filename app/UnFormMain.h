@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Documentencoding.h"
+#include "app/Mainactions.h"
 #include "app/Memoutils.h"
 #include "framework/UnFormMainBaseImpl.h"
 #include "interpreter/QMInterpreter.h"
@@ -9,6 +10,7 @@
 #include <QPointer>
 
 #include <optional>
+#include <span>
 
 class CCodeEditor;
 class QAction;
@@ -27,6 +29,7 @@ class TFormOptions;
 class TFormReplaceText;
 class TFormSelectVariable;
 class TFormViewResults;
+enum class TOptionsPage;
 
 // The calculator's main window: the editor of the calculation text above the messages pane,
 // with the menus, tool bar, status line and tray menu. Its code is split by concern:
@@ -49,13 +52,53 @@ public:
     void setTestMode();
     void setHelpFileName(const QString& name);
 
-    // Life cycle and options.
-    void loadOptions();
-    void saveOptions();
     void setOptionsAndSave(const TOptionsFormMain& formMain, const TOptionsEditor& editor,
                            const TOptionsWinMsg& winMsg, const TOptionsViewResult& viewResult,
                            const TOptionsFormViewResults& formViewResults) override;
-    void showOptions(int page);
+    void onRMouseClickTrayIcon() override;
+
+    // The find and replace dialogs' requests.
+    void findText(const QString& text, bool matchCase) override;
+    void resetSearch() override;
+    void replaceWithPrompt(const QString& text, const QString& replacement,
+                           bool matchCase) override;
+    void findForReplace(const QString& text, const QString& replacement, bool matchCase) override;
+    void replaceCurrent(const QString& text, const QString& replacement, bool matchCase) override;
+    void replaceAll(const QString& text, const QString& replacement, bool matchCase) override;
+    void resetReplace() override;
+
+    // For tests and the entry point.
+    void showOptions(TOptionsPage page);
+    bool openFile(const QString& name);
+    void rebuildRecentMenu();
+    void openRecentFile(int index);
+    void showAbout();
+    void setStatusText(const QString& text);
+    QPlainTextEdit* codeEditor() const;
+    QPlainTextEdit* messagesPane() const;
+    QString getFileName() const { return m_FileName; }
+    QString getStatusText() const { return m_StatusText; }
+    // By the action's object name, the same word as its member of TMainActions.
+    QAction* findAction(const QString& objectName) const;
+    TFormViewResults* resultsWindow() const;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // Construction and life cycle (UnFormMain.cpp).
+    static std::span<const TMainActionRow> actionRows();
+    void buildActions();
+    void buildMenus();
+    void buildToolBars();
+    void buildCentralArea();
+    void buildStatusLine();
+    void FormShow();
+    void carryOutStartRequests();
+    void captureWindowState();
+    void loadOptions();
+    void saveOptions();
     void applyWindowOptions();
     void applyEditorOptions();
     void applyMessagesOptions();
@@ -64,20 +107,24 @@ public:
     void applyLanguage();
     void updateTitle();
 
-    // Documents.
+    // Documents (UnFormMainDocuments.cpp).
     void FileNew();
     void FileOpen();
     // False when the document was not saved (cancelled or failed).
     bool FileSave();
     bool FileSaveAs();
-    bool openFile(const QString& name);
     void querySaveChanges();
-    void rebuildRecentMenu();
-    void openRecentFile(int index);
     void clearRecentFilesWithQuery();
     void doShowFileInfo();
+    void MemoCodeChange();
+    bool writeDocument(const QString& fileName);
+    bool loadDocument(const QString& fileName);
+    void showFileError(const QString& message, const QString& reason);
+    // The caret to the last line kept, and the message that the text was cut.
+    void reportTextCut();
+    QStringList documentFilters() const;
 
-    // Calculation and results.
+    // Calculation and results (UnFormMainCalculation.cpp).
     void calculateAll();
     void calculateChoose();
     bool calculate();
@@ -90,72 +137,32 @@ public:
     void clearResultsForm();
     void setResultsFormVisible(bool show);
     void ViewResultsInForm(const QString& text);
+    void addMessageLines(const QStringList& lines);
+    void addEditorLines(const QString& text);
+    void scrollToFirstLine(QPlainTextEdit* memo);
 
-    // Commands, messages pane and status line.
-    void doGotoLine();
-    void doSearch();
-    void doSearchNext();
-    void doReplace();
-    void showAbout();
-    void showHelpContents();
-    void runTesting();
-    void updateStatusLine();
-    void setStatusText(const QString& text);
-    void setToolBarVisible(bool show);
-    void setStatusBarVisible(bool show);
-    void restoreMessagesHeight();
-    void onRMouseClickTrayIcon() override;
-
-    // The find and replace dialogs' requests.
-    void findText(const QString& text, bool matchCase) override;
-    void resetSearch() override;
-    void replaceWithPrompt(const QString& text, const QString& replacement, bool matchCase) override;
-    void findForReplace(const QString& text, const QString& replacement, bool matchCase) override;
-    void replaceCurrent(const QString& text, const QString& replacement, bool matchCase) override;
-    void replaceAll(const QString& text, const QString& replacement, bool matchCase) override;
-    void resetReplace() override;
-
-    // For tests and the entry point.
-    QPlainTextEdit* codeEditor() const;
-    QPlainTextEdit* messagesPane() const;
-    QString getFileName() const { return m_FileName; }
-    QString getStatusText() const { return m_StatusText; }
-    QString getCaretStatusText() const;
-    QAction* findAction(const QString& objectName) const;
-    TFormViewResults* resultsWindow() const;
-
-protected:
-    void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-
-private:
-    void buildActions();
-    void buildMenus();
-    void buildToolBars();
-    void buildCentralArea();
-    void buildStatusLine();
+    // Commands, messages pane and status line (UnFormMainCommands.cpp).
     void editUndo();
     void editCut();
     void editPaste();
     void editDelete();
-    void FormShow();
-    void carryOutStartRequests();
-    void captureWindowState();
-    void MemoCodeChange();
-    bool writeDocument(const QString& fileName);
-    bool loadDocument(const QString& fileName);
-    void showFileError(const QString& message, const QString& reason);
-    // The caret to the last line kept, and the message that the text was cut.
-    void reportTextCut();
+    void doGotoLine();
+    void doSearch();
+    void doSearchNext();
+    void doReplace();
+    void showHelpContents();
+    void runTesting();
+    void updateStatusLine();
+    QString getCaretStatusText() const;
+    void setToolBarVisible(bool show);
+    void setStatusBarVisible(bool show);
+    void restoreMessagesHeight();
     // A replacement has no insertion to cut: one that takes the text beyond the editor's
     // limit is taken back whole, so the user's own text is never cut.
     void takeBackReplacementBeyondLimit();
-    QStringList documentFilters() const;
-    void addMessageLines(const QStringList& lines);
-    void addEditorLines(const QString& text);
-    void scrollToFirstLine(QPlainTextEdit* memo);
     TFormFindText* findDialog();
 
+    TMainActions m_Actions;
     xonQMInterpreter::CQMInterpreter m_Interpreter;
     QPointer<TFormGotoLine> m_FormGotoLine;
     QPointer<TFormFindText> m_FormFindText;

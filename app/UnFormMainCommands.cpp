@@ -225,14 +225,14 @@ void TFormMain::setToolBarVisible(bool show)
 {
     if (ToolBar->isHidden() == show)
         ToolBar->setVisible(show);
-    findAction(QStringLiteral("ActionViewToolBar"))->setChecked(show);
+    m_Actions.ActionViewToolBar->setChecked(show);
 }
 
 void TFormMain::setStatusBarVisible(bool show)
 {
     if (StatusLine->isHidden() == show)
         StatusLine->setVisible(show);
-    findAction(QStringLiteral("ActionViewStatusBar"))->setChecked(show);
+    m_Actions.ActionViewStatusBar->setChecked(show);
 }
 
 void TFormMain::restoreMessagesHeight()
@@ -302,7 +302,7 @@ void TFormMain::runTesting()
 void TFormMain::onRMouseClickTrayIcon()
 {
     const QPoint at = QCursor::pos();
-    findAction(QStringLiteral("ActionShowProgram"))->setVisible(!isVisible() || isMinimized());
+    m_Actions.ActionShowProgram->setVisible(!isVisible() || isMinimized());
     bringToFront();
     PopupMenuTrayIcon->popup(at);
 }

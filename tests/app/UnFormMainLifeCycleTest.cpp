@@ -37,7 +37,7 @@ TEST_F(LifeCycleTest, OptionsAreWrittenAtClosingOnly)
         dialog->findChild<QRadioButton*>(QStringLiteral("RadioButtonFormatNumberScientific"))->setChecked(true);
         dialog->ButtonOkClick();
     });
-    m_Window->showOptions(4);
+    m_Window->showOptions(TOptionsPage::ViewResults);
     EXPECT_EQ(m_Window->getOptionsViewResult().FormatNumber, 2);
     press(Qt::Key_F5);
     EXPECT_TRUE(paneText().endsWith(QStringLiteral(" x = 1.2345675e+006"))) << paneText().toStdString();

@@ -312,7 +312,7 @@ TEST_F(FormOptions, SelectPageFallsBackToTheMainPage)
         {6, "SheetMainOptions"}, {-1, "SheetMainOptions"},
     };
     for (const auto& [index, page] : cases) {
-        m_Form->SelectPage(index);
+        m_Form->SelectPage(static_cast<TOptionsPage>(index));
         EXPECT_EQ(control<QTabWidget>("PageControl")->currentWidget()->objectName(), page) << index;
     }
 }
