@@ -82,7 +82,7 @@ struct TMainActionRow
     QKeySequence shortcut = {};
     TShortcutScope scope = TShortcutScope::Window;
     const char* icon = nullptr;
-    // The tool button's hint, where it differs from the text or the action has a button.
+    // The hint of its tool button; without one the button shows the text.
     std::optional<TTextId> toolTip = std::nullopt;
     bool checkable = false;
     unsigned places = 0;
