@@ -346,10 +346,10 @@ QString composedText(quint8 id)
     case kAssociateExtension:
         return selectLanguageText(QLatin1String("Associate ") + program
                                       + QLatin1String(" with the files with extension ")
-                                      + QLatin1String(".ombx"),
+                                      + getDocumentExtension(),
                                   QString::fromUtf8("Связать ") + program
                                       + QString::fromUtf8(" с файлами с расширением ")
-                                      + QLatin1String(".ombx"));
+                                      + getDocumentExtension());
     case kLogFileExplained: {
         const QString logFile = getLogFileName();
         return selectLanguageText(

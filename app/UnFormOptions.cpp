@@ -25,7 +25,6 @@ namespace {
 constexpr TColor kBlack = 0;
 constexpr TColor kNavy = 8388608;
 constexpr TColor kSilver = 12632256;
-constexpr TColor kWhite = 16777215;
 
 // Marks the extra first entry that holds a stored value its list lacks.
 constexpr int kKeptEntryRole = Qt::UserRole;
@@ -64,7 +63,7 @@ TColor backgroundColorAgainst(TColor chosen, TColor fontColor)
 {
     if (chosen != fontColor)
         return chosen;
-    return fontColor == kWhite ? kSilver : kWhite;
+    return fontColor == kColorWhite ? kSilver : kColorWhite;
 }
 
 void removeKeptEntry(QComboBox* combo)

@@ -31,9 +31,10 @@ protected:
 
 using CLogLines = CStackMessages<kLogLinesKept, kLogLineMaxLength>;
 
-// The log file: one line per entry, collected in memory and appended to the file 64 lines at
-// a time and when the object is destroyed. A file grown beyond 262144 bytes is first cut to
-// its last 64 lines. Nothing that goes wrong with the file reaches the caller.
+// The log file: one line per entry, collected in memory and appended to the file
+// kLogLinesKept lines at a time and when the object is destroyed. A file grown beyond
+// kLogSizeLimit bytes is first cut to its last kLogLinesKept lines. Nothing that goes wrong with
+// the file reaches the caller.
 class CFileLog : public CTemplateSingleton<CFileLog>
 {
 public:
@@ -59,7 +60,7 @@ public:
     void add(quint8 type, const QString& source, const QString& text);
     void add(quint8 type, const QString& text);
     void add(const QString& text);
-    // Keeps the line; the 64th kept line writes them all.
+    // Keeps the line; the kLogLinesKept-th kept line writes them all.
     void addLine(const QString& line);
     void flush();
 

@@ -5,8 +5,10 @@
 
 #include <cstdint>
 
-// A colour as stored in the options: 0x00BBGGRR, so 0 is black and 16777215 white.
+// A colour as stored in the options: 0x00BBGGRR, so 0 is black.
 using TColor = std::int32_t;
+
+constexpr TColor kColorWhite = 0x00FFFFFF;
 
 enum class TFontStyle : unsigned {
     Bold = 0x1,
@@ -51,7 +53,7 @@ struct TOptionsEditor {
     TFontStyles FontStyle;
     int FontSize = 10;
     TColor FontColor = 0;
-    TColor BackgroundColor = 16777215;
+    TColor BackgroundColor = kColorWhite;
     bool UseTab = true;
 
     bool operator==(const TOptionsEditor&) const = default;
@@ -63,7 +65,7 @@ struct TOptionsWinMsg {
     TFontStyles FontStyle;
     int FontSize = 10;
     TColor FontColor = 0;
-    TColor BackgroundColor = 16777215;
+    TColor BackgroundColor = kColorWhite;
     bool WrapWord = false;
 
     bool operator==(const TOptionsWinMsg&) const = default;
@@ -100,7 +102,7 @@ struct TOptionsFormViewResults {
     TFontStyles FontStyle;
     int FontSize = 10;
     TColor FontColor = 0;
-    TColor BackgroundColor = 16777215;
+    TColor BackgroundColor = kColorWhite;
     bool WrapWord = false;
 
     bool operator==(const TOptionsFormViewResults&) const = default;

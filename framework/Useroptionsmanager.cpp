@@ -6,24 +6,187 @@
 #include "platform/Executablelocation.h"
 
 #include <algorithm>
+#include <initializer_list>
+#include <variant>
+#include <vector>
 
 namespace {
 
-// What a load yields for a key that is not stored.
 const QString kDefaultFontName = QStringLiteral("Courier New");
-constexpr int kDefaultTop = 25;
-constexpr int kDefaultLeft = 25;
-constexpr int kDefaultWidth = 570;
-constexpr int kDefaultHeight = 425;
 // The results window is smaller when its size comes from the ini file.
 constexpr int kDefaultResultsWidthIni = 470;
 constexpr int kDefaultResultsHeightIni = 325;
-constexpr int kDefaultFontSize = 10;
-constexpr TColor kDefaultFontColor = 0;
-constexpr TColor kDefaultBackgroundColor = 16777215;
-constexpr int kDefaultWhereShowResult = 1;
-constexpr int kDefaultPrecision = 12;
-constexpr int kDefaultFormatNumber = 0;
+
+// One stored field of an option record: its key, the record member it fills and the value a
+// load yields when the key is not stored. Flags and numbers take defaultValue (a font style
+// its stored number), texts take defaultText.
+template <class TRecord>
+struct TOptionField
+{
+    using TMember =
+        std::variant<bool TRecord::*, int TRecord::*, TFontStyles TRecord::*, QString TRecord::*>;
+
+    QString key;
+    TMember member;
+    int defaultValue = 0;
+    QString defaultText = {};
+    // Where the ini file's default differs from the user store's (the results window's size).
+    int iniDefault = defaultValue;
+};
+
+template <class TRecord>
+using TOptionFields = std::vector<TOptionField<TRecord>>;
+
+template <class... TVisitors>
+struct TOverloaded : TVisitors...
+{
+    using TVisitors::operator()...;
+};
+
+template <class TRecord>
+void readFields(const COptionStore& store, const QString& section,
+                const TOptionFields<TRecord>& fields, bool fromIni, TRecord& record)
+{
+    for (const TOptionField<TRecord>& field : fields) {
+        const int fallback = fromIni ? field.iniDefault : field.defaultValue;
+        std::visit(TOverloaded{
+                       [&](bool TRecord::*member) {
+                           record.*member = store.readBool(section, field.key, fallback != 0);
+                       },
+                       [&](int TRecord::*member) {
+                           record.*member = store.readInteger(section, field.key, fallback);
+                       },
+                       [&](TFontStyles TRecord::*member) {
+                           record.*member =
+                               numberToFontStyles(store.readInteger(section, field.key, fallback));
+                       },
+                       [&](QString TRecord::*member) {
+                           record.*member = store.readString(section, field.key, field.defaultText);
+                       },
+                   },
+                   field.member);
+    }
+}
+
+template <class TRecord>
+void writeFields(COptionStore& store, const QString& section, const TOptionFields<TRecord>& fields,
+                 const TRecord& record)
+{
+    for (const TOptionField<TRecord>& field : fields) {
+        std::visit(TOverloaded{
+                       [&](bool TRecord::*member) {
+                           store.writeBool(section, field.key, record.*member);
+                       },
+                       [&](int TRecord::*member) {
+                           store.writeInteger(section, field.key, record.*member);
+                       },
+                       [&](TFontStyles TRecord::*member) {
+                           store.writeInteger(section, field.key,
+                                              fontStylesToNumber(record.*member));
+                       },
+                       [&](QString TRecord::*member) {
+                           store.writeString(section, field.key, record.*member);
+                       },
+                   },
+                   field.member);
+    }
+}
+
+// Writes the fields and makes them lasting; false when the store refused any of it.
+template <class TRecord>
+bool writeSection(COptionStore& store, const QString& section, const TOptionFields<TRecord>& fields,
+                  const TRecord& record)
+{
+    writeFields(store, section, fields, record);
+    return store.updateFile();
+}
+
+// The font of the editor, the messages pane and the results window, followed by the
+// section's own fields.
+template <class TRecord>
+TOptionFields<TRecord> withFont(std::initializer_list<TOptionField<TRecord>> own)
+{
+    TOptionFields<TRecord> fields{
+        {KEY_FONT_NAME, &TRecord::FontName, 0, kDefaultFontName},
+        {KEY_FONT_STYLE, &TRecord::FontStyle, 0},
+        {KEY_FONT_SIZE, &TRecord::FontSize, 10},
+        {KEY_FONT_COLOR, &TRecord::FontColor, 0},
+        {KEY_BACKGROUND_COLOR, &TRecord::BackgroundColor, kColorWhite},
+    };
+    fields.insert(fields.end(), own);
+    return fields;
+}
+
+// Always in the ini file, whichever store holds the rest of the section.
+const TOptionFields<TOptionsFormMain>& formMainSwitches()
+{
+    using T = TOptionsFormMain;
+    static const TOptionFields<T> fields{
+        {KEY_WRITE_LOGS, &T::WriteLogs, false},
+        {KEY_USE_REGISTER, &T::UseRegister, false},
+        {KEY_USE_FILE_EXTENSION, &T::UseFileExtension, true},
+    };
+    return fields;
+}
+
+const TOptionFields<TOptionsFormMain>& formMainFields()
+{
+    using T = TOptionsFormMain;
+    static const TOptionFields<T> fields{
+        {KEY_TOP, &T::Top, 25},
+        {KEY_LEFT, &T::Left, 25},
+        {KEY_WIDTH, &T::Width, 570},
+        {KEY_HEIGHT, &T::Height, 425},
+        {KEY_SHOW_STATUS_BAR, &T::ShowStatusBar, true},
+        {KEY_SHOW_TOOL_BAR, &T::ShowToolBar, true},
+        {KEY_SHOW_WINDOW_MESSAGES, &T::ShowWindowMessages, false},
+        {KEY_MAXIMIZED, &T::Maximized, false},
+        {KEY_SHOW_SYSTEM_TRAY_ICON, &T::ShowSystemTrayIcon, false},
+        {KEY_MINIMIZE_TO_TASK_BAR, &T::MinimizeToTaskBar, true},
+        {KEY_SHOW_TASK_BAR_ICON, &T::ShowTaskBarIcon, true},
+    };
+    return fields;
+}
+
+const TOptionFields<TOptionsEditor>& editorFields()
+{
+    static const TOptionFields<TOptionsEditor> fields =
+        withFont<TOptionsEditor>({{KEY_USE_TAB, &TOptionsEditor::UseTab, true}});
+    return fields;
+}
+
+const TOptionFields<TOptionsWinMsg>& winMsgFields()
+{
+    static const TOptionFields<TOptionsWinMsg> fields =
+        withFont<TOptionsWinMsg>({{KEY_WRAP_WORD, &TOptionsWinMsg::WrapWord, true}});
+    return fields;
+}
+
+const TOptionFields<TOptionsViewResult>& viewResultFields()
+{
+    using T = TOptionsViewResult;
+    static const TOptionFields<T> fields{
+        {KEY_WHERE_SHOW_RESULT, &T::WhereShowResult, 1},
+        {KEY_PRECISION, &T::Precision, 12},
+        {KEY_FORMAT_NUMBER, &T::FormatNumber, 0},
+    };
+    return fields;
+}
+
+const TOptionFields<TOptionsFormViewResults>& formViewResultFields()
+{
+    using T = TOptionsFormViewResults;
+    static const TOptionFields<T> fields = withFont<T>({
+        {KEY_WRAP_WORD, &T::WrapWord, true},
+        {KEY_TOP, &T::Top, 25},
+        {KEY_LEFT, &T::Left, 25},
+        {KEY_WIDTH, &T::Width, 570, {}, kDefaultResultsWidthIni},
+        {KEY_HEIGHT, &T::Height, 425, {}, kDefaultResultsHeightIni},
+        {KEY_SHOW_TOOL_BAR, &T::ShowToolBar, true},
+        {KEY_STAY_ON_TOP, &T::StayOnTop, true},
+    });
+    return fields;
+}
 
 QString recentFileKey(int index)
 {
@@ -38,24 +201,15 @@ QString testingFile(const QString& name)
     return folder + QLatin1String("/testing/") + name;
 }
 
-template <class TRecord>
-void readFont(const COptionStore& store, const QString& section, TRecord& options)
+// Always in the ini file; the defaults lie beside the executable, so they are found anew.
+TOptionFields<TOptionsTesting> testingFields()
 {
-    options.FontName = store.readString(section, KEY_FONT_NAME, kDefaultFontName);
-    options.FontStyle = numberToFontStyles(store.readInteger(section, KEY_FONT_STYLE, 0));
-    options.FontSize = store.readInteger(section, KEY_FONT_SIZE, kDefaultFontSize);
-    options.FontColor = store.readInteger(section, KEY_FONT_COLOR, kDefaultFontColor);
-    options.BackgroundColor = store.readInteger(section, KEY_BACKGROUND_COLOR, kDefaultBackgroundColor);
-}
-
-template <class TRecord>
-void writeFont(COptionStore& store, const QString& section, const TRecord& options)
-{
-    store.writeString(section, KEY_FONT_NAME, options.FontName);
-    store.writeInteger(section, KEY_FONT_STYLE, fontStylesToNumber(options.FontStyle));
-    store.writeInteger(section, KEY_FONT_SIZE, options.FontSize);
-    store.writeInteger(section, KEY_FONT_COLOR, options.FontColor);
-    store.writeInteger(section, KEY_BACKGROUND_COLOR, options.BackgroundColor);
+    using T = TOptionsTesting;
+    return {
+        {KEY_TESTING_FILE_IN, &T::TestingFileIn, 0, testingFile(QStringLiteral("test_in.txt"))},
+        {KEY_TESTING_FILE_OUT, &T::TestingFileOut, 0,
+         testingFile(QStringLiteral("test_result.txt"))},
+    };
 }
 
 } // namespace
@@ -107,24 +261,9 @@ void CUserOptionsManager::loadFormMain(TOptionsFormMain& options) const
 
 void CUserOptionsManager::loadFormMain(TOptionsFormMain& options, bool useRegister) const
 {
-    options.WriteLogs = m_IniFile.readBool(SECTION_FORM_MAIN, KEY_WRITE_LOGS, false);
-    options.UseRegister = m_IniFile.readBool(SECTION_FORM_MAIN, KEY_USE_REGISTER, false);
-    options.UseFileExtension = m_IniFile.readBool(SECTION_FORM_MAIN, KEY_USE_FILE_EXTENSION, true);
-    if (!canLoad(SECTION_FORM_MAIN, useRegister))
-        return;
-    const COptionStore& store = source(useRegister);
-    const QString& section = SECTION_FORM_MAIN;
-    options.Top = store.readInteger(section, KEY_TOP, kDefaultTop);
-    options.Left = store.readInteger(section, KEY_LEFT, kDefaultLeft);
-    options.Width = store.readInteger(section, KEY_WIDTH, kDefaultWidth);
-    options.Height = store.readInteger(section, KEY_HEIGHT, kDefaultHeight);
-    options.ShowStatusBar = store.readBool(section, KEY_SHOW_STATUS_BAR, true);
-    options.ShowToolBar = store.readBool(section, KEY_SHOW_TOOL_BAR, true);
-    options.ShowWindowMessages = store.readBool(section, KEY_SHOW_WINDOW_MESSAGES, false);
-    options.Maximized = store.readBool(section, KEY_MAXIMIZED, false);
-    options.ShowSystemTrayIcon = store.readBool(section, KEY_SHOW_SYSTEM_TRAY_ICON, false);
-    options.MinimizeToTaskBar = store.readBool(section, KEY_MINIMIZE_TO_TASK_BAR, true);
-    options.ShowTaskBarIcon = store.readBool(section, KEY_SHOW_TASK_BAR_ICON, true);
+    readFields(m_IniFile, SECTION_FORM_MAIN, formMainSwitches(), true, options);
+    if (canLoad(SECTION_FORM_MAIN, useRegister))
+        readFields(source(useRegister), SECTION_FORM_MAIN, formMainFields(), !useRegister, options);
 }
 
 bool CUserOptionsManager::saveFormMain(const TOptionsFormMain& options)
@@ -134,24 +273,10 @@ bool CUserOptionsManager::saveFormMain(const TOptionsFormMain& options)
 
 bool CUserOptionsManager::saveFormMain(const TOptionsFormMain& options, bool useRegister)
 {
-    m_IniFile.writeBool(SECTION_FORM_MAIN, KEY_WRITE_LOGS, options.WriteLogs);
-    m_IniFile.writeBool(SECTION_FORM_MAIN, KEY_USE_REGISTER, options.UseRegister);
-    m_IniFile.writeBool(SECTION_FORM_MAIN, KEY_USE_FILE_EXTENSION, options.UseFileExtension);
+    writeFields(m_IniFile, SECTION_FORM_MAIN, formMainSwitches(), options);
     const bool switchesSaved = m_IniFile.updateFile();
-    COptionStore& store = target(useRegister);
-    const QString& section = SECTION_FORM_MAIN;
-    store.writeInteger(section, KEY_TOP, options.Top);
-    store.writeInteger(section, KEY_LEFT, options.Left);
-    store.writeInteger(section, KEY_WIDTH, options.Width);
-    store.writeInteger(section, KEY_HEIGHT, options.Height);
-    store.writeBool(section, KEY_SHOW_STATUS_BAR, options.ShowStatusBar);
-    store.writeBool(section, KEY_SHOW_TOOL_BAR, options.ShowToolBar);
-    store.writeBool(section, KEY_SHOW_WINDOW_MESSAGES, options.ShowWindowMessages);
-    store.writeBool(section, KEY_MAXIMIZED, options.Maximized);
-    store.writeBool(section, KEY_SHOW_SYSTEM_TRAY_ICON, options.ShowSystemTrayIcon);
-    store.writeBool(section, KEY_MINIMIZE_TO_TASK_BAR, options.MinimizeToTaskBar);
-    store.writeBool(section, KEY_SHOW_TASK_BAR_ICON, options.ShowTaskBarIcon);
-    return store.updateFile() && switchesSaved;
+    return writeSection(target(useRegister), SECTION_FORM_MAIN, formMainFields(), options)
+           && switchesSaved;
 }
 
 void CUserOptionsManager::loadEditor(TOptionsEditor& options) const
@@ -161,11 +286,8 @@ void CUserOptionsManager::loadEditor(TOptionsEditor& options) const
 
 void CUserOptionsManager::loadEditor(TOptionsEditor& options, bool useRegister) const
 {
-    if (!canLoad(SECTION_EDITOR, useRegister))
-        return;
-    const COptionStore& store = source(useRegister);
-    readFont(store, SECTION_EDITOR, options);
-    options.UseTab = store.readBool(SECTION_EDITOR, KEY_USE_TAB, true);
+    if (canLoad(SECTION_EDITOR, useRegister))
+        readFields(source(useRegister), SECTION_EDITOR, editorFields(), !useRegister, options);
 }
 
 bool CUserOptionsManager::saveEditor(const TOptionsEditor& options)
@@ -175,10 +297,7 @@ bool CUserOptionsManager::saveEditor(const TOptionsEditor& options)
 
 bool CUserOptionsManager::saveEditor(const TOptionsEditor& options, bool useRegister)
 {
-    COptionStore& store = target(useRegister);
-    writeFont(store, SECTION_EDITOR, options);
-    store.writeBool(SECTION_EDITOR, KEY_USE_TAB, options.UseTab);
-    return store.updateFile();
+    return writeSection(target(useRegister), SECTION_EDITOR, editorFields(), options);
 }
 
 void CUserOptionsManager::loadWinMsg(TOptionsWinMsg& options) const
@@ -188,11 +307,8 @@ void CUserOptionsManager::loadWinMsg(TOptionsWinMsg& options) const
 
 void CUserOptionsManager::loadWinMsg(TOptionsWinMsg& options, bool useRegister) const
 {
-    if (!canLoad(SECTION_WIN_MSG, useRegister))
-        return;
-    const COptionStore& store = source(useRegister);
-    readFont(store, SECTION_WIN_MSG, options);
-    options.WrapWord = store.readBool(SECTION_WIN_MSG, KEY_WRAP_WORD, true);
+    if (canLoad(SECTION_WIN_MSG, useRegister))
+        readFields(source(useRegister), SECTION_WIN_MSG, winMsgFields(), !useRegister, options);
 }
 
 bool CUserOptionsManager::saveWinMsg(const TOptionsWinMsg& options)
@@ -202,10 +318,7 @@ bool CUserOptionsManager::saveWinMsg(const TOptionsWinMsg& options)
 
 bool CUserOptionsManager::saveWinMsg(const TOptionsWinMsg& options, bool useRegister)
 {
-    COptionStore& store = target(useRegister);
-    writeFont(store, SECTION_WIN_MSG, options);
-    store.writeBool(SECTION_WIN_MSG, KEY_WRAP_WORD, options.WrapWord);
-    return store.updateFile();
+    return writeSection(target(useRegister), SECTION_WIN_MSG, winMsgFields(), options);
 }
 
 void CUserOptionsManager::loadViewResult(TOptionsViewResult& options) const
@@ -215,14 +328,9 @@ void CUserOptionsManager::loadViewResult(TOptionsViewResult& options) const
 
 void CUserOptionsManager::loadViewResult(TOptionsViewResult& options, bool useRegister) const
 {
-    if (!canLoad(SECTION_VIEW_RESULT, useRegister))
-        return;
-    const COptionStore& store = source(useRegister);
-    options.WhereShowResult = store.readInteger(SECTION_VIEW_RESULT, KEY_WHERE_SHOW_RESULT,
-                                                kDefaultWhereShowResult);
-    options.Precision = store.readInteger(SECTION_VIEW_RESULT, KEY_PRECISION, kDefaultPrecision);
-    options.FormatNumber = store.readInteger(SECTION_VIEW_RESULT, KEY_FORMAT_NUMBER,
-                                             kDefaultFormatNumber);
+    if (canLoad(SECTION_VIEW_RESULT, useRegister))
+        readFields(source(useRegister), SECTION_VIEW_RESULT, viewResultFields(), !useRegister,
+                   options);
 }
 
 bool CUserOptionsManager::saveViewResult(const TOptionsViewResult& options)
@@ -232,11 +340,7 @@ bool CUserOptionsManager::saveViewResult(const TOptionsViewResult& options)
 
 bool CUserOptionsManager::saveViewResult(const TOptionsViewResult& options, bool useRegister)
 {
-    COptionStore& store = target(useRegister);
-    store.writeInteger(SECTION_VIEW_RESULT, KEY_WHERE_SHOW_RESULT, options.WhereShowResult);
-    store.writeInteger(SECTION_VIEW_RESULT, KEY_PRECISION, options.Precision);
-    store.writeInteger(SECTION_VIEW_RESULT, KEY_FORMAT_NUMBER, options.FormatNumber);
-    return store.updateFile();
+    return writeSection(target(useRegister), SECTION_VIEW_RESULT, viewResultFields(), options);
 }
 
 void CUserOptionsManager::loadFormViewResult(TOptionsFormViewResults& options) const
@@ -247,20 +351,9 @@ void CUserOptionsManager::loadFormViewResult(TOptionsFormViewResults& options) c
 void CUserOptionsManager::loadFormViewResult(TOptionsFormViewResults& options,
                                              bool useRegister) const
 {
-    if (!canLoad(SECTION_FORM_VIEW_RESULT, useRegister))
-        return;
-    const COptionStore& store = source(useRegister);
-    const QString& section = SECTION_FORM_VIEW_RESULT;
-    readFont(store, section, options);
-    options.WrapWord = store.readBool(section, KEY_WRAP_WORD, true);
-    options.Top = store.readInteger(section, KEY_TOP, kDefaultTop);
-    options.Left = store.readInteger(section, KEY_LEFT, kDefaultLeft);
-    options.Width = store.readInteger(section, KEY_WIDTH,
-                                      useRegister ? kDefaultWidth : kDefaultResultsWidthIni);
-    options.Height = store.readInteger(section, KEY_HEIGHT,
-                                       useRegister ? kDefaultHeight : kDefaultResultsHeightIni);
-    options.ShowToolBar = store.readBool(section, KEY_SHOW_TOOL_BAR, true);
-    options.StayOnTop = store.readBool(section, KEY_STAY_ON_TOP, true);
+    if (canLoad(SECTION_FORM_VIEW_RESULT, useRegister))
+        readFields(source(useRegister), SECTION_FORM_VIEW_RESULT, formViewResultFields(),
+                   !useRegister, options);
 }
 
 bool CUserOptionsManager::saveFormViewResult(const TOptionsFormViewResults& options)
@@ -271,17 +364,8 @@ bool CUserOptionsManager::saveFormViewResult(const TOptionsFormViewResults& opti
 bool CUserOptionsManager::saveFormViewResult(const TOptionsFormViewResults& options,
                                              bool useRegister)
 {
-    COptionStore& store = target(useRegister);
-    const QString& section = SECTION_FORM_VIEW_RESULT;
-    writeFont(store, section, options);
-    store.writeBool(section, KEY_WRAP_WORD, options.WrapWord);
-    store.writeInteger(section, KEY_TOP, options.Top);
-    store.writeInteger(section, KEY_LEFT, options.Left);
-    store.writeInteger(section, KEY_WIDTH, options.Width);
-    store.writeInteger(section, KEY_HEIGHT, options.Height);
-    store.writeBool(section, KEY_SHOW_TOOL_BAR, options.ShowToolBar);
-    store.writeBool(section, KEY_STAY_ON_TOP, options.StayOnTop);
-    return store.updateFile();
+    return writeSection(target(useRegister), SECTION_FORM_VIEW_RESULT, formViewResultFields(),
+                        options);
 }
 
 void CUserOptionsManager::loadAll(TOptionsFormMain& formMain, TOptionsEditor& editor,
@@ -297,17 +381,12 @@ void CUserOptionsManager::loadAll(TOptionsFormMain& formMain, TOptionsEditor& ed
 
 void CUserOptionsManager::loadTesting(TOptionsTesting& options) const
 {
-    options.TestingFileIn = m_IniFile.readString(SECTION_TESTING, KEY_TESTING_FILE_IN,
-                                                 testingFile(QStringLiteral("test_in.txt")));
-    options.TestingFileOut = m_IniFile.readString(SECTION_TESTING, KEY_TESTING_FILE_OUT,
-                                                  testingFile(QStringLiteral("test_result.txt")));
+    readFields(m_IniFile, SECTION_TESTING, testingFields(), true, options);
 }
 
 bool CUserOptionsManager::saveTesting(const TOptionsTesting& options)
 {
-    m_IniFile.writeString(SECTION_TESTING, KEY_TESTING_FILE_IN, options.TestingFileIn);
-    m_IniFile.writeString(SECTION_TESTING, KEY_TESTING_FILE_OUT, options.TestingFileOut);
-    return m_IniFile.updateFile();
+    return writeSection(m_IniFile, SECTION_TESTING, testingFields(), options);
 }
 
 void CUserOptionsManager::loadRecentFiles()

@@ -1,5 +1,4 @@
-#ifndef OMBRIX_INTERPRETER_ANALYSISLEXICAL_H
-#define OMBRIX_INTERPRETER_ANALYSISLEXICAL_H
+#pragma once
 
 #include "StreamIn.h"
 #include "TokenStack.h"
@@ -32,5 +31,3 @@ private:
 };
 
 } // namespace xonQMInterpreter
-
-#endif

@@ -129,6 +129,7 @@ bool CAnalysisSyntactic::attach(CNode* parent, CNode* child)
     return true;
 }
 
+// text -> sentences
 bool CAnalysisSyntactic::analyse()
 {
     if (m_Lexer == nullptr || m_Controller == nullptr)
@@ -143,6 +144,7 @@ bool CAnalysisSyntactic::analyse()
     return m_Controller->getCountErrors() == 0;
 }
 
+// sentences -> { sentence }   (until one fails, the run stops or "exit" ran)
 bool CAnalysisSyntactic::analyseSentences()
 {
     bool analysed = true;
@@ -151,6 +153,7 @@ bool CAnalysisSyntactic::analyseSentences()
     return analysed;
 }
 
+// sentence -> ';' | statement ';'
 bool CAnalysisSyntactic::analyseSentence()
 {
     if (analyseEmptySentence())
@@ -171,6 +174,7 @@ bool CAnalysisSyntactic::analyseSentence()
     return false;
 }
 
+// sentence -> ';'
 bool CAnalysisSyntactic::analyseEmptySentence()
 {
     rewindTokens();
@@ -178,6 +182,7 @@ bool CAnalysisSyntactic::analyseEmptySentence()
     return getToken(token) && isSymbol(token, SYMBOL_END_OF_SENTENCE) && matchToken(token);
 }
 
+// sentence -> statement ';'   (the closing ';')
 bool CAnalysisSyntactic::analyseEndOfSentence()
 {
     rewindTokens();
@@ -218,6 +223,7 @@ bool CAnalysisSyntactic::checkUnknownWord()
     return true;
 }
 
+// statement -> variabledef | functiondef | command   (anything else is reported)
 bool CAnalysisSyntactic::analyseStatement()
 {
     if (analyseVariableDef() || analyseUserFunctionDef() || analyseCommand() || analyseMissedAssign())
@@ -229,6 +235,7 @@ bool CAnalysisSyntactic::analyseStatement()
     return false;
 }
 
+// variabledef -> NAME '=' expression
 bool CAnalysisSyntactic::analyseVariableDef()
 {
     rewindTokens();
@@ -270,6 +277,7 @@ bool CAnalysisSyntactic::analyseVariableDef()
     return true;
 }
 
+// command -> COMMANDNAME
 bool CAnalysisSyntactic::analyseCommand()
 {
     rewindTokens();
@@ -287,6 +295,7 @@ bool CAnalysisSyntactic::analyseCommand()
     return true;
 }
 
+// missedassign -> (NAME | ERRONEOUSWORD) <not '='>   (reported)
 bool CAnalysisSyntactic::analyseMissedAssign()
 {
     rewindTokens();
@@ -306,6 +315,7 @@ bool CAnalysisSyntactic::analyseMissedAssign()
     return true;
 }
 
+// unknowntext -> <any token>   (reported)
 bool CAnalysisSyntactic::analyseUnknownText()
 {
     rewindTokens();
@@ -315,6 +325,7 @@ bool CAnalysisSyntactic::analyseUnknownText()
     return false;
 }
 
+// unknownword -> <the raw word at that place>   (reported)
 bool CAnalysisSyntactic::analyseUnknownWord()
 {
     TTokenOptions& token = m_Tokens[RECORD_PEEK];

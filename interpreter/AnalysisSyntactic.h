@@ -1,5 +1,4 @@
-#ifndef OMBRIX_INTERPRETER_ANALYSISSYNTACTIC_H
-#define OMBRIX_INTERPRETER_ANALYSISSYNTACTIC_H
+#pragma once
 
 #include "AnalysisLexical.h"
 #include "BinOperators.h"
@@ -19,6 +18,10 @@ class CNode;
 //
 // Every step rewinds the look-ahead to the first unconsumed token, peeks what it needs and
 // consumes only once it has decided, so a step that declines leaves the tokens to the next.
+//
+// Each analyse step carries its grammar rule: lower-case words are rules, upper-case words
+// tokens, quoted text symbols, { } repeats, [ ] may be left out. A user function's body is
+// parsed by the same steps in their body grammar.
 class CAnalysisSyntactic
 {
 public:
@@ -160,5 +163,3 @@ private:
 };
 
 } // namespace xonQMInterpreter
-
-#endif

@@ -112,6 +112,7 @@ void CAnalysisSyntactic::reportDefensive(const char* code, unsigned char kind, c
         addMessage(m_Text, kind, node->getLine(), node->getColumn());
 }
 
+// expression -> adding
 CNode* CAnalysisSyntactic::analyseExpression(CNode* parent, TGrammar grammar)
 {
     return analyseAdding(parent, grammar);
@@ -127,6 +128,7 @@ struct CAnalysisSyntactic::TChainLevel
     const char* bodyCode;
 };
 
+// chain -> item { operator item }   (left-associative)
 // a - b - c is "-" over ("-" over a and b) and c: each operator takes the chain so far as its
 // first child. The chain is built without a parent and attached to it at the end.
 CNode* CAnalysisSyntactic::analyseLeftChain(CNode* parent, bool signAllowed, TGrammar grammar,
@@ -149,6 +151,7 @@ CNode* CAnalysisSyntactic::analyseLeftChain(CNode* parent, bool signAllowed, TGr
     return top;
 }
 
+// adding -> mult { ('+' | '-') mult }
 CNode* CAnalysisSyntactic::analyseAdding(CNode* parent, TGrammar grammar)
 {
     static constexpr TChainLevel terms{&CAnalysisSyntactic::analyseMult, &CAnalysisSyntactic::analyseAddingOperator,
@@ -156,6 +159,7 @@ CNode* CAnalysisSyntactic::analyseAdding(CNode* parent, TGrammar grammar)
     return analyseLeftChain(parent, true, grammar, terms);
 }
 
+// mult -> power { ('*' | '/') power }
 CNode* CAnalysisSyntactic::analyseMult(CNode* parent, bool signAllowed, TGrammar grammar)
 {
     static constexpr TChainLevel factors{&CAnalysisSyntactic::analysePower, &CAnalysisSyntactic::analyseMultOperator,
@@ -163,6 +167,8 @@ CNode* CAnalysisSyntactic::analyseMult(CNode* parent, bool signAllowed, TGrammar
     return analyseLeftChain(parent, signAllowed, grammar, factors);
 }
 
+// power -> (signedoperand | operand) { '^' operand }   (right-associative; the sign
+//    only where the expression starts)
 CNode* CAnalysisSyntactic::analysePower(CNode* parent, bool signAllowed, TGrammar grammar)
 {
     rewindTokens();
@@ -205,6 +211,7 @@ CNode* CAnalysisSyntactic::analysePower(CNode* parent, bool signAllowed, TGramma
     return top;
 }
 
+// signedoperand -> [ '+' | '-' ] operand
 CNode* CAnalysisSyntactic::analyseSignedOperand(CNode* parent, TGrammar grammar)
 {
     CNode* unary = analyseUnLeftOperator(parent);
@@ -216,6 +223,9 @@ CNode* CAnalysisSyntactic::analyseSignedOperand(CNode* parent, TGrammar grammar)
     return unary;
 }
 
+// operand -> number | constant | functioncall | variable | brackets
+//            | erroneousvariable | expressionerror
+//    (body grammar: parameter in place of variable, no erroneousvariable)
 CNode* CAnalysisSyntactic::analyseOperand(CNode* parent, TGrammar grammar)
 {
     if (CNode* node = analyseNumber(parent))
@@ -234,6 +244,7 @@ CNode* CAnalysisSyntactic::analyseOperand(CNode* parent, TGrammar grammar)
     return analyseExpressionError(parent);
 }
 
+// operator -> first | second
 CNode* CAnalysisSyntactic::analyseOperatorToken(CNode* parent, int firstId, int secondId, bool unary)
 {
     rewindTokens();
@@ -257,26 +268,31 @@ CNode* CAnalysisSyntactic::analyseOperatorToken(CNode* parent, int firstId, int 
     return m_Controller->createNodeBinOperator(parent, token.m_StartLine, token.m_StartColumn, type);
 }
 
+// unleftop -> '+' | '-'
 CNode* CAnalysisSyntactic::analyseUnLeftOperator(CNode* parent)
 {
     return analyseOperatorToken(parent, SYMBOL_PLUS, SYMBOL_MINUS, true);
 }
 
+// addingop -> '+' | '-'
 CNode* CAnalysisSyntactic::analyseAddingOperator(CNode* parent)
 {
     return analyseOperatorToken(parent, SYMBOL_PLUS, SYMBOL_MINUS, false);
 }
 
+// multop -> '*' | '/'
 CNode* CAnalysisSyntactic::analyseMultOperator(CNode* parent)
 {
     return analyseOperatorToken(parent, SYMBOL_MULT, SYMBOL_DIV, false);
 }
 
+// powerop -> '^'
 CNode* CAnalysisSyntactic::analysePowerOperator(CNode* parent)
 {
     return analyseOperatorToken(parent, SYMBOL_POWER, SYMBOL_POWER, false);
 }
 
+// number -> FLOAT | INTEGER
 CNode* CAnalysisSyntactic::analyseNumber(CNode* parent)
 {
     if (CNode* node = analyseFloat(parent))
@@ -284,6 +300,7 @@ CNode* CAnalysisSyntactic::analyseNumber(CNode* parent)
     return analyseInteger(parent);
 }
 
+// number -> FLOAT | INTEGER   (the one asked for)
 CNode* CAnalysisSyntactic::analyseNumberToken(CNode* parent, int type, CMessageString (*conversionError)())
 {
     rewindTokens();
@@ -299,16 +316,19 @@ CNode* CAnalysisSyntactic::analyseNumberToken(CNode* parent, int type, CMessageS
     return m_Controller->createNodeValue(parent, token.m_StartLine, token.m_StartColumn, CValue(value));
 }
 
+// number -> FLOAT
 CNode* CAnalysisSyntactic::analyseFloat(CNode* parent)
 {
     return analyseNumberToken(parent, TOKEN_TYPE_FLOAT, msgFloatConversionError);
 }
 
+// number -> INTEGER
 CNode* CAnalysisSyntactic::analyseInteger(CNode* parent)
 {
     return analyseNumberToken(parent, TOKEN_TYPE_INTEGER, msgIntegerConversionError);
 }
 
+// constant -> CONSTANTNAME
 CNode* CAnalysisSyntactic::analyseConstant(CNode* parent)
 {
     rewindTokens();
@@ -322,6 +342,7 @@ CNode* CAnalysisSyntactic::analyseConstant(CNode* parent)
     return m_Controller->createNodeConstant(parent, token.m_StartLine, token.m_StartColumn, name);
 }
 
+// variable -> VARIABLENAME
 CNode* CAnalysisSyntactic::analyseVariable(CNode* parent)
 {
     rewindTokens();
@@ -335,6 +356,7 @@ CNode* CAnalysisSyntactic::analyseVariable(CNode* parent)
     return m_Controller->createNodeVariable(parent, token.m_StartLine, token.m_StartColumn, name);
 }
 
+// parameter -> PARAMETERNAME
 CNode* CAnalysisSyntactic::analyseParameter(CNode* parent)
 {
     rewindTokens();
@@ -348,6 +370,7 @@ CNode* CAnalysisSyntactic::analyseParameter(CNode* parent)
     return m_Controller->createNodeParameter(parent, token.m_StartLine, token.m_StartColumn, index);
 }
 
+// erroneousvariable -> ERRONEOUSWORD   (reported, kept as a variable)
 CNode* CAnalysisSyntactic::analyseErroneousVariable(CNode* parent)
 {
     rewindTokens();
@@ -369,6 +392,7 @@ struct CAnalysisSyntactic::TCallKind
     bool userFunction;
 };
 
+// functioncall -> stdcall | usercall
 CNode* CAnalysisSyntactic::analyseFunctionCall(CNode* parent, TGrammar grammar)
 {
     if (CNode* node = analyseStdFunction(parent, grammar))
@@ -376,6 +400,7 @@ CNode* CAnalysisSyntactic::analyseFunctionCall(CNode* parent, TGrammar grammar)
     return analyseUserFunction(parent, grammar);
 }
 
+// stdcall -> STDFUNCTIONNAME '(' [ exprlist ] ')'
 CNode* CAnalysisSyntactic::analyseStdFunction(CNode* parent, TGrammar grammar)
 {
     static const TCallKind kind{&CController::findStdFunction, &CController::createNodeStdFunction,
@@ -383,6 +408,8 @@ CNode* CAnalysisSyntactic::analyseStdFunction(CNode* parent, TGrammar grammar)
     return analyseCall(parent, grammar, kind);
 }
 
+// usercall -> USERFUNCTIONNAME '(' [ exprlist ] ')'   (a body does not call
+//    its own function)
 CNode* CAnalysisSyntactic::analyseUserFunction(CNode* parent, TGrammar grammar)
 {
     static const TCallKind kind{&CController::findUserFunction, &CController::createNodeUserFunction,
@@ -390,6 +417,7 @@ CNode* CAnalysisSyntactic::analyseUserFunction(CNode* parent, TGrammar grammar)
     return analyseCall(parent, grammar, kind);
 }
 
+// call -> FUNCTIONNAME '(' [ exprlist ] ')'
 CNode* CAnalysisSyntactic::analyseCall(CNode* parent, TGrammar grammar, const TCallKind& kind)
 {
     rewindTokens();
@@ -452,6 +480,7 @@ CNode* CAnalysisSyntactic::analyseCall(CNode* parent, TGrammar grammar, const TC
     return call;
 }
 
+// exprlist -> expression { ',' expression }
 bool CAnalysisSyntactic::analyseExprList(CNode* call, const CSignature& signature, TGrammar grammar)
 {
     if (signature.getCountParameters() == 0)
@@ -474,6 +503,7 @@ bool CAnalysisSyntactic::analyseExprList(CNode* call, const CSignature& signatur
     return true;
 }
 
+// brackets -> '(' expression ')'
 CNode* CAnalysisSyntactic::analyseBrackets(CNode* parent, TGrammar grammar)
 {
     rewindTokens();
@@ -498,6 +528,8 @@ CNode* CAnalysisSyntactic::analyseBrackets(CNode* parent, TGrammar grammar)
     return inner;
 }
 
+// expressionerror -> <any token>   (reported; an empty node keeps the
+//    operand's place)
 CNode* CAnalysisSyntactic::analyseExpressionError(CNode* parent)
 {
     rewindTokens();

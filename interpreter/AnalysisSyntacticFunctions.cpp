@@ -10,6 +10,7 @@
 
 namespace xonQMInterpreter {
 
+// functiondef -> NAME '(' parameters ')' '=' expression   (body grammar)
 bool CAnalysisSyntactic::analyseUserFunctionDef()
 {
     rewindTokens();
@@ -77,6 +78,7 @@ bool CAnalysisSyntactic::analyseUserFunctionDef()
     return true;
 }
 
+// parameters -> [ NAME { ',' NAME } ]
 bool CAnalysisSyntactic::analyseUserFunctionParameters(CSignature& signature)
 {
     signature.set(CSignature::DEFAULT_KIND, 0);

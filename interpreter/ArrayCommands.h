@@ -1,5 +1,4 @@
-#ifndef OMBRIX_INTERPRETER_ARRAYCOMMANDS_H
-#define OMBRIX_INTERPRETER_ARRAYCOMMANDS_H
+#pragma once
 
 #include "ArrayNamedElements.h"
 #include "Commands.h"
@@ -28,5 +27,3 @@ private:
 };
 
 } // namespace xonQMInterpreter
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef OMBRIX_INTERPRETER_ARRAYCONSTANTS_H
-#define OMBRIX_INTERPRETER_ARRAYCONSTANTS_H
+#pragma once
 
 #include "ArrayNamedElements.h"
 #include "Constants.h"
@@ -24,5 +23,3 @@ private:
 };
 
 } // namespace xonQMInterpreter
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef OMBRIX_INTERPRETER_ARRAYELEMENTS_H
-#define OMBRIX_INTERPRETER_ARRAYELEMENTS_H
+#pragma once
 
 #include "BuffString.h"
 #include "Containers.h"
@@ -59,5 +58,3 @@ protected:
 };
 
 } // namespace xonQMInterpreter
-
-#endif

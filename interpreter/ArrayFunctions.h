@@ -1,5 +1,4 @@
-#ifndef OMBRIX_INTERPRETER_ARRAYFUNCTIONS_H
-#define OMBRIX_INTERPRETER_ARRAYFUNCTIONS_H
+#pragma once
 
 #include "ArrayNamedElements.h"
 #include "Function.h"
@@ -57,5 +56,3 @@ private:
 };
 
 } // namespace xonQMInterpreter
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef OMBRIX_INTERPRETER_ARRAYNAMEDELEMENTS_H
-#define OMBRIX_INTERPRETER_ARRAYNAMEDELEMENTS_H
+#pragma once
 
 #include "ArrayElements.h"
 #include "LimitString.h"
@@ -134,5 +133,3 @@ private:
 };
 
 } // namespace xonQMInterpreter
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef OMBRIX_INTERPRETER_ARRAYPARAMETERS_H
-#define OMBRIX_INTERPRETER_ARRAYPARAMETERS_H
+#pragma once
 
 #include "ArrayNamedElements.h"
 
@@ -27,5 +26,3 @@ private:
 };
 
 } // namespace xonQMInterpreter
-
-#endif

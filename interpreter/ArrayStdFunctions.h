@@ -1,5 +1,4 @@
-#ifndef OMBRIX_INTERPRETER_ARRAYSTDFUNCTIONS_H
-#define OMBRIX_INTERPRETER_ARRAYSTDFUNCTIONS_H
+#pragma once
 
 #include "ArrayFunctions.h"
 #include "StdFunctions.h"
@@ -14,5 +13,3 @@ public:
 };
 
 } // namespace xonQMInterpreter
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef OMBRIX_INTERPRETER_ARRAYTREES_H
-#define OMBRIX_INTERPRETER_ARRAYTREES_H
+#pragma once
 
 #include "ArrayElements.h"
 #include "Node.h"
@@ -28,5 +27,3 @@ public:
 };
 
 } // namespace xonQMInterpreter
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef OMBRIX_INTERPRETER_ARRAYUNLEFTOPERATORS_H
-#define OMBRIX_INTERPRETER_ARRAYUNLEFTOPERATORS_H
+#pragma once
 
 #include "ArrayElements.h"
 #include "UnLeftOperators.h"
@@ -27,5 +26,3 @@ private:
 };
 
 } // namespace xonQMInterpreter
-
-#endif

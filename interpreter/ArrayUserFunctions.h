@@ -1,5 +1,4 @@
-#ifndef OMBRIX_INTERPRETER_ARRAYUSERFUNCTIONS_H
-#define OMBRIX_INTERPRETER_ARRAYUSERFUNCTIONS_H
+#pragma once
 
 #include "ArrayFunctions.h"
 #include "UserFunction.h"
@@ -17,5 +16,3 @@ public:
 };
 
 } // namespace xonQMInterpreter
-
-#endif

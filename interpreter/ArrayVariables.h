@@ -1,5 +1,4 @@
-#ifndef OMBRIX_INTERPRETER_ARRAYVARIABLES_H
-#define OMBRIX_INTERPRETER_ARRAYVARIABLES_H
+#pragma once
 
 #include "ArrayNamedElements.h"
 #include "Variable.h"
@@ -39,5 +38,3 @@ private:
 };
 
 } // namespace xonQMInterpreter
-
-#endif

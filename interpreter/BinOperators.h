@@ -1,5 +1,4 @@
-#ifndef OMBRIX_INTERPRETER_BINOPERATORS_H
-#define OMBRIX_INTERPRETER_BINOPERATORS_H
+#pragma once
 
 #include "ArrayElements.h"
 #include "LimitString.h"
@@ -88,5 +87,3 @@ private:
 };
 
 } // namespace xonQMInterpreter
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef OMBRIX_INTERPRETER_BUFFSTRING_H
-#define OMBRIX_INTERPRETER_BUFFSTRING_H
+#pragma once
 
 #include <memory>
 
@@ -53,5 +52,3 @@ private:
 };
 
 } // namespace xonQMInterpreter
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef OMBRIX_INTERPRETER_CHARCLASSES_H
-#define OMBRIX_INTERPRETER_CHARCLASSES_H
+#pragma once
 
 // Character classes of the calculation language. The text is single-byte (cp1251), so the
 // tests work on bytes and never on the process locale.
@@ -36,5 +35,3 @@ constexpr bool isWordChar(char c)
 }
 
 } // namespace xonQMInterpreter
-
-#endif

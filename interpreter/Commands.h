@@ -1,5 +1,4 @@
-#ifndef OMBRIX_INTERPRETER_COMMANDS_H
-#define OMBRIX_INTERPRETER_COMMANDS_H
+#pragma once
 
 #include "LimitString.h"
 
@@ -44,5 +43,3 @@ public:
 };
 
 } // namespace xonQMInterpreter
-
-#endif

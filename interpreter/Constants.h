@@ -1,5 +1,4 @@
-#ifndef OMBRIX_INTERPRETER_CONSTANTS_H
-#define OMBRIX_INTERPRETER_CONSTANTS_H
+#pragma once
 
 #include "LimitString.h"
 #include "Value.h"
@@ -36,5 +35,3 @@ public:
 };
 
 } // namespace xonQMInterpreter
-
-#endif

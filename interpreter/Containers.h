@@ -1,5 +1,4 @@
-#ifndef OMBRIX_INTERPRETER_CONTAINERS_H
-#define OMBRIX_INTERPRETER_CONTAINERS_H
+#pragma once
 
 #include <memory>
 #include <new>
@@ -192,5 +191,3 @@ private:
 };
 
 } // namespace xonQMInterpreter
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef OMBRIX_INTERPRETER_CONTROLLER_H
-#define OMBRIX_INTERPRETER_CONTROLLER_H
+#pragma once
 
 #include "BinOperators.h"
 #include "Containers.h"
@@ -107,5 +106,3 @@ protected:
 };
 
 } // namespace xonQMInterpreter
-
-#endif

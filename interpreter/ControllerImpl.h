@@ -1,5 +1,4 @@
-#ifndef OMBRIX_INTERPRETER_CONTROLLERIMPL_H
-#define OMBRIX_INTERPRETER_CONTROLLERIMPL_H
+#pragma once
 
 #include "Controller.h"
 
@@ -117,5 +116,3 @@ private:
 };
 
 } // namespace xonQMInterpreter
-
-#endif

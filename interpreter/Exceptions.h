@@ -1,5 +1,4 @@
-#ifndef OMBRIX_INTERPRETER_EXCEPTIONS_H
-#define OMBRIX_INTERPRETER_EXCEPTIONS_H
+#pragma once
 
 #include "LimitString.h"
 
@@ -48,5 +47,3 @@ private:
 };
 
 } // namespace xonQMInterpreter
-
-#endif

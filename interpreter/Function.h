@@ -1,5 +1,4 @@
-#ifndef OMBRIX_INTERPRETER_FUNCTION_H
-#define OMBRIX_INTERPRETER_FUNCTION_H
+#pragma once
 
 #include "Containers.h"
 #include "LimitString.h"
@@ -59,5 +58,3 @@ protected:
 };
 
 } // namespace xonQMInterpreter
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef OMBRIX_INTERPRETER_INLINESTACK_H
-#define OMBRIX_INTERPRETER_INLINESTACK_H
+#pragma once
 
 #include <vector>
 
@@ -44,5 +43,3 @@ private:
 };
 
 } // namespace xonQMInterpreter
-
-#endif

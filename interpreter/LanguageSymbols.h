@@ -1,5 +1,4 @@
-#ifndef OMBRIX_INTERPRETER_LANGUAGESYMBOLS_H
-#define OMBRIX_INTERPRETER_LANGUAGESYMBOLS_H
+#pragma once
 
 #include "TokenOptions.h"
 
@@ -41,5 +40,3 @@ inline bool isSymbol(const TTokenOptions& token, int id)
 }
 
 } // namespace xonQMInterpreter
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef OMBRIX_INTERPRETER_LIMITSTRING_H
-#define OMBRIX_INTERPRETER_LIMITSTRING_H
+#pragma once
 
 #include "CharClasses.h"
 #include "Limits.h"
@@ -229,5 +228,3 @@ CMessageString operator+(const char* left, const CLimitString<M>& right)
 }
 
 } // namespace xonQMInterpreter
-
-#endif

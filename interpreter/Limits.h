@@ -1,5 +1,4 @@
-#ifndef OMBRIX_INTERPRETER_LIMITS_H
-#define OMBRIX_INTERPRETER_LIMITS_H
+#pragma once
 
 // Every fixed size and limit of the interpreter, in one place.
 namespace xonQMInterpreter {
@@ -50,5 +49,3 @@ constexpr int MAX_EVALUATION_DEPTH = 2 * MAX_NESTING_DEPTH + 100;
 constexpr int VALUE_TEXT_DIGITS = 15;
 
 } // namespace xonQMInterpreter
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef OMBRIX_INTERPRETER_MESSAGEKINDS_H
-#define OMBRIX_INTERPRETER_MESSAGEKINDS_H
+#pragma once
 
 namespace xonQMInterpreter {
 
@@ -13,5 +12,3 @@ enum TMessageKind : unsigned char {
 };
 
 } // namespace xonQMInterpreter
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef OMBRIX_INTERPRETER_MESSAGELIST_H
-#define OMBRIX_INTERPRETER_MESSAGELIST_H
+#pragma once
 
 #include "Limits.h"
 #include "LimitString.h"
@@ -52,5 +51,3 @@ private:
 };
 
 } // namespace xonQMInterpreter
-
-#endif

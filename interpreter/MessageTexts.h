@@ -1,5 +1,4 @@
-#ifndef OMBRIX_INTERPRETER_MESSAGETEXTS_H
-#define OMBRIX_INTERPRETER_MESSAGETEXTS_H
+#pragma once
 
 #include "LimitString.h"
 
@@ -113,5 +112,3 @@ CMessageString msgSymbolMissedAfter(const CMessageString& symbol, const CMessage
 CMessageString msgParameterOutOfRange(const CMessageString& from, const CMessageString& to);
 
 } // namespace xonQMInterpreter
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef OMBRIX_INTERPRETER_NODE_H
-#define OMBRIX_INTERPRETER_NODE_H
+#pragma once
 
 #include "BuffString.h"
 #include "Containers.h"
@@ -82,5 +81,3 @@ private:
 };
 
 } // namespace xonQMInterpreter
-
-#endif

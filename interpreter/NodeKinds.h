@@ -1,5 +1,4 @@
-#ifndef OMBRIX_INTERPRETER_NODEKINDS_H
-#define OMBRIX_INTERPRETER_NODEKINDS_H
+#pragma once
 
 #include "BinOperators.h"
 #include "Node.h"
@@ -243,5 +242,3 @@ public:
 };
 
 } // namespace xonQMInterpreter
-
-#endif

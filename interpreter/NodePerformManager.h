@@ -1,5 +1,4 @@
-#ifndef OMBRIX_INTERPRETER_NODEPERFORMMANAGER_H
-#define OMBRIX_INTERPRETER_NODEPERFORMMANAGER_H
+#pragma once
 
 #include "Value.h"
 
@@ -43,5 +42,3 @@ public:
 };
 
 } // namespace xonQMInterpreter
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef OMBRIX_INTERPRETER_NODEPERFORMMANAGERIMPL_H
-#define OMBRIX_INTERPRETER_NODEPERFORMMANAGERIMPL_H
+#pragma once
 
 #include "NodePerformManager.h"
 #include "NodePerformers.h"
@@ -57,5 +56,3 @@ private:
 };
 
 } // namespace xonQMInterpreter
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef OMBRIX_INTERPRETER_NODEPERFORMERS_H
-#define OMBRIX_INTERPRETER_NODEPERFORMERS_H
+#pragma once
 
 #include "LimitString.h"
 #include "NodeKinds.h"
@@ -123,5 +122,3 @@ public:
 };
 
 } // namespace xonQMInterpreter
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef OMBRIX_INTERPRETER_QMINTERPRETER_H
-#define OMBRIX_INTERPRETER_QMINTERPRETER_H
+#pragma once
 
 #include "BuffString.h"
 #include "LimitString.h"
@@ -97,5 +96,3 @@ private:
 };
 
 } // namespace xonQMInterpreter
-
-#endif

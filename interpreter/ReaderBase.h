@@ -1,5 +1,4 @@
-#ifndef OMBRIX_INTERPRETER_READERBASE_H
-#define OMBRIX_INTERPRETER_READERBASE_H
+#pragma once
 
 #include "LimitString.h"
 #include "StackStreamIn.h"
@@ -28,5 +27,3 @@ protected:
 };
 
 } // namespace xonQMInterpreter
-
-#endif

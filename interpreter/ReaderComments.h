@@ -1,5 +1,4 @@
-#ifndef OMBRIX_INTERPRETER_READERCOMMENTS_H
-#define OMBRIX_INTERPRETER_READERCOMMENTS_H
+#pragma once
 
 #include "ReaderBase.h"
 
@@ -23,5 +22,3 @@ private:
 };
 
 } // namespace xonQMInterpreter
-
-#endif

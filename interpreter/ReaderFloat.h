@@ -1,5 +1,4 @@
-#ifndef OMBRIX_INTERPRETER_READERFLOAT_H
-#define OMBRIX_INTERPRETER_READERFLOAT_H
+#pragma once
 
 #include "ReaderTokenBase.h"
 
@@ -16,5 +15,3 @@ public:
 };
 
 } // namespace xonQMInterpreter
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef OMBRIX_INTERPRETER_READERINTEGER_H
-#define OMBRIX_INTERPRETER_READERINTEGER_H
+#pragma once
 
 #include "ReaderTokenBase.h"
 
@@ -14,5 +13,3 @@ public:
 };
 
 } // namespace xonQMInterpreter
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef OMBRIX_INTERPRETER_READERTOKENBASE_H
-#define OMBRIX_INTERPRETER_READERTOKENBASE_H
+#pragma once
 
 #include "CharClasses.h"
 #include "ReaderBase.h"
@@ -157,5 +156,3 @@ private:
 };
 
 } // namespace xonQMInterpreter
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef OMBRIX_INTERPRETER_READERWORDRESERVED_H
-#define OMBRIX_INTERPRETER_READERWORDRESERVED_H
+#pragma once
 
 #include "Containers.h"
 #include "ReaderTokenBase.h"
@@ -53,5 +52,3 @@ private:
 };
 
 } // namespace xonQMInterpreter
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef OMBRIX_INTERPRETER_SAFEMATH_H
-#define OMBRIX_INTERPRETER_SAFEMATH_H
+#pragma once
 
 #include <cmath>
 
@@ -106,5 +105,3 @@ double round(double x);                    // halves go up: 2.5 gives 3, -2.5 gi
 double isEven(double x);                   // 1 or 0; an infinity counts as even
 
 } // namespace xonQMInterpreter
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef OMBRIX_INTERPRETER_SAFEMATHTEXTS_H
-#define OMBRIX_INTERPRETER_SAFEMATHTEXTS_H
+#pragma once
 
 #include "LimitString.h"
 
@@ -11,5 +10,3 @@ namespace xonQMInterpreter {
 CMessageString safeMathDetailText(int code);
 
 } // namespace xonQMInterpreter
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef OMBRIX_INTERPRETER_STACKSTREAMIN_H
-#define OMBRIX_INTERPRETER_STACKSTREAMIN_H
+#pragma once
 
 #include "CharClasses.h"
 #include "Limits.h"
@@ -143,5 +142,3 @@ private:
 };
 
 } // namespace xonQMInterpreter
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef OMBRIX_INTERPRETER_STDFUNCTIONS_H
-#define OMBRIX_INTERPRETER_STDFUNCTIONS_H
+#pragma once
 
 #include "Function.h"
 
@@ -58,5 +57,3 @@ OMBRIX_DECLARE_STD_FUNCTION(CFunctionIsEqualLess)
 #undef OMBRIX_DECLARE_STD_FUNCTION
 
 } // namespace xonQMInterpreter
-
-#endif

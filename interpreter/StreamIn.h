@@ -1,5 +1,4 @@
-#ifndef OMBRIX_INTERPRETER_STREAMIN_H
-#define OMBRIX_INTERPRETER_STREAMIN_H
+#pragma once
 
 #include <memory>
 
@@ -78,5 +77,3 @@ private:
 };
 
 } // namespace xonQMInterpreter
-
-#endif

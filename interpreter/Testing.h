@@ -1,5 +1,4 @@
-#ifndef OMBRIX_INTERPRETER_TESTING_H
-#define OMBRIX_INTERPRETER_TESTING_H
+#pragma once
 
 #include "BuffString.h"
 #include "QMInterpreter.h"
@@ -34,5 +33,3 @@ private:
 };
 
 } // namespace xonQMInterpreter
-
-#endif

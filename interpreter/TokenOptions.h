@@ -1,5 +1,4 @@
-#ifndef OMBRIX_INTERPRETER_TOKENOPTIONS_H
-#define OMBRIX_INTERPRETER_TOKENOPTIONS_H
+#pragma once
 
 #include "LimitString.h"
 
@@ -83,5 +82,3 @@ private:
 };
 
 } // namespace xonQMInterpreter
-
-#endif

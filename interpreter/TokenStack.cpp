@@ -39,7 +39,7 @@ CTokenStack::CTokenStack() : m_Identity(g_LastLexerIdentity.fetch_add(1, std::me
     m_Readers[4] = {&m_ReaderWordErroneous, TOKEN_KIND_ERRONEOUS};
     m_Readers[5] = {&m_ReaderInadmissible, TOKEN_KIND_INADMISSIBLE};
     for (TReaderEntry& entry : m_Readers)
-        entry.m_Reader->setStream(&m_Input);
+        entry.reader->setStream(&m_Input);
 }
 
 bool CTokenStack::addReservedWord(int id, const CTokenString& word, bool flag)
@@ -184,12 +184,12 @@ TReadAnswer CTokenStack::readToken(TTokenKind kind, TReadMode mode, bool first, 
         start = m_Input.get();
     TReadAnswer answer = READ_NO_TOKEN;
     for (const TReaderEntry& entry : m_Readers) {
-        if ((entry.m_Kinds & kind) == 0 || (start != 0 && !entry.m_Reader->canStart(start)))
+        if ((entry.kinds & kind) == 0 || (start != 0 && !entry.reader->canStart(start)))
             continue;
-        answer = entry.m_Reader->parse(mode, first || adjacent);
+        answer = entry.reader->parse(mode, first || adjacent);
         if (answer != READ_NO_TOKEN)
-            token = entry.m_Reader->getTokenOptions();
-        if (entry.m_Reader->isEndOfStream()) {
+            token = entry.reader->getTokenOptions();
+        if (entry.reader->isEndOfStream()) {
             endOfText = true;
             break;
         }

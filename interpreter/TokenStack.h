@@ -1,5 +1,4 @@
-#ifndef OMBRIX_INTERPRETER_TOKENSTACK_H
-#define OMBRIX_INTERPRETER_TOKENSTACK_H
+#pragma once
 
 #include "Limits.h"
 #include "ReaderComments.h"
@@ -91,8 +90,8 @@ private:
     };
     struct TReaderEntry
     {
-        CReaderTokenBase* m_Reader;
-        unsigned m_Kinds;
+        CReaderTokenBase* reader;
+        unsigned kinds;
     };
     static constexpr int READER_COUNT = 6;
 
@@ -142,5 +141,3 @@ private:
 };
 
 } // namespace xonQMInterpreter
-
-#endif

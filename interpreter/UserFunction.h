@@ -1,5 +1,4 @@
-#ifndef OMBRIX_INTERPRETER_USERFUNCTION_H
-#define OMBRIX_INTERPRETER_USERFUNCTION_H
+#pragma once
 
 #include "Function.h"
 
@@ -36,5 +35,3 @@ public:
 };
 
 } // namespace xonQMInterpreter
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef OMBRIX_INTERPRETER_VALUE_H
-#define OMBRIX_INTERPRETER_VALUE_H
+#pragma once
 
 #include "LimitString.h"
 
@@ -24,5 +23,3 @@ private:
 };
 
 } // namespace xonQMInterpreter
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef OMBRIX_INTERPRETER_VARIABLE_H
-#define OMBRIX_INTERPRETER_VARIABLE_H
+#pragma once
 
 #include "LimitString.h"
 #include "Value.h"
@@ -29,5 +28,3 @@ private:
 };
 
 } // namespace xonQMInterpreter
-
-#endif

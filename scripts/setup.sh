@@ -3,8 +3,9 @@
 # Sourced by the other scripts; safe to run again.
 set -euo pipefail
 
-# xvfb, xauth and xdotool: the built program on a virtual display (its test, bench/windows.sh).
-OMBRIX_PACKAGES=(cmake g++ make libgtest-dev libgmock-dev qt6-base-dev libqt6svg6
+# xvfb, xauth and xdotool: the built program on a virtual display (its test, bench/windows.sh);
+# clang-format: scripts/checkformat.sh.
+OMBRIX_PACKAGES=(cmake g++ make libgtest-dev libgmock-dev qt6-base-dev libqt6svg6 clang-format
                  fp-utils locales shared-mime-info xvfb xauth xdotool)
 
 ombrix_missing_packages() {

@@ -60,6 +60,9 @@ protected:
         m_Window->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(m_Window.get()));
         m_Window->activateWindow();
+        // Activation arrives later on a busy machine; arriving after a dialog has opened, it
+        // would take the dialog's short-cuts away.
+        EXPECT_TRUE(QTest::qWaitForWindowActive(m_Window.get()));
         m_Window->codeEditor()->setFocus();
         return *m_Window;
     }

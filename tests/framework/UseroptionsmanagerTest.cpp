@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QSettings>
 
+#include <functional>
+
 namespace {
 
 const QString kFontName = QString::fromUtf8("Mono, \"\xd0\x9c\xd0\xbe\xd0\xbd\xd0\xbe\"");
@@ -122,6 +124,65 @@ TEST_F(OptionsManager, IniFileGolden)
               "[WinMsg]\nFontName=Mono\nFontStyle=1\nFontSize=8\nFontColor=65280\n"
               "BackgroundColor=0\nWrapWord=1\n\n"
               "[Testing]\nTestingFileIn=/t/in.txt\nTestingFileOut=/t/out.txt\n");
+}
+
+TEST_F(OptionsManager, SavedFilesGolden)
+{
+    // Key order and the form of every type in each store: files written before must read the
+    // same, and be written the same, whatever the code behind them.
+    struct TCase
+    {
+        const char* name;
+        bool useRegister;
+        std::function<bool(CUserOptionsManager&, bool)> save;
+        const char* iniText;
+        const char* userStoreText;
+    };
+    const TCase cases[] = {
+        {"editor in the ini file", false,
+         [](CUserOptionsManager& m, bool user) { return m.saveEditor(kEditor, user); },
+         "[Editor]\nFontName=Mono, \"\xd0\x9c\xd0\xbe\xd0\xbd\xd0\xbe\"\nFontStyle=3\nFontSize=14\n"
+         "FontColor=255\nBackgroundColor=11259375\nUseTab=0\n",
+         nullptr},
+        {"results and their window in the ini file", false,
+         [](CUserOptionsManager& m, bool user) {
+             return m.saveViewResult(kViewResult, user) && m.saveFormViewResult(kResults, user);
+         },
+         "[ViewResult]\nWhereShowResult=2\nPrecision=4\nFormatNumber=2\n\n"
+         "[FormViewResult]\nFontName=Serif\nFontStyle=2\nFontSize=20\nFontColor=1\n"
+         "BackgroundColor=2\nWrapWord=1\nTop=100\nLeft=200\nWidth=300\nHeight=400\n"
+         "ShowToolBar=0\nStayOnTop=0\n",
+         nullptr},
+        {"main window in the user's store", true,
+         [](CUserOptionsManager& m, bool user) { return m.saveFormMain(kFormMain, user); },
+         "[FormMain]\nWriteLogs=1\nUseRegister=1\nUseFileExtension=0\n",
+         "[FormMain]\nHeight=602\nLeft=1920\nMaximized=1\nMinimizeToTaskBar=0\nShowStatusBar=0\n"
+         "ShowSystemTrayIcon=1\nShowTaskBarIcon=0\nShowToolBar=0\nShowWindowMessages=0\nTop=-3\n"
+         "Width=801\n"},
+        {"every font section in the user's store", true,
+         [](CUserOptionsManager& m, bool user) {
+             return m.saveWinMsg(kWinMsg, user) && m.saveFormViewResult(kResults, user)
+                    && m.saveViewResult(kViewResult, user);
+         },
+         nullptr,
+         "[FormViewResult]\nBackgroundColor=2\nFontColor=1\nFontName=Serif\nFontSize=20\n"
+         "FontStyle=2\nHeight=400\nLeft=200\nShowToolBar=0\nStayOnTop=0\nTop=100\nWidth=300\n"
+         "WrapWord=1\n\n"
+         "[ViewResult]\nFormatNumber=2\nPrecision=4\nWhereShowResult=2\n\n"
+         "[WinMsg]\nBackgroundColor=0\nFontColor=65280\nFontName=Mono\nFontSize=8\nFontStyle=1\n"
+         "WrapWord=1\n"},
+    };
+    for (const TCase& c : cases) {
+        QFile::remove(iniPath());
+        QFile::remove(userStorePath());
+        {
+            CUserOptionsManager manager;
+            ASSERT_TRUE(c.save(manager, c.useRegister)) << c.name;
+        }
+        EXPECT_EQ(iniText().toStdString(), c.iniText ? c.iniText : "") << c.name;
+        EXPECT_EQ(readFile(userStorePath()).toStdString(), c.userStoreText ? c.userStoreText : "")
+            << c.name;
+    }
 }
 
 TEST_F(OptionsManager, SwitchesAndTestingAlwaysLiveInTheIniFile)

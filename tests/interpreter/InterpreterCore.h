@@ -1,5 +1,4 @@
-#ifndef OMBRIX_TESTS_INTERPRETERCORE_H
-#define OMBRIX_TESTS_INTERPRETERCORE_H
+#pragma once
 
 // The interpreter's tables, controller and perform manager wired as the facade wires them,
 // for tests that build trees by hand instead of parsing a text.
@@ -123,5 +122,3 @@ struct CInterpreterCore
 };
 
 } // namespace ombrix_test
-
-#endif

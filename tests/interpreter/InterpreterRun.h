@@ -1,5 +1,4 @@
-#ifndef OMBRIX_TESTS_INTERPRETERRUN_H
-#define OMBRIX_TESTS_INTERPRETERRUN_H
+#pragma once
 
 // Runs whole texts through the facade and gives back what a user would see: the message lines
 // in the windows' order and every variable as name=value.
@@ -49,5 +48,3 @@ inline TRun runText(const std::string& text, int tabSize = -1)
 }
 
 } // namespace ombrix_test
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef OMBRIX_TESTS_NUMERICTESTSUPPORT_H
-#define OMBRIX_TESTS_NUMERICTESTSUPPORT_H
+#pragma once
 
 #include "Containers.h"
 #include "Value.h"
@@ -37,5 +36,3 @@ inline xonQMInterpreter::C1DArray<xonQMInterpreter::CValue> valuesOf(const std::
 }
 
 } // namespace ombrixTest
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef OMBRIX_TESTS_TEXTINPUTSUPPORT_H
-#define OMBRIX_TESTS_TEXTINPUTSUPPORT_H
+#pragma once
 
 #include "Limits.h"
 #include "StackStreamIn.h"
@@ -26,5 +25,3 @@ struct TTextInput
 };
 
 } // namespace ombrixTest
-
-#endif
