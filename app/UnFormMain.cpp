@@ -852,11 +852,8 @@ void TFormMain::carryOutStartRequests()
         }
         m_CommandLineFile.clear();
         m_TestOutputFile.clear();
-        if (!input.isEmpty() && !report.isEmpty()) {
-            xonQMInterpreter::CTesting testing(QFile::encodeName(input).constData(),
-                                               QFile::encodeName(report).constData());
-            testing.perform();
-        }
+        if (!input.isEmpty() && !report.isEmpty())
+            performTesting(input, report);
         return;
     }
     if (!m_CommandLineFile.isEmpty() && openFile(m_CommandLineFile) && m_CalcOnStart) {

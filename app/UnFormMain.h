@@ -119,7 +119,8 @@ private:
     void MemoCodeChange();
     bool writeDocument(const QString& fileName);
     bool loadDocument(const QString& fileName);
-    void showFileError(const QString& message, const QString& reason);
+    // The box with the message and the system's reason; the log names the failed operation.
+    void showFileError(const char* operation, const QString& message, const QString& reason);
     // The caret to the last line kept, and the message that the text was cut.
     void reportTextCut();
     QStringList documentFilters() const;
@@ -152,6 +153,8 @@ private:
     void doReplace();
     void showHelpContents();
     void runTesting();
+    // The self-test on the files; a report that cannot be written is shown and logged.
+    void performTesting(const QString& input, const QString& report);
     void updateStatusLine();
     QString getCaretStatusText() const;
     void setToolBarVisible(bool show);
@@ -185,6 +188,8 @@ private:
     QString m_HelpFileName;
     // The encoding the document was read in; a new document has none yet.
     std::optional<TDocumentEncoding> m_DocumentEncoding;
+    // Only the beginning of the document's file could be held when it was opened.
+    bool m_DocumentCut = false;
     // The folders the open and save dialogs start in.
     QString m_OpenFolder;
     QString m_SaveFolder;

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <iterator>
 #include <ostream>
+#include <string>
 
 namespace xonQMInterpreter {
 
@@ -74,10 +75,8 @@ void CTesting::perform()
 {
     if (!m_InputFileName.hasNonSpace() || !m_ReportFileName.hasNonSpace())
         return;
-    CQMInterpreter interpreter;
-    interpreter.setClock(m_Clock);
+    // The full time covers opening and reading the files.
     const uint32_t testStart = m_Clock();
-
     // The report is not even created when there is no input to test.
     std::ifstream input(m_InputFileName.c_str(), std::ios::binary);
     if (!input)
@@ -85,10 +84,24 @@ void CTesting::perform()
     std::ofstream output(m_ReportFileName.c_str(), std::ios::binary | std::ios::app);
     if (!output)
         return;
-    CBuffString text;
-    for (std::istreambuf_iterator<char> it(input), end; it != end; ++it)
-        text.append(*it);
+    const std::string text{std::istreambuf_iterator<char>(input), std::istreambuf_iterator<char>()};
     input.close();
+    performText(text, output, testStart);
+}
+
+void CTesting::perform(const std::string& input, std::ostream& report)
+{
+    performText(input, report, m_Clock());
+}
+
+void CTesting::performText(const std::string& input, std::ostream& output, uint32_t testStart)
+{
+    CQMInterpreter interpreter;
+    interpreter.setClock(m_Clock);
+
+    CBuffString text;
+    for (const char c : input)
+        text.append(c);
     text.append(' ');
 
     TTotals totals;

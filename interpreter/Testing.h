@@ -4,6 +4,7 @@
 #include "QMInterpreter.h"
 
 #include <iosfwd>
+#include <string>
 
 namespace xonQMInterpreter {
 
@@ -22,9 +23,13 @@ public:
     // Runs the whole test. Missing or unreadable files end it silently; faults while a block
     // runs are written into the report.
     void perform();
+    // Runs the test on an input already read and writes the report to the stream, for a
+    // caller that reads and writes the files itself; the file names are not used.
+    void perform(const std::string& input, std::ostream& report);
 
 private:
     struct TTotals;
+    void performText(const std::string& input, std::ostream& report, uint32_t testStart);
     void performBlock(CQMInterpreter& interpreter, const CBuffString& block, std::ostream& report, TTotals& totals);
 
     CBuffString m_InputFileName;
