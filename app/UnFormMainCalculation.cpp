@@ -276,7 +276,7 @@ bool TFormMain::isMessagesEmpty() const
 
 void TFormMain::showMessagesPane(bool show)
 {
-    findAction(QStringLiteral("ActionViewWinMsg"))->setChecked(show);
+    m_Actions.ActionViewWinMsg->setChecked(show);
     PanelMsg->setVisible(show);
     MemoCode->update();
 }

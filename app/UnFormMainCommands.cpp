@@ -233,14 +233,14 @@ void TFormMain::setToolBarVisible(bool show)
 {
     if (ToolBar->isHidden() == show)
         ToolBar->setVisible(show);
-    findAction(QStringLiteral("ActionViewToolBar"))->setChecked(show);
+    m_Actions.ActionViewToolBar->setChecked(show);
 }
 
 void TFormMain::setStatusBarVisible(bool show)
 {
     if (StatusLine->isHidden() == show)
         StatusLine->setVisible(show);
-    findAction(QStringLiteral("ActionViewStatusBar"))->setChecked(show);
+    m_Actions.ActionViewStatusBar->setChecked(show);
 }
 
 void TFormMain::restoreMessagesHeight()
@@ -322,7 +322,7 @@ void TFormMain::performTesting(const QString& input, const QString& report)
 void TFormMain::onRMouseClickTrayIcon()
 {
     const QPoint at = QCursor::pos();
-    findAction(QStringLiteral("ActionShowProgram"))->setVisible(!isVisible() || isMinimized());
+    m_Actions.ActionShowProgram->setVisible(!isVisible() || isMinimized());
     bringToFront();
     PopupMenuTrayIcon->popup(at);
 }

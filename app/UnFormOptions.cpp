@@ -24,12 +24,6 @@
 
 namespace {
 
-// Page indexes as the main window's commands ask for them; any other index is the main page.
-constexpr int kPageEditor = 2;
-constexpr int kPageWinMsg = 3;
-constexpr int kPageViewResults = 4;
-constexpr int kPageFormViewResults = 5;
-
 constexpr TColor kBlack = 0;
 constexpr TColor kNavy = 8388608;
 constexpr TColor kSilver = 12632256;
@@ -187,26 +181,26 @@ void TFormOptions::connectHandlers()
     }
 }
 
-void TFormOptions::SelectPage(int index)
+void TFormOptions::SelectPage(TOptionsPage page)
 {
-    QWidget* page = m_SheetMainOptions;
-    switch (index) {
-    case kPageEditor:
-        page = m_SheetEditor;
+    QWidget* sheet = m_SheetMainOptions;
+    switch (page) {
+    case TOptionsPage::Editor:
+        sheet = m_SheetEditor;
         break;
-    case kPageWinMsg:
-        page = m_SheetWinMsg;
+    case TOptionsPage::WinMsg:
+        sheet = m_SheetWinMsg;
         break;
-    case kPageViewResults:
-        page = m_SheetViewResults;
+    case TOptionsPage::ViewResults:
+        sheet = m_SheetViewResults;
         break;
-    case kPageFormViewResults:
-        page = m_SheetFormViewResults;
+    case TOptionsPage::FormViewResults:
+        sheet = m_SheetFormViewResults;
         break;
     default:
         break;
     }
-    m_PageControl->setCurrentWidget(page);
+    m_PageControl->setCurrentWidget(sheet);
 }
 
 void TFormOptions::SetOptions(const TOptionsFormMain& formMain, const TOptionsEditor& editor,

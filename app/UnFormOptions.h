@@ -17,6 +17,10 @@ class QRadioButton;
 class QTabWidget;
 class QWidget;
 
+// The dialog's pages as the main window's commands ask for them; any other value is the main
+// page.
+enum class TOptionsPage { Main = 1, Editor, WinMsg, ViewResults, FormViewResults };
+
 // The areas whose font and colours the dialog edits, each on a page of its own.
 enum class TOptionsFontArea { Editor, WinMsg, FormResults };
 
@@ -32,9 +36,7 @@ class TFormOptions : public TFormSecondary
 public:
     explicit TFormOptions(QWidget* owner = nullptr);
 
-    // 0 and 1 (and any index not listed) the main page, 2 editor, 3 messages pane,
-    // 4 result display, 5 results window.
-    void SelectPage(int index);
+    void SelectPage(TOptionsPage page);
     void SetOptions(const TOptionsFormMain& formMain, const TOptionsEditor& editor,
                     const TOptionsWinMsg& winMsg, const TOptionsViewResult& viewResult,
                     const TOptionsFormViewResults& formViewResults);

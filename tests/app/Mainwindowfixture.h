@@ -5,13 +5,31 @@
 #include "tests/support/Scripteddialogs.h"
 #include "tests/support/Testmainwindow.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QMenu>
 #include <QPlainTextEdit>
+#include <QStyleOptionMenuItem>
 #include <QTest>
 #include <QTimer>
 
 #include <functional>
 #include <memory>
+
+// A style draws a check mark for a checked entry without an icon: what a menu asks the style
+// to draw for the action tells whether the user sees one.
+inline bool menuShowsCheckMark(QAction* action)
+{
+    struct CMenuProbe : QMenu
+    {
+        using QMenu::initStyleOption;
+    } probe;
+    probe.addAction(action);
+    QStyleOptionMenuItem option;
+    probe.initStyleOption(&option, action);
+    return option.checkType != QStyleOptionMenuItem::NotCheckable && option.checked
+           && option.icon.isNull();
+}
 
 // The real main window, shown offscreen, with the user's settings and documents in a
 // temporary folder, the dialogs scripted and the notification area faked.

@@ -62,7 +62,7 @@ QList<std::pair<QWidget*, QRect>> controlsOf(QWidget* window)
 
 TEST_F(StyleSpacing, NoControlOfADialogTouchesAnother)
 {
-    const auto options = [](int page) {
+    const auto options = [](TOptionsPage page) {
         return [page](QWidget* owner) -> QWidget* {
             auto* dialog = new TFormOptions(owner);
             dialog->SelectPage(page);
@@ -77,10 +77,10 @@ TEST_F(StyleSpacing, NoControlOfADialogTouchesAnother)
         {"variable choice", [](QWidget* o) { return new TFormSelectVariable(o); }},
         {"about", [](QWidget* o) { return new TFormAbout(o); }},
         {"file information", [](QWidget* o) { return new TFormFileInfo(o); }},
-        {"options, main page", options(1)},
-        {"options, editor", options(2)},
-        {"options, result display", options(4)},
-        {"options, results window", options(5)},
+        {"options, main page", options(TOptionsPage::Main)},
+        {"options, editor", options(TOptionsPage::Editor)},
+        {"options, result display", options(TOptionsPage::ViewResults)},
+        {"options, results window", options(TOptionsPage::FormViewResults)},
     };
     CTestMainWindow main;
     for (const auto& [name, make] : cases) {

@@ -41,7 +41,7 @@ TEST_F(LifeCycleTest, OptionsAreWrittenAtClosingOnly)
         dialog->findChild<QRadioButton*>(QStringLiteral("RadioButtonFormatNumberScientific"))->setChecked(true);
         dialog->ButtonOkClick();
     });
-    m_Window->showOptions(4);
+    m_Window->showOptions(TOptionsPage::ViewResults);
     EXPECT_EQ(m_Window->getOptionsViewResult().FormatNumber, 2);
     press(Qt::Key_F5);
     EXPECT_TRUE(paneText().endsWith(QStringLiteral(" x = 1.2345675e+006"))) << paneText().toStdString();
@@ -65,7 +65,7 @@ TEST_F(LifeCycleTest, OutOfRangeDestinationAndFontSizeAreShownByOneRuleAndKept)
                          ->isChecked();
         dialog->ButtonOkClick();
     });
-    m_Window->showOptions(4);
+    m_Window->showOptions(TOptionsPage::ViewResults);
     EXPECT_TRUE(paneChosen) << "where the calculation puts the results";
     EXPECT_EQ(m_Window->getOptionsViewResult().WhereShowResult, 7);
     EXPECT_EQ(m_Window->getOptionsEditor().FontSize, 3000);

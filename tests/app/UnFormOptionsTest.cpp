@@ -329,7 +329,7 @@ TEST_F(FormOptions, SelectPageFallsBackToTheMainPage)
         {6, "SheetMainOptions"}, {-1, "SheetMainOptions"},
     };
     for (const auto& [index, page] : cases) {
-        m_Form->SelectPage(index);
+        m_Form->SelectPage(static_cast<TOptionsPage>(index));
         EXPECT_EQ(control<QTabWidget>("PageControl")->currentWidget()->objectName(), page) << index;
     }
 }
@@ -505,7 +505,7 @@ TEST_F(FormOptions, CancelledOrFailedColourChoiceChangesNothing)
 {
     const TRecords odd = oddRecords();
     show(odd);
-    m_Form->SelectPage(2);
+    m_Form->SelectPage(TOptionsPage::Editor);
     QApplication::processEvents();
     const QImage before = sample("ImageEditor");
     click("ButtonEditorFontColor");
@@ -536,7 +536,7 @@ TEST_F(FormOptions, SampleIsDrawnInTheAreasColoursAndFont)
                                        [](const QString& name) { return name.startsWith(QLatin1String("DejaVu")); });
     handed.editor = {textFont != fonts.end() ? *textFont : fonts.at(0), TFontStyle::Bold, 24, 255, 0x00FF00, true};
     show(handed);
-    m_Form->SelectPage(2);
+    m_Form->SelectPage(TOptionsPage::Editor);
     QApplication::processEvents();
     // The sample fills its group, and its picture the sample.
     const auto* label = control<QLabel>("ImageEditor");
@@ -571,7 +571,7 @@ TEST_F(FormOptions, SampleShowsTheFontItsAreaGets)
         return !QFontDatabase::families().contains(name);
     });
     auto* results = new TFormViewResults(m_Main.get());
-    m_Form->SelectPage(5);
+    m_Form->SelectPage(TOptionsPage::FormViewResults);
     QApplication::processEvents();
     for (const QString& name : {QStringLiteral("No Such Family 42"),
                                 unqualified != fonts.end() ? *unqualified : fonts.at(0)}) {
@@ -623,7 +623,7 @@ TEST_F(FormOptions, CaptionsCarryTheirBlanks)
     EXPECT_TRUE(info.red() == info.green() && info.green() == info.blue());
     EXPECT_GT(m_Form->palette().color(QPalette::Window).lightness() - info.lightness(), 100);
     // The log file's explanation stands on the page itself, not on a band of its own.
-    m_Form->SelectPage(1);
+    m_Form->SelectPage(TOptionsPage::Main);
     QApplication::processEvents();
     auto* logs = control<QLabel>("MemoUseLogs");
     const QImage window = m_Form->grab().toImage();

@@ -148,13 +148,29 @@ TEST_F(CFormViewResultsTest, SelectAllAndCopy)
 TEST_F(CFormViewResultsTest, WordWrapToggles)
 {
     showForm();
+    auto* button = child<QToolButton>("ToolButtonWordWrap");
+    auto* item = child<QAction>("MenuItemEditWordWrap");
+    const auto showsWrap = [&](bool on) {
+        EXPECT_EQ(button->isChecked(), on) << "the button";
+        EXPECT_EQ(item->isChecked(), on) << "the menu entry";
+        EXPECT_EQ(item->isIconVisibleInMenu(), false) << "its check mark, not its icon";
+    };
     EXPECT_FALSE(wraps());
-    QTest::mouseClick(child<QToolButton>("ToolButtonWordWrap"), Qt::LeftButton);
+    showsWrap(false);
+    QTest::mouseClick(button, Qt::LeftButton);
     EXPECT_TRUE(wraps());
+    showsWrap(true);
     EXPECT_EQ(memo()->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
-    child<QAction>("MenuItemEditWordWrap")->trigger();
+    item->trigger();
     EXPECT_FALSE(wraps());
+    showsWrap(false);
     EXPECT_EQ(memo()->horizontalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
+
+    TOptionsFormViewResults stored;
+    stored.WrapWord = true;
+    m_Form->ApplyOptions(stored);
+    EXPECT_TRUE(wraps());
+    showsWrap(true);
 }
 
 TEST_F(CFormViewResultsTest, ToolBarTogglesWithItsMenuTick)
