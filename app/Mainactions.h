@@ -85,6 +85,9 @@ struct TMainActionRow
     // The hint of its tool button; without one the button shows the text.
     std::optional<TTextId> toolTip = std::nullopt;
     bool checkable = false;
+    // Stays at hand while a calculation runs: it neither changes the text nor starts a run
+    // (Exit among them, since closing stops the run).
+    bool keptDuringRun = false;
     unsigned places = 0;
     unsigned groupStarts = 0;
     // The source a failure is logged under, where it is not "TFormMain::<name>Execute".

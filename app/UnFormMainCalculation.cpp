@@ -46,21 +46,6 @@ QString thousandSeparator()
     return chooseThousandSeparator(QLocale().groupSeparator());
 }
 
-// The commands that neither change the text nor start a run stay at hand while one goes on;
-// Exit among them, since closing stops the run.
-bool keptDuringRun(const QString& action)
-{
-    static const QStringList kept = {
-        QStringLiteral("ActionFileExit"),        QStringLiteral("ActionEditCopy"),
-        QStringLiteral("ActionEditSelectAll"),   QStringLiteral("ActionViewToolBar"),
-        QStringLiteral("ActionViewStatusBar"),   QStringLiteral("ActionViewWinMsg"),
-        QStringLiteral("ActionWinMsgResize"),    QStringLiteral("ActionWinMsgCopy"),
-        QStringLiteral("ActionWinMsgSelectAll"), QStringLiteral("ActionWinMsgHide"),
-        QStringLiteral("ActionShowProgram"),
-    };
-    return !action.startsWith(QLatin1String("Action")) || kept.contains(action);
-}
-
 } // namespace
 
 void TFormMain::calculateAll()
@@ -145,8 +130,9 @@ void TFormMain::runOnWorker(const std::function<void()>& job, std::function<void
     std::vector<QPointer<QWidget>> dialogs;
     std::optional<bool> readOnly;
     const auto lock = [&] {
-        for (QAction* action : findChildren<QAction*>()) {
-            if (action->isEnabled() && !keptDuringRun(action->objectName())) {
+        for (const TMainActionRow& row : actionRows()) {
+            QAction* action = m_Actions.*row.action;
+            if (action->isEnabled() && !row.keptDuringRun) {
                 action->setEnabled(false);
                 disabled.emplace_back(action);
             }
