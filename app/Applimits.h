@@ -1,11 +1,16 @@
 #pragma once
 
+#include <QtGlobal>
+
 #include <array>
 
 // The windows' fixed sizes and thresholds, in one place.
 
 // Editor and calculation.
 constexpr int kEditorMaxChars = 64000;         // line breaks count; the text beyond is cut
+// The most of a document's file that is read: what fills the editor in any encoding (three
+// bytes of UTF-8 for one character), with room for a byte-order mark and a cut character.
+constexpr qint64 kDocumentReadMaxBytes = 3 * qint64(kEditorMaxChars) + 16;
 constexpr int kWaitWindowThreshold = 10000;    // longer texts show the wait window during a run
 constexpr int kWaitWindowDelayMs = 1000;       // any run this long shows the wait window
 constexpr int kQuickRunMs = 50;                // a run this short keeps the window as it is

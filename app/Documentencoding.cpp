@@ -5,6 +5,8 @@
 namespace {
 
 const QByteArray kByteOrderMark("\xEF\xBB\xBF");
+const QByteArray kUtf16LeMark("\xFF\xFE");
+const QByteArray kUtf16BeMark("\xFE\xFF");
 
 // The length of the UTF-8 sequence that starts at i, or 0 when the bytes there are no valid
 // sequence (overlong forms, surrogates and values beyond U+10FFFF included).
@@ -44,9 +46,39 @@ int sequenceLength(const QByteArray& bytes, qsizetype i)
     return length;
 }
 
-bool isMultiByteUtf8(const QByteArray& bytes)
+QString withLineFeeds(QString text)
 {
-    bool multiByte = false;
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return text;
+}
+
+// The length a sequence that starts with the lead byte claims, or 0 for no lead byte.
+int claimedLength(unsigned char lead)
+{
+    if (lead >= 0xC0 && lead <= 0xDF)
+        return 2;
+    if (lead >= 0xE0 && lead <= 0xEF)
+        return 3;
+    if (lead >= 0xF0 && lead <= 0xF7)
+        return 4;
+    return 0;
+}
+
+// The bytes without a UTF-8 sequence begun in their last three bytes and not ended.
+QByteArray withoutCutSequence(const QByteArray& bytes)
+{
+    for (qsizetype back = 1; back <= 3 && back <= bytes.size(); ++back) {
+        const auto byte = static_cast<unsigned char>(bytes.at(bytes.size() - back));
+        if (byte < 0x80 || byte >= 0xC0)
+            return claimedLength(byte) > back ? bytes.left(bytes.size() - back) : bytes;
+    }
+    return bytes;
+}
+
+bool isValidUtf8(const QByteArray& bytes, bool& multiByte)
+{
+    multiByte = false;
     for (qsizetype i = 0; i < bytes.size();) {
         const int length = sequenceLength(bytes, i);
         if (length == 0)
@@ -54,14 +86,56 @@ bool isMultiByteUtf8(const QByteArray& bytes)
         multiByte = multiByte || length > 1;
         i += length;
     }
-    return multiByte;
+    return true;
 }
 
-QString withLineFeeds(QString text)
+bool isMultiByteUtf8(const QByteArray& bytes)
 {
-    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    bool multiByte = false;
+    return isValidUtf8(bytes, multiByte) && multiByte;
+}
+
+QString fromUtf16(const QByteArray& bytes, bool bigEndian)
+{
+    QString text(bytes.size() / 2, Qt::Uninitialized);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const auto first = static_cast<unsigned char>(bytes.at(2 * i));
+        const auto second = static_cast<unsigned char>(bytes.at(2 * i + 1));
+        text[i] = bigEndian ? QChar(second, first) : QChar(first, second); // cell, row
+    }
     return text;
+}
+
+QByteArray toUtf16(const QString& text, bool bigEndian)
+{
+    QByteArray bytes;
+    bytes.reserve(text.size() * 2);
+    for (const QChar c : text) {
+        const char high = static_cast<char>(c.row());
+        const char low = static_cast<char>(c.cell());
+        bytes.append(bigEndian ? high : low);
+        bytes.append(bigEndian ? low : high);
+    }
+    return bytes;
+}
+
+TDecodedDocument decodeUtf16(const QByteArray& bytes, bool complete, bool bigEndian)
+{
+    const QByteArray units = bytes.mid(kUtf16LeMark.size());
+    TDecodedDocument document{withLineFeeds(fromUtf16(units, bigEndian)),
+                              bigEndian ? TDocumentEncoding::Utf16BeWithByteOrderMark
+                                        : TDocumentEncoding::Utf16LeWithByteOrderMark};
+    // Units are written back as they were read, lone surrogates included; only an odd byte at
+    // the end has no place in them.
+    document.changedBySaving = complete && units.size() % 2 != 0;
+    return document;
+}
+
+TDecodedDocument decodeCp1251(const QByteArray& bytes)
+{
+    TDecodedDocument document{withLineFeeds(fromCp1251(bytes)), TDocumentEncoding::Cp1251};
+    document.changedBySaving = bytes.contains('\0');
+    return document;
 }
 
 QString withCarriageReturns(const QString& text)
@@ -71,15 +145,26 @@ QString withCarriageReturns(const QString& text)
 
 } // namespace
 
-TDecodedDocument decodeDocument(const QByteArray& bytes)
+TDecodedDocument decodeDocument(const QByteArray& bytes, bool complete)
 {
-    if (bytes.startsWith(kByteOrderMark)) {
-        return {withLineFeeds(QString::fromUtf8(bytes.mid(kByteOrderMark.size()))),
-                TDocumentEncoding::Utf8WithByteOrderMark};
+    if (bytes.startsWith(kUtf16LeMark))
+        return decodeUtf16(bytes, complete, false);
+    if (bytes.startsWith(kUtf16BeMark))
+        return decodeUtf16(bytes, complete, true);
+    const QByteArray whole = complete ? bytes : withoutCutSequence(bytes);
+    if (whole.startsWith(kByteOrderMark)) {
+        const QByteArray afterMark = whole.mid(kByteOrderMark.size());
+        bool multiByte = false;
+        if (isValidUtf8(afterMark, multiByte)) {
+            return {withLineFeeds(QString::fromUtf8(afterMark)),
+                    TDocumentEncoding::Utf8WithByteOrderMark};
+        }
+        // Read as UTF-8, the bytes that are not would be saved as replacement characters.
+        return decodeCp1251(bytes);
     }
-    if (isMultiByteUtf8(bytes))
-        return {withLineFeeds(QString::fromUtf8(bytes)), TDocumentEncoding::Utf8};
-    return {withLineFeeds(fromCp1251(bytes)), TDocumentEncoding::Cp1251};
+    if (isMultiByteUtf8(whole))
+        return {withLineFeeds(QString::fromUtf8(whole)), TDocumentEncoding::Utf8};
+    return decodeCp1251(bytes);
 }
 
 TEncodedDocument encodeDocument(const QString& text, std::optional<TDocumentEncoding> readIn)
@@ -100,6 +185,12 @@ TEncodedDocument encodeDocument(const QString& text, std::optional<TDocumentEnco
         break;
     case TDocumentEncoding::Utf8WithByteOrderMark:
         document.bytes = kByteOrderMark + lines.toUtf8();
+        break;
+    case TDocumentEncoding::Utf16LeWithByteOrderMark:
+        document.bytes = kUtf16LeMark + toUtf16(lines, false);
+        break;
+    case TDocumentEncoding::Utf16BeWithByteOrderMark:
+        document.bytes = kUtf16BeMark + toUtf16(lines, true);
         break;
     }
     return document;

@@ -12,18 +12,26 @@ enum class TDocumentEncoding {
     Cp1251,
     Utf8,
     Utf8WithByteOrderMark,
+    Utf16LeWithByteOrderMark,
+    Utf16BeWithByteOrderMark,
 };
 
 struct TDecodedDocument
 {
     QString text;                 // lines broken by LF
     TDocumentEncoding encoding;   // to save the document in again
+    // Saving it will not give back the bytes it was read from (a NUL byte in cp1251 becomes a
+    // blank, an odd byte after UTF-16 text is lost); the user is told when it is opened.
+    bool changedBySaving = false;
 };
 
-// A file that starts with the UTF-8 byte-order mark (dropped), or is valid UTF-8 holding at
-// least one multi-byte sequence, is UTF-8; any other is cp1251, which decodes every byte.
-// CR LF, LF and a lone CR each end a line.
-TDecodedDocument decodeDocument(const QByteArray& bytes);
+// A file that starts with a UTF-16 byte-order mark is UTF-16 in that byte order; one that
+// starts with the UTF-8 mark and is valid UTF-8 after it, or is valid UTF-8 holding at least
+// one multi-byte sequence, is UTF-8 (a mark is dropped and written back on saving); any other
+// is cp1251, which keeps every byte, a UTF-8 mark before invalid bytes included. CR LF, LF and a
+// lone CR each end a line. When the bytes are only the beginning of the file (complete false),
+// a character cut at their end is neither held against the encoding nor decoded.
+TDecodedDocument decodeDocument(const QByteArray& bytes, bool complete = true);
 
 struct TEncodedDocument
 {

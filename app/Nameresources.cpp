@@ -13,7 +13,8 @@ struct TNameResource {
     const char* russian;
 };
 
-// Numbers 126 to 128, 131 to 145 and 156 to 171 are not shown by any window and hold no text.
+// Numbers 126 to 128, 131 to 145, 156 to 167 and 169 to 171 are not shown by any window and
+// hold no text.
 constexpr TNameResource kNameResources[kNameResourceCount] = {
     /* 0 */ {"byte",
              "байт"},
@@ -317,7 +318,8 @@ constexpr TNameResource kNameResources[kNameResourceCount] = {
     /* 165 */ {"", ""},
     /* 166 */ {"", ""},
     /* 167 */ {"", ""},
-    /* 168 */ {"", ""},
+    /* 168 */ {"Some bytes of this document cannot be saved back as they are (a NUL byte becomes a blank): saving will change the file.",
+             "Некоторые байты этого документа нельзя сохранить в прежнем виде (нулевой байт станет пробелом): сохранение изменит файл."},
     /* 169 */ {"", ""},
     /* 170 */ {"", ""},
     /* 171 */ {"", ""},

@@ -3,7 +3,8 @@
 #include <QString>
 
 // The numbers of the catalogue's texts by what they say or where they stand, so no window
-// writes a bare number. Numbers 126 to 128, 131 to 145 and 156 to 171 hold no text.
+// writes a bare number. Numbers 126 to 128, 131 to 145, 156 to 167 and 169 to 171 hold no
+// text.
 enum class TTextId : quint8 {
     Byte = 0,
     ProgramName = 1,
@@ -143,6 +144,7 @@ enum class TTextId : quint8 {
     UseLogFile = 153,
     LogFileExplanation = 154,
     SavedAsUtf8 = 155,
+    ChangedBySaving = 168,
     Stop = 172,
     Error = 173,
 };

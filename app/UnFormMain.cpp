@@ -743,13 +743,8 @@ void TFormMain::carryOutStartRequests()
         }
         m_CommandLineFile.clear();
         m_TestOutputFile.clear();
-        if (!input.isEmpty() && !report.isEmpty()) {
-            runWhenShown([this, input, report] {
-                xonQMInterpreter::CTesting testing(QFile::encodeName(input).constData(),
-                                                   QFile::encodeName(report).constData());
-                runSelfTest(testing);
-            });
-        }
+        if (!input.isEmpty() && !report.isEmpty())
+            runWhenShown([this, input, report] { performTesting(input, report); });
         return;
     }
     if (!m_CommandLineFile.isEmpty() && openFile(m_CommandLineFile) && m_CalcOnStart) {

@@ -29,9 +29,6 @@ class TFormOptions;
 class TFormReplaceText;
 class TFormSelectVariable;
 class TFormViewResults;
-namespace xonQMInterpreter {
-class CTesting;
-}
 
 // The calculator's main window: the editor of the calculation text above the messages pane,
 // with the menus, tool bar, status line and tray menu. Its code is split by concern:
@@ -99,7 +96,6 @@ public:
     bool isCalculating() const;
     // Asks the run in progress to end; the window's commands come back when it has.
     void stopCalculation();
-    void runSelfTest(xonQMInterpreter::CTesting& testing);
 
     // Commands, messages pane and status line.
     void doGotoLine();
@@ -109,6 +105,8 @@ public:
     void showAbout();
     void showHelpContents();
     void runTesting();
+    // The self-test on the files; a report that cannot be written is shown and logged.
+    void performTesting(const QString& input, const QString& report);
     void updateStatusLine();
     void setStatusText(const QString& text);
     void setToolBarVisible(bool show);
@@ -154,7 +152,8 @@ private:
     void MemoCodeChange();
     bool writeDocument(const QString& fileName);
     bool loadDocument(const QString& fileName);
-    void showFileError(const QString& message, const QString& reason);
+    // The box with the message and the system's reason; the log names the failed operation.
+    void showFileError(const char* operation, const QString& message, const QString& reason);
     // The caret to the last line kept, and the message that the text was cut.
     void reportTextCut();
     // A replacement has no insertion to cut: one that takes the text beyond the editor's
@@ -197,6 +196,8 @@ private:
     QString m_HelpFileName;
     // The encoding the document was read in; a new document has none yet.
     std::optional<TDocumentEncoding> m_DocumentEncoding;
+    // Only the beginning of the document's file could be held when it was opened.
+    bool m_DocumentCut = false;
     // The folders the open and save dialogs start in.
     QString m_OpenFolder;
     QString m_SaveFolder;

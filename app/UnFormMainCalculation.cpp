@@ -19,7 +19,6 @@
 #include "framework/Dialogseams.h"
 #include "framework/Filelog.h"
 #include "framework/Handlerguard.h"
-#include "interpreter/Testing.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -107,11 +106,6 @@ bool TFormMain::calculate()
         scrollToFirstLine(MemoMsg);
     }
     return succeeded;
-}
-
-void TFormMain::runSelfTest(xonQMInterpreter::CTesting& testing)
-{
-    runOnWorker([&testing] { testing.perform(); }, [&testing] { testing.requestStop(); }, false);
 }
 
 void TFormMain::runWhenShown(std::function<void()> run)

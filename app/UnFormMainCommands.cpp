@@ -5,6 +5,7 @@
 #include "app/Applimits.h"
 #include "app/Codeeditor.h"
 #include "app/Nameresources.h"
+#include "app/Testingrun.h"
 #include "app/Textlimit.h"
 #include "app/UnFormAbout.h"
 #include "app/UnFormDoReplace.h"
@@ -16,6 +17,7 @@
 #include "framework/Handlerguard.h"
 #include "interpreter/Testing.h"
 #include "platform/Executablelocation.h"
+#include "platform/Plainfile.h"
 
 #include <QAction>
 #include <QCursor>
@@ -265,7 +267,7 @@ void TFormMain::showHelpContents()
 {
     QString path = CExecutableLocation::folder() + QLatin1Char('/') + m_HelpFileName;
     // The help file beside the program, else one the user points to; the choice is not kept.
-    while (!QFileInfo(path).isFile()
+    while (!isPlainFile(path)
            || !CDialogSeams::current().openWithDesktop(QUrl::fromLocalFile(path))) {
         bool chosen = false;
         CHandlerGuard::runQuiet("TFormMain::ActionHelpContentExecute",
@@ -294,9 +296,26 @@ void TFormMain::showAbout()
 
 void TFormMain::runTesting()
 {
-    xonQMInterpreter::CTesting testing(QFile::encodeName(m_OptionsTesting.TestingFileIn).constData(),
-                                       QFile::encodeName(m_OptionsTesting.TestingFileOut).constData());
-    runSelfTest(testing);
+    performTesting(m_OptionsTesting.TestingFileIn, m_OptionsTesting.TestingFileOut);
+}
+
+void TFormMain::performTesting(const QString& input, const QString& report)
+{
+    QString reason;
+    bool written = true;
+    // The file names are given to the run, not to the test.
+    xonQMInterpreter::CTesting testing("", "");
+    runOnWorker([&] { written = runTestingIntoReport(testing, input, report, reason); },
+                [&testing] { testing.requestStop(); }, false);
+    if (written)
+        return;
+    // The window stays as it was: the user learns why the report is missing.
+    const QString message = getNameResourceFileWriteError(report);
+    writeLog(CFileLog::TYPE_ERROR, QStringLiteral("TFormMain::performTesting"),
+             message + QLatin1Char(' ') + reason);
+    CDialogSeams::current().showMessage(this, message + QLatin1Char('\n') + reason,
+                                        blankCaption(TTextId::Error), TMessageIcon::Warning,
+                                        TMessageButtons::Ok, TMessageAnswer::Ok);
 }
 
 void TFormMain::onRMouseClickTrayIcon()

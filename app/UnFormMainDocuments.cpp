@@ -2,6 +2,7 @@
 // the file information.
 #include "app/UnFormMain.h"
 
+#include "app/Applimits.h"
 #include "app/Codeeditor.h"
 #include "app/Nameresources.h"
 #include "app/Recentfilemenu.h"
@@ -15,6 +16,7 @@
 #include "framework/Stringutils.h"
 #include "platform/Atomicfile.h"
 #include "platform/Executablelocation.h"
+#include "platform/Plainfile.h"
 
 #include <QDir>
 #include <QFile>
@@ -24,6 +26,9 @@
 namespace {
 
 const QString kDefaultSuffix = QStringLiteral("txt");
+
+const char* const kFileOpen = "FileOpen";
+const char* const kFileSaveAs = "FileSaveAs";
 
 } // namespace
 
@@ -59,6 +64,7 @@ void TFormMain::FileNew()
     MemoCode->setFocus();
     m_FileName.clear();
     m_DocumentEncoding.reset();
+    m_DocumentCut = false;
     updateTitle();
     updateStatusLine();
 }
@@ -85,7 +91,9 @@ void TFormMain::FileOpen()
 bool TFormMain::FileSave()
 {
     const QString name = trimBlanks(m_FileName);
-    if (name.isEmpty() || !QFileInfo::exists(name))
+    // Only the beginning of a longer file is in the editor: the file is replaced only after the
+    // save dialog has asked.
+    if (name.isEmpty() || !QFileInfo::exists(name) || m_DocumentCut)
         return FileSaveAs();
     if (!writeDocument(name))
         return false;
@@ -105,6 +113,7 @@ bool TFormMain::FileSaveAs()
         if (chosen.isEmpty() || !writeDocument(chosen))
             return;
         MemoCode->document()->setModified(false);
+        m_DocumentCut = false;
         m_SaveFolder = QFileInfo(chosen).absolutePath();
         m_OpenFolder = m_SaveFolder;
         m_FileName = chosen;
@@ -141,22 +150,26 @@ bool TFormMain::openFile(const QString& name)
 
 bool TFormMain::loadDocument(const QString& fileName)
 {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) {
-        showFileError(getNameResourceFileReadError(fileName), file.errorString());
+    // The editor cannot hold more: the rest of the file is never read.
+    QByteArray bytes;
+    bool complete = true;
+    QString reason;
+    if (readPlainFile(fileName, kDocumentReadMaxBytes, bytes, complete, reason)
+        != TPlainOpen::Opened) {
+        showFileError(kFileOpen, getNameResourceFileReadError(fileName), reason);
         return false;
     }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        showFileError(getNameResourceFileReadError(fileName), file.errorString());
-        return false;
-    }
-    const TDecodedDocument document = decodeDocument(bytes);
+    const TDecodedDocument document = decodeDocument(bytes, complete);
     const QString kept = cutToEditorLimit(document.text);
     MemoCode->setPlainText(kept);
     m_DocumentEncoding = document.encoding;
-    if (kept.size() < document.text.size())
+    m_DocumentCut = !complete || kept.size() < document.text.size();
+    if (m_DocumentCut)
         reportTextCut();
+    if (document.changedBySaving) {
+        showInformation(this, getNameResource(TTextId::ChangedBySaving),
+                        blankCaption(TTextId::Attention));
+    }
     MemoCode->document()->setModified(false);
     return true;
 }
@@ -175,15 +188,18 @@ bool TFormMain::writeDocument(const QString& fileName)
     }
     QString reason;
     if (!writeFileAtomically(fileName, encoded.bytes, reason)) {
-        showFileError(getNameResourceFileWriteError(fileName), reason);
+        showFileError(kFileSaveAs, getNameResourceFileWriteError(fileName), reason);
         return false;
     }
     m_DocumentEncoding = encoded.encoding;
     return true;
 }
 
-void TFormMain::showFileError(const QString& message, const QString& reason)
+void TFormMain::showFileError(const char* operation, const QString& message, const QString& reason)
 {
+    const QString name = QLatin1String(operation);
+    writeLog(CFileLog::TYPE_SYSTEM_ERROR, QLatin1String("TFormMain::") + name,
+             QLatin1String("The error at executing of operation '") + name + QLatin1String("'."));
     writeLog(CFileLog::TYPE_ERROR, QStringLiteral("TFormMain"), message + QLatin1Char(' ') + reason);
     CDialogSeams::current().showMessage(this, message + QLatin1Char('\n') + reason,
                                         blankCaption(TTextId::Error), TMessageIcon::Warning,

@@ -1,6 +1,7 @@
 #include "framework/Addsysfunctions.h"
 
 #include "framework/Arrayshortstring.h"
+#include "platform/Plainfile.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -20,10 +21,9 @@ bool GetFontNames(QFontDatabase::WritingSystem writingSystem, bool trueTypeOnly,
 bool getFileSize(const QString& fileName, qint64& size)
 {
     // Opening a named pipe for reading would wait for a writer.
-    if (fileName.isEmpty() || !QFileInfo(fileName).isFile())
-        return false;
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
+    QFile file;
+    QString reason;
+    if (openPlainFile(file, fileName, QIODevice::ReadOnly, reason) != TPlainOpen::Opened)
         return false;
     size = file.size();
     return true;

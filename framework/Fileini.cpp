@@ -3,9 +3,11 @@
 #include "framework/Stringutils.h"
 #include "platform/Atomicfile.h"
 #include "platform/Executablelocation.h"
+#include "platform/Plainfile.h"
 
 #include <QFile>
 #include <QFileInfo>
+#include <QtDebug>
 
 namespace {
 
@@ -84,7 +86,7 @@ CIniFile::CIniFile()
 {
     // A file left read-only (copied from a read-only medium) would keep every option from
     // being saved.
-    if (QFileInfo::exists(m_FileName)) {
+    if (isPlainFile(m_FileName)) {
         QFile::setPermissions(m_FileName, QFile::permissions(m_FileName) | QFileDevice::ReadOwner
                                               | QFileDevice::WriteOwner);
     }
@@ -107,11 +109,19 @@ void CIniFile::refresh() const
         return;
     m_Lines.clear();
     m_HasByteOrderMark = false;
+    const bool toldUnreadable = m_Unreadable;
     m_Unreadable = false;
-    QFile file(m_FileName);
-    if (!file.exists())
+    QFile file;
+    QString reason;
+    const TPlainOpen opened = openPlainFile(file, m_FileName, QIODevice::ReadOnly, reason);
+    if (opened == TPlainOpen::Missing)
         return;
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (opened != TPlainOpen::Opened) {
+        // A pipe or a folder in the file's place is left alone: the defaults serve, and
+        // nothing is written over it.
+        if (opened == TPlainOpen::NotPlain && !toldUnreadable)
+            qWarning().noquote() << m_FileName
+                                 << "is not a plain file, options not read:" << reason;
         m_Unreadable = true;
         return;
     }

@@ -2,9 +2,11 @@
 
 #include "framework/Addsysfunctions.h"
 #include "platform/Atomicfile.h"
+#include "platform/Plainfile.h"
 
 #include <QFile>
 #include <QLocale>
+#include <QtDebug>
 
 namespace {
 
@@ -179,19 +181,23 @@ void CFileLog::flush()
 
 void CFileLog::appendPending(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
-        return;
+    QByteArray lines;
     for (int i = 0; i < m_Pending.getCount(); ++i)
-        file.write(fileLine(m_Pending.get(i)));
+        lines += fileLine(m_Pending.get(i));
+    QString reason;
+    if (!appendToFile(path, lines, reason))
+        qWarning().noquote() << "Log lines not written to" << path << ':' << reason;
 }
 
 void CFileLog::cutAndAppendPending(const QString& path)
 {
     CTailLines tail;
-    QFile current(path);
-    if (!current.open(QIODevice::ReadOnly))
+    QFile current;
+    QString reason;
+    if (openPlainFile(current, path, QIODevice::ReadOnly, reason) != TPlainOpen::Opened) {
+        qWarning().noquote() << "Log lines not written to" << path << ':' << reason;
         return;
+    }
     while (!current.atEnd())
         tail.push(current.readLine());
     if (current.error() != QFileDevice::NoError)

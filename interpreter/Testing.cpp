@@ -6,6 +6,7 @@
 #include <fstream>
 #include <iterator>
 #include <ostream>
+#include <string>
 
 namespace xonQMInterpreter {
 
@@ -55,6 +56,13 @@ void addValue(std::ostream& report, double value)
     add(report, digits);
 }
 
+// A stop request is taken by one test, as by one run of the interpreter.
+struct TStopTaken
+{
+    std::atomic<bool>& request;
+    ~TStopTaken() { request.store(false, std::memory_order_relaxed); }
+};
+
 } // namespace
 
 struct CTesting::TTotals
@@ -72,18 +80,11 @@ CTesting::CTesting(const char* inputFileName, const char* reportFileName, TTickC
 
 void CTesting::perform()
 {
-    // A request is taken by one test, as by one run of the interpreter.
-    struct TTaken
-    {
-        std::atomic<bool>& request;
-        ~TTaken() { request.store(false, std::memory_order_relaxed); }
-    } taken{m_StopRequested};
+    const TStopTaken taken{m_StopRequested};
     if (!m_InputFileName.hasNonSpace() || !m_ReportFileName.hasNonSpace())
         return;
-    CQMInterpreter& interpreter = m_Interpreter;
-    interpreter.setClock(m_Clock);
+    // The full time covers opening and reading the files.
     const uint32_t testStart = m_Clock();
-
     // The report is not even created when there is no input to test.
     std::ifstream input(m_InputFileName.c_str(), std::ios::binary);
     if (!input)
@@ -91,10 +92,25 @@ void CTesting::perform()
     std::ofstream output(m_ReportFileName.c_str(), std::ios::binary | std::ios::app);
     if (!output)
         return;
-    CBuffString text;
-    for (std::istreambuf_iterator<char> it(input), end; it != end; ++it)
-        text.append(*it);
+    const std::string text{std::istreambuf_iterator<char>(input), std::istreambuf_iterator<char>()};
     input.close();
+    performText(text, output, testStart);
+}
+
+void CTesting::perform(const std::string& input, std::ostream& report)
+{
+    const TStopTaken taken{m_StopRequested};
+    performText(input, report, m_Clock());
+}
+
+void CTesting::performText(const std::string& input, std::ostream& output, uint32_t testStart)
+{
+    CQMInterpreter& interpreter = m_Interpreter;
+    interpreter.setClock(m_Clock);
+
+    CBuffString text;
+    for (const char c : input)
+        text.append(c);
     text.append(' ');
 
     TTotals totals;

@@ -5,6 +5,7 @@
 
 #include <atomic>
 #include <iosfwd>
+#include <string>
 
 namespace xonQMInterpreter {
 
@@ -26,9 +27,13 @@ public:
     // Safe from any thread: the block in progress ends as a stopped run, the blocks after it
     // are not run, and the report ends with its totals as usual.
     void requestStop();
+    // Runs the test on an input already read and writes the report to the stream, for a
+    // caller that reads and writes the files itself; the file names are not used.
+    void perform(const std::string& input, std::ostream& report);
 
 private:
     struct TTotals;
+    void performText(const std::string& input, std::ostream& report, uint32_t testStart);
     void performBlock(CQMInterpreter& interpreter, const CBuffString& block, std::ostream& report, TTotals& totals);
 
     CBuffString m_InputFileName;

@@ -10,6 +10,8 @@ struct TDecodeCase
     QByteArray bytes;
     QString text;
     TDocumentEncoding encoding;
+    bool changedBySaving = false;
+    bool complete = true;   // false: only the beginning of a longer file
 };
 
 struct TEncodeCase
@@ -35,6 +37,8 @@ QString utf8(const char* text)
 constexpr auto kCp1251 = TDocumentEncoding::Cp1251;
 constexpr auto kUtf8 = TDocumentEncoding::Utf8;
 constexpr auto kUtf8Bom = TDocumentEncoding::Utf8WithByteOrderMark;
+constexpr auto kUtf16Le = TDocumentEncoding::Utf16LeWithByteOrderMark;
+constexpr auto kUtf16Be = TDocumentEncoding::Utf16BeWithByteOrderMark;
 
 } // namespace
 
@@ -49,7 +53,8 @@ TEST(DocumentEncoding, Decoding)
         {"four-byte sequence", "x\xF0\x9F\x98\x80", utf8("x😀"), kUtf8},
         {"byte-order mark dropped", "\xEF\xBB\xBF" "a = 1;\r\n", "a = 1;\n", kUtf8Bom},
         {"byte-order mark alone", "\xEF\xBB\xBF", "", kUtf8Bom},
-        {"byte-order mark before invalid bytes", "\xEF\xBB\xBF\xFF", QString(QChar(0xFFFD)), kUtf8Bom},
+        {"byte-order mark before invalid bytes: every byte as cp1251, the mark too",
+         "\xEF\xBB\xBF\xFF", utf8("п»їя"), kCp1251},
         {"a stray byte makes it cp1251", "\xD0\x9F\xFF", utf8("Рџя"), kCp1251},
         {"overlong form is not UTF-8", "\xC0\xAF", utf8("АЇ"), kCp1251},
         {"overlong three-byte form", "\xE0\x80\xAF", utf8("аЂЇ"), kCp1251},
@@ -60,11 +65,23 @@ TEST(DocumentEncoding, Decoding)
         {"continuation byte alone", "\x80", utf8("Ђ"), kCp1251},
         {"every line end becomes LF", "a\r\nb\rc\nd\r\r\n", "a\nb\nc\nd\n\n", kCp1251},
         {"line ends in UTF-8", "\xD0\xB0\r\n\xD0\xB1\r", utf8("а\nб\n"), kUtf8},
+        {"UTF-16 LE", bytesOf("\xFF\xFE" "a\0\r\0\n\0\x3F\x04", 10), utf8("a\nп"), kUtf16Le},
+        {"UTF-16 BE", bytesOf("\xFE\xFF\0a\0\r\x04\x3F", 8), utf8("a\nп"), kUtf16Be},
+        {"UTF-16 with an odd byte at the end", bytesOf("\xFF\xFE" "a\0b", 5), "a", kUtf16Le, true},
+        {"UTF-16 cut by the read at an odd byte", bytesOf("\xFF\xFE" "a\0b", 5), "a", kUtf16Le, false,
+         false},
+        {"NUL in cp1251 will be a blank", bytesOf("a\0b", 3), QStringLiteral("a") + QChar(0) + "b", kCp1251,
+         true},
+        {"NUL in UTF-8 is kept", bytesOf("\0\xD0\x9F", 3), QChar(0) + utf8("П"), kUtf8},
+        {"read cut inside a sequence: still UTF-8", "\xD0\x9F\xD0", utf8("П"), kUtf8, false, false},
+        {"read cut inside a four-byte sequence", "\xD0\x9F\xF0\x9F\x98", utf8("П"), kUtf8, false, false},
+        {"read cut after the mark", "\xEF\xBB\xBF" "a\xE2\x82", "a", kUtf8Bom, false, false},
     };
     for (const TDecodeCase& c : cases) {
-        const TDecodedDocument document = decodeDocument(c.bytes);
+        const TDecodedDocument document = decodeDocument(c.bytes, c.complete);
         EXPECT_EQ(document.text, c.text) << c.reason;
         EXPECT_EQ(document.encoding, c.encoding) << c.reason;
+        EXPECT_EQ(document.changedBySaving, c.changedBySaving) << c.reason;
     }
 }
 
@@ -103,6 +120,10 @@ TEST(DocumentEncoding, Encoding)
          false},
         {"NUL is saved as a blank", QStringLiteral("a") + QChar(0) + "b", kCp1251, "a b", kCp1251,
          false},
+        {"UTF-16 LE with its mark", utf8("a\nя"), kUtf16Le, bytesOf("\xFF\xFE" "a\0\r\0\n\0\x4F\x04", 10),
+         kUtf16Le, false},
+        {"UTF-16 BE with its mark, a surrogate pair kept", utf8("😀"), kUtf16Be,
+         bytesOf("\xFE\xFF\xD8\x3D\xDE\x00", 6), kUtf16Be, false},
     };
     for (const TEncodeCase& c : cases) {
         const TEncodedDocument document = encodeDocument(c.text, c.readIn);
@@ -115,10 +136,32 @@ TEST(DocumentEncoding, Encoding)
 TEST(DocumentEncoding, SavedFilesReadBackUnchanged)
 {
     const QString text = utf8("// расчёт\nx = 2 * _PI;\n\ny = x / 4; // € №\n");
-    for (const TDocumentEncoding encoding : {kCp1251, kUtf8, kUtf8Bom}) {
+    for (const TDocumentEncoding encoding : {kCp1251, kUtf8, kUtf8Bom, kUtf16Le, kUtf16Be}) {
         const TEncodedDocument saved = encodeDocument(text, encoding);
         const TDecodedDocument read = decodeDocument(saved.bytes);
         EXPECT_EQ(read.text, text) << static_cast<int>(encoding);
         EXPECT_EQ(read.encoding, encoding) << static_cast<int>(encoding);
+    }
+}
+
+TEST(DocumentEncoding, FilesReadAndSavedKeepTheirBytes)
+{
+    struct TCase
+    {
+        const char* reason;
+        QByteArray bytes;
+    };
+    const TCase cases[] = {
+        {"UTF-16 LE", bytesOf("\xFF\xFE" "x\0=\0\x3F\x04\r\0\n\0", 12)},
+        {"UTF-16 BE", bytesOf("\xFE\xFF\0x\0=\x04\x3F\0\r\0\n", 12)},
+        {"UTF-16 with a lone surrogate", bytesOf("\xFF\xFE\x00\xD8" "a\0", 6)},
+        {"UTF-16 with a NUL", bytesOf("\xFF\xFE" "a\0\0\0", 6)},
+        {"UTF-8 mark before invalid bytes", "\xEF\xBB\xBF" "a\xFF\xC0\r\n"},
+        {"UTF-8 mark before a cut sequence", "\xEF\xBB\xBF\xE2\x82"},
+    };
+    for (const TCase& c : cases) {
+        const TDecodedDocument read = decodeDocument(c.bytes);
+        EXPECT_FALSE(read.changedBySaving) << c.reason;
+        EXPECT_EQ(encodeDocument(read.text, read.encoding).bytes, c.bytes) << c.reason;
     }
 }

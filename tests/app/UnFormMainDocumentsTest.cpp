@@ -1,14 +1,17 @@
 #include "tests/app/Mainwindowfixture.h"
 
 #include "app/Applimits.h"
+#include "app/Nameresources.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -89,6 +92,12 @@ TEST_F(DocumentsTest, EncodingsOnDisk)
         {"a cp1251 document stays cp1251", "\xe0 = 1;", QStringLiteral("b"), "b\xe0 = 1;", false},
         {"a cp1251 document given other characters becomes UTF-8, said aloud", "\xe0;",
          QString::fromUtf8("\xe4\xb8\xad"), "\xe4\xb8\xad\xd0\xb0;", true},
+        {"UTF-16 LE stays UTF-16 LE with its mark", QByteArray("\xFF\xFEx\0;\0\r\0\n\0", 10),
+         QString::fromUtf8("\xd1\x8f"), QByteArray("\xFF\xFE\x4F\x04x\0;\0\r\0\n\0", 12), false},
+        {"UTF-16 BE stays UTF-16 BE", QByteArray("\xFE\xFF\0x", 4), QStringLiteral("y"),
+         QByteArray("\xFE\xFF\0y\0x", 6), false},
+        {"invalid bytes after a UTF-8 mark stay as they were", "\xEF\xBB\xBF" "a\xFF\xC0",
+         QStringLiteral("b"), "b\xEF\xBB\xBF" "a\xFF\xC0", false},
     };
     openWindow();
     int index = 0;
@@ -379,6 +388,115 @@ TEST_F(DocumentsTest, AFolderIsNoDocument)
     auto* recent = m_Window->findChild<QMenu*>(QStringLiteral("MenuItemFileRecent"));
     ASSERT_EQ(recent->actions().size(), 1);
     EXPECT_EQ(recent->actions()[0]->data().toInt(), -1) << "the list is empty";
+}
+
+TEST_F(DocumentsTest, AHugeFileOpensCutAndIsReplacedOnlyThroughTheSaveDialog)
+{
+    // Sparse: only the first line takes room on the disk; the rest reads as NUL bytes.
+    const QString name = docPath(QStringLiteral("huge.txt"));
+    const qint64 size = qint64(3) << 30;
+    writeFile(name, "first = 1;\r\n");
+    ASSERT_TRUE(QFile::resize(name, size));
+    openWindow();
+    ASSERT_TRUE(m_Window->openFile(name));
+    EXPECT_EQ(editorText().size(), kEditorMaxChars - 1) << "the line break counts twice";
+    EXPECT_TRUE(editorText().startsWith(QStringLiteral("first = 1;\n")));
+    ASSERT_EQ(m_Dialogs.messages.size(), 2u);
+    EXPECT_EQ(m_Dialogs.messages[0].text,
+              QStringLiteral("The text very big.\r\nThis text will be cut down up to 64 000 symbols."));
+    EXPECT_EQ(m_Dialogs.messages[1].text, getNameResource(TTextId::ChangedBySaving)) << "NUL bytes";
+    EXPECT_EQ(m_Window->getFileName(), name) << "the name is kept";
+
+    struct TStep {
+        const char* reason;
+        QString answer;        // of the save dialog; empty cancels
+        bool dialogShown;
+        qint64 sizeAfter;
+    };
+    const qint64 cutSize = kEditorMaxChars;   // NUL bytes saved as blanks, the line break as CR LF
+    const TStep steps[] = {
+        {"the first save asks; cancelled, the file is whole", QString(), true, size},
+        {"asked again, the name accepted: replaced", name, true, cutSize},
+        {"then saved as any document", QString(), false, cutSize},
+    };
+    for (const TStep& step : steps) {
+        const size_t asked = m_Dialogs.saveFileRequests.size();
+        m_Dialogs.saveFileAnswers = {step.answer};
+        editor().document()->setModified(true);
+        press(QKeySequence(Qt::CTRL | Qt::Key_S));
+        EXPECT_EQ(m_Dialogs.saveFileRequests.size() - asked, step.dialogShown ? 1u : 0u) << step.reason;
+        if (step.dialogShown) {
+            EXPECT_EQ(m_Dialogs.saveFileRequests.back().fileName, QStringLiteral("huge.txt")) << step.reason;
+            EXPECT_EQ(m_Dialogs.saveFileRequests.back().folder, docsFolder()) << step.reason;
+        }
+        EXPECT_EQ(QFileInfo(name).size(), step.sizeAfter) << step.reason;
+    }
+}
+
+TEST_F(DocumentsTest, BytesThatSavingWouldChangeAreToldAtOpening)
+{
+    struct TCase {
+        const char* reason;
+        QByteArray bytes;
+        bool told;
+    };
+    const TCase cases[] = {
+        {"NUL in a cp1251 document", QByteArray("a\0b", 3), true},
+        {"an odd byte after UTF-16 text", QByteArray("\xFF\xFE" "a\0b", 5), true},
+        {"NUL in a UTF-8 document is kept", QByteArray("\0\xD0\x9F", 3), false},
+    };
+    openWindow();
+    int index = 0;
+    for (const TCase& c : cases) {
+        const QString name = docPath(QStringLiteral("bytes%1.txt").arg(index++));
+        writeFile(name, c.bytes);
+        m_Dialogs.messages.clear();
+        m_Dialogs.openFileAnswers = {name};
+        trigger("ActionFileOpen");
+        EXPECT_EQ(m_Window->getFileName(), name) << c.reason;
+        ASSERT_EQ(m_Dialogs.messages.size(), c.told ? 1u : 0u) << c.reason;
+        if (c.told) {
+            EXPECT_EQ(m_Dialogs.messages[0].text, getNameResource(TTextId::ChangedBySaving)) << c.reason;
+        }
+    }
+}
+
+TEST_F(DocumentsTest, PipesAndDevicesAreNoDocumentsAndFailuresAreLogged)
+{
+    const QString pipe = docPath(QStringLiteral("pipe.txt"));
+    const QString zero = docPath(QStringLiteral("zero.txt"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), zero));
+    writeIni("[FormMain]\r\nWriteLogs=1\r\nUseRegister=0\r\n");
+    openWindow();
+    for (const QString& name : {pipe, zero}) {
+        // From the command line: not found, no message, nothing waits.
+        m_Dialogs.messages.clear();
+        EXPECT_FALSE(m_Window->openFile(name));
+        EXPECT_TRUE(m_Dialogs.messages.empty());
+
+        // Chosen in the open dialog: it cannot be read, and the editor keeps the user's text.
+        editor().setPlainText(QStringLiteral("mine"));
+        editor().document()->setModified(false);
+        m_Dialogs.openFileAnswers = {name};
+        trigger("ActionFileOpen");
+        ASSERT_EQ(m_Dialogs.messages.size(), 1u);
+        const QStringList lines = m_Dialogs.messages[0].text.split(QLatin1Char('\n'));
+        EXPECT_EQ(lines.value(0), QStringLiteral("Error at reading of a file '") + name + QStringLiteral("'."));
+        EXPECT_FALSE(lines.value(1).isEmpty()) << "the reason follows";
+        EXPECT_EQ(editorText(), QStringLiteral("mine"));
+
+    }
+    // Save failures are logged the same way.
+    m_Dialogs.saveFileAnswers = {docPath(QStringLiteral("no/such/folder/k.txt"))};
+    trigger("ActionFileSaveAs");
+    EXPECT_TRUE(m_Dialogs.messages.back().text.endsWith(QStringLiteral("'.\nNo such file or directory")));
+    m_Window->close();
+    m_Window.reset();
+    const QByteArray log = readFile(binFolder() + QStringLiteral("/ombrix.log"));
+    EXPECT_EQ(log.count("[system error] [TFormMain::FileOpen] The error at executing of operation 'FileOpen'."), 2)
+        << log.toStdString();
+    EXPECT_EQ(log.count("[system error] [TFormMain::FileSaveAs] The error at executing of operation 'FileSaveAs'."), 1);
 }
 
 } // namespace

@@ -147,6 +147,56 @@ TEST_F(LifeCycleTest, TestModeFallsBackToTheStoredFiles)
     }
 }
 
+TEST_F(LifeCycleTest, SelfTestReportThatCannotBeWrittenIsShownAndLogged)
+{
+    struct TCase {
+        const char* reason;
+        const char* kind;   // what stands where the report goes: a folder or earlier reports
+        rlim_t fileSizeLimit;
+        const char* systemReason;
+    };
+    const QByteArray earlier(1000, 'e');
+    const TCase cases[] = {
+        {"a folder", "folder", RLIM_INFINITY, "Is a directory"},
+        {"a full disk: the earlier reports stay whole", "report", 1500, "File too large"},
+    };
+    for (const TCase& c : cases) {
+        QDir(binFolder()).removeRecursively();
+        writeFile(binFolder() + QStringLiteral("/in.txt"), "a = 1;\r\n" + QByteArray(600, ' '));
+        writeIni("[FormMain]\r\nWriteLogs=1\r\nUseRegister=0\r\n");
+        const QString report = binFolder() + QStringLiteral("/out.txt");
+        if (qstrcmp(c.kind, "folder") == 0)
+            ASSERT_TRUE(QDir().mkpath(report));
+        else
+            writeFile(report, earlier);
+        m_Dialogs.messages.clear();
+        m_Window = std::make_unique<TFormMain>(nullptr, std::make_unique<CFakeTrayBackend>(m_Tray));
+        m_Window->setTestMode();
+        m_Window->setCommandLineFile(QStringLiteral("in.txt"));
+        m_Window->setTestOutputFile(QStringLiteral("out.txt"));
+        {
+            CFileSizeLimit disk(c.fileSizeLimit);
+            m_Window->show();
+            // The run starts once the window is on the screen.
+            QTRY_VERIFY(!m_Dialogs.messages.empty());
+        }
+        ASSERT_EQ(m_Dialogs.messages.size(), 1u) << c.reason;
+        EXPECT_EQ(m_Dialogs.messages[0].text, QStringLiteral("Error at writing of a file '") + report
+                                                  + QStringLiteral("'.\n") + QLatin1String(c.systemReason))
+            << c.reason;
+        EXPECT_EQ(m_Dialogs.messages[0].caption, QStringLiteral(" Error")) << c.reason;
+        EXPECT_TRUE(m_Window->isVisible()) << c.reason;
+        m_Window->close();
+        m_Window.reset();
+        if (qstrcmp(c.kind, "report") == 0) {
+            EXPECT_EQ(readFile(report), earlier) << c.reason;
+        }
+        const QByteArray log = readFile(binFolder() + QStringLiteral("/ombrix.log"));
+        EXPECT_TRUE(log.contains("[error] [TFormMain::performTesting] Error at writing of a file"))
+            << c.reason << log.toStdString();
+    }
+}
+
 TEST_F(LifeCycleTest, StartAndEndAreLoggedWhenLogsAreOn)
 {
     writeIni("[FormMain]\r\nWriteLogs=1\r\nUseRegister=0\r\n");

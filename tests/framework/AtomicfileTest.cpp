@@ -1,17 +1,107 @@
 #include "platform/Atomicfile.h"
 
+#include "platform/Plainfile.h"
 #include "tests/support/Isolatedsettings.h"
 
 #include <QDir>
 #include <QFile>
 
+#include <cerrno>
+#include <csignal>
+#include <functional>
+#include <memory>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
 namespace {
+
+struct TChildAnswer
+{
+    bool written = false;
+    QString reason;
+};
+
+// Runs the write in a child process whose files cannot grow beyond the limit: past it the
+// system answers EFBIG, as a full disk answers ENOSPC, and this process keeps its own limit.
+TChildAnswer writeInChild(rlim_t fileSizeLimit, const std::function<bool(QString&)>& write)
+{
+    int channel[2];
+    if (::pipe(channel) != 0)
+        return {false, QStringLiteral("no pipe")};
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(channel[0]);
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit{};
+        ::getrlimit(RLIMIT_FSIZE, &limit);
+        limit.rlim_cur = fileSizeLimit;
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        QString reason;
+        const bool written = write(reason);
+        const QByteArray bytes = reason.toUtf8();
+        (void)!::write(channel[1], bytes.constData(), static_cast<size_t>(bytes.size()));
+        ::_exit(written ? 0 : 1);
+    }
+    ::close(channel[1]);
+    QByteArray reason;
+    char buffer[256];
+    for (ssize_t got; (got = ::read(channel[0], buffer, sizeof buffer)) > 0;)
+        reason.append(buffer, got);
+    ::close(channel[0]);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return {WIFEXITED(status) && WEXITSTATUS(status) == 0, QString::fromUtf8(reason)};
+}
+
+// Each case writes into a file that holds `before` (null: no file), in a child process that
+// cannot make files longer than `limit`.
+struct TLimitCase
+{
+    const char* reason;
+    bool readOnlyFolder; // the write happens in place
+    bool append;
+    QByteArray before;
+    QByteArray content;
+    rlim_t limit;
+    bool written;
+};
 
 class AtomicFile : public CIsolatedSettingsTest
 {
 protected:
     QString filePath() const { return docsFolder() + QStringLiteral("/a.txt"); }
     QStringList folderFiles() const { return QDir(docsFolder()).entryList(QDir::Files); }
+
+    void checkLimitCases(const std::vector<TLimitCase>& cases)
+    {
+        const auto writable = QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                              | QFileDevice::ExeOwner;
+        for (const TLimitCase& c : cases) {
+            QFile::setPermissions(docsFolder(), writable);
+            QFile::remove(filePath());
+            if (!c.before.isNull())
+                writeFile(filePath(), c.before);
+            std::unique_ptr<CReadOnlyFolder> readOnly;
+            if (c.readOnlyFolder)
+                readOnly = std::make_unique<CReadOnlyFolder>(docsFolder());
+            const TChildAnswer answer = writeInChild(c.limit, [&](QString& reason) {
+                return c.append ? appendToFile(filePath(), c.content, reason)
+                                : writeFileAtomically(filePath(), c.content, reason);
+            });
+            readOnly.reset();
+            EXPECT_EQ(answer.written, c.written) << c.reason;
+            const QByteArray expected = !c.written ? c.before
+                                        : c.append ? c.before + c.content
+                                                   : c.content;
+            EXPECT_EQ(readFile(filePath()), expected) << c.reason;
+            EXPECT_EQ(answer.reason, c.written ? QString() : systemReason(EFBIG)) << c.reason;
+            EXPECT_EQ(QDir(docsFolder()).entryList(QDir::Files | QDir::Hidden),
+                      QStringList{QStringLiteral("a.txt")})
+                << c.reason << ": no temporary file is left";
+        }
+    }
 };
 
 const char* const kSkipReason = "this process may write any folder (it runs as root)";
@@ -56,6 +146,75 @@ TEST_F(AtomicFile, NewFileInAReadOnlyFolderIsRefused)
         GTEST_SKIP() << kSkipReason;
     EXPECT_FALSE(writeFileAtomically(filePath(), "new"));
     EXPECT_TRUE(folderFiles().isEmpty());
+}
+
+TEST_F(AtomicFile, FullDiskLeavesTheFileAsItWasAndSaysWhy)
+{
+    const QByteArray old(3000, 'o');
+    const std::vector<TLimitCase> cases = {
+        {"replaced beside: no room for the new file", false, false, old, QByteArray(5000, 'n'),
+         4096, false},
+        {"appended: no room for the added part", false, true, old, QByteArray(2000, 'a'), 4096,
+         false},
+        {"appended to a missing file", false, true, {}, "first", 4096, true},
+    };
+    checkLimitCases(cases);
+}
+
+TEST_F(AtomicFile, FullDiskInAReadOnlyFolderLeavesTheFileAsItWas)
+{
+    if (!CReadOnlyFolder(docsFolder()).isEnforced())
+        GTEST_SKIP() << kSkipReason;
+    const QByteArray old(3000, 'o');
+    const std::vector<TLimitCase> cases = {
+        {"in place: no room for the longer content", true, false, old, QByteArray(5000, 'n'), 4096,
+         false},
+        {"in place: longer content with room", true, false, old, QByteArray(4000, 'n'), 4096, true},
+        {"in place: shorter content needs no room", true, false, old, "short", 1024, true},
+        {"appended in a read-only folder: no room", true, true, old, QByteArray(2000, 'a'), 4096,
+         false},
+    };
+    checkLimitCases(cases);
+}
+
+TEST_F(AtomicFile, OnlyPlainFilesAreWritten)
+{
+    const QString pipe = docsFolder() + QStringLiteral("/pipe.txt");
+    const QString folder = docsFolder() + QStringLiteral("/folder.txt");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    ASSERT_TRUE(QDir().mkpath(folder));
+    struct TCase
+    {
+        QString target;
+        int error;
+    };
+    const TCase cases[] = {{pipe, EOPNOTSUPP}, {folder, EISDIR}};
+    for (const TCase& c : cases) {
+        for (const bool append : {false, true}) {
+            QString reason;
+            // Neither waits for a reader of the pipe.
+            const bool written = append ? appendToFile(c.target, "x", reason)
+                                        : writeFileAtomically(c.target, "x", reason);
+            EXPECT_FALSE(written) << c.target.toStdString();
+            EXPECT_EQ(reason, systemReason(c.error)) << c.target.toStdString();
+        }
+        EXPECT_FALSE(isPlainFile(c.target)) << "still what it was";
+    }
+}
+
+TEST_F(AtomicFile, ALinkIsWrittenThroughAndTheModeKept)
+{
+    writeFile(filePath(), "old");
+    ASSERT_TRUE(QFile::setPermissions(filePath(), QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                                                      | QFileDevice::ReadOther));
+    const QString link = docsFolder() + QStringLiteral("/link.txt");
+    ASSERT_TRUE(QFile::link(filePath(), link));
+    ASSERT_TRUE(writeFileAtomically(link, "new"));
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_EQ(readFile(filePath()), QByteArray("new"));
+    const auto mode = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadOther;
+    EXPECT_EQ(QFile::permissions(filePath()) & ~(QFileDevice::ReadUser | QFileDevice::WriteUser),
+              mode);
 }
 
 } // namespace

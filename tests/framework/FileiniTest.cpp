@@ -3,7 +3,11 @@
 #include "framework/Fileini.h"
 #include "platform/Executablelocation.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -199,6 +203,31 @@ TEST_F(IniFile, SavesInAFolderThatCannotBeWritten)
         ini.writeInteger(kSection, QStringLiteral("k"), value);
         EXPECT_TRUE(ini.updateFile());
         EXPECT_EQ(readFile(iniPath()), "[S]\nk=" + QByteArray::number(value) + '\n');
+    }
+}
+
+TEST_F(IniFile, APipeOrFolderInTheFilesPlaceIsLeftAlone)
+{
+    struct TCase {
+        const char* reason;
+        bool pipe;   // else a folder
+    };
+    const TCase cases[] = {{"a pipe would block the start", true}, {"a folder", false}};
+    for (const TCase& c : cases) {
+        QFile::remove(iniPath());
+        QDir(iniPath()).removeRecursively();
+        if (c.pipe)
+            ASSERT_EQ(::mkfifo(QFile::encodeName(iniPath()).constData(), 0600), 0);
+        else
+            ASSERT_TRUE(QDir().mkpath(iniPath()));
+        {
+            CIniFile ini;
+            EXPECT_EQ(ini.readInteger(kSection, QStringLiteral("k"), 7), 7) << c.reason;
+            EXPECT_FALSE(ini.writeInteger(kSection, QStringLiteral("k"), 1)) << c.reason;
+            EXPECT_FALSE(ini.updateFile()) << c.reason;
+        }
+        EXPECT_EQ(QFileInfo(iniPath()).isDir(), !c.pipe) << c.reason;
+        EXPECT_FALSE(QFileInfo(iniPath()).isFile()) << c.reason << ": still not a plain file";
     }
 }
 

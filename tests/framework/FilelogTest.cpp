@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QLocale>
 
+#include <sys/stat.h>
+
 namespace {
 
 const QDateTime kNow(QDate(2024, 3, 5), QTime(7, 8, 9));
@@ -232,6 +234,18 @@ TEST_F(FileLog, UnwritableFileDropsTheLinesAndTriesAgainNextTime)
     m_Log.add(QStringLiteral("kept"));
     m_Log.flush();
     EXPECT_EQ(readFile(path(QStringLiteral("later/ombrix.log"))).toStdString(), "[+--] " + kStamp + "kept\n");
+}
+
+TEST_F(FileLog, APipeInTheLogsPlaceIsSkipped)
+{
+    ASSERT_EQ(::mkfifo(QFile::encodeName(logPath()).constData(), 0600), 0);
+    for (const qsizetype lines : {1, 64}) {   // a flush on request and one when the batch is full
+        for (qsizetype i = 0; i < lines; ++i)
+            m_Log.add(QStringLiteral("lost"));
+        m_Log.flush();
+        EXPECT_EQ(m_Log.getFileSize(), 0);
+    }
+    EXPECT_FALSE(QFileInfo(logPath()).isFile()) << "still the pipe";
 }
 
 TEST_F(FileLog, SharedLogLivesWhileSomeoneUsesIt)

@@ -1,0 +1,96 @@
+#include "platform/Plainfile.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// What refuses a name that is no plain file, in the system's words.
+int notPlainError(mode_t mode)
+{
+    return S_ISDIR(mode) ? EISDIR : EOPNOTSUPP;
+}
+
+int openFlags(QIODevice::OpenMode mode)
+{
+    // O_NONBLOCK: opening a pipe swapped in after the check returns at once instead of
+    // waiting for its other end.
+    const int common = O_CLOEXEC | O_NOCTTY | O_NONBLOCK;
+    if (mode.testFlag(QIODevice::WriteOnly))
+        return common | O_WRONLY | O_CREAT | (mode.testFlag(QIODevice::Append) ? O_APPEND : 0);
+    return common | O_RDONLY;
+}
+
+} // namespace
+
+QString systemReason(int errorNumber)
+{
+    return QString::fromLocal8Bit(std::strerror(errorNumber));
+}
+
+bool isPlainFile(const QString& fileName)
+{
+    struct stat info = {};
+    return !fileName.isEmpty() && ::stat(QFile::encodeName(fileName).constData(), &info) == 0
+           && S_ISREG(info.st_mode);
+}
+
+TPlainOpen openPlainFile(QFile& file, const QString& fileName, QIODevice::OpenMode mode,
+                         QString& reason)
+{
+    const QByteArray name = QFile::encodeName(fileName);
+    struct stat info = {};
+    if (fileName.isEmpty()) {
+        reason = systemReason(ENOENT);
+        return TPlainOpen::Missing;
+    }
+    if (::stat(name.constData(), &info) == 0 && !S_ISREG(info.st_mode)) {
+        reason = systemReason(notPlainError(info.st_mode));
+        return TPlainOpen::NotPlain;
+    }
+    const int fd = ::open(name.constData(), openFlags(mode), 0666);
+    if (fd < 0) {
+        const int error = errno;
+        reason = systemReason(error);
+        // A pipe opened for writing without a reader answers ENXIO.
+        if (error == ENXIO)
+            return TPlainOpen::NotPlain;
+        return error == ENOENT ? TPlainOpen::Missing : TPlainOpen::Failed;
+    }
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        reason = systemReason(notPlainError(info.st_mode));
+        ::close(fd);
+        return TPlainOpen::NotPlain;
+    }
+    // A plain file never blocks; clearing the flag keeps every later read and write whole.
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    if (!file.open(fd, mode, QFileDevice::AutoCloseHandle)) {
+        reason = systemReason(errno != 0 ? errno : EBADF);
+        ::close(fd);
+        return TPlainOpen::Failed;
+    }
+    return TPlainOpen::Opened;
+}
+
+TPlainOpen readPlainFile(const QString& fileName, qint64 maxBytes, QByteArray& content,
+                         bool& complete, QString& reason)
+{
+    QFile file;
+    const TPlainOpen opened = openPlainFile(file, fileName, QIODevice::ReadOnly, reason);
+    if (opened != TPlainOpen::Opened)
+        return opened;
+    // One byte more than wanted tells whether anything follows.
+    QByteArray bytes = file.read(maxBytes + 1);
+    if (file.error() != QFileDevice::NoError) {
+        reason = file.errorString();
+        return TPlainOpen::Failed;
+    }
+    complete = bytes.size() <= maxBytes;
+    if (!complete)
+        bytes.truncate(maxBytes);
+    content = bytes;
+    return TPlainOpen::Opened;
+}

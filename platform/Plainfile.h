@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QFile>
+#include <QString>
+
+// The program reads and writes plain files only. A named pipe would block the window in open()
+// or read() until some other process wrote to it, and a device such as /dev/zero never ends.
+// Names are looked at before they are opened (links followed), and the open itself does not
+// wait, so a pipe swapped in between is refused as well.
+
+enum class TPlainOpen {
+    Opened,
+    Missing,  // no file of that name (reading), or its folder is missing (writing)
+    NotPlain, // a folder, pipe, device or socket
+    Failed,   // the system refused; the reason says why
+};
+
+// True when the name leads to a plain file.
+bool isPlainFile(const QString& fileName);
+
+// Opens the file into `file` (which must not be open): ReadOnly reads it; WriteOnly|Append
+// appends to it and creates it when missing. On anything but Opened, `reason` receives the
+// system's explanation.
+TPlainOpen openPlainFile(QFile& file, const QString& fileName, QIODevice::OpenMode mode,
+                         QString& reason);
+
+// Reads at most maxBytes from the start of a plain file; `complete` tells whether that was
+// all of it. The rest of the file is never read.
+TPlainOpen readPlainFile(const QString& fileName, qint64 maxBytes, QByteArray& content,
+                         bool& complete, QString& reason);
+
+// The system's text for an error number, in the system's words.
+QString systemReason(int errorNumber);
