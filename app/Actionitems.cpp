@@ -41,6 +41,13 @@ QAction* addMenuItem(QMenu* menu, QAction* action, const char* objectName)
                                          : action->text() + QLatin1Char('\t') + shortcut);
         item->setEnabled(action->isEnabled());
         item->setIcon(action->icon());
+        // A style draws the check mark only where no icon stands: a toggle's entry shows its
+        // state, not its picture.
+        if (action->isCheckable()) {
+            item->setCheckable(true);
+            item->setChecked(action->isChecked());
+            item->setIconVisibleInMenu(false);
+        }
     };
     follow();
     QObject::connect(action, &QAction::changed, item, follow);

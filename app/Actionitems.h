@@ -22,8 +22,8 @@ QAction* addGuardedAction(QWidget* window, const char* objectName, const QKeySeq
 QAction* addGuardedAction(QWidget* window, const char* objectName, const QKeySequence& shortcut,
                           const char* source, std::function<void()> handler);
 
-// The entry shows the action's text with its short cut, its icon and its enabled state, and
-// triggers it.
+// The entry shows the action's text with its short cut, its icon, its enabled state and, for a
+// toggle, a check mark with its state; it triggers the action.
 QAction* addMenuItem(QMenu* menu, QAction* action, const char* objectName);
 
 // The button shows the action's icon at the tool bar's icon size.

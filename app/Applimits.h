@@ -18,6 +18,10 @@ constexpr int kQuickRunMs = 50;                // a run this short keeps the win
 constexpr unsigned kCalculationStackBytes = 16u * 1024 * 1024;
 constexpr int kEditorTabWidth = 8;             // tab stops of the status line and the messages
 
+// Font sizes in points the text areas show; a stored size outside is shown at the nearer end.
+constexpr int kFontSizeMin = 1;
+constexpr int kFontSizeMax = 400;
+
 // Recent-files menu: longer paths are shown as their two ends around "...".
 constexpr int kRecentMenuPathMax = 80;
 constexpr int kRecentMenuPathEnd = 38;

@@ -3,9 +3,12 @@
 #include "app/Applimits.h"
 #include "app/Textlimit.h"
 
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QTextBlock>
+
+#include <algorithm>
 
 namespace {
 
@@ -78,4 +81,31 @@ void CCodeEditor::keyPressEvent(QKeyEvent* event)
         }
     }
     QPlainTextEdit::keyPressEvent(event);
+}
+
+void CCodeEditor::inputMethodEvent(QInputMethodEvent* event)
+{
+    const QString committed = withLineFeeds(event->commitString());
+    if (committed.isEmpty() || isReadOnly() || fitsSurely(committed)) {
+        QPlainTextEdit::inputMethodEvent(event);
+        return;
+    }
+    // The commit replaces the selection and, when the input method asks, some characters
+    // around the caret: those do not stay either.
+    const QTextCursor cursor = textCursor();
+    QString staying = textWithoutSelection();
+    const qsizetype replacedFrom =
+        std::clamp<qsizetype>(cursor.selectionStart() + event->replacementStart(), 0,
+                              staying.size());
+    staying.remove(replacedFrom, std::max(0, event->replacementLength()));
+    const QString fitting = fitInsertion(staying, committed);
+    if (fitting.size() == committed.size()) {
+        QPlainTextEdit::inputMethodEvent(event);
+        return;
+    }
+    // The composition ends with what fits; the rest of the commit is dropped.
+    QInputMethodEvent cut;
+    cut.setCommitString(fitting, event->replacementStart(), event->replacementLength());
+    QPlainTextEdit::inputMethodEvent(&cut);
+    emit insertionCut();
 }

@@ -2,9 +2,9 @@
 
 #include <QPlainTextEdit>
 
-// The calculation editor: it holds at most kEditorMaxChars characters. What is pasted, dropped
-// or typed beyond the limit is cut from the insertion itself, never from the text the user
-// already had; insertionCut() then tells the window to say so.
+// The calculation editor: it holds at most kEditorMaxChars characters. What is pasted, dropped,
+// typed or committed by an input method beyond the limit is cut from the insertion itself, never
+// from the text the user already had; insertionCut() then tells the window to say so.
 class CCodeEditor : public QPlainTextEdit
 {
     Q_OBJECT
@@ -22,6 +22,7 @@ signals:
 protected:
     void insertFromMimeData(const QMimeData* source) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
 
 private:
     QString textWithoutSelection() const;

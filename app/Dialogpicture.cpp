@@ -2,12 +2,12 @@
 
 #include "app/Applimits.h"
 #include "app/Appresources.h"
+#include "app/Stylespacing.h"
 
+#include <QHBoxLayout>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
-#include <QHBoxLayout>
-#include <QStyle>
 #include <QVBoxLayout>
 
 namespace {
@@ -133,14 +133,10 @@ void setPictureLayout(QWidget* dialog, TDialogPicture kind, QLayout* content,
     panelLayout->setContentsMargins(0, 0, 0, 0);
     panelLayout->addWidget(picture);
 
-    const QStyle* style = dialog->style();
-    content->setContentsMargins(style->pixelMetric(QStyle::PM_LayoutLeftMargin),
-                                style->pixelMetric(QStyle::PM_LayoutTopMargin),
-                                style->pixelMetric(QStyle::PM_LayoutRightMargin),
-                                style->pixelMetric(QStyle::PM_LayoutBottomMargin));
+    // The band is flush with the window's edges; only the content keeps the style's distances.
     auto* root = new QHBoxLayout(dialog);
     root->setContentsMargins(0, 0, 0, 0);
     root->setSpacing(0);
     root->addWidget(panel);
-    root->addLayout(content);
+    root->addWidget(makeStyleSpacedPanel(content, dialog));
 }

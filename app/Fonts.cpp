@@ -1,20 +1,77 @@
 #include "app/Fonts.h"
 
+#include "app/Applimits.h"
+
 #include <QFontDatabase>
-#include <QStringList>
+#include <QRegularExpression>
+
+#include <algorithm>
+
+namespace {
+
+// The foundry the font database appends in brackets to a family made by several.
+QString withoutFoundry(const QString& family)
+{
+    static const QRegularExpression foundry(QStringLiteral("\\s*\\[[^\\[\\]]*\\]$"));
+    return QString(family).remove(foundry);
+}
+
+} // namespace
+
+QStringList uniqueFontFamilies(const QStringList& reported)
+{
+    QStringList families;
+    families.reserve(reported.size());
+    for (const QString& family : reported) {
+        const QString name = withoutFoundry(family).trimmed();
+        if (!name.isEmpty())
+            families.append(name);
+    }
+    std::sort(families.begin(), families.end(), [](const QString& a, const QString& b) {
+        const int order = a.compare(b, Qt::CaseInsensitive);
+        return order != 0 ? order < 0 : a < b;
+    });
+    families.erase(std::unique(families.begin(), families.end()), families.end());
+    return families;
+}
+
+QStringList installedFontFamilies()
+{
+    QStringList scalable;
+    for (const QString& family : QFontDatabase::families(QFontDatabase::Latin)) {
+        if (QFontDatabase::isSmoothlyScalable(family))
+            scalable.append(family);
+    }
+    return uniqueFontFamilies(scalable);
+}
 
 QString availableFontFamily(const QString& family)
 {
-    if (QFontDatabase::families().contains(family))
+    const QStringList families = QFontDatabase::families();
+    if (families.contains(family)
+        || std::any_of(families.begin(), families.end(),
+                       [&](const QString& known) { return withoutFoundry(known) == family; }))
         return family;
     return QFontDatabase::systemFont(QFontDatabase::FixedFont).family();
 }
 
+int shownFontSize(int storedSize)
+{
+    return std::clamp(storedSize, kFontSizeMin, kFontSizeMax);
+}
+
+int storedFontSize(int storedSize, int shownSize)
+{
+    return shownSize == shownFontSize(storedSize) ? storedSize : shownSize;
+}
+
 QFont makeFont(const QString& family, TFontStyles style, int pointSize)
 {
-    QFont font(availableFontFamily(family));
-    if (pointSize > 0)
-        font.setPointSize(pointSize);
+    const QString available = availableFontFamily(family);
+    // The stand-in keeps the system's hint for a fixed-width face, should its name be an alias.
+    QFont font = available == family ? QFont(family)
+                                     : QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    font.setPointSize(shownFontSize(pointSize));
     font.setBold(style.testFlag(TFontStyle::Bold));
     font.setItalic(style.testFlag(TFontStyle::Italic));
     font.setUnderline(style.testFlag(TFontStyle::Underline));

@@ -13,8 +13,7 @@ struct TNameResource {
     const char* russian;
 };
 
-// Numbers 126 to 128, 131 to 145, 156 to 167 and 169 to 171 are not shown by any window and
-// hold no text.
+// Numbers 126 to 128, 131 to 145, 156 to 167 and 169 to 171 are not shown by any window and hold no text.
 constexpr TNameResource kNameResources[kNameResourceCount] = {
     /* 0 */ {"byte",
              "байт"},

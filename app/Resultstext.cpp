@@ -46,9 +46,22 @@ bool fitsNameString(const QByteArray& name)
 
 } // namespace
 
+TResultsDestination resultsDestination(int whereShowResult)
+{
+    switch (whereShowResult) {
+    case static_cast<int>(TResultsDestination::Editor):
+        return TResultsDestination::Editor;
+    case static_cast<int>(TResultsDestination::ResultsWindow):
+        return TResultsDestination::ResultsWindow;
+    default:
+        return TResultsDestination::MessagesPane;
+    }
+}
+
 QString resultsPrefix(int whereShowResult)
 {
-    return whereShowResult == 0 ? QStringLiteral("//") : QString();
+    return resultsDestination(whereShowResult) == TResultsDestination::Editor ? QStringLiteral("//")
+                                                                              : QString();
 }
 
 QString formatResult(const QString& name, double value, const QString& numberFormat,

@@ -9,6 +9,11 @@
 
 // What the main window makes of a run: the message lines and the results text.
 
+// Where a results text goes. Any stored value but 0 and 2 means the messages pane, wherever
+// the value is read.
+enum class TResultsDestination { Editor = 0, MessagesPane = 1, ResultsWindow = 2 };
+TResultsDestination resultsDestination(int whereShowResult);
+
 // How the values of a results text are written and where the text goes.
 struct TResultsStyle
 {

@@ -3,8 +3,7 @@
 #include <QString>
 
 // The numbers of the catalogue's texts by what they say or where they stand, so no window
-// writes a bare number. Numbers 126 to 128, 131 to 145, 156 to 167 and 169 to 171 hold no
-// text.
+// writes a bare number. Numbers 126 to 128, 131 to 145, 156 to 167 and 169 to 171 hold no text.
 enum class TTextId : quint8 {
     Byte = 0,
     ProgramName = 1,

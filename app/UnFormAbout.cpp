@@ -4,6 +4,7 @@
 #include "app/Appresources.h"
 #include "app/Nameresources.h"
 #include "app/Screencentring.h"
+#include "app/Stylespacing.h"
 #include "framework/Handlerguard.h"
 #include "framework/Programinfo.h"
 #include "framework/Weblinks.h"
@@ -14,7 +15,6 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QStyle>
 #include <QTextDocument>
 #include <QTextEdit>
 #include <QVBoxLayout>
@@ -139,15 +139,14 @@ TFormAbout::TFormAbout(QWidget* owner)
     body->addWidget(m_LabelWebSite);
     body->addWidget(support);
     body->addLayout(buttons);
-    const int margin = style()->pixelMetric(QStyle::PM_LayoutLeftMargin);
-    body->setContentsMargins(margin, margin, margin, margin);
 
+    // The header and its bevel span the window; the body keeps the style's distances.
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(header);
     layout->addWidget(bevel);
-    layout->addLayout(body);
+    layout->addWidget(makeStyleSpacedPanel(body, this));
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     m_LabelWebSite->installEventFilter(this);

@@ -6,6 +6,7 @@
 #include "app/Codeeditor.h"
 #include "app/Commandline.h"
 #include "app/Fonts.h"
+#include "app/Mainactions.h"
 #include "app/Nameresources.h"
 #include "app/Placement.h"
 #include "app/UnFormDoReplace.h"
@@ -20,12 +21,12 @@
 #include "framework/Handlerguard.h"
 #include "framework/Programinfo.h"
 #include "framework/Stringutils.h"
-#include "interpreter/Testing.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QFile>
 #include <QLabel>
+#include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -107,9 +108,12 @@ void TFormMain::buildCentralArea()
     connect(MemoCode, &QPlainTextEdit::modificationChanged, this, [this] {
         CHandlerGuard::run("TFormMain::MemoCodeModified", [this] { updateTitle(); });
     });
-    connect(MemoCode, &QPlainTextEdit::cursorPositionChanged, this, [this] {
-        CHandlerGuard::run("TFormMain::MemoCodeCaret", [this] { updateStatusLine(); });
-    });
+    // Select All moves the caret to the end without a caret signal, only a selection one.
+    for (const auto signal :
+         {&QPlainTextEdit::cursorPositionChanged, &QPlainTextEdit::selectionChanged})
+        connect(MemoCode, signal, this, [this] {
+            CHandlerGuard::run("TFormMain::MemoCodeCaret", [this] { updateStatusLine(); });
+        });
     connect(MemoCode, &CCodeEditor::insertionCut, this, [this] {
         CHandlerGuard::run("TFormMain::MemoCodeChange", [this] {
             reportTextCut();
@@ -127,6 +131,9 @@ void TFormMain::buildCentralArea()
     ToolBarMsg->setObjectName(QStringLiteral("ToolBarMsg"));
     ToolBarMsg->setOrientation(Qt::Vertical);
     ToolBarMsg->setIconSize(QSize(16, 16));
+    // At the pane's smallest height (kMessagesPaneMinHeight) the three buttons fit only
+    // without the bar's margin; else the last one goes into an overflow menu.
+    ToolBarMsg->layout()->setContentsMargins(0, 0, 0, 0);
     msgLayout->addWidget(ToolBarMsg);
     MemoMsg = new QPlainTextEdit(PanelMsg);
     MemoMsg->setObjectName(QStringLiteral("MemoMsg"));
@@ -151,173 +158,363 @@ QAction* TFormMain::findAction(const QString& objectName) const
     return findChild<QAction*>(objectName);
 }
 
+std::span<const TMainActionRow> TFormMain::actionRows()
+{
+    using W = TFormMain;
+    using A = TMainActions;
+    // The order is the order of the entries in every menu and tool bar.
+    static const TMainActionRow rows[] = {
+        {.action = &A::ActionShowProgram,
+         .name = "ActionShowProgram",
+         .handler = [](W& w) { w.restoreFromTray(); },
+         .text = TTextId::ShowProgram,
+         .places = kInTrayMenu},
+        {.action = &A::MenuItemTrayAbout,
+         .name = "MenuItemTrayAbout",
+         .handler = [](W& w) { w.showAbout(); },
+         .text = TTextId::AboutProgram,
+         .places = kInTrayMenu,
+         .source = "TFormMain::ActionHelpAboutExecute"},
+        {.action = &A::ActionFileNew,
+         .name = "ActionFileNew",
+         .handler = [](W& w) { w.FileNew(); },
+         .text = TTextId::FileNew,
+         .shortcut = QKeySequence(Qt::CTRL | Qt::Key_N),
+         .icon = "new",
+         .toolTip = TTextId::FileNew,
+         .places = kInFileMenu | kInToolBar},
+        {.action = &A::ActionFileOpen,
+         .name = "ActionFileOpen",
+         .handler = [](W& w) { w.FileOpen(); },
+         .text = TTextId::FileOpen,
+         .shortcut = QKeySequence(Qt::CTRL | Qt::Key_O),
+         .icon = "open",
+         .toolTip = TTextId::FileOpen,
+         .places = kInFileMenu | kInToolBar},
+        {.action = &A::ActionFileSave,
+         .name = "ActionFileSave",
+         .handler = [](W& w) { w.FileSave(); },
+         .text = TTextId::FileSave,
+         .shortcut = QKeySequence(Qt::CTRL | Qt::Key_S),
+         .icon = "save",
+         .toolTip = TTextId::FileSave,
+         .places = kInFileMenu | kInToolBar},
+        {.action = &A::ActionFileSaveAs,
+         .name = "ActionFileSaveAs",
+         .handler = [](W& w) { w.FileSaveAs(); },
+         .text = TTextId::FileSaveAs,
+         .places = kInFileMenu},
+        {.action = &A::ActionFileInfo,
+         .name = "ActionFileInfo",
+         .handler = [](W& w) { w.doShowFileInfo(); },
+         .text = TTextId::AboutFile,
+         .places = kInFileMenu,
+         .groupStarts = kInFileMenu},
+        // The recent files' submenu follows this entry.
+        {.action = &A::ActionFileRecentClear,
+         .name = "ActionFileRecentClear",
+         .handler = [](W& w) { w.clearRecentFilesWithQuery(); },
+         .text = TTextId::ClearRecentFiles,
+         .places = kInFileMenu,
+         .groupStarts = kInFileMenu},
+        {.action = &A::ActionFileExit,
+         .name = "ActionFileExit",
+         .handler = [](W& w) { w.close(); },
+         .text = TTextId::Exit,
+         .places = kInFileMenu | kInTrayMenu,
+         .groupStarts = kInFileMenu | kInTrayMenu},
+
+        {.action = &A::ActionEditUndo,
+         .name = "ActionEditUndo",
+         .handler = [](W& w) { w.editUndo(); },
+         .text = TTextId::Undo,
+         .shortcut = QKeySequence(Qt::CTRL | Qt::Key_Z),
+         .places = kInEditMenu | kInEditorMenu},
+        {.action = &A::ActionEditCat,
+         .name = "ActionEditCat",
+         .handler = [](W& w) { w.editCut(); },
+         .text = TTextId::Cut,
+         .shortcut = QKeySequence(Qt::CTRL | Qt::Key_X),
+         .icon = "cut",
+         .toolTip = TTextId::Cut,
+         .places = kInEditMenu | kInEditorMenu | kInToolBar,
+         .groupStarts = kInEditMenu | kInEditorMenu | kInToolBar},
+        // Its button copies the editor's selection, wherever the focus is.
+        {.action = &A::ActionEditCopy,
+         .name = "ActionEditCopy",
+         .handler = [](W& w) { w.MemoCode->copy(); },
+         .text = TTextId::Copy,
+         .shortcut = QKeySequence(Qt::CTRL | Qt::Key_C),
+         .scope = TShortcutScope::Editor,
+         .icon = "copy",
+         .toolTip = TTextId::MessagesCopy,
+         .places = kInEditMenu | kInEditorMenu | kInToolBar},
+        {.action = &A::ActionEditPaste,
+         .name = "ActionEditPaste",
+         .handler = [](W& w) { w.editPaste(); },
+         .text = TTextId::Paste,
+         .shortcut = QKeySequence(Qt::CTRL | Qt::Key_V),
+         .icon = "paste",
+         .toolTip = TTextId::Paste,
+         .places = kInEditMenu | kInEditorMenu | kInToolBar},
+        {.action = &A::ActionEditDel,
+         .name = "ActionEditDel",
+         .handler = [](W& w) { w.editDelete(); },
+         .text = TTextId::Delete,
+         .shortcut = QKeySequence(Qt::CTRL | Qt::Key_Delete),
+         .places = kInEditMenu | kInEditorMenu},
+        {.action = &A::ActionEditSelectAll,
+         .name = "ActionEditSelectAll",
+         .handler = [](W& w) { w.MemoCode->selectAll(); },
+         .text = TTextId::SelectAll,
+         .shortcut = QKeySequence(Qt::CTRL | Qt::Key_A),
+         .places = kInEditMenu | kInEditorMenu,
+         .groupStarts = kInEditMenu | kInEditorMenu},
+        {.action = &A::ActionEditGoto,
+         .name = "ActionEditGoto",
+         .handler = [](W& w) { w.doGotoLine(); },
+         .text = TTextId::GotoLineMenu,
+         .shortcut = QKeySequence(Qt::CTRL | Qt::Key_G),
+         .places = kInEditMenu,
+         .groupStarts = kInEditMenu},
+        {.action = &A::ActionEditSearch,
+         .name = "ActionEditSearch",
+         .handler = [](W& w) { w.doSearch(); },
+         .text = TTextId::FindMenu,
+         .shortcut = QKeySequence(Qt::CTRL | Qt::Key_F),
+         .places = kInEditMenu},
+        {.action = &A::ActionEditSearchNext,
+         .name = "ActionEditSearchNext",
+         .handler = [](W& w) { w.doSearchNext(); },
+         .text = TTextId::FindNextMenu,
+         .shortcut = QKeySequence(Qt::Key_F3),
+         .places = kInEditMenu},
+        {.action = &A::ActionEditReplace,
+         .name = "ActionEditReplace",
+         .handler = [](W& w) { w.doReplace(); },
+         .text = TTextId::ReplaceMenu,
+         .shortcut = QKeySequence(Qt::CTRL | Qt::Key_R),
+         .places = kInEditMenu},
+
+        {.action = &A::ActionViewToolBar,
+         .name = "ActionViewToolBar",
+         .handler = [](W& w) { w.setToolBarVisible(!w.ToolBar->isVisible()); },
+         .text = TTextId::ShowHideToolBar,
+         .checkable = true,
+         .places = kInViewMenu},
+        {.action = &A::ActionViewStatusBar,
+         .name = "ActionViewStatusBar",
+         .handler = [](W& w) { w.setStatusBarVisible(!w.StatusLine->isVisible()); },
+         .text = TTextId::ShowHideStatusBar,
+         .checkable = true,
+         .places = kInViewMenu},
+        {.action = &A::ActionViewWinMsg,
+         .name = "ActionViewWinMsg",
+         .handler = [](W& w) { w.showMessagesPane(w.PanelMsg->isHidden()); },
+         .text = TTextId::ShowHideWindowMessages,
+         .icon = "messages",
+         .toolTip = TTextId::ShowHideWindowMessages,
+         .checkable = true,
+         .places = kInViewMenu | kInToolBar,
+         .groupStarts = kInToolBar},
+
+        {.action = &A::ActionCalcAll,
+         .name = "ActionCalcAll",
+         .handler = [](W& w) { w.calculateAll(); },
+         .text = TTextId::CalculateAll,
+         .shortcut = QKeySequence(Qt::Key_F5),
+         .icon = "calculate",
+         .toolTip = TTextId::CalculateAll,
+         .places = kInCalculationMenu | kInEditorMenu | kInToolBar,
+         .groupStarts = kInEditorMenu},
+        {.action = &A::ActionCalcChoose,
+         .name = "ActionCalcChoose",
+         .handler = [](W& w) { w.calculateChoose(); },
+         .text = TTextId::CalculateChoose,
+         .shortcut = QKeySequence(Qt::Key_F4),
+         .places = kInCalculationMenu},
+
+        {.action = &A::ActionOptionsEditor,
+         .name = "ActionOptionsEditor",
+         .handler = [](W& w) { w.showOptions(TOptionsPage::Editor); },
+         .text = TTextId::OptionsEditor,
+         .places = kInOptionsMenu,
+         .source = "TFormMain::showOptions"},
+        {.action = &A::ActionOptionsWinMsg,
+         .name = "ActionOptionsWinMsg",
+         .handler = [](W& w) { w.showOptions(TOptionsPage::WinMsg); },
+         .text = TTextId::OptionsWindowMessages,
+         .places = kInOptionsMenu,
+         .source = "TFormMain::showOptions"},
+        {.action = &A::ActionOptionsViewResults,
+         .name = "ActionOptionsViewResults",
+         .handler = [](W& w) { w.showOptions(TOptionsPage::ViewResults); },
+         .text = TTextId::OptionsFormatResults,
+         .places = kInOptionsMenu,
+         .source = "TFormMain::showOptions"},
+        {.action = &A::ActionOptionsFormViewResults,
+         .name = "ActionOptionsFormViewResults",
+         .handler = [](W& w) { w.showOptions(TOptionsPage::FormViewResults); },
+         .text = TTextId::OptionsWindowResults,
+         .places = kInOptionsMenu,
+         .source = "TFormMain::showOptions"},
+        {.action = &A::ActionOptionsMain,
+         .name = "ActionOptionsMain",
+         .handler = [](W& w) { w.showOptions(TOptionsPage::Main); },
+         .text = TTextId::SystemOptions,
+         .places = kInOptionsMenu,
+         .groupStarts = kInOptionsMenu,
+         .source = "TFormMain::showOptions"},
+        {.action = &A::ActionOptionsTesting,
+         .name = "ActionOptionsTesting",
+         .handler = [](W& w) { w.runTesting(); },
+         .text = TTextId::Testing,
+         .places = kInOptionsMenu},
+
+        {.action = &A::ActionWinMsgCopy,
+         .name = "ActionWinMsgCopy",
+         .handler = [](W& w) { w.MemoMsg->copy(); },
+         .text = TTextId::MessagesCopy,
+         .shortcut = QKeySequence(Qt::CTRL | Qt::Key_C),
+         .scope = TShortcutScope::MessagesPane,
+         .icon = "copy",
+         .places = kInPaneMenu},
+        {.action = &A::ActionWinMsgSelectAll,
+         .name = "ActionWinMsgSelectAll",
+         .handler = [](W& w) { w.MemoMsg->selectAll(); },
+         .text = TTextId::MessagesSelectAll,
+         .places = kInPaneMenu},
+        {.action = &A::ActionWinMsgClear,
+         .name = "ActionWinMsgClear",
+         .handler = [](W& w) { w.clearMessages(); },
+         .text = TTextId::ClearWindowMessages,
+         .icon = "clear",
+         .toolTip = TTextId::ClearWindowMessages,
+         .places = kInEditMenu | kInPaneMenu | kInPaneToolBar,
+         .groupStarts = kInEditMenu | kInPaneMenu},
+        {.action = &A::ActionWinMsgResize,
+         .name = "ActionWinMsgResize",
+         .handler = [](W& w) { w.restoreMessagesHeight(); },
+         .text = TTextId::DecreaseWindowSize,
+         .icon = "restore-height",
+         .toolTip = TTextId::DecreaseWindowSize,
+         .places = kInPaneMenu | kInPaneToolBar},
+        {.action = &A::ActionWinMsgHide,
+         .name = "ActionWinMsgHide",
+         .handler = [](W& w) { w.showMessagesPane(false); },
+         .text = TTextId::HideWindowMessages,
+         .icon = "hide-pane",
+         .toolTip = TTextId::HideWindowMessages,
+         .places = kInPaneMenu | kInPaneToolBar},
+
+        {.action = &A::ActionHelpContent,
+         .name = "ActionHelpContent",
+         .handler = [](W& w) { w.showHelpContents(); },
+         .text = TTextId::HelpContents,
+         .icon = "help",
+         .toolTip = TTextId::HelpContents,
+         .places = kInHelpMenu | kInToolBar,
+         .groupStarts = kInToolBar},
+        {.action = &A::ActionHelpAbout,
+         .name = "ActionHelpAbout",
+         .handler = [](W& w) { w.showAbout(); },
+         .text = TTextId::About,
+         .places = kInHelpMenu,
+         .groupStarts = kInHelpMenu},
+    };
+    return rows;
+}
+
 void TFormMain::buildActions()
 {
-    addGuardedAction(this, "ActionFileNew", QKeySequence(Qt::CTRL | Qt::Key_N),
-                     [this] { FileNew(); });
-    addGuardedAction(this, "ActionFileOpen", QKeySequence(Qt::CTRL | Qt::Key_O),
-                     [this] { FileOpen(); });
-    addGuardedAction(this, "ActionFileSave", QKeySequence(Qt::CTRL | Qt::Key_S),
-                     [this] { FileSave(); });
-    addGuardedAction(this, "ActionFileSaveAs", {}, [this] { FileSaveAs(); });
-    addGuardedAction(this, "ActionFileInfo", {}, [this] { doShowFileInfo(); });
-    addGuardedAction(this, "ActionFileRecentClear", {}, [this] { clearRecentFilesWithQuery(); });
-    addGuardedAction(this, "ActionFileExit", {}, [this] { close(); });
-
-    addGuardedAction(this, "ActionEditUndo", QKeySequence(Qt::CTRL | Qt::Key_Z),
-                     [this] { editUndo(); });
-    addGuardedAction(this, "ActionEditCat", QKeySequence(Qt::CTRL | Qt::Key_X),
-                     [this] { editCut(); });
-    // The editor's copy and the pane's copy share the key: each is scoped to its own widget,
-    // since two window-wide actions on one key cancel each other.
-    QAction* editCopy = addGuardedAction(this, "ActionEditCopy", QKeySequence(Qt::CTRL | Qt::Key_C),
-                                         [this] { MemoCode->copy(); });
-    editCopy->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-    removeAction(editCopy);
-    MemoCode->addAction(editCopy);
-    addGuardedAction(this, "ActionEditPaste", QKeySequence(Qt::CTRL | Qt::Key_V),
-                     [this] { editPaste(); });
-    addGuardedAction(this, "ActionEditDel", QKeySequence(Qt::CTRL | Qt::Key_Delete),
-                     [this] { editDelete(); });
-    addGuardedAction(this, "ActionEditSelectAll", QKeySequence(Qt::CTRL | Qt::Key_A),
-                     [this] { MemoCode->selectAll(); });
-    addGuardedAction(this, "ActionEditGoto", QKeySequence(Qt::CTRL | Qt::Key_G),
-                     [this] { doGotoLine(); });
-    addGuardedAction(this, "ActionEditSearch", QKeySequence(Qt::CTRL | Qt::Key_F),
-                     [this] { doSearch(); });
-    addGuardedAction(this, "ActionEditSearchNext", QKeySequence(Qt::Key_F3),
-                     [this] { doSearchNext(); });
-    addGuardedAction(this, "ActionEditReplace", QKeySequence(Qt::CTRL | Qt::Key_R),
-                     [this] { doReplace(); });
-
-    addGuardedAction(this, "ActionViewToolBar", {},
-                     [this] { setToolBarVisible(!ToolBar->isVisible()); })
-        ->setCheckable(true);
-    addGuardedAction(this, "ActionViewStatusBar", {},
-                     [this] { setStatusBarVisible(!StatusLine->isVisible()); })
-        ->setCheckable(true);
-    addGuardedAction(this, "ActionViewWinMsg", {},
-                     [this] { showMessagesPane(PanelMsg->isHidden()); })
-        ->setCheckable(true);
-
-    addGuardedAction(this, "ActionCalcAll", QKeySequence(Qt::Key_F5), [this] { calculateAll(); });
-    addGuardedAction(this, "ActionCalcChoose", QKeySequence(Qt::Key_F4),
-                     [this] { calculateChoose(); });
-
-    const std::pair<const char*, int> optionPages[] = {
-        {"ActionOptionsMain", 1},        {"ActionOptionsEditor", 2},
-        {"ActionOptionsWinMsg", 3},      {"ActionOptionsViewResults", 4},
-        {"ActionOptionsFormViewResults", 5},
-    };
-    for (const auto& [name, page] : optionPages)
-        addGuardedAction(this, name, {}, "TFormMain::showOptions",
-                         [this, page = page] { showOptions(page); });
-    addGuardedAction(this, "ActionOptionsTesting", {}, [this] { runTesting(); });
-
-    addGuardedAction(this, "ActionWinMsgResize", {}, [this] { restoreMessagesHeight(); });
-    QAction* msgCopy = addGuardedAction(this, "ActionWinMsgCopy", QKeySequence(Qt::CTRL | Qt::Key_C),
-                                        [this] { MemoMsg->copy(); });
-    msgCopy->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-    removeAction(msgCopy);
-    MemoMsg->addAction(msgCopy);
-    addGuardedAction(this, "ActionWinMsgSelectAll", {}, [this] { MemoMsg->selectAll(); });
-    addGuardedAction(this, "ActionWinMsgClear", {}, [this] { clearMessages(); });
-    addGuardedAction(this, "ActionWinMsgHide", {}, [this] { showMessagesPane(false); });
-
-    addGuardedAction(this, "ActionHelpContent", {}, [this] { showHelpContents(); });
-    addGuardedAction(this, "ActionHelpAbout", {}, [this] { showAbout(); });
-    addGuardedAction(this, "ActionShowProgram", {}, [this] { restoreFromTray(); });
-
-    const std::pair<const char*, const char*> icons[] = {
-        {"ActionFileNew", "new"},          {"ActionFileOpen", "open"},
-        {"ActionFileSave", "save"},        {"ActionEditCat", "cut"},
-        {"ActionEditCopy", "copy"},        {"ActionEditPaste", "paste"},
-        {"ActionViewWinMsg", "messages"},  {"ActionCalcAll", "calculate"},
-        {"ActionHelpContent", "help"},     {"ActionWinMsgClear", "clear"},
-        {"ActionWinMsgResize", "restore-height"}, {"ActionWinMsgHide", "hide-pane"},
-        {"ActionWinMsgCopy", "copy"},
-    };
-    for (const auto& [name, icon] : icons)
-        findAction(QLatin1String(name))->setIcon(appIcon(QLatin1String(icon)));
+    for (const TMainActionRow& row : actionRows()) {
+        const auto handler = [this, run = row.handler] { run(*this); };
+        QAction* action = row.source != nullptr
+                              ? addGuardedAction(this, row.name, row.shortcut, row.source, handler)
+                              : addGuardedAction(this, row.name, row.shortcut, handler);
+        QWidget* scope = row.scope == TShortcutScope::Editor         ? MemoCode
+                         : row.scope == TShortcutScope::MessagesPane ? MemoMsg
+                                                                     : nullptr;
+        if (scope != nullptr) {
+            action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+            removeAction(action);
+            scope->addAction(action);
+        }
+        if (row.icon != nullptr)
+            action->setIcon(appIcon(QLatin1String(row.icon)));
+        // A style draws the check mark only where no icon stands: a toggle's menu entry
+        // shows its state, not its picture.
+        action->setCheckable(row.checkable);
+        action->setIconVisibleInMenu(!row.checkable);
+        m_Actions.*row.action = action;
+    }
 }
+
+namespace {
+
+struct TMenuPlace
+{
+    TActionPlace place;
+    const char* name;
+    TTextId title;
+};
+
+const TMenuPlace kMenuBarMenus[] = {
+    {kInFileMenu, "MenuItemFile", TTextId::MenuFile},
+    {kInEditMenu, "MenuItemEdit", TTextId::MenuEdit},
+    {kInViewMenu, "MenuItemView", TTextId::MenuView},
+    {kInCalculationMenu, "MenuItemCalculation", TTextId::MenuCalculation},
+    {kInOptionsMenu, "MenuItemOptions", TTextId::MenuOptions},
+    {kInHelpMenu, "MenuItemHelp", TTextId::MenuHelp},
+};
+
+// The table's actions that stand in one place, in the table's order.
+template <class TContainer>
+void addPlacedActions(TContainer* container, TActionPlace place,
+                      std::span<const TMainActionRow> rows, const TMainActions& actions)
+{
+    for (const TMainActionRow& row : rows) {
+        if ((row.places & place) == 0)
+            continue;
+        if ((row.groupStarts & place) != 0 && !container->actions().isEmpty())
+            container->addSeparator();
+        container->addAction(actions.*row.action);
+    }
+}
+
+} // namespace
 
 void TFormMain::buildMenus()
 {
-    const auto action = [this](const char* name) { return findAction(QLatin1String(name)); };
     QMenuBar* bar = menuBar();
     bar->setObjectName(QStringLiteral("MainMenu"));
+    for (const TMenuPlace& place : kMenuBarMenus) {
+        QMenu* menu = bar->addMenu(QString());
+        menu->setObjectName(QLatin1String(place.name));
+        addPlacedActions(menu, place.place, actionRows(), m_Actions);
+    }
 
-    QMenu* file = bar->addMenu(QString());
-    file->setObjectName(QStringLiteral("MenuItemFile"));
-    file->addActions({action("ActionFileNew"), action("ActionFileOpen"), action("ActionFileSave"),
-                      action("ActionFileSaveAs")});
-    file->addSeparator();
-    file->addAction(action("ActionFileInfo"));
-    file->addSeparator();
-    file->addAction(action("ActionFileRecentClear"));
-    MenuItemFileRecent = file->addMenu(QString());
+    QMenu* file = findChild<QMenu*>(QStringLiteral("MenuItemFile"));
+    const QList<QAction*> fileItems = file->actions();
+    MenuItemFileRecent = new QMenu(file);
     MenuItemFileRecent->setObjectName(QStringLiteral("MenuItemFileRecent"));
-    file->addSeparator();
-    file->addAction(action("ActionFileExit"));
+    file->insertMenu(fileItems.value(fileItems.indexOf(m_Actions.ActionFileRecentClear) + 1),
+                     MenuItemFileRecent);
     connect(file, &QMenu::aboutToShow, this, [this] {
         CHandlerGuard::run("TFormMain::MenuItemFileClick", [this] {
-            findAction(QStringLiteral("ActionFileRecentClear"))
-                ->setEnabled(m_OptionsManager.getRecentFilesCount() > 0);
+            m_Actions.ActionFileRecentClear->setEnabled(m_OptionsManager.getRecentFilesCount() > 0);
             rebuildRecentMenu();
         });
     });
     connect(MenuItemFileRecent, &QMenu::aboutToShow, this, [this] {
         CHandlerGuard::run("TFormMain::MenuItemFileRecentClick", [this] { rebuildRecentMenu(); });
     });
-
-    // The editing commands stand alike in the Edit menu and the editor's context menu.
-    const auto addEditingCommands = [&action](QMenu* menu) {
-        menu->addAction(action("ActionEditUndo"));
-        menu->addSeparator();
-        menu->addActions({action("ActionEditCat"), action("ActionEditCopy"), action("ActionEditPaste"),
-                          action("ActionEditDel")});
-        menu->addSeparator();
-        menu->addAction(action("ActionEditSelectAll"));
-        menu->addSeparator();
-    };
-    QMenu* edit = bar->addMenu(QString());
-    edit->setObjectName(QStringLiteral("MenuItemEdit"));
-    addEditingCommands(edit);
-    edit->addActions({action("ActionEditGoto"), action("ActionEditSearch"),
-                      action("ActionEditSearchNext"), action("ActionEditReplace")});
-    edit->addSeparator();
-    edit->addAction(action("ActionWinMsgClear"));
-
-    QMenu* view = bar->addMenu(QString());
-    view->setObjectName(QStringLiteral("MenuItemView"));
-    view->addActions({action("ActionViewToolBar"), action("ActionViewStatusBar"),
-                      action("ActionViewWinMsg")});
-
-    QMenu* calculation = bar->addMenu(QString());
-    calculation->setObjectName(QStringLiteral("MenuItemCalculation"));
-    calculation->addActions({action("ActionCalcAll"), action("ActionCalcChoose")});
-
-    QMenu* options = bar->addMenu(QString());
-    options->setObjectName(QStringLiteral("MenuItemOptions"));
-    options->addActions({action("ActionOptionsEditor"), action("ActionOptionsWinMsg"),
-                         action("ActionOptionsViewResults"), action("ActionOptionsFormViewResults")});
-    options->addSeparator();
-    options->addAction(action("ActionOptionsMain"));
     // Testing from the menu stays hidden: it runs the stored self-test files, a developer's tool.
-    QAction* testing = action("ActionOptionsTesting");
-    options->addAction(testing);
-    testing->setVisible(false);
-
-    QMenu* help = bar->addMenu(QString());
-    help->setObjectName(QStringLiteral("MenuItemHelp"));
-    help->addAction(action("ActionHelpContent"));
-    help->addSeparator();
-    help->addAction(action("ActionHelpAbout"));
+    m_Actions.ActionOptionsTesting->setVisible(false);
 
     auto* popupCode = new QMenu(this);
     popupCode->setObjectName(QStringLiteral("PopupMenuCode"));
-    addEditingCommands(popupCode);
-    popupCode->addAction(action("ActionCalcAll"));
+    addPlacedActions(popupCode, kInEditorMenu, actionRows(), m_Actions);
     connect(MemoCode, &QWidget::customContextMenuRequested, this, [this, popupCode](const QPoint& at) {
         CHandlerGuard::run("TFormMain::PopupMenuCodePopup",
                            [&] { popupCode->popup(MemoCode->viewport()->mapToGlobal(at)); });
@@ -325,10 +522,7 @@ void TFormMain::buildMenus()
 
     auto* popupMsg = new QMenu(this);
     popupMsg->setObjectName(QStringLiteral("PopupMenuWinMsg"));
-    popupMsg->addActions({action("ActionWinMsgCopy"), action("ActionWinMsgSelectAll")});
-    popupMsg->addSeparator();
-    popupMsg->addActions({action("ActionWinMsgClear"), action("ActionWinMsgResize"),
-                          action("ActionWinMsgHide")});
+    addPlacedActions(popupMsg, kInPaneMenu, actionRows(), m_Actions);
     connect(MemoMsg, &QWidget::customContextMenuRequested, this, [this, popupMsg](const QPoint& at) {
         CHandlerGuard::run("TFormMain::PopupMenuWinMsgPopup",
                            [&] { popupMsg->popup(MemoMsg->viewport()->mapToGlobal(at)); });
@@ -336,35 +530,17 @@ void TFormMain::buildMenus()
 
     PopupMenuTrayIcon = new QMenu(this);
     PopupMenuTrayIcon->setObjectName(QStringLiteral("PopupMenuTrayIcon"));
-    PopupMenuTrayIcon->addAction(action("ActionShowProgram"));
-    auto* trayAbout = new QAction(PopupMenuTrayIcon);
-    trayAbout->setObjectName(QStringLiteral("MenuItemTrayAbout"));
-    connect(trayAbout, &QAction::triggered, this,
-            [this] { CHandlerGuard::run("TFormMain::ActionHelpAboutExecute", [this] { showAbout(); }); });
-    PopupMenuTrayIcon->addAction(trayAbout);
-    PopupMenuTrayIcon->addSeparator();
-    PopupMenuTrayIcon->addAction(action("ActionFileExit"));
+    addPlacedActions(PopupMenuTrayIcon, kInTrayMenu, actionRows(), m_Actions);
 }
 
 void TFormMain::buildToolBars()
 {
-    const auto action = [this](const char* name) { return findAction(QLatin1String(name)); };
     ToolBar = addToolBar(QString());
     ToolBar->setObjectName(QStringLiteral("ToolBar"));
     ToolBar->setMovable(false);
     ToolBar->setIconSize(QSize(kToolBarIconSize, kToolBarIconSize));
-    ToolBar->addActions({action("ActionFileNew"), action("ActionFileOpen"), action("ActionFileSave")});
-    ToolBar->addSeparator();
-    ToolBar->addActions({action("ActionEditCat"), action("ActionEditCopy"), action("ActionEditPaste")});
-    ToolBar->addSeparator();
-    ToolBar->addAction(action("ActionViewWinMsg"));
-    ToolBar->addAction(action("ActionCalcAll"));
-    ToolBar->addSeparator();
-    ToolBar->addAction(action("ActionHelpContent"));
-    // The copy action is scoped to the editor; its button copies the editor's selection all
-    // the same.
-    ToolBarMsg->addActions({action("ActionWinMsgClear"), action("ActionWinMsgResize"),
-                            action("ActionWinMsgHide")});
+    addPlacedActions(ToolBar, kInToolBar, actionRows(), m_Actions);
+    addPlacedActions(ToolBarMsg, kInPaneToolBar, actionRows(), m_Actions);
 }
 
 void TFormMain::buildStatusLine()
@@ -384,75 +560,15 @@ void TFormMain::buildStatusLine()
 
 void TFormMain::applyLanguage()
 {
-    const auto setText = [this](const char* name, TTextId id) {
-        findAction(QLatin1String(name))->setText(getNameResource(id));
-    };
-    const auto setMenu = [this](const char* name, TTextId id) {
-        findChild<QMenu*>(QLatin1String(name))->setTitle(getNameResource(id));
-    };
-    setMenu("MenuItemFile", TTextId::MenuFile);
-    setMenu("MenuItemEdit", TTextId::MenuEdit);
-    setMenu("MenuItemView", TTextId::MenuView);
-    setMenu("MenuItemCalculation", TTextId::MenuCalculation);
-    setMenu("MenuItemOptions", TTextId::MenuOptions);
-    setMenu("MenuItemHelp", TTextId::MenuHelp);
-    setMenu("MenuItemFileRecent", TTextId::RecentFiles);
-
-    const std::pair<const char*, TTextId> texts[] = {
-        {"ActionFileNew", TTextId::FileNew},
-        {"ActionFileOpen", TTextId::FileOpen},
-        {"ActionFileSave", TTextId::FileSave},
-        {"ActionFileSaveAs", TTextId::FileSaveAs},
-        {"ActionFileInfo", TTextId::AboutFile},
-        {"ActionFileRecentClear", TTextId::ClearRecentFiles},
-        {"ActionFileExit", TTextId::Exit},
-        {"ActionShowProgram", TTextId::ShowProgram},
-        {"ActionEditUndo", TTextId::Undo},
-        {"ActionEditCat", TTextId::Cut},
-        {"ActionEditCopy", TTextId::Copy},
-        {"ActionEditPaste", TTextId::Paste},
-        {"ActionEditDel", TTextId::Delete},
-        {"ActionEditSelectAll", TTextId::SelectAll},
-        {"ActionEditGoto", TTextId::GotoLineMenu},
-        {"ActionEditSearch", TTextId::FindMenu},
-        {"ActionEditSearchNext", TTextId::FindNextMenu},
-        {"ActionEditReplace", TTextId::ReplaceMenu},
-        {"ActionWinMsgResize", TTextId::DecreaseWindowSize},
-        {"ActionWinMsgCopy", TTextId::MessagesCopy},
-        {"ActionWinMsgSelectAll", TTextId::MessagesSelectAll},
-        {"ActionWinMsgClear", TTextId::ClearWindowMessages},
-        {"ActionWinMsgHide", TTextId::HideWindowMessages},
-        {"ActionViewToolBar", TTextId::ShowHideToolBar},
-        {"ActionViewStatusBar", TTextId::ShowHideStatusBar},
-        {"ActionViewWinMsg", TTextId::ShowHideWindowMessages},
-        {"ActionOptionsMain", TTextId::SystemOptions},
-        {"ActionOptionsEditor", TTextId::OptionsEditor},
-        {"ActionOptionsWinMsg", TTextId::OptionsWindowMessages},
-        {"ActionOptionsViewResults", TTextId::OptionsFormatResults},
-        {"ActionOptionsFormViewResults", TTextId::OptionsWindowResults},
-        {"ActionOptionsTesting", TTextId::Testing},
-        {"ActionHelpContent", TTextId::HelpContents},
-        {"ActionHelpAbout", TTextId::About},
-        {"ActionCalcAll", TTextId::CalculateAll},
-        {"ActionCalcChoose", TTextId::CalculateChoose},
-        {"MenuItemTrayAbout", TTextId::AboutProgram},
-    };
-    for (const auto& [name, id] : texts)
-        setText(name, id);
-
-    // Tool-button hints: the messages-pane button says what it toggles.
-    const std::pair<const char*, TTextId> hints[] = {
-        {"ActionFileNew", TTextId::FileNew},         {"ActionFileOpen", TTextId::FileOpen},
-        {"ActionFileSave", TTextId::FileSave},       {"ActionEditCat", TTextId::Cut},
-        {"ActionEditCopy", TTextId::MessagesCopy},   {"ActionEditPaste", TTextId::Paste},
-        {"ActionViewWinMsg", TTextId::ShowHideWindowMessages},
-        {"ActionCalcAll", TTextId::CalculateAll},    {"ActionHelpContent", TTextId::HelpContents},
-        {"ActionWinMsgClear", TTextId::ClearWindowMessages},
-        {"ActionWinMsgResize", TTextId::DecreaseWindowSize},
-        {"ActionWinMsgHide", TTextId::HideWindowMessages},
-    };
-    for (const auto& [name, id] : hints)
-        findAction(QLatin1String(name))->setToolTip(getNameResource(id));
+    for (const TMenuPlace& place : kMenuBarMenus)
+        findChild<QMenu*>(QLatin1String(place.name))->setTitle(getNameResource(place.title));
+    MenuItemFileRecent->setTitle(getNameResource(TTextId::RecentFiles));
+    for (const TMainActionRow& row : actionRows()) {
+        QAction* action = m_Actions.*row.action;
+        action->setText(getNameResource(row.text));
+        if (row.toolTip.has_value())
+            action->setToolTip(getNameResource(*row.toolTip));
+    }
 }
 
 void TFormMain::setCommandLineFile(const QString& name)
@@ -605,7 +721,7 @@ void TFormMain::setOptionsAndSave(const TOptionsFormMain& formMain, const TOptio
     saveOptions();
 }
 
-void TFormMain::showOptions(int page)
+void TFormMain::showOptions(TOptionsPage page)
 {
     if (m_FormOptions == nullptr)
         m_FormOptions = new TFormOptions(this);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Documentencoding.h"
+#include "app/Mainactions.h"
 #include "app/Memoutils.h"
 #include "framework/UnFormMainBaseImpl.h"
 #include "interpreter/QMInterpreter.h"
@@ -10,6 +11,7 @@
 
 #include <functional>
 #include <optional>
+#include <span>
 
 class CCalculationRun;
 class CCodeEditor;
@@ -29,6 +31,7 @@ class TFormOptions;
 class TFormReplaceText;
 class TFormSelectVariable;
 class TFormViewResults;
+enum class TOptionsPage;
 
 // The calculator's main window: the editor of the calculation text above the messages pane,
 // with the menus, tool bar, status line and tray menu. Its code is split by concern:
@@ -51,13 +54,55 @@ public:
     void setTestMode();
     void setHelpFileName(const QString& name);
 
-    // Life cycle and options.
-    void loadOptions();
-    void saveOptions();
     void setOptionsAndSave(const TOptionsFormMain& formMain, const TOptionsEditor& editor,
                            const TOptionsWinMsg& winMsg, const TOptionsViewResult& viewResult,
                            const TOptionsFormViewResults& formViewResults) override;
-    void showOptions(int page);
+    void onRMouseClickTrayIcon() override;
+
+    // The find and replace dialogs' requests.
+    void findText(const QString& text, bool matchCase) override;
+    void resetSearch() override;
+    void replaceWithPrompt(const QString& text, const QString& replacement,
+                           bool matchCase) override;
+    void findForReplace(const QString& text, const QString& replacement, bool matchCase) override;
+    void replaceCurrent(const QString& text, const QString& replacement, bool matchCase) override;
+    void replaceAll(const QString& text, const QString& replacement, bool matchCase) override;
+    void resetReplace() override;
+
+    // For tests and the entry point.
+    void showOptions(TOptionsPage page);
+    bool openFile(const QString& name);
+    void rebuildRecentMenu();
+    void openRecentFile(int index);
+    void showAbout();
+    void setStatusText(const QString& text);
+    QPlainTextEdit* codeEditor() const;
+    QPlainTextEdit* messagesPane() const;
+    QString getFileName() const { return m_FileName; }
+    QString getStatusText() const { return m_StatusText; }
+    // By the action's object name, the same word as its member of TMainActions.
+    QAction* findAction(const QString& objectName) const;
+    TFormViewResults* resultsWindow() const;
+    // True while a calculation or the self-test runs on the worker.
+    bool isCalculating() const;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // Construction and life cycle (UnFormMain.cpp).
+    static std::span<const TMainActionRow> actionRows();
+    void buildActions();
+    void buildMenus();
+    void buildToolBars();
+    void buildCentralArea();
+    void buildStatusLine();
+    void FormShow();
+    void carryOutStartRequests();
+    void captureWindowState();
+    void loadOptions();
+    void saveOptions();
     void applyWindowOptions();
     void applyEditorOptions();
     void applyMessagesOptions();
@@ -66,20 +111,25 @@ public:
     void applyLanguage();
     void updateTitle();
 
-    // Documents.
+    // Documents (UnFormMainDocuments.cpp).
     void FileNew();
     void FileOpen();
     // False when the document was not saved (cancelled or failed).
     bool FileSave();
     bool FileSaveAs();
-    bool openFile(const QString& name);
     void querySaveChanges();
-    void rebuildRecentMenu();
-    void openRecentFile(int index);
     void clearRecentFilesWithQuery();
     void doShowFileInfo();
+    void MemoCodeChange();
+    bool writeDocument(const QString& fileName);
+    bool loadDocument(const QString& fileName);
+    // The box with the message and the system's reason; the log names the failed operation.
+    void showFileError(const char* operation, const QString& message, const QString& reason);
+    // The caret to the last line kept, and the message that the text was cut.
+    void reportTextCut();
+    QStringList documentFilters() const;
 
-    // Calculation and results.
+    // Calculation and results (UnFormMainCalculation.cpp).
     void calculateAll();
     void calculateChoose();
     bool calculate();
@@ -92,85 +142,44 @@ public:
     void clearResultsForm();
     void setResultsFormVisible(bool show);
     void ViewResultsInForm(const QString& text);
-    // True while a calculation or the self-test runs on the worker.
-    bool isCalculating() const;
-    // Asks the run in progress to end; the window's commands come back when it has.
-    void stopCalculation();
-
-    // Commands, messages pane and status line.
-    void doGotoLine();
-    void doSearch();
-    void doSearchNext();
-    void doReplace();
-    void showAbout();
-    void showHelpContents();
-    void runTesting();
-    // The self-test on the files; a report that cannot be written is shown and logged.
-    void performTesting(const QString& input, const QString& report);
-    void updateStatusLine();
-    void setStatusText(const QString& text);
-    void setToolBarVisible(bool show);
-    void setStatusBarVisible(bool show);
-    void restoreMessagesHeight();
-    void onRMouseClickTrayIcon() override;
-
-    // The find and replace dialogs' requests.
-    void findText(const QString& text, bool matchCase) override;
-    void resetSearch() override;
-    void replaceWithPrompt(const QString& text, const QString& replacement, bool matchCase) override;
-    void findForReplace(const QString& text, const QString& replacement, bool matchCase) override;
-    void replaceCurrent(const QString& text, const QString& replacement, bool matchCase) override;
-    void replaceAll(const QString& text, const QString& replacement, bool matchCase) override;
-    void resetReplace() override;
-
-    // For tests and the entry point.
-    QPlainTextEdit* codeEditor() const;
-    QPlainTextEdit* messagesPane() const;
-    QString getFileName() const { return m_FileName; }
-    QString getStatusText() const { return m_StatusText; }
-    QString getCaretStatusText() const;
-    QAction* findAction(const QString& objectName) const;
-    TFormViewResults* resultsWindow() const;
-
-protected:
-    void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-
-private:
-    void buildActions();
-    void buildMenus();
-    void buildToolBars();
-    void buildCentralArea();
-    void buildStatusLine();
-    void editUndo();
-    void editCut();
-    void editPaste();
-    void editDelete();
-    void FormShow();
-    void carryOutStartRequests();
-    void captureWindowState();
-    void MemoCodeChange();
-    bool writeDocument(const QString& fileName);
-    bool loadDocument(const QString& fileName);
-    // The box with the message and the system's reason; the log names the failed operation.
-    void showFileError(const char* operation, const QString& message, const QString& reason);
-    // The caret to the last line kept, and the message that the text was cut.
-    void reportTextCut();
-    // A replacement has no insertion to cut: one that takes the text beyond the editor's
-    // limit is taken back whole, so the user's own text is never cut.
-    void takeBackReplacementBeyondLimit();
-    QStringList documentFilters() const;
     void addMessageLines(const QStringList& lines);
     void addEditorLines(const QString& text);
     void scrollToFirstLine(QPlainTextEdit* memo);
     void scrollToLinesAdded(int firstBlock);
+    // Asks the run in progress to end; the window's commands come back when it has.
+    void stopCalculation();
+    // False, with the system's reason, when the report could not be written.
+    bool runSelfTest(const QString& input, const QString& report, QString& reason);
     // Runs job on the worker with the text and every command that would change it or start
     // another run locked; see CCalculationRun::run.
     void runOnWorker(const std::function<void()>& job, std::function<void()> stop, bool waitAtOnce);
     // A run asked for on the command line starts once the window is on the screen.
     void runWhenShown(std::function<void()> run);
+
+    // Commands, messages pane and status line (UnFormMainCommands.cpp).
+    void editUndo();
+    void editCut();
+    void editPaste();
+    void editDelete();
+    void doGotoLine();
+    void doSearch();
+    void doSearchNext();
+    void doReplace();
+    void showHelpContents();
+    void runTesting();
+    // The self-test on the files; a report that cannot be written is shown and logged.
+    void performTesting(const QString& input, const QString& report);
+    void updateStatusLine();
+    QString getCaretStatusText() const;
+    void setToolBarVisible(bool show);
+    void setStatusBarVisible(bool show);
+    void restoreMessagesHeight();
+    // A replacement has no insertion to cut: one that takes the text beyond the editor's
+    // limit is taken back whole, so the user's own text is never cut.
+    void takeBackReplacementBeyondLimit();
     TFormFindText* findDialog();
 
+    TMainActions m_Actions;
     xonQMInterpreter::CQMInterpreter m_Interpreter;
     QPointer<TFormGotoLine> m_FormGotoLine;
     QPointer<TFormFindText> m_FormFindText;

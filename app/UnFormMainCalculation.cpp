@@ -9,6 +9,7 @@
 #include "app/Nameresources.h"
 #include "app/Numberformat.h"
 #include "app/Resultstext.h"
+#include "app/Testingrun.h"
 #include "app/Textlimit.h"
 #include "app/UnFormDoReplace.h"
 #include "app/UnFormFindText.h"
@@ -22,6 +23,7 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QFile>
 #include <QLocale>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -37,14 +39,6 @@
 #include <vector>
 
 namespace {
-
-enum TResultsDestination { kInEditor = 0, kInMessagesPane = 1, kInResultsWindow = 2 };
-
-int destinationOf(int whereShowResult)
-{
-    return whereShowResult == kInEditor || whereShowResult == kInResultsWindow ? whereShowResult
-                                                                               : kInMessagesPane;
-}
 
 QString thousandSeparator()
 {
@@ -106,6 +100,16 @@ bool TFormMain::calculate()
         scrollToFirstLine(MemoMsg);
     }
     return succeeded;
+}
+
+bool TFormMain::runSelfTest(const QString& input, const QString& report, QString& reason)
+{
+    xonQMInterpreter::CTesting testing(QFile::encodeName(input).constData(),
+                                       QFile::encodeName(report).constData());
+    bool written = true;
+    runOnWorker([&] { written = runTestingIntoReport(testing, input, report, reason); },
+                [&testing] { testing.requestStop(); }, false);
+    return written;
 }
 
 void TFormMain::runWhenShown(std::function<void()> run)
@@ -206,8 +210,8 @@ void TFormMain::showResults(bool all)
         text = buildResultsText(m_Interpreter, names, style);
     }
 
-    switch (destinationOf(m_OptionsViewResult.WhereShowResult)) {
-    case kInEditor:
+    switch (resultsDestination(m_OptionsViewResult.WhereShowResult)) {
+    case TResultsDestination::Editor:
         if (isMessagesEmpty())
             showMessagesPane(false);
         setResultsFormVisible(false);
@@ -217,12 +221,12 @@ void TFormMain::showResults(bool all)
             m_ResultsAppended = true;
         }
         break;
-    case kInResultsWindow:
+    case TResultsDestination::ResultsWindow:
         if (isMessagesEmpty())
             showMessagesPane(false);
         ViewResultsInForm(text);
         break;
-    default:
+    case TResultsDestination::MessagesPane:
         setResultsFormVisible(false);
         addMessageLines(text.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts));
         showMessagesPane(true);
@@ -271,7 +275,7 @@ bool TFormMain::isMessagesEmpty() const
 
 void TFormMain::showMessagesPane(bool show)
 {
-    findAction(QStringLiteral("ActionViewWinMsg"))->setChecked(show);
+    m_Actions.ActionViewWinMsg->setChecked(show);
     PanelMsg->setVisible(show);
     MemoCode->update();
 }

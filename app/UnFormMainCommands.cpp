@@ -5,7 +5,6 @@
 #include "app/Applimits.h"
 #include "app/Codeeditor.h"
 #include "app/Nameresources.h"
-#include "app/Testingrun.h"
 #include "app/Textlimit.h"
 #include "app/UnFormAbout.h"
 #include "app/UnFormDoReplace.h"
@@ -54,6 +53,14 @@ QString selectionToSearch(const QPlainTextEdit* editor)
     text.replace(QChar::ParagraphSeparator, QLatin1String("\r\n"));
     text.replace(QChar::LineSeparator, QLatin1String("\r\n"));
     return text;
+}
+
+// The find dialog and the replace prompt stay open beside the editor; typing after one of
+// their commands must go to the editor, not back into the dialog that is still active.
+void focusEditor(QWidget* window, QWidget* editor)
+{
+    window->activateWindow();
+    editor->setFocus();
 }
 
 } // namespace
@@ -154,7 +161,7 @@ void TFormMain::findText(const QString& text, bool matchCase)
         closeIfVisible(m_FormFindText);
         showInformation(this, getNameResourceTextNotFound(text), blankCaption(TTextId::Find));
     }
-    MemoCode->setFocus();
+    focusEditor(this, MemoCode);
 }
 
 void TFormMain::resetSearch()
@@ -182,7 +189,7 @@ void TFormMain::findForReplace(const QString& text, const QString& replacement, 
 {
     m_MemoTools.findForReplace(text, replacement, matchCase);
     updateStatusLine();
-    MemoCode->setFocus();
+    focusEditor(this, MemoCode);
 }
 
 void TFormMain::replaceCurrent(const QString& text, const QString& replacement, bool matchCase)
@@ -192,7 +199,7 @@ void TFormMain::replaceCurrent(const QString& text, const QString& replacement, 
         updateTitle();
     }
     updateStatusLine();
-    MemoCode->setFocus();
+    focusEditor(this, MemoCode);
 }
 
 void TFormMain::replaceAll(const QString& text, const QString& replacement, bool matchCase)
@@ -203,7 +210,7 @@ void TFormMain::replaceAll(const QString& text, const QString& replacement, bool
         updateTitle();
     }
     updateStatusLine();
-    MemoCode->setFocus();
+    focusEditor(this, MemoCode);
 }
 
 void TFormMain::takeBackReplacementBeyondLimit()
@@ -220,21 +227,21 @@ void TFormMain::resetReplace()
 {
     m_MemoTools.resetMatch();
     updateStatusLine();
-    MemoCode->setFocus();
+    focusEditor(this, MemoCode);
 }
 
 void TFormMain::setToolBarVisible(bool show)
 {
     if (ToolBar->isHidden() == show)
         ToolBar->setVisible(show);
-    findAction(QStringLiteral("ActionViewToolBar"))->setChecked(show);
+    m_Actions.ActionViewToolBar->setChecked(show);
 }
 
 void TFormMain::setStatusBarVisible(bool show)
 {
     if (StatusLine->isHidden() == show)
         StatusLine->setVisible(show);
-    findAction(QStringLiteral("ActionViewStatusBar"))->setChecked(show);
+    m_Actions.ActionViewStatusBar->setChecked(show);
 }
 
 void TFormMain::restoreMessagesHeight()
@@ -302,12 +309,7 @@ void TFormMain::runTesting()
 void TFormMain::performTesting(const QString& input, const QString& report)
 {
     QString reason;
-    bool written = true;
-    // The file names are given to the run, not to the test.
-    xonQMInterpreter::CTesting testing("", "");
-    runOnWorker([&] { written = runTestingIntoReport(testing, input, report, reason); },
-                [&testing] { testing.requestStop(); }, false);
-    if (written)
+    if (runSelfTest(input, report, reason))
         return;
     // The window stays as it was: the user learns why the report is missing.
     const QString message = getNameResourceFileWriteError(report);
@@ -321,7 +323,7 @@ void TFormMain::performTesting(const QString& input, const QString& report)
 void TFormMain::onRMouseClickTrayIcon()
 {
     const QPoint at = QCursor::pos();
-    findAction(QStringLiteral("ActionShowProgram"))->setVisible(!isVisible() || isMinimized());
+    m_Actions.ActionShowProgram->setVisible(!isVisible() || isMinimized());
     bringToFront();
     PopupMenuTrayIcon->popup(at);
 }

@@ -2,6 +2,7 @@
 
 #include "app/Applimits.h"
 #include "app/Fonts.h"
+#include "app/Resultstext.h"
 #include "app/Screencentring.h"
 #include "framework/Dialogseams.h"
 #include "framework/Handlerguard.h"
@@ -10,6 +11,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QImage>
 #include <QLabel>
 #include <QLayout>
@@ -21,12 +23,6 @@
 #include <QTabWidget>
 
 namespace {
-
-// Page indexes as the main window's commands ask for them; any other index is the main page.
-constexpr int kPageEditor = 2;
-constexpr int kPageWinMsg = 3;
-constexpr int kPageViewResults = 4;
-constexpr int kPageFormViewResults = 5;
 
 constexpr TColor kBlack = 0;
 constexpr TColor kNavy = 8388608;
@@ -43,15 +39,17 @@ struct TFontPageSources {
     const char* fontColor;
     const char* backgroundColor;
     const char* lists;
+    const char* sampleResize;
 };
 
 constexpr TFontPageSources kFontPageSources[] = {
     {"TFormOptions::ButtonEditorFontColorClick", "TFormOptions::ButtonEditorBkgColorClick",
-     "TFormOptions::ComboBoxEditorFontChange"},
+     "TFormOptions::ComboBoxEditorFontChange", "TFormOptions::ImageEditorResize"},
     {"TFormOptions::ButtonMsgFontColorClick", "TFormOptions::ButtonMsgBkgColorClick",
-     "TFormOptions::ComboBoxWinMsgFontChange"},
-    {"TFormOptions::ButtonFormResultsFontColorClick", "TFormOptions::ButtonFormResultsBkgColorClick",
-     "TFormOptions::ComboBoxFormResultsFontChange"},
+     "TFormOptions::ComboBoxWinMsgFontChange", "TFormOptions::ImageWinMsgResize"},
+    {"TFormOptions::ButtonFormResultsFontColorClick",
+     "TFormOptions::ButtonFormResultsBkgColorClick", "TFormOptions::ComboBoxFormResultsFontChange",
+     "TFormOptions::ImageFormResultsResize"},
 };
 
 constexpr TOptionsFontArea kFontAreas[] = {TOptionsFontArea::Editor, TOptionsFontArea::WinMsg,
@@ -183,26 +181,26 @@ void TFormOptions::connectHandlers()
     }
 }
 
-void TFormOptions::SelectPage(int index)
+void TFormOptions::SelectPage(TOptionsPage page)
 {
-    QWidget* page = m_SheetMainOptions;
-    switch (index) {
-    case kPageEditor:
-        page = m_SheetEditor;
+    QWidget* sheet = m_SheetMainOptions;
+    switch (page) {
+    case TOptionsPage::Editor:
+        sheet = m_SheetEditor;
         break;
-    case kPageWinMsg:
-        page = m_SheetWinMsg;
+    case TOptionsPage::WinMsg:
+        sheet = m_SheetWinMsg;
         break;
-    case kPageViewResults:
-        page = m_SheetViewResults;
+    case TOptionsPage::ViewResults:
+        sheet = m_SheetViewResults;
         break;
-    case kPageFormViewResults:
-        page = m_SheetFormViewResults;
+    case TOptionsPage::FormViewResults:
+        sheet = m_SheetFormViewResults;
         break;
     default:
         break;
     }
-    m_PageControl->setCurrentWidget(page);
+    m_PageControl->setCurrentWidget(sheet);
 }
 
 void TFormOptions::SetOptions(const TOptionsFormMain& formMain, const TOptionsEditor& editor,
@@ -308,12 +306,18 @@ void TFormOptions::showViewResultOptions(const TOptionsViewResult& options)
         m_ComboBoxPrecision->addItem(QString::number(precision));
     SelectComboItemByNumber(m_ComboBoxPrecision, options.Precision);
 
-    if (options.WhereShowResult < 1)
+    m_ShownWhereShowResult = options.WhereShowResult;
+    switch (resultsDestination(options.WhereShowResult)) {
+    case TResultsDestination::Editor:
         m_RadioButtonViewResEditor->setChecked(true);
-    else if (options.WhereShowResult == 1)
+        break;
+    case TResultsDestination::MessagesPane:
         m_RadioButtonViewResWinMsg->setChecked(true);
-    else
+        break;
+    case TResultsDestination::ResultsWindow:
         m_RadioButtonViewResForm->setChecked(true);
+        break;
+    }
 
     if (options.FormatNumber < 1)
         m_RadioButtonFormatNumberGeneralEx->setChecked(true);
@@ -326,13 +330,16 @@ void TFormOptions::showViewResultOptions(const TOptionsViewResult& options)
 void TFormOptions::readViewResultOptions(TOptionsViewResult& options) const
 {
     options.Precision = GetComboNumber(m_ComboBoxPrecision, kOptionsBuiltInPrecision);
-    options.WhereShowResult = 1;
+    TResultsDestination chosen = TResultsDestination::MessagesPane;
     if (m_RadioButtonViewResEditor->isChecked())
-        options.WhereShowResult = 0;
-    if (m_RadioButtonViewResWinMsg->isChecked())
-        options.WhereShowResult = 1;
+        chosen = TResultsDestination::Editor;
     if (m_RadioButtonViewResForm->isChecked())
-        options.WhereShowResult = 2;
+        chosen = TResultsDestination::ResultsWindow;
+    // An unknown stored value means the messages pane; it stays as stored while that choice
+    // stands.
+    options.WhereShowResult = resultsDestination(m_ShownWhereShowResult) == chosen
+                                  ? m_ShownWhereShowResult
+                                  : static_cast<int>(chosen);
     options.FormatNumber = 0;
     if (m_RadioButtonFormatNumberGeneralEx->isChecked())
         options.FormatNumber = 0;
@@ -505,6 +512,18 @@ void TFormOptions::loadStoredOptions(bool useRegister)
     main->loadOptions(loaded.formMain, loaded.editor, loaded.winMsg, loaded.viewResult,
                       loaded.formViewResults, useRegister);
     showRecords(loaded);
+}
+
+bool TFormOptions::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Resize) {
+        for (TOptionsFontArea area : kFontAreas) {
+            if (watched == controls(area).sample)
+                CHandlerGuard::run(kFontPageSources[static_cast<int>(area)].sampleResize,
+                                   [this, area] { DrawSample(area); });
+        }
+    }
+    return TFormSecondary::eventFilter(watched, event);
 }
 
 void TFormOptions::formShow()

@@ -17,6 +17,10 @@ class QRadioButton;
 class QTabWidget;
 class QWidget;
 
+// The dialog's pages as the main window's commands ask for them; any other value is the main
+// page.
+enum class TOptionsPage { Main = 1, Editor, WinMsg, ViewResults, FormViewResults };
+
 // The areas whose font and colours the dialog edits, each on a page of its own.
 enum class TOptionsFontArea { Editor, WinMsg, FormResults };
 
@@ -32,9 +36,7 @@ class TFormOptions : public TFormSecondary
 public:
     explicit TFormOptions(QWidget* owner = nullptr);
 
-    // 0 and 1 (and any index not listed) the main page, 2 editor, 3 messages pane,
-    // 4 result display, 5 results window.
-    void SelectPage(int index);
+    void SelectPage(TOptionsPage page);
     void SetOptions(const TOptionsFormMain& formMain, const TOptionsEditor& editor,
                     const TOptionsWinMsg& winMsg, const TOptionsViewResult& viewResult,
                     const TOptionsFormViewResults& formViewResults);
@@ -68,6 +70,8 @@ public:
 
 protected:
     void formShow() override;
+    // The samples fill their groups: each is drawn again at its new size.
+    bool eventFilter(QObject* watched, QEvent* event) override;
     // Anything but OK gives back the records as they were handed in, Save Now or not.
     void done(int result) override;
 
@@ -144,6 +148,8 @@ private:
     // As SetOptions handed them in, for Cancel.
     TRecords m_HandedRecords;
     std::array<TFontControls, 3> m_FontControls;
+    // The result destination as last shown, kept when the user leaves its choice alone.
+    int m_ShownWhereShowResult = 1;
 
     QTabWidget* m_PageControl = nullptr;
     QWidget* m_SheetMainOptions = nullptr;

@@ -2,8 +2,8 @@
 
 #include "app/Applimits.h"
 #include "app/Dialogpicture.h"
+#include "app/Fonts.h"
 #include "app/Nameresources.h"
-#include "framework/Addsysfunctions.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -35,7 +35,6 @@ constexpr TFontPageNames kFontPageNames[] = {
 
 constexpr int kIndent = 20;          // the taskbar boxes stand under the tray box
 constexpr int kSectionSpacing = 12;  // between the main page's groups of boxes
-constexpr int kButtonRowGap = 4;     // added to the spacing between the pages and the buttons
 
 // Captions take three forms here: the text alone, after a blank (blankCaption), and between
 // blanks.
@@ -75,14 +74,6 @@ T* named(T* widget, const QString& name)
     return widget;
 }
 
-QString withoutLeadingBlanks(const QString& text)
-{
-    qsizetype first = 0;
-    while (first < text.size() && text.at(first) == QLatin1Char(' '))
-        ++first;
-    return text.mid(first);
-}
-
 QString composed(const char* first, const char* second, const char* third = "")
 {
     return QLatin1String(first) + QLatin1String(second) + QLatin1String(third);
@@ -107,14 +98,11 @@ void TFormOptions::setCaptions()
 void TFormOptions::fillLists()
 {
     m_FontNames.setUnique(true);
-    GetFontNames(QFontDatabase::Latin, true, m_FontNames);
     QStringList names;
-    for (int i = 0; i < m_FontNames.getCount(); ++i) {
-        QString name;
-        m_FontNames.get(i, name);
-        names.append(withoutLeadingBlanks(name));
+    for (const QString& family : installedFontFamilies()) {
+        if (m_FontNames.add(family) >= 0)
+            names.append(family);
     }
-    names.removeDuplicates();
 
     // The same sizes the zoom of the results offers.
     QStringList sizes;
@@ -159,7 +147,6 @@ void TFormOptions::createControls()
     auto* content = new QVBoxLayout;
     content->addWidget(m_LabelInfo);
     content->addWidget(m_PageControl);
-    content->addSpacing(kButtonRowGap);
     content->addWidget(createButtonRow());
     setPictureLayout(this, TDialogPicture::Program, content, QStringLiteral("PanelImage"),
                      QStringLiteral("Image"));
@@ -187,9 +174,6 @@ QWidget* TFormOptions::createMainPage()
     m_MemoUseLogs = captioned(named(new QLabel, QStringLiteral("MemoUseLogs")), plain,
                               TTextId::LogFileExplanation);
     m_MemoUseLogs->setWordWrap(true);
-    m_MemoUseLogs->setAutoFillBackground(true);
-    m_MemoUseLogs->setBackgroundRole(QPalette::Button);
-    m_MemoUseLogs->setMargin(4);
     m_CheckBoxLogs = captioned(named(new QCheckBox, QStringLiteral("CheckBoxLogs")), blankCaption,
                                TTextId::UseLogFile);
     m_CheckBoxUseFileExtension =
@@ -271,9 +255,12 @@ QWidget* TFormOptions::createFontPage(TOptionsFontArea area)
     auto* sampleGroup = captioned(named(new QGroupBox, composed("GroupBox", names.group, "Sample")),
                                   blankAround, TTextId::Sample);
     font.sample = named(new QLabel, composed("Image", names.list));
-    font.sample->setFixedSize(kOptionsSampleWidth, kOptionsSampleHeight);
+    // Its picture, drawn at the label's size, must not set the size it is drawn at.
+    font.sample->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+    font.sample->setMinimumSize(kOptionsSampleWidth, kOptionsSampleHeight);
+    font.sample->installEventFilter(this);
     auto* sampleLayout = new QVBoxLayout(sampleGroup);
-    sampleLayout->addWidget(font.sample, 0, Qt::AlignCenter);
+    sampleLayout->addWidget(font.sample);
 
     auto* colorAndSample = new QHBoxLayout;
     colorAndSample->addWidget(colorGroup);
@@ -281,7 +268,7 @@ QWidget* TFormOptions::createFontPage(TOptionsFontArea area)
 
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(fontGroup);
-    layout->addLayout(colorAndSample);
+    layout->addLayout(colorAndSample, 1);
     switch (area) {
     case TOptionsFontArea::Editor:
         m_CheckBoxEditorTab = captioned(named(new QCheckBox, QStringLiteral("CheckBoxEditorTab")),
@@ -304,7 +291,6 @@ QWidget* TFormOptions::createFontPage(TOptionsFontArea area)
         layout->addWidget(m_CheckBoxFormResultsOnTop);
         break;
     }
-    layout->addStretch();
     return page;
 }
 

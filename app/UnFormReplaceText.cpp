@@ -41,7 +41,8 @@ TFormReplaceText::TFormReplaceText(QWidget* owner)
     grid->addWidget(m_LabelFind, 0, 0);
     grid->addWidget(m_ComboBoxFind, 1, 0);
     grid->addWidget(m_ButtonReplace, 1, 1);
-    grid->addWidget(m_LabelReplace, 2, 0);
+    // Next to its field, not centred on the button beside it.
+    grid->addWidget(m_LabelReplace, 2, 0, Qt::AlignBottom);
     grid->addWidget(m_ButtonReplaceAll, 2, 1);
     grid->addWidget(m_ComboBoxReplace, 3, 0);
     grid->addWidget(m_ButtonCancel, 3, 1);

@@ -5,6 +5,7 @@
 #include "app/Appresources.h"
 #include "app/Cp1251.h"
 #include "app/Nameresources.h"
+#include "app/Stylespacing.h"
 #include "framework/Dialogseams.h"
 #include "framework/Handlerguard.h"
 
@@ -157,7 +158,7 @@ void TFormSelectVariable::createControls()
     layout->setSpacing(0);
     layout->setMenuBar(mainMenu);
     layout->addWidget(toolBarMain);
-    layout->addLayout(content, 1);
+    layout->addWidget(makeStyleSpacedPanel(content, this), 1);
 }
 
 void TFormSelectVariable::setCaptions()

@@ -82,7 +82,7 @@ void TFormViewResults::GetOptions(TOptionsFormViewResults& options) const
     options.Left = x();
     options.Width = width();
     options.Height = height();
-    options.FontSize = m_Memo->font().pointSize();
+    options.FontSize = storedFontSize(options.FontSize, m_Memo->font().pointSize());
     options.WrapWord = m_Memo->lineWrapMode() != QPlainTextEdit::NoWrap;
     options.ShowToolBar = !m_ToolBarMain->isHidden();
 }
@@ -138,6 +138,7 @@ void TFormViewResults::createActions()
     m_ActionWordWrap = addGuardedAction(this, "ActionWordWrap", QKeySequence(), [this] {
         setWordWrap(m_Memo->lineWrapMode() == QPlainTextEdit::NoWrap);
     });
+    m_ActionWordWrap->setCheckable(true);
     m_ActionViewToolBar = addGuardedAction(this, "ActionViewToolBar", QKeySequence(),
                                            [this] { setToolBarShown(m_ToolBarMain->isHidden()); });
     m_ActionSave->setIcon(appIcon(QStringLiteral("save-results")));
@@ -225,6 +226,7 @@ void TFormViewResults::setWordWrap(bool wrap)
     m_Memo->setLineWrapMode(wrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
     m_Memo->setHorizontalScrollBarPolicy(wrap ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded);
     m_Memo->viewport()->update();
+    m_ActionWordWrap->setChecked(wrap);
 }
 
 void TFormViewResults::setToolBarShown(bool shown)

@@ -18,6 +18,7 @@
 #include "framework/Programinfo.h"
 #include "interpreter/QMInterpreter.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QPlainTextEdit>
 
@@ -188,7 +189,7 @@ int main(int argc, char** argv)
             }
             QApplication::processEvents();
             const TClock::time_point start = TClock::now();
-            form.calculateAll();
+            form.findAction(QStringLiteral("ActionCalcAll"))->trigger();
             const TClock::time_point called = TClock::now();
             paintNow();
             const TClock::time_point painted = TClock::now();

@@ -78,6 +78,7 @@ void CApplicationSystemIcon::onTrayMessage(TTrayMouse mouse)
 {
     switch (mouse) {
     case TTrayMouse::DoubleClick:
+    case TTrayMouse::Activation:
         restore();
         break;
     case TTrayMouse::RightButton:

@@ -24,8 +24,8 @@ public:
 
 // The tray icon and what minimising does while it is shown: with the taskbar button kept,
 // an ordinary minimise; without, the window goes to the tray and comes back by a double click
-// on the icon. The window is hidden, or loses its taskbar button, only while the icon is
-// really shown, so it can never become unreachable.
+// on the icon or its activation. The window is hidden, or loses its taskbar button, only while the
+// icon is really shown, so it can never become unreachable.
 class CApplicationSystemIcon
 {
 public:

@@ -14,14 +14,8 @@ public:
     {
         QObject::connect(&m_Icon, &QSystemTrayIcon::activated,
                          [this](QSystemTrayIcon::ActivationReason reason) {
-                             if (!m_OnActivated)
-                                 return;
-                             if (reason == QSystemTrayIcon::DoubleClick)
-                                 m_OnActivated(TTrayMouse::DoubleClick);
-                             else if (reason == QSystemTrayIcon::Context)
-                                 m_OnActivated(TTrayMouse::RightButton);
-                             else
-                                 m_OnActivated(TTrayMouse::Other);
+                             if (m_OnActivated)
+                                 m_OnActivated(trayMouseOf(reason));
                          });
     }
 
@@ -53,6 +47,22 @@ private:
 };
 
 } // namespace
+
+TTrayMouse trayMouseOf(QSystemTrayIcon::ActivationReason reason)
+{
+    switch (reason) {
+    case QSystemTrayIcon::DoubleClick:
+        return TTrayMouse::DoubleClick;
+    case QSystemTrayIcon::Trigger:
+        return TTrayMouse::Activation;
+    case QSystemTrayIcon::Context:
+        return TTrayMouse::RightButton;
+    case QSystemTrayIcon::MiddleClick:
+    case QSystemTrayIcon::Unknown:
+        break;
+    }
+    return TTrayMouse::Other;
+}
 
 std::unique_ptr<CTrayBackend> makeDesktopTrayBackend()
 {

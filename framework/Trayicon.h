@@ -1,12 +1,16 @@
 #pragma once
 
 #include <QString>
+#include <QSystemTrayIcon>
 
 #include <functional>
 #include <memory>
 
-// The mouse on the tray icon, as far as the tray policy cares.
-enum class TTrayMouse { DoubleClick, RightButton, Other };
+// The mouse on the tray icon, as far as the tray policy cares. Some desktops' trays report a
+// double click, others only an activation (a click, or the keyboard on the icon).
+enum class TTrayMouse { DoubleClick, Activation, RightButton, Other };
+
+TTrayMouse trayMouseOf(QSystemTrayIcon::ActivationReason reason);
 
 // The desktop's notification area as the tray icon sees it. The desktop's own is
 // QSystemTrayIcon; tests give a stand-in that can refuse the icon or lose it.

@@ -7,6 +7,7 @@
 #include "framework/Programinfo.h"
 #include "framework/Stringutils.h"
 #include "platform/Executablelocation.h"
+#include "platform/Taskbarentry.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -205,6 +206,16 @@ QString TFormMainBaseImpl::makeOneLine(const QString& text)
             c = QLatin1Char(' ');
     }
     return trimBlanks(line);
+}
+
+void TFormMainBaseImpl::showEvent(QShowEvent* event)
+{
+    TFormMainBase::showEvent(event);
+    // Some window managers list a tool window in the taskbar all the same; the native window
+    // is new after each change of the tool flag and must be told before it is mapped.
+    CHandlerGuard::run("TFormMainBaseImpl::FormShow", [this] {
+        setTaskBarEntrySkipped(windowHandle(), windowFlags().testFlag(Qt::Tool));
+    });
 }
 
 void TFormMainBaseImpl::changeEvent(QEvent* event)

@@ -74,6 +74,7 @@ public:
 
 protected:
     void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
     TOptionsFormMain m_OptionsFormMain;
     TOptionsEditor m_OptionsEditor;

@@ -24,12 +24,12 @@ public:
     // Runs the whole test. Missing or unreadable files end it silently; faults while a block
     // runs are written into the report.
     void perform();
-    // Safe from any thread: the block in progress ends as a stopped run, the blocks after it
-    // are not run, and the report ends with its totals as usual.
-    void requestStop();
     // Runs the test on an input already read and writes the report to the stream, for a
     // caller that reads and writes the files itself; the file names are not used.
     void perform(const std::string& input, std::ostream& report);
+    // Safe from any thread: the block in progress ends as a stopped run, the blocks after it
+    // are not run, and the report ends with its totals as usual.
+    void requestStop();
 
 private:
     struct TTotals;

@@ -1,15 +1,16 @@
 #!/usr/bin/env bash
-# Builds Ombrix in Release when needed and takes a picture of its main window with an example
-# calculation and its results in the messages pane, on a virtual X display.
-#   scripts/screenshot.sh [OUT.png]        (default docs/screenshot.png)
+# Builds Ombrix in Release when needed and takes pictures on a virtual X display: the main
+# window with an example calculation and its results in the messages pane (screenshot.png),
+# the find dialog (find.png) and the options dialog at its editor page (options-editor.png).
+#   scripts/screenshot.sh [FOLDER]        (default docs)
 # Installs what is missing (Debian, as root). The program runs from a copy in a temporary
 # folder, so its options there never touch those beside the build.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/setup.sh
-ombrix_install xvfb xauth imagemagick
+ombrix_install xvfb xauth imagemagick xdotool
 
-out=$(realpath -m "${1:-docs/screenshot.png}")
+out=$(realpath -m "${1:-docs}")
 width=760
 height=500
 
@@ -37,16 +38,33 @@ monthly = payment(principal, rate, months);
 total = monthly * months;
 EOF
 
-mkdir -p "$(dirname "$out")"
+mkdir -p "$out"
 cat > "$work/take.sh" <<EOF
 set -u
 "$work/ombrix" -calc "$work/loan.ombx" &
 pid=\$!
 sleep 3
-import -window root "$out"
+import -window root "$out/screenshot.png"
+# Without a window manager nothing gives a window the keyboard: focus each by hand.
+main=\$(xdotool search --sync --onlyvisible --pid \$pid | head -n 1)
+xdotool windowfocus --sync "\$main"
+xdotool key --clearmodifiers ctrl+f
+dialog=\$(xdotool search --sync --onlyvisible --name '^ Find\$' | head -n 1)
+xdotool windowfocus --sync "\$dialog"
+xdotool type --delay 20 payment
+sleep 1
+import -window "\$dialog" "$out/find.png"
+xdotool key Escape
+xdotool windowfocus --sync "\$main"
+# The editor's page of the options: the first entry of the Options menu.
+xdotool key --clearmodifiers alt+5 Return
+dialog=\$(xdotool search --sync --onlyvisible --name '^ Options\$' | head -n 1)
+sleep 1
+import -window "\$dialog" "$out/options-editor.png"
+xdotool key Escape
 kill \$pid 2>/dev/null
 wait \$pid 2>/dev/null
 exit 0
 EOF
 xvfb-run -a -s "-screen 0 ${width}x${height}x24" bash "$work/take.sh"
-echo "$out"
+ls "$out"/screenshot.png "$out"/find.png "$out"/options-editor.png

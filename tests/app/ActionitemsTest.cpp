@@ -102,6 +102,29 @@ TEST_F(ActionItems, MenuItemFollowsItsAction)
     action->setEnabled(true);
     item->trigger();
     EXPECT_EQ(runs, 1);
+    EXPECT_FALSE(item->isCheckable()) << "a command is no toggle";
+}
+
+TEST_F(ActionItems, ToggleEntryShowsItsStateInsteadOfItsIcon)
+{
+    QWidget window;
+    QMenu menu;
+    bool on = false;
+    QAction* action = addGuardedAction(&window, "ActionWrap", QKeySequence(), [&] { on = !on; });
+    action->setCheckable(true);
+    action->setIcon(appIcon(QStringLiteral("word-wrap")));
+    QAction* item = addMenuItem(&menu, action, "MenuItemWrap");
+    EXPECT_TRUE(item->isCheckable());
+    EXPECT_FALSE(item->isIconVisibleInMenu())
+        << "a style draws the check mark only without an icon";
+    for (const bool checked : {true, false, true}) {
+        item->trigger();
+        EXPECT_EQ(on, checked);
+        EXPECT_EQ(action->isChecked(), checked);
+        EXPECT_EQ(item->isChecked(), checked) << "the entry follows the action";
+    }
+    action->setChecked(false);
+    EXPECT_FALSE(item->isChecked()) << "also when the window sets the state itself";
 }
 
 TEST_F(ActionItems, ToolButtonShowsTheIconAtTheBarsSize)

@@ -2,6 +2,7 @@
 #include "app/UnFormFindText.h"
 #include "app/UnFormGotoLine.h"
 #include "app/UnFormReplaceText.h"
+#include "tests/support/Activemodal.h"
 #include "tests/support/Scripteddialogs.h"
 #include "tests/support/Testmainwindow.h"
 
@@ -14,7 +15,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
-#include <QTimer>
 
 #include <functional>
 #include <memory>
@@ -226,7 +226,7 @@ TEST_F(GotoLineDialog, OkStoresTheNumberAndShowsItNextTime)
         {"42", 42}, {"0", 0}, {"007", 7}, {"2147483647", 2147483647},
     };
     for (const auto& [text, line] : cases) {
-        QTimer::singleShot(0, form, [form, text] {
+        whenModalActive(form, [form, text](QWidget*) {
             auto* edit = form->findChild<QLineEdit*>(QStringLiteral("EditGoto"));
             edit->selectAll();
             QTest::keyClicks(edit, QLatin1String(text));
@@ -494,7 +494,7 @@ TEST_F(ReplaceDialog, PasteGoesIntoTheFocusedField)
 TEST_F(ReplaceDialog, ShownModallyEnterStarts)
 {
     auto* form = new TFormReplaceText(m_Main.get());
-    QTimer::singleShot(0, form, [form] {
+    whenModalActive(form, [form](QWidget*) {
         auto* find = form->findChild<QComboBox*>(QStringLiteral("ComboBoxFind"));
         QTest::keyClicks(find, QStringLiteral("a"));
         auto* replace = form->findChild<QComboBox*>(QStringLiteral("ComboBoxReplace"));

@@ -1,16 +1,35 @@
 #pragma once
 
 #include "app/UnFormMain.h"
+#include "tests/support/Activemodal.h"
 #include "tests/support/Scripteddialogs.h"
 #include "tests/support/Testmainwindow.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QMenu>
 #include <QPlainTextEdit>
+#include <QStyleOptionMenuItem>
 #include <QTest>
 #include <QTimer>
 
 #include <functional>
 #include <memory>
+
+// A style draws a check mark for a checked entry without an icon: what a menu asks the style
+// to draw for the action tells whether the user sees one.
+inline bool menuShowsCheckMark(QAction* action)
+{
+    struct CMenuProbe : QMenu
+    {
+        using QMenu::initStyleOption;
+    } probe;
+    probe.addAction(action);
+    QStyleOptionMenuItem option;
+    probe.initStyleOption(&option, action);
+    return option.checkType != QStyleOptionMenuItem::NotCheckable && option.checked
+           && option.icon.isNull();
+}
 
 // The real main window, shown offscreen, with the user's settings and documents in a
 // temporary folder, the dialogs scripted and the notification area faked.
@@ -24,7 +43,7 @@ protected:
 
     void TearDown() override
     {
-        m_ModalTimer.reset();
+        m_ModalAct.reset();
         if (m_Window != nullptr) {
             m_Window->codeEditor()->document()->setModified(false);
             m_Window->close();
@@ -77,25 +96,18 @@ protected:
         QTest::keySequence(focused != nullptr ? focused : m_Window.get(), keys);
     }
 
-    // Acts on the modal dialog the next command opens, while it waits for an answer. The act
-    // belongs to this test: it is dropped when the test ends.
+    // Acts on the modal dialog the next command opens, while it waits for an answer, once it
+    // is the active window. The act belongs to this test: it is dropped when the test ends.
     void whenModal(std::function<void(QWidget*)> act)
     {
-        m_ModalTimer = std::make_unique<QTimer>();
-        m_ModalTimer->setInterval(10);
-        QObject::connect(m_ModalTimer.get(), &QTimer::timeout, [this, act] {
-            if (QWidget* modal = QApplication::activeModalWidget()) {
-                m_ModalTimer->stop();
-                act(modal);
-            }
-        });
-        m_ModalTimer->start();
+        m_ModalAct = std::make_unique<QObject>();
+        whenModalActive(m_ModalAct.get(), std::move(act));
     }
     void trigger(const char* action) { m_Window->findAction(QLatin1String(action))->trigger(); }
 
     QString docPath(const QString& name) const { return docsFolder() + QLatin1Char('/') + name; }
 
-    std::unique_ptr<QTimer> m_ModalTimer;
+    std::unique_ptr<QObject> m_ModalAct;
     CFakeTrayBackend::TState m_Tray;
     std::unique_ptr<TFormMain> m_Window;
 };

@@ -2,6 +2,7 @@
 
 #include "app/Applimits.h"
 #include "app/Appresources.h"
+#include "tests/support/Activemodal.h"
 #include "tests/support/Scripteddialogs.h"
 #include "tests/support/Testmainwindow.h"
 
@@ -12,7 +13,6 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QTextEdit>
-#include <QTimer>
 
 #include <algorithm>
 
@@ -188,7 +188,7 @@ TEST_F(AboutWindow, OkClosesAndLeavesTheOpenWindowList)
 {
     CTestMainWindow main;
     TFormAbout about(&main);
-    QTimer::singleShot(0, &about, [&] {
+    whenModalActive(&about, [&](QWidget*) {
         EXPECT_TRUE(main.isWindowOpen(QStringLiteral("TFormAbout")));
         EXPECT_EQ(about.focusWidget(), about.findChild<QPushButton*>(QStringLiteral("ButtonOk")));
         QTest::keyClick(&about, Qt::Key_Return);

@@ -192,6 +192,41 @@ TEST_F(CalculationTest, ResultsWindowIsRefreshedEmptiedAndClosedByTheRuns)
     EXPECT_TRUE(editorText().endsWith(QStringLiteral("// x = 3")));
 }
 
+TEST_F(CalculationTest, MessagesToggleFollowsTheRuns)
+{
+    struct TCase
+    {
+        int where;
+        bool shownBefore;
+        const char* text;
+        bool shownAfter;
+        const char* reason;
+    };
+    const TCase cases[] = {
+        {1, false, "a = 1;", true, "results into the pane show it"},
+        {0, true, "a = 1;", false, "results into the editor and no message hide it"},
+        {2, true, "a = 1;", false, "results into their window and no message hide it"},
+        {0, false, "a = ;", true, "an error message shows it"},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.reason);
+        writeIni(optionsIni(c.where, 12, 1)
+                 + "[FormMain]\r\nShowWindowMessages=" + (c.shownBefore ? "1" : "0") + "\r\n");
+        openWindow();
+        QAction* toggle = m_Window->findAction(QStringLiteral("ActionViewWinMsg"));
+        const QWidget* pane = m_Window->messagesPane()->parentWidget();
+        ASSERT_EQ(toggle->isChecked(), c.shownBefore);
+        editor().setPlainText(QLatin1String(c.text));
+        press(Qt::Key_F5);
+        EXPECT_EQ(!pane->isHidden(), c.shownAfter);
+        EXPECT_EQ(toggle->isChecked(), c.shownAfter);
+        EXPECT_EQ(menuShowsCheckMark(toggle), c.shownAfter);
+        editor().document()->setModified(false);
+        m_Window->close();
+        m_Window.reset();
+    }
+}
+
 TEST_F(CalculationTest, PrecisionIsClampedAndTheDecimalPointIsAPoint)
 {
     const QLocale previous;

@@ -1,11 +1,10 @@
-#include "tests/app/Mainwindowfixture.h"
-
 #include "app/Applimits.h"
 #include "app/UnFormAbout.h"
 #include "app/UnFormDoReplace.h"
 #include "app/UnFormFindText.h"
 #include "app/UnFormGotoLine.h"
 #include "app/UnFormReplaceText.h"
+#include "tests/app/Mainwindowfixture.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -21,6 +20,7 @@
 #include <QStatusBar>
 #include <QTextCursor>
 #include <QToolBar>
+#include <QToolButton>
 #include <QUrl>
 
 namespace {
@@ -182,6 +182,40 @@ TEST_F(CommandsTest, SelectAllTakesTheWholeEditor)
     EXPECT_EQ(editor().textCursor().selectionEnd(), editorText().size());
 }
 
+TEST_F(CommandsTest, SelectAllUpdatesTheStatusLine)
+{
+    openWindow();
+    const auto popupEntry = [this] {
+        for (QAction* action : child<QMenu>(m_Window.get(), "PopupMenuCode")->actions()) {
+            if (action->text()
+                == m_Window->findAction(QStringLiteral("ActionEditSelectAll"))->text())
+                return action;
+        }
+        return static_cast<QAction*>(nullptr);
+    };
+    struct TCase
+    {
+        std::function<void()> selectAll;
+        const char* how;
+    };
+    const TCase cases[] = {
+        {[this] { press(QKeySequence(Qt::CTRL | Qt::Key_A)); }, "Ctrl+A"},
+        {[this] { trigger("ActionEditSelectAll"); }, "the Edit menu"},
+        {[&] { popupEntry()->trigger(); }, "the context menu"},
+    };
+    for (const TCase& c : cases) {
+        editor().setPlainText(QStringLiteral("a = 1;\nbb = 22;"));
+        caretTo(0);
+        ASSERT_EQ(caretStatus(), QStringLiteral("Ln 1, Col 1"));
+        c.selectAll();
+        EXPECT_EQ(caretStatus(), QStringLiteral("Ln 2, Col 9")) << c.how;
+        QTest::keyClick(&editor(), Qt::Key_Home, Qt::ControlModifier);
+        QTest::keyClick(&editor(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(&editor(), Qt::Key_End, Qt::ControlModifier);
+        EXPECT_EQ(caretStatus(), QStringLiteral("Ln 2, Col 9")) << c.how << ", then Ctrl+End";
+    }
+}
+
 // View.
 
 TEST_F(CommandsTest, ViewItemsToggleTheirPartAndCheckMark)
@@ -198,12 +232,17 @@ TEST_F(CommandsTest, ViewItemsToggleTheirPartAndCheckMark)
         ASSERT_TRUE(action->isCheckable()) << name;
         EXPECT_TRUE(part->isVisible()) << name;
         EXPECT_TRUE(action->isChecked()) << name;
+        EXPECT_TRUE(menuShowsCheckMark(action)) << name;
         trigger(name);
         EXPECT_FALSE(part->isVisible()) << name;
         EXPECT_FALSE(action->isChecked()) << name;
+        EXPECT_FALSE(menuShowsCheckMark(action)) << name;
         trigger(name);
         EXPECT_TRUE(part->isVisible()) << name;
         EXPECT_TRUE(action->isChecked()) << name;
+        EXPECT_TRUE(menuShowsCheckMark(action)) << name;
+        EXPECT_TRUE(child<QMenu>(m_Window.get(), "MenuItemView")->actions().contains(action))
+            << name;
     }
 }
 
@@ -263,6 +302,53 @@ TEST_F(CommandsTest, TextNotFoundClosesTheDialogAndSaysSo)
     EXPECT_EQ(editor().textCursor().position(), 2) << "the caret stays";
     EXPECT_FALSE(editor().textCursor().hasSelection());
     EXPECT_FALSE(m_Window->isWindowOpen(QStringLiteral("TFormFindText")));
+}
+
+TEST_F(CommandsTest, TypingAfterFindOrThePromptGoesToTheEditor)
+{
+    struct TCase
+    {
+        const char* reason;
+        const char* search; // through the find dialog; null: through the replace prompt
+        const char* button;
+    };
+    const TCase cases[] = {
+        {"Find Next", "a", "ButtonOk"},
+        {"Find Next that finds nothing", "q", "ButtonOk"},
+        {"the prompt's Find Next", nullptr, "ButtonFindNext"},
+        {"the prompt's Replace", nullptr, "ButtonReplace"},
+        {"the prompt's Replace All", nullptr, "ButtonReplaceAll"},
+        {"the prompt's Last", nullptr, "ButtonLast"},
+        {"the prompt's Cancel", nullptr, "ButtonCancel"},
+    };
+    for (const TCase& c : cases) {
+        openWindow();
+        typeText(QStringLiteral("a1 a2 a3"));
+        caretTo(0);
+        QWidget* dialog = nullptr;
+        if (c.search != nullptr) {
+            press(QKeySequence(Qt::CTRL | Qt::Key_F));
+            dialog = findForm();
+            ASSERT_NE(dialog, nullptr) << c.reason;
+            child<QComboBox>(dialog, "ComboBoxFind")->setEditText(QLatin1String(c.search));
+        } else {
+            replaceThroughDialog(QStringLiteral("a"), QStringLiteral("b"), true, "ButtonReplace");
+            dialog = prompt();
+            ASSERT_NE(dialog, nullptr) << c.reason;
+        }
+        ASSERT_TRUE(QTest::qWaitForWindowActive(dialog)) << c.reason;
+        child<QAbstractButton>(dialog, c.button)->click();
+        EXPECT_TRUE(QTest::qWaitFor([this] {
+            return QApplication::activeWindow() == m_Window.get();
+        })) << c.reason;
+        QWidget* typedInto = QApplication::focusWidget();
+        ASSERT_NE(typedInto, nullptr) << c.reason;
+        QTest::keyClick(typedInto, Qt::Key_Z);
+        EXPECT_TRUE(editorText().contains(QLatin1Char('z'))) << c.reason;
+        editor().document()->setModified(false);
+        m_Window->close();
+        m_Window.reset();
+    }
 }
 
 TEST_F(CommandsTest, PasteIntoTheFindBoxEntersItsHistory)
@@ -695,6 +781,27 @@ TEST_F(CommandsTest, PaneCommands)
     EXPECT_FALSE(m_Window->findAction(QStringLiteral("ActionViewWinMsg"))->isChecked());
 }
 
+TEST_F(CommandsTest, PaneButtonsAllShownAtItsSmallestHeight)
+{
+    writeIni("[FormMain]\r\nShowWindowMessages=1\r\n");
+    openWindow();
+    trigger("ActionWinMsgResize");
+    QCoreApplication::processEvents();
+    ASSERT_EQ(child<QWidget>(m_Window.get(), "PanelMsg")->height(), kMessagesPaneMinHeight);
+    auto* bar = child<QToolBar>(m_Window.get(), "ToolBarMsg");
+    for (const char* name : {"ActionWinMsgClear", "ActionWinMsgResize", "ActionWinMsgHide"}) {
+        const QWidget* button = bar->widgetForAction(m_Window->findAction(QLatin1String(name)));
+        ASSERT_NE(button, nullptr) << name;
+        EXPECT_TRUE(button->isVisible()) << name;
+        EXPECT_TRUE(bar->rect().contains(button->geometry())) << name;
+    }
+    for (const QToolButton* button : bar->findChildren<QToolButton*>()) {
+        if (bar->widgetForAction(button->defaultAction()) != button) {
+            EXPECT_FALSE(button->isVisible()) << "no overflow button";
+        }
+    }
+}
+
 TEST_F(CommandsTest, PaneMenuHoldsItsCommands)
 {
     openWindow();
@@ -859,31 +966,95 @@ TEST_F(CommandsTest, TimerAddsNoIconWhileTheTrayIsOff)
 
 // Actions and menus.
 
-TEST_F(CommandsTest, ShortCutsOfTheActions)
+TEST_F(CommandsTest, ShortCutsFireTheirCommands)
 {
     openWindow();
-    const std::pair<const char*, QKeySequence> keys[] = {
-        {"ActionFileNew", QKeySequence(Qt::CTRL | Qt::Key_N)},
-        {"ActionFileOpen", QKeySequence(Qt::CTRL | Qt::Key_O)},
-        {"ActionFileSave", QKeySequence(Qt::CTRL | Qt::Key_S)},
-        {"ActionFileSaveAs", QKeySequence()},
-        {"ActionEditUndo", QKeySequence(Qt::CTRL | Qt::Key_Z)},
-        {"ActionEditCat", QKeySequence(Qt::CTRL | Qt::Key_X)},
-        {"ActionEditCopy", QKeySequence(Qt::CTRL | Qt::Key_C)},
-        {"ActionEditPaste", QKeySequence(Qt::CTRL | Qt::Key_V)},
-        {"ActionEditDel", QKeySequence(Qt::CTRL | Qt::Key_Delete)},
-        {"ActionEditSelectAll", QKeySequence(Qt::CTRL | Qt::Key_A)},
-        {"ActionEditGoto", QKeySequence(Qt::CTRL | Qt::Key_G)},
-        {"ActionEditSearch", QKeySequence(Qt::CTRL | Qt::Key_F)},
-        {"ActionEditSearchNext", QKeySequence(Qt::Key_F3)},
-        {"ActionEditReplace", QKeySequence(Qt::CTRL | Qt::Key_R)},
-        {"ActionCalcAll", QKeySequence(Qt::Key_F5)},
-        {"ActionCalcChoose", QKeySequence(Qt::Key_F4)},
-        {"ActionWinMsgCopy", QKeySequence(Qt::CTRL | Qt::Key_C)},
-        {"ActionHelpContent", QKeySequence()},
+    const QString text = QStringLiteral("a = 1;");
+    struct TCase
+    {
+        QKeySequence key;
+        bool inPane; // else in the editor, "a" selected
+        std::function<bool()> fired;
+        const char* reason;
     };
-    for (const auto& [name, key] : keys)
-        EXPECT_EQ(m_Window->findAction(QLatin1String(name))->shortcut(), key) << name;
+    const auto asked = [](const auto& requests, std::size_t before) {
+        return requests.size() > before;
+    };
+    std::size_t opened = 0;
+    std::size_t saved = 0;
+    const TCase cases[] = {
+        {QKeySequence(Qt::CTRL | Qt::Key_N), false, [&] { return editorText().isEmpty(); }, "new"},
+        {QKeySequence(Qt::CTRL | Qt::Key_O), false,
+         [&] { return asked(m_Dialogs.openFileRequests, opened); }, "open asks for a file"},
+        {QKeySequence(Qt::CTRL | Qt::Key_S), false,
+         [&] { return asked(m_Dialogs.saveFileRequests, saved); },
+         "an unnamed document asks a name"},
+        {QKeySequence(Qt::CTRL | Qt::Key_X), false,
+         [&] {
+             return editorText() == QStringLiteral(" = 1;") && clipboard() == QStringLiteral("a");
+         },
+         "cut"},
+        {QKeySequence(Qt::CTRL | Qt::Key_C), false,
+         [&] { return clipboard() == QStringLiteral("a"); }, "the editor's copy"},
+        {QKeySequence(Qt::CTRL | Qt::Key_C), true,
+         [&] { return clipboard() == QStringLiteral("pane"); }, "the pane's copy on the same key"},
+        {QKeySequence(Qt::CTRL | Qt::Key_V), false,
+         [&] { return editorText() == QStringLiteral("@ = 1;"); }, "paste"},
+        {QKeySequence(Qt::CTRL | Qt::Key_Delete), false,
+         [&] {
+             return editorText() == QStringLiteral(" = 1;") && clipboard() == QStringLiteral("@");
+         },
+         "delete leaves the clipboard alone"},
+        {QKeySequence(Qt::CTRL | Qt::Key_A), false,
+         [&] { return selected().size() == text.size(); }, "select all"},
+        {QKeySequence(Qt::Key_F5), false,
+         [&] { return paneText().contains(QStringLiteral("a = 1")); }, "calculate"},
+        {QKeySequence(Qt::CTRL | Qt::Key_F), false,
+         [&] { return findForm() != nullptr && findForm()->isVisible(); },
+         "find, last: its dialog takes the focus"},
+    };
+    for (const TCase& c : cases) {
+        editor().setPlainText(text);
+        editor().document()->setModified(false);
+        select(0, 1);
+        editor().setFocus();
+        m_Window->messagesPane()->setPlainText(QStringLiteral("pane"));
+        if (c.inPane) {
+            m_Window->messagesPane()->setFocus();
+            m_Window->messagesPane()->selectAll();
+        }
+        QGuiApplication::clipboard()->setText(QStringLiteral("@"));
+        opened = m_Dialogs.openFileRequests.size();
+        saved = m_Dialogs.saveFileRequests.size();
+        press(c.key);
+        EXPECT_TRUE(c.fired()) << c.reason;
+    }
+}
+
+TEST_F(CommandsTest, EveryMenuEntryHasACaption)
+{
+    openWindow();
+    // The tool bars' overflow menus have no name and no entries of their own.
+    QList<QMenu*> menus = m_Window->findChildren<QMenu*>();
+    menus.removeIf([](const QMenu* menu) { return menu->objectName().isEmpty(); });
+    ASSERT_EQ(menus.size(), 10) << "six menus, the recent files, three context menus";
+    for (const QMenu* menu : menus) {
+        if (menu->objectName().startsWith(QLatin1String("MenuItem"))) {
+            EXPECT_FALSE(menu->title().isEmpty()) << menu->objectName().toStdString();
+        }
+        for (const QAction* action : menu->actions()) {
+            if (!action->isSeparator()) {
+                EXPECT_FALSE(action->text().trimmed().isEmpty())
+                    << menu->objectName().toStdString() << " "
+                    << action->objectName().toStdString();
+            }
+        }
+    }
+    for (const QAction* action : child<QToolBar>(m_Window.get(), "ToolBar")->actions()) {
+        if (!action->isSeparator()) {
+            EXPECT_FALSE(action->toolTip().isEmpty()) << action->objectName().toStdString();
+        }
+    }
 }
 
 TEST_F(CommandsTest, MenusHoldTheirItemsInOrder)

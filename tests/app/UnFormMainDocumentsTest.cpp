@@ -6,10 +6,16 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
+#include <QDropEvent>
 #include <QFile>
 #include <QFileInfo>
+#include <QInputMethodEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
+#include <QTextCursor>
+
+#include <functional>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -266,6 +272,66 @@ TEST_F(DocumentsTest, PasteBeyondTheLimitKeepsWhatFitsOfTheInsertion)
     ASSERT_EQ(m_Dialogs.messages.size(), 1u);
     EXPECT_EQ(m_Dialogs.messages[0].text,
               QStringLiteral("The text very big.\r\nThis text will be cut down up to 64 000 symbols."));
+}
+
+TEST_F(DocumentsTest, DroppedAndInputMethodTextIsHeldToTheLimit)
+{
+    auto drop = [this](const QString& text) {
+        QMimeData data;
+        data.setText(text);
+        QWidget* target = editor().viewport();
+        const QPointF at(1, 1);
+        QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &enter);
+        QDropEvent dropped(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &dropped);
+    };
+    auto commit = [this](const QString& text) {
+        QInputMethodEvent event;
+        event.setCommitString(text);
+        QApplication::sendEvent(&editor(), &event);
+    };
+    struct TCase
+    {
+        const char* reason;
+        std::function<void(const QString&)> insert;
+        QString inserted;
+        int selected; // characters of the existing text selected and replaced
+        QString kept;
+    };
+    const QString b25(25, QLatin1Char('b'));
+    const TCase cases[] = {
+        {"dropped", drop, b25, 0, QString(10, QLatin1Char('b'))},
+        {"committed by an input method", commit, b25, 0, QString(10, QLatin1Char('b'))},
+        {"a commit in place of a selection", commit, b25, 5, QString(15, QLatin1Char('b'))},
+        {"a line break weighs two", commit, QString(8, QLatin1Char('\n')), 0,
+         QString(5, QLatin1Char('\n'))},
+        {"a commit that fits", commit, QString(10, QLatin1Char('b')), 0,
+         QString(10, QLatin1Char('b'))},
+    };
+    for (const TCase& c : cases) {
+        openWindow();
+        const QString existing(kEditorMaxChars - 10, QLatin1Char('a'));
+        editor().setPlainText(existing);
+        QTextCursor cursor = editor().textCursor();
+        cursor.setPosition(0);
+        cursor.setPosition(c.selected, QTextCursor::KeepAnchor);
+        editor().setTextCursor(cursor);
+        m_Dialogs.messages.clear();
+        c.insert(c.inserted);
+        EXPECT_EQ(editorText(), c.kept + existing.mid(c.selected)) << c.reason;
+        const bool cut = c.kept.size() < c.inserted.size();
+        ASSERT_EQ(m_Dialogs.messages.size(), cut ? 1u : 0u) << c.reason;
+        if (cut) {
+            EXPECT_EQ(m_Dialogs.messages[0].text,
+                      QStringLiteral(
+                          "The text very big.\r\nThis text will be cut down up to 64 000 symbols."))
+                << c.reason;
+        }
+        editor().document()->setModified(false);
+        m_Window->close();
+        m_Window.reset();
+    }
 }
 
 TEST_F(DocumentsTest, TypingIntoAFullEditor)

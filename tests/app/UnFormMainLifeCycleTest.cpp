@@ -1,5 +1,6 @@
 #include "tests/app/Mainwindowfixture.h"
 
+#include "app/Applimits.h"
 #include "app/UnFormOptions.h"
 #include "app/UnFormWaitCalc.h"
 
@@ -40,7 +41,7 @@ TEST_F(LifeCycleTest, OptionsAreWrittenAtClosingOnly)
         dialog->findChild<QRadioButton*>(QStringLiteral("RadioButtonFormatNumberScientific"))->setChecked(true);
         dialog->ButtonOkClick();
     });
-    m_Window->showOptions(4);
+    m_Window->showOptions(TOptionsPage::ViewResults);
     EXPECT_EQ(m_Window->getOptionsViewResult().FormatNumber, 2);
     press(Qt::Key_F5);
     EXPECT_TRUE(paneText().endsWith(QStringLiteral(" x = 1.2345675e+006"))) << paneText().toStdString();
@@ -49,6 +50,25 @@ TEST_F(LifeCycleTest, OptionsAreWrittenAtClosingOnly)
     editor().document()->setModified(false);
     m_Window->close();
     EXPECT_TRUE(readFile(iniPath()).contains("FormatNumber=2"));
+}
+
+TEST_F(LifeCycleTest, OutOfRangeDestinationAndFontSizeAreShownByOneRuleAndKept)
+{
+    writeIni("[ViewResult]\r\nWhereShowResult=7\r\n[Editor]\r\nFontSize=3000\r\n");
+    openWindow();
+    EXPECT_EQ(editor().font().pointSize(), kFontSizeMax);
+    bool paneChosen = false;
+    whenModal([&paneChosen](QWidget* modal) {
+        auto* dialog = qobject_cast<TFormOptions*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        paneChosen = dialog->findChild<QRadioButton*>(QStringLiteral("RadioButtonViewResWinMsg"))
+                         ->isChecked();
+        dialog->ButtonOkClick();
+    });
+    m_Window->showOptions(TOptionsPage::ViewResults);
+    EXPECT_TRUE(paneChosen) << "where the calculation puts the results";
+    EXPECT_EQ(m_Window->getOptionsViewResult().WhereShowResult, 7);
+    EXPECT_EQ(m_Window->getOptionsEditor().FontSize, 3000);
 }
 
 TEST_F(LifeCycleTest, CalcOnStartOpensAndCalculates)
@@ -177,8 +197,8 @@ TEST_F(LifeCycleTest, SelfTestReportThatCannotBeWrittenIsShownAndLogged)
         {
             CFileSizeLimit disk(c.fileSizeLimit);
             m_Window->show();
-            // The run starts once the window is on the screen.
-            QTRY_VERIFY(!m_Dialogs.messages.empty());
+            // The run starts once the window is on the screen, from the next turn of the loop.
+            QCoreApplication::processEvents();
         }
         ASSERT_EQ(m_Dialogs.messages.size(), 1u) << c.reason;
         EXPECT_EQ(m_Dialogs.messages[0].text, QStringLiteral("Error at writing of a file '") + report

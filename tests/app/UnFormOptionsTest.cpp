@@ -1,27 +1,32 @@
 #include "app/UnFormOptions.h"
 
 #include "app/Applimits.h"
-#include "framework/Addsysfunctions.h"
-#include "framework/Arrayshortstring.h"
+#include "app/Fonts.h"
+#include "app/UnFormViewResults.h"
 #include "framework/Handlerguard.h"
+#include "tests/support/Activemodal.h"
 #include "tests/support/Scripteddialogs.h"
 #include "tests/support/Testmainwindow.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontDatabase>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLayout>
+#include <QPainter>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QTabWidget>
 #include <QTest>
-#include <QTimer>
 
 #include <algorithm>
 #include <cstdlib>
 #include <functional>
 #include <stdexcept>
+#include <tuple>
 
 namespace {
 
@@ -42,16 +47,7 @@ constexpr TColor kSilver = 12632256;
 // Families this machine has, as the name lists offer them.
 QStringList installedFonts()
 {
-    CArrayShortString list;
-    list.setUnique(true);
-    GetFontNames(QFontDatabase::Latin, true, list);
-    QStringList names;
-    for (int i = 0; i < list.getCount(); ++i) {
-        QString name;
-        list.get(i, name);
-        names.append(name.trimmed());
-    }
-    return names;
+    return installedFontFamilies();
 }
 
 // A value other than the built-in one in every field.
@@ -279,19 +275,21 @@ TEST_F(FormOptions, ListsOfferStylesSizesPrecisionsAndTheInstalledFonts)
     EXPECT_FALSE(combo("ComboBoxEditorFontName")->isEditable());
 }
 
-TEST_F(FormOptions, RadioButtonsShowOutOfRangeValuesAtTheNearestEnd)
+TEST_F(FormOptions, RadioButtonsShowOutOfRangeValuesAndOkKeepsTheResultDestination)
 {
+    // Any destination but 0 and 2 is the messages pane, as the calculation reads it; the number
+    // formats stand at the nearest end.
     const struct {
         int stored;
         const char* where;
         const char* format;
-        int read;
+        int readFormat;
     } cases[] = {
-        {-5, "RadioButtonViewResEditor", "RadioButtonFormatNumberGeneralEx", 0},
+        {-5, "RadioButtonViewResWinMsg", "RadioButtonFormatNumberGeneralEx", 0},
         {0, "RadioButtonViewResEditor", "RadioButtonFormatNumberGeneralEx", 0},
         {1, "RadioButtonViewResWinMsg", "RadioButtonFormatNumberGeneral", 1},
         {2, "RadioButtonViewResForm", "RadioButtonFormatNumberScientific", 2},
-        {9, "RadioButtonViewResForm", "RadioButtonFormatNumberScientific", 2},
+        {9, "RadioButtonViewResWinMsg", "RadioButtonFormatNumberScientific", 2},
     };
     for (const auto& c : cases) {
         TRecords handed;
@@ -299,7 +297,26 @@ TEST_F(FormOptions, RadioButtonsShowOutOfRangeValuesAtTheNearestEnd)
         show(handed);
         EXPECT_TRUE(control<QRadioButton>(c.where)->isChecked()) << c.stored;
         EXPECT_TRUE(control<QRadioButton>(c.format)->isChecked()) << c.stored;
-        EXPECT_EQ(readAfterOk().viewResult, (TOptionsViewResult{c.read, 12, c.read})) << c.stored;
+        EXPECT_EQ(readAfterOk().viewResult, (TOptionsViewResult{c.stored, 12, c.readFormat}))
+            << c.stored;
+        m_Form->show();
+    }
+}
+
+TEST_F(FormOptions, UnknownResultDestinationChangesOnlyWithTheUsersChoice)
+{
+    const std::pair<QStringList, int> cases[] = {
+        {{"RadioButtonViewResEditor"}, 0},
+        {{"RadioButtonViewResForm", "RadioButtonViewResWinMsg"}, 7}, // away and back
+        {{"ButtonDefault"}, 1},
+    };
+    for (const auto& [clicks, read] : cases) {
+        TRecords handed;
+        handed.viewResult.WhereShowResult = 7;
+        show(handed);
+        for (const QString& name : clicks)
+            click(name);
+        EXPECT_EQ(readAfterOk().viewResult.WhereShowResult, read) << clicks.join(' ').toStdString();
         m_Form->show();
     }
 }
@@ -312,7 +329,7 @@ TEST_F(FormOptions, SelectPageFallsBackToTheMainPage)
         {6, "SheetMainOptions"}, {-1, "SheetMainOptions"},
     };
     for (const auto& [index, page] : cases) {
-        m_Form->SelectPage(index);
+        m_Form->SelectPage(static_cast<TOptionsPage>(index));
         EXPECT_EQ(control<QTabWidget>("PageControl")->currentWidget()->objectName(), page) << index;
     }
 }
@@ -370,7 +387,7 @@ TEST_F(FormOptions, SaveNowThenCancelGivesBackTheHandedRecords)
     const TRecords odd = oddRecords();
     show(odd);
     bool savedNow = false;
-    QTimer::singleShot(0, m_Form, [&] {
+    whenModalActive(m_Form, [&](QWidget*) {
         click("CheckBoxLogs");
         click("ButtonSaveNow");
         savedNow = !read().formMain.WriteLogs;
@@ -488,6 +505,8 @@ TEST_F(FormOptions, CancelledOrFailedColourChoiceChangesNothing)
 {
     const TRecords odd = oddRecords();
     show(odd);
+    m_Form->SelectPage(TOptionsPage::Editor);
+    QApplication::processEvents();
     const QImage before = sample("ImageEditor");
     click("ButtonEditorFontColor");
     EXPECT_EQ(m_Dialogs.colorRequests.size(), 1u);
@@ -517,23 +536,70 @@ TEST_F(FormOptions, SampleIsDrawnInTheAreasColoursAndFont)
                                        [](const QString& name) { return name.startsWith(QLatin1String("DejaVu")); });
     handed.editor = {textFont != fonts.end() ? *textFont : fonts.at(0), TFontStyle::Bold, 24, 255, 0x00FF00, true};
     show(handed);
+    m_Form->SelectPage(TOptionsPage::Editor);
+    QApplication::processEvents();
+    // The sample fills its group, and its picture the sample.
+    const auto* label = control<QLabel>("ImageEditor");
+    EXPECT_EQ(label->geometry(), label->parentWidget()->layout()->contentsRect());
     QImage image = sample("ImageEditor");
-    ASSERT_EQ(image.size(), QSize(kOptionsSampleWidth, kOptionsSampleHeight));
+    ASSERT_EQ(image.size(), label->size());
     EXPECT_EQ(image.pixel(0, 0), toQColor(0x00FF00).rgb());
     auto [first, last] = inkColumns(image, 255);
     ASSERT_GE(first, 0) << "some pixel has the font colour";
     EXPECT_LE(std::abs(first - (image.width() - 1 - last)), 6) << "centred across";
 
-    // Too wide to centre: drawn from the corner.
-    choose("ComboBoxEditorFontSize", " 72");
+    // Too wide to centre: drawn from the corner, its start seen and its end cut.
+    handed.editor.FontSize = 120;
+    show(handed);
     image = sample("ImageEditor");
-    first = inkColumns(image, 255).first;
+    std::tie(first, last) = inkColumns(image, 255);
     EXPECT_GE(first, kOptionsSampleMargin);
-    EXPECT_LT(first, kOptionsSampleMargin + 8);
+    EXPECT_LT(first, image.width() / 4);
+    EXPECT_GT(last, image.width() * 3 / 4);
 
     m_Dialogs.colorAnswers = {0x800000};
     click("ButtonEditorBkgColor");
     EXPECT_EQ(sample("ImageEditor").pixel(0, 0), toQColor(0x800000).rgb());
+}
+
+TEST_F(FormOptions, SampleShowsTheFontItsAreaGets)
+{
+    // As wide as the results window's text in the same font: a family this machine lacks, and
+    // one it lists without its foundries where it has such.
+    const QStringList fonts = installedFonts();
+    const auto unqualified = std::find_if(fonts.begin(), fonts.end(), [](const QString& name) {
+        return !QFontDatabase::families().contains(name);
+    });
+    auto* results = new TFormViewResults(m_Main.get());
+    m_Form->SelectPage(TOptionsPage::FormViewResults);
+    QApplication::processEvents();
+    for (const QString& name : {QStringLiteral("No Such Family 42"),
+                                unqualified != fonts.end() ? *unqualified : fonts.at(0)}) {
+        TRecords handed;
+        handed.results = {0, 0, 0, 0, true, true, name, TFontStyle::Italic, 20, 255, kWhite, false};
+        show(handed);
+        results->ApplyOptions(handed.results);
+        QImage area(sample("ImageFormResults").size(), QImage::Format_RGB32);
+        area.fill(Qt::white);
+        QPainter painter(&area);
+        painter.setFont(results->findChild<QPlainTextEdit*>(QStringLiteral("Memo"))->font());
+        painter.setPen(toQColor(255));
+        painter.drawText(QPoint(kOptionsSampleMargin, area.height() / 2), QStringLiteral("AaBbCc"));
+        painter.end();
+        const auto [first, last] = inkColumns(sample("ImageFormResults"), 255);
+        const auto [areaFirst, areaLast] = inkColumns(area, 255);
+        EXPECT_EQ(last - first, areaLast - areaFirst) << name.toStdString();
+    }
+
+    // A stored size beyond the largest is drawn at the largest, and kept.
+    TRecords handed;
+    handed.results.FontSize = kFontSizeMax;
+    show(handed);
+    const QImage largest = sample("ImageFormResults");
+    handed.results.FontSize = 3000;
+    show(handed);
+    EXPECT_EQ(sample("ImageFormResults"), largest);
+    EXPECT_EQ(readAfterOk().results.FontSize, 3000);
 }
 
 TEST_F(FormOptions, CaptionsCarryTheirBlanks)
@@ -556,6 +622,14 @@ TEST_F(FormOptions, CaptionsCarryTheirBlanks)
     const QColor info = control<QLabel>("LabelInfo")->palette().color(QPalette::WindowText);
     EXPECT_TRUE(info.red() == info.green() && info.green() == info.blue());
     EXPECT_GT(m_Form->palette().color(QPalette::Window).lightness() - info.lightness(), 100);
+    // The log file's explanation stands on the page itself, not on a band of its own.
+    m_Form->SelectPage(TOptionsPage::Main);
+    QApplication::processEvents();
+    auto* logs = control<QLabel>("MemoUseLogs");
+    const QImage window = m_Form->grab().toImage();
+    const QPoint corner = logs->mapTo(m_Form, QPoint(1, 1));
+    const QPoint pageEdge = control("SheetMainOptions")->mapTo(m_Form, QPoint(1, 1));
+    EXPECT_EQ(window.pixel(corner), window.pixel(pageEdge.x(), corner.y()));
     auto* pages = control<QTabWidget>("PageControl");
     EXPECT_EQ(pages->tabText(0), QStringLiteral(" System's options "));
     EXPECT_EQ(pages->tabText(4), QStringLiteral(" Window with results "));

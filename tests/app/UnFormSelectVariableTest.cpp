@@ -3,6 +3,7 @@
 #include "app/Applimits.h"
 #include "tests/app/Dialogfixture.h"
 #include "tests/app/Iconcompare.h"
+#include "tests/support/Activemodal.h"
 
 #include <QAction>
 #include <QLabel>
@@ -10,7 +11,6 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 #include <QToolButton>
 
 #include <functional>
@@ -224,7 +224,7 @@ TEST_F(CFormSelectVariableTest, EveryWayOutGivesCancel)
 TEST_F(CFormSelectVariableTest, ModalRunAnswersOk)
 {
     addNames({"a", "b"});
-    QTimer::singleShot(0, m_Form, [this] {
+    whenModalActive(m_Form, [this](QWidget*) {
         tickRow(1);
         QTest::keyClick(list(), Qt::Key_Return);
     });

@@ -148,13 +148,29 @@ TEST_F(CFormViewResultsTest, SelectAllAndCopy)
 TEST_F(CFormViewResultsTest, WordWrapToggles)
 {
     showForm();
+    auto* button = child<QToolButton>("ToolButtonWordWrap");
+    auto* item = child<QAction>("MenuItemEditWordWrap");
+    const auto showsWrap = [&](bool on) {
+        EXPECT_EQ(button->isChecked(), on) << "the button";
+        EXPECT_EQ(item->isChecked(), on) << "the menu entry";
+        EXPECT_EQ(item->isIconVisibleInMenu(), false) << "its check mark, not its icon";
+    };
     EXPECT_FALSE(wraps());
-    QTest::mouseClick(child<QToolButton>("ToolButtonWordWrap"), Qt::LeftButton);
+    showsWrap(false);
+    QTest::mouseClick(button, Qt::LeftButton);
     EXPECT_TRUE(wraps());
+    showsWrap(true);
     EXPECT_EQ(memo()->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
-    child<QAction>("MenuItemEditWordWrap")->trigger();
+    item->trigger();
     EXPECT_FALSE(wraps());
+    showsWrap(false);
     EXPECT_EQ(memo()->horizontalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
+
+    TOptionsFormViewResults stored;
+    stored.WrapWord = true;
+    m_Form->ApplyOptions(stored);
+    EXPECT_TRUE(wraps());
+    showsWrap(true);
 }
 
 TEST_F(CFormViewResultsTest, ToolBarTogglesWithItsMenuTick)
@@ -370,6 +386,24 @@ TEST_F(CFormViewResultsTest, SizeOutsideTheZoomTableIsShownAndZoomStartsAtTheDef
     EXPECT_FALSE(child<QToolButton>("ToolButtonZoomDefault")->isEnabled());
     QTest::keyClick(memo(), Qt::Key_Q, Qt::ControlModifier);
     EXPECT_EQ(memoFontSize(), 11);
+}
+
+TEST_F(CFormViewResultsTest, SizesBeyondTheLimitsAreShownAtTheLimitAndKeptUnlessZoomed)
+{
+    const struct
+    {
+        int stored, zoomIns, shown, storedAtClosing;
+    } cases[] = {{3000, 0, kFontSizeMax, 3000}, {3000, 1, 11, 11}, {-5, 0, kFontSizeMin, -5}};
+    for (const auto& c : cases) {
+        TOptionsFormViewResults options;
+        options.FontSize = c.stored;
+        showForm(options);
+        for (int i = 0; i < c.zoomIns; ++i)
+            QTest::keyClick(memo(), Qt::Key_Q, Qt::ControlModifier);
+        EXPECT_EQ(memoFontSize(), c.shown) << c.stored;
+        m_Form->close();
+        EXPECT_EQ(m_Main->getOptionsFormViewResults().FontSize, c.storedAtClosing) << c.stored;
+    }
 }
 
 TEST_F(CFormViewResultsTest, ZoomAtBothEnds)

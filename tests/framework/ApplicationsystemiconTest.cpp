@@ -167,6 +167,9 @@ TEST_F(SystemIcon, RestoreAndDoubleClick)
         ASSERT_TRUE(m_Tray.onActivated) << row;
         m_Tray.onActivated(TTrayMouse::DoubleClick);
         EXPECT_EQ(m_Windows.take().toStdString(), c.calls) << "double click: " << row;
+        // Trays that report only an activation restore the same way.
+        m_Tray.onActivated(TTrayMouse::Activation);
+        EXPECT_EQ(m_Windows.take().toStdString(), c.calls) << "activation: " << row;
     }
 }
 

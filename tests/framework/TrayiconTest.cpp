@@ -31,6 +31,19 @@ TEST(TrayIcon, TipIsCutTo127Characters)
     }
 }
 
+TEST(TrayIcon, DesktopReportsAsThePolicySeesThem)
+{
+    const std::pair<QSystemTrayIcon::ActivationReason, TTrayMouse> cases[] = {
+        {QSystemTrayIcon::DoubleClick, TTrayMouse::DoubleClick},
+        {QSystemTrayIcon::Trigger, TTrayMouse::Activation},
+        {QSystemTrayIcon::Context, TTrayMouse::RightButton},
+        {QSystemTrayIcon::MiddleClick, TTrayMouse::Other},
+        {QSystemTrayIcon::Unknown, TTrayMouse::Other},
+    };
+    for (const auto& [reason, mouse] : cases)
+        EXPECT_EQ(trayMouseOf(reason), mouse) << reason;
+}
+
 TEST(TrayIcon, ShowAddsOnlyWhatIsMissing)
 {
     CFakeTrayBackend::TState state;

@@ -1,10 +1,11 @@
 #include "framework/UnFormMainBase.h"
 
+#include "tests/support/Activemodal.h"
+
 #include <QApplication>
 #include <QColorDialog>
 #include <QDialog>
 #include <QEvent>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -196,7 +197,7 @@ TEST(WindowList, ModalWindowIsDetectedOnlyWhileShownModally)
     QDialog running;
     main.addWindow(&running);
     bool openInside = false;
-    QTimer::singleShot(0, &running, [&] {
+    whenModalActive(&running, [&](QWidget*) {
         openInside = main.isModalWindowOpen();
         running.accept();
     });

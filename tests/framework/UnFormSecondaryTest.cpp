@@ -1,13 +1,13 @@
 #include "framework/UnFormSecondary.h"
 
 #include "framework/Filelog.h"
+#include "tests/support/Activemodal.h"
 #include "tests/support/Scripteddialogs.h"
 #include "tests/support/Testmainwindow.h"
 
 #include <QColorDialog>
 #include <QPointer>
 #include <QTest>
-#include <QTimer>
 
 #include <functional>
 #include <stdexcept>
@@ -106,7 +106,7 @@ TEST_F(SecondaryWindow, ModalDialogIsListedAndModalWhileItRuns)
         TFormAlpha dialog(&main);
         bool modalInside = false;
         int countInside = 0;
-        QTimer::singleShot(0, &dialog, [&] {
+        whenModalActive(&dialog, [&](QWidget*) {
             modalInside = main.isModalWindowOpen();
             countInside = main.getWindowListCount();
             dialog.done(answer);

@@ -1,0 +1,33 @@
+#include "tests/support/Activemodal.h"
+
+#include <QApplication>
+#include <QTimer>
+
+namespace {
+
+constexpr int kActivePollIntervalMs = 10;
+
+} // namespace
+
+QWidget* activeModalDialog()
+{
+    QWidget* modal = QApplication::activeModalWidget();
+    return modal != nullptr && QApplication::activeWindow() == modal ? modal : nullptr;
+}
+
+void whenModalActive(QObject* context, std::function<void(QWidget*)> act)
+{
+    auto* timer = new QTimer(context);
+    timer->setInterval(kActivePollIntervalMs);
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, act = std::move(act)] {
+        QWidget* modal = activeModalDialog();
+        if (modal == nullptr)
+            return;
+        timer->stop();
+        timer->deleteLater();
+        // The act may drop its own context, and this timer with it.
+        const std::function<void(QWidget*)> once = act;
+        once(modal);
+    });
+    timer->start();
+}
