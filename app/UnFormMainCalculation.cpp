@@ -20,6 +20,7 @@
 #include "framework/Dialogseams.h"
 #include "framework/Filelog.h"
 #include "framework/Handlerguard.h"
+#include "interpreter/Testing.h"
 
 #include <QAction>
 #include <QCoreApplication>

@@ -14,7 +14,6 @@
 #include "framework/Dialogseams.h"
 #include "framework/Filelog.h"
 #include "framework/Handlerguard.h"
-#include "interpreter/Testing.h"
 #include "platform/Executablelocation.h"
 #include "platform/Plainfile.h"
 
