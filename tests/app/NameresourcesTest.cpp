@@ -191,7 +191,7 @@ TEST(NameResources, NamedIdsGiveTheirNumbersTexts)
         {TTextId::ThankYou, 130, "Thank you for using Ombrix."}, // after the unused 126 to 128
         {TTextId::LoadFromUserSettings, 146,
          "Load configuration from user settings"}, // after 131 to 145
-        {TTextId::Stop, 172, "Stop"},              // after the unused 156 to 171
+        {TTextId::Stop, 172, "Stop"},              // after the unused 169 to 171
         {TTextId::Error, 173, "Error"},            // the last
     };
     for (const TCase& c : cases) {
