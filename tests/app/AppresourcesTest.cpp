@@ -41,7 +41,7 @@ int countVisiblePixels(const QImage& image)
     return count;
 }
 
-class CAppresourcesTest : public ::testing::Test
+class AppResources : public ::testing::Test
 {
 protected:
     static void SetUpTestSuite() { initAppResources(); }
@@ -49,7 +49,7 @@ protected:
 
 } // namespace
 
-TEST_F(CAppresourcesTest, EveryIconDrawsAtToolBarSize)
+TEST_F(AppResources, EveryIconDrawsAtToolBarSize)
 {
     const QSize size(32, 32);
     for (const QString& name : kIconNames) {
@@ -64,7 +64,7 @@ TEST_F(CAppresourcesTest, EveryIconDrawsAtToolBarSize)
     }
 }
 
-TEST_F(CAppresourcesTest, ProgramIconDrawsAtWindowTrayAndDesktopSizes)
+TEST_F(AppResources, ProgramIconDrawsAtWindowTrayAndDesktopSizes)
 {
     for (const int side : {16, 24, 32, 48, 256}) {
         SCOPED_TRACE(side);
@@ -74,7 +74,7 @@ TEST_F(CAppresourcesTest, ProgramIconDrawsAtWindowTrayAndDesktopSizes)
     }
 }
 
-TEST_F(CAppresourcesTest, EveryIconIsAPictureOfItsOwn)
+TEST_F(AppResources, EveryIconIsAPictureOfItsOwn)
 {
     QList<QImage> images;
     for (const QString& name : kIconNames)
@@ -85,7 +85,7 @@ TEST_F(CAppresourcesTest, EveryIconIsAPictureOfItsOwn)
                                              << kIconNames[j].toStdString();
 }
 
-TEST_F(CAppresourcesTest, ResourceHoldsExactlyTheListedIcons)
+TEST_F(AppResources, ResourceHoldsExactlyTheListedIcons)
 {
     QStringList expected;
     for (const QString& name : kIconNames)
@@ -94,7 +94,7 @@ TEST_F(CAppresourcesTest, ResourceHoldsExactlyTheListedIcons)
     EXPECT_EQ(QDir(QStringLiteral(":/icons")).entryList(QDir::Files, QDir::Name), expected);
 }
 
-TEST_F(CAppresourcesTest, UnknownNameGivesNoPicture)
+TEST_F(AppResources, UnknownNameGivesNoPicture)
 {
     EXPECT_TRUE(appIcon(QStringLiteral("no-such-icon")).pixmap(QSize(32, 32)).isNull());
 }

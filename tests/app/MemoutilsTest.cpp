@@ -33,7 +33,7 @@ QString numberedLines(int count)
     return text;
 }
 
-class CMemoToolsTest : public ::testing::Test
+class MemoToolsInEditor : public ::testing::Test
 {
 protected:
     void SetUp() override
@@ -76,7 +76,7 @@ struct TLinesCase
     const char* whole;
 };
 
-TEST_F(CMemoToolsTest, ViewCountsLinesWithoutAnEmptyLastOne)
+TEST_F(MemoToolsInEditor, ViewCountsLinesWithoutAnEmptyLastOne)
 {
     const TLinesCase cases[] = {
         {"an empty editor has no lines", "", {}, ""},
@@ -95,7 +95,7 @@ TEST_F(CMemoToolsTest, ViewCountsLinesWithoutAnEmptyLastOne)
     }
 }
 
-TEST_F(CMemoToolsTest, ViewTakesALineSeparatorAsALineBreak)
+TEST_F(MemoToolsInEditor, ViewTakesALineSeparatorAsALineBreak)
 {
     load("ab");
     QTextCursor cursor(m_Editor.document());
@@ -118,7 +118,7 @@ struct TSelectionCase
     int readLength;
 };
 
-TEST_F(CMemoToolsTest, ViewMapsOffsetsToTheDocument)
+TEST_F(MemoToolsInEditor, ViewMapsOffsetsToTheDocument)
 {
     load("ab\ncd\n");
     const TSelectionCase cases[] = {
@@ -162,7 +162,7 @@ TEST(EditorView, WithoutAnEditorAnswersNothing)
 
 // --- Lines and offsets ------------------------------------------------------------------
 
-TEST_F(CMemoToolsTest, LineToOffset)
+TEST_F(MemoToolsInEditor, LineToOffset)
 {
     load("ab\ncd\n\nxyz\n");
     const struct {
@@ -186,7 +186,7 @@ TEST_F(CMemoToolsTest, LineToOffset)
     EXPECT_EQ(m_Tools.lineToOffset(0, 0), 0) << "no lines";
 }
 
-TEST_F(CMemoToolsTest, OffsetToLine)
+TEST_F(MemoToolsInEditor, OffsetToLine)
 {
     load("ab\ncd");
     const std::pair<int, int> cases[] = {
@@ -229,7 +229,7 @@ struct TFindCase
     int offset;
 };
 
-TEST_F(CMemoToolsTest, Find)
+TEST_F(MemoToolsInEditor, Find)
 {
     const TFindCase cases[] = {
         {"the first match", "sin cos sin", "sin", true, 0, true, 0},
@@ -272,7 +272,7 @@ struct TFindNextCase
     int newLength;
 };
 
-TEST_F(CMemoToolsTest, FindNext)
+TEST_F(MemoToolsInEditor, FindNext)
 {
     const TFindNextCase cases[] = {
         {"from the caret", "a x b x", 0, 0, "x", true, true, 2, 1},
@@ -297,7 +297,7 @@ TEST_F(CMemoToolsTest, FindNext)
     }
 }
 
-TEST_F(CMemoToolsTest, FindNextWalksThroughEveryMatchAndRoundAgain)
+TEST_F(MemoToolsInEditor, FindNextWalksThroughEveryMatchAndRoundAgain)
 {
     load("x\nx\nx");
     select(2, 0);
@@ -312,7 +312,7 @@ TEST_F(CMemoToolsTest, FindNextWalksThroughEveryMatchAndRoundAgain)
 
 // --- Replacing --------------------------------------------------------------------------
 
-TEST_F(CMemoToolsTest, EmptyReplacementIsRefused)
+TEST_F(MemoToolsInEditor, EmptyReplacementIsRefused)
 {
     load("a x b x");
     select(1, 0);
@@ -324,7 +324,7 @@ TEST_F(CMemoToolsTest, EmptyReplacementIsRefused)
     EXPECT_FALSE(m_Editor.document()->isUndoAvailable());
 }
 
-TEST_F(CMemoToolsTest, ReplaceOneTakesTheRememberedMatchThenTheNext)
+TEST_F(MemoToolsInEditor, ReplaceOneTakesTheRememberedMatchThenTheNext)
 {
     load("sin\nx = sin + SIN");
     ASSERT_TRUE(m_Tools.findForReplace(QStringLiteral("SIN"), QStringLiteral("cos"), false));
@@ -345,7 +345,7 @@ TEST_F(CMemoToolsTest, ReplaceOneTakesTheRememberedMatchThenTheNext)
     EXPECT_EQ(plain(), s("cos\nx = tangent + SIN")) << "each replacement is one undo step";
 }
 
-TEST_F(CMemoToolsTest, ReplaceOneReplacesOnlyTheMatchNotAnotherSelection)
+TEST_F(MemoToolsInEditor, ReplaceOneReplacesOnlyTheMatchNotAnotherSelection)
 {
     load("keep x x");
     ASSERT_TRUE(m_Tools.findForReplace(QStringLiteral("x"), QStringLiteral("y"), true));
@@ -362,7 +362,7 @@ TEST_F(CMemoToolsTest, ReplaceOneReplacesOnlyTheMatchNotAnotherSelection)
     EXPECT_EQ(plain(), s("keep y zz")) << "without a remembered match: after the selection, wrapping";
 }
 
-TEST_F(CMemoToolsTest, FindForReplaceSkipsToTheNextMatch)
+TEST_F(MemoToolsInEditor, FindForReplaceSkipsToTheNextMatch)
 {
     load("x1 x2 x3");
     ASSERT_TRUE(m_Tools.findForReplace(QStringLiteral("x"), QStringLiteral("y"), true));
@@ -382,7 +382,7 @@ struct TReplaceAllCase
     const char* result;
 };
 
-TEST_F(CMemoToolsTest, ReplaceAll)
+TEST_F(MemoToolsInEditor, ReplaceAll)
 {
     const TReplaceAllCase cases[] = {
         {"occurrences never overlap", "aaa", "aa", "b", true, "ba"},
@@ -407,7 +407,7 @@ TEST_F(CMemoToolsTest, ReplaceAll)
     }
 }
 
-TEST_F(CMemoToolsTest, ReplaceAllWithoutMatchLeavesTheEditor)
+TEST_F(MemoToolsInEditor, ReplaceAllWithoutMatchLeavesTheEditor)
 {
     load("abc");
     select(1, 1);
@@ -417,7 +417,7 @@ TEST_F(CMemoToolsTest, ReplaceAllWithoutMatchLeavesTheEditor)
     EXPECT_FALSE(m_Editor.document()->isUndoAvailable());
 }
 
-TEST_F(CMemoToolsTest, ReplaceAllKeepsTheHistoryAndTheView)
+TEST_F(MemoToolsInEditor, ReplaceAllKeepsTheHistoryAndTheView)
 {
     load(numberedLines(150));
     m_Editor.document()->setModified(false);
@@ -473,7 +473,7 @@ int linesAboveCentre(const CEditorView& view)
     return visible > 3 ? visible / 2 : 0;
 }
 
-TEST_F(CMemoToolsTest, GotoLineCentredPutsTheLineInTheMiddle)
+TEST_F(MemoToolsInEditor, GotoLineCentredPutsTheLineInTheMiddle)
 {
     load(numberedLines(300));
     const int above = linesAboveCentre(view());
@@ -504,7 +504,7 @@ TEST_F(CMemoToolsTest, GotoLineCentredPutsTheLineInTheMiddle)
     EXPECT_EQ(m_Editor.verticalScrollBar()->value(), m_Editor.verticalScrollBar()->maximum());
 }
 
-TEST_F(CMemoToolsTest, FindNextCentresTheMatch)
+TEST_F(MemoToolsInEditor, FindNextCentresTheMatch)
 {
     load(numberedLines(300));
     select(0, 0);
@@ -513,7 +513,7 @@ TEST_F(CMemoToolsTest, FindNextCentresTheMatch)
     EXPECT_EQ(view().firstVisibleLine(), 120 - linesAboveCentre(view()));
 }
 
-TEST_F(CMemoToolsTest, AViewOfFewLinesPutsTheLineAtTheTop)
+TEST_F(MemoToolsInEditor, AViewOfFewLinesPutsTheLineAtTheTop)
 {
     load(numberedLines(100));
     m_Editor.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -525,7 +525,7 @@ TEST_F(CMemoToolsTest, AViewOfFewLinesPutsTheLineAtTheTop)
     EXPECT_EQ(view().firstVisibleLine(), 50);
 }
 
-TEST_F(CMemoToolsTest, WrappedLinesScrollAsOneLine)
+TEST_F(MemoToolsInEditor, WrappedLinesScrollAsOneLine)
 {
     m_Editor.setLineWrapMode(QPlainTextEdit::WidgetWidth);
     QString text;
@@ -542,7 +542,7 @@ TEST_F(CMemoToolsTest, WrappedLinesScrollAsOneLine)
     EXPECT_EQ(view().firstVisibleLine(), 30 - above);
 }
 
-TEST_F(CMemoToolsTest, GotoLastLine)
+TEST_F(MemoToolsInEditor, GotoLastLine)
 {
     const struct {
         const char* text;
@@ -564,7 +564,7 @@ TEST_F(CMemoToolsTest, GotoLastLine)
     EXPECT_EQ(selection(), std::make_pair(0, 0));
 }
 
-TEST_F(CMemoToolsTest, SelectAt)
+TEST_F(MemoToolsInEditor, SelectAt)
 {
     load("ab\ncd\nef");
     const struct {
@@ -593,7 +593,7 @@ TEST_F(CMemoToolsTest, SelectAt)
 
 // --- The caret's column in the status line ----------------------------------------------
 
-TEST_F(CMemoToolsTest, CaretDisplayColumn)
+TEST_F(MemoToolsInEditor, CaretDisplayColumn)
 {
     const struct {
         const char* line;

@@ -20,7 +20,7 @@ QByteArray optionsIni(int where, int precision, int format)
            + QByteArray::number(precision) + "\r\nFormatNumber=" + QByteArray::number(format) + "\r\n";
 }
 
-class CalculationTest : public CMainWindowTest
+class Calculation : public CMainWindowTest
 {
 protected:
     // Calls act every few milliseconds while the next command runs, until it answers true.
@@ -75,7 +75,7 @@ protected:
     }
 };
 
-TEST_F(CalculationTest, ResultsAppendedToTheEditorOncePerEdit)
+TEST_F(Calculation, ResultsAppendedToTheEditorOncePerEdit)
 {
     writeIni(optionsIni(0, 12, 1));
     openWindow();
@@ -93,7 +93,7 @@ TEST_F(CalculationTest, ResultsAppendedToTheEditorOncePerEdit)
     EXPECT_EQ(editorText().count(QStringLiteral("[Results of calculation]")), 2);
 }
 
-TEST_F(CalculationTest, ResultsInTheMessagesPaneAfterTheMessages)
+TEST_F(Calculation, ResultsInTheMessagesPaneAfterTheMessages)
 {
     writeIni(optionsIni(1, 12, 1) + "[FormMain]\r\nShowWindowMessages=0\r\n");
     openWindow();
@@ -107,14 +107,14 @@ TEST_F(CalculationTest, ResultsInTheMessagesPaneAfterTheMessages)
         << "no history of the program's own output grows with the runs";
 }
 
-TEST_F(CalculationTest, EmptyEditorListsItsMessageOnly)
+TEST_F(Calculation, EmptyEditorListsItsMessageOnly)
 {
     openWindow();
     press(Qt::Key_F5);
     EXPECT_EQ(paneText(), QStringLiteral("text is empty"));
 }
 
-TEST_F(CalculationTest, FailedAnalysisListsErrorsAndNoResults)
+TEST_F(Calculation, FailedAnalysisListsErrorsAndNoResults)
 {
     writeIni(optionsIni(1, 12, 1));
     openWindow();
@@ -124,7 +124,7 @@ TEST_F(CalculationTest, FailedAnalysisListsErrorsAndNoResults)
     EXPECT_FALSE(paneText().contains(QStringLiteral("Results of calculation")));
 }
 
-TEST_F(CalculationTest, ResultsWindowShowsAndRefreshes)
+TEST_F(Calculation, ResultsWindowShowsAndRefreshes)
 {
     writeIni(optionsIni(2, 12, 0));
     openWindow();
@@ -140,7 +140,7 @@ TEST_F(CalculationTest, ResultsWindowShowsAndRefreshes)
     EXPECT_TRUE(shown.endsWith(QStringLiteral("567.5"))) << shown.toStdString();
 }
 
-TEST_F(CalculationTest, DestinationsZeroAndOneCloseTheResultsWindow)
+TEST_F(Calculation, DestinationsZeroAndOneCloseTheResultsWindow)
 {
     writeIni(optionsIni(2, 12, 1));
     openWindow();
@@ -156,7 +156,7 @@ TEST_F(CalculationTest, DestinationsZeroAndOneCloseTheResultsWindow)
     EXPECT_FALSE(m_Window->resultsWindow()->isVisible());
 }
 
-TEST_F(CalculationTest, ResultsWindowIsRefreshedEmptiedAndClosedByTheRuns)
+TEST_F(Calculation, ResultsWindowIsRefreshedEmptiedAndClosedByTheRuns)
 {
     writeIni(optionsIni(2, 12, 1));
     openWindow();
@@ -192,7 +192,7 @@ TEST_F(CalculationTest, ResultsWindowIsRefreshedEmptiedAndClosedByTheRuns)
     EXPECT_TRUE(editorText().endsWith(QStringLiteral("// x = 3")));
 }
 
-TEST_F(CalculationTest, MessagesToggleFollowsTheRuns)
+TEST_F(Calculation, MessagesToggleFollowsTheRuns)
 {
     struct TCase
     {
@@ -227,7 +227,7 @@ TEST_F(CalculationTest, MessagesToggleFollowsTheRuns)
     }
 }
 
-TEST_F(CalculationTest, PrecisionIsClampedAndTheDecimalPointIsAPoint)
+TEST_F(Calculation, PrecisionIsClampedAndTheDecimalPointIsAPoint)
 {
     const QLocale previous;
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
@@ -239,7 +239,7 @@ TEST_F(CalculationTest, PrecisionIsClampedAndTheDecimalPointIsAPoint)
     QLocale::setDefault(previous);
 }
 
-TEST_F(CalculationTest, ChosenVariablesOnlyWithF4AndTheZoomKept)
+TEST_F(Calculation, ChosenVariablesOnlyWithF4AndTheZoomKept)
 {
     writeIni(optionsIni(1, 12, 1));
     openWindow();
@@ -267,7 +267,7 @@ TEST_F(CalculationTest, ChosenVariablesOnlyWithF4AndTheZoomKept)
     EXPECT_TRUE(paneText().isEmpty()) << "a cancelled choice shows nothing: " << paneText().toStdString();
 }
 
-TEST_F(CalculationTest, WaitWindowOnlyForTextsLongerThanTenThousandCharacters)
+TEST_F(Calculation, WaitWindowOnlyForTextsLongerThanTenThousandCharacters)
 {
     // 100 characters, 101 as the file holds them: a line break is CR LF there.
     const QString line = QStringLiteral("//") + QString(97, QLatin1Char('x')) + QLatin1Char('\n');
@@ -295,7 +295,7 @@ TEST_F(CalculationTest, WaitWindowOnlyForTextsLongerThanTenThousandCharacters)
     }
 }
 
-TEST_F(CalculationTest, MessagePositionsCountTabsAsEightColumns)
+TEST_F(Calculation, MessagePositionsCountTabsAsEightColumns)
 {
     openWindow();
     typeText(QStringLiteral("\tx = ;"));
@@ -303,7 +303,7 @@ TEST_F(CalculationTest, MessagePositionsCountTabsAsEightColumns)
     EXPECT_TRUE(paneText().contains(QStringLiteral("position 13"))) << paneText().toStdString();
 }
 
-TEST_F(CalculationTest, CharactersOutsideCp1251ReachTheInterpreterAsQuestionMarks)
+TEST_F(Calculation, CharactersOutsideCp1251ReachTheInterpreterAsQuestionMarks)
 {
     openWindow();
     typeText(QString::fromUtf8("x = 1; \xe4\xb8\xad = 2;"));
@@ -311,7 +311,7 @@ TEST_F(CalculationTest, CharactersOutsideCp1251ReachTheInterpreterAsQuestionMark
     EXPECT_TRUE(paneText().contains(QStringLiteral("?"))) << paneText().toStdString();
 }
 
-TEST_F(CalculationTest, CyrillicNamesComeBackUnchanged)
+TEST_F(Calculation, CyrillicNamesComeBackUnchanged)
 {
     writeIni(optionsIni(1, 12, 1));
     openWindow();
@@ -324,7 +324,7 @@ TEST_F(CalculationTest, CyrillicNamesComeBackUnchanged)
 
 namespace {
 
-TEST_F(CalculationTest, ARunStoppedOrClosedLeavesTheTextToTheUser)
+TEST_F(Calculation, ARunStoppedOrClosedLeavesTheTextToTheUser)
 {
     enum TWay { kStop, kEsc, kExit, kClose };
     struct TCase
@@ -391,7 +391,7 @@ TEST_F(CalculationTest, ARunStoppedOrClosedLeavesTheTextToTheUser)
     }
 }
 
-TEST_F(CalculationTest, DeepCallsEndWithTheirMessageOnTheWorkerToo)
+TEST_F(Calculation, DeepCallsEndWithTheirMessageOnTheWorkerToo)
 {
     // The worker's stack must hold what the interpreter's depth limit allows.
     QString calls = QStringLiteral("f0(x) = x;\n");
@@ -404,7 +404,7 @@ TEST_F(CalculationTest, DeepCallsEndWithTheirMessageOnTheWorkerToo)
         << paneText().left(200).toStdString();
 }
 
-TEST_F(CalculationTest, AppendedResultsAreScrolledIntoView)
+TEST_F(Calculation, AppendedResultsAreScrolledIntoView)
 {
     struct TCase
     {

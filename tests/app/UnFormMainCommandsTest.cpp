@@ -25,7 +25,7 @@
 
 namespace {
 
-class CommandsTest : public CMainWindowTest
+class Commands : public CMainWindowTest
 {
 protected:
     template <class T>
@@ -94,7 +94,7 @@ protected:
 
 // Editing commands.
 
-TEST_F(CommandsTest, CopyTakesTheSelectionOfTheFocusedPane)
+TEST_F(Commands, CopyTakesTheSelectionOfTheFocusedPane)
 {
     openWindow();
     typeText(QStringLiteral("a = ;"));
@@ -117,7 +117,7 @@ TEST_F(CommandsTest, CopyTakesTheSelectionOfTheFocusedPane)
     EXPECT_EQ(clipboard(), QStringLiteral("a")) << "the editor's menu item, whatever has the focus";
 }
 
-TEST_F(CommandsTest, UndoRestoresAndTitleFollows)
+TEST_F(Commands, UndoRestoresAndTitleFollows)
 {
     openWindow();
     const QString clean = m_Window->windowTitle();
@@ -138,7 +138,7 @@ TEST_F(CommandsTest, UndoRestoresAndTitleFollows)
     EXPECT_EQ(m_Window->windowTitle(), clean);
 }
 
-TEST_F(CommandsTest, PasteCutAndDeleteMarkTheDocument)
+TEST_F(Commands, PasteCutAndDeleteMarkTheDocument)
 {
     openWindow();
     QGuiApplication::clipboard()->setText(QStringLiteral("q = 1;"));
@@ -168,7 +168,7 @@ TEST_F(CommandsTest, PasteCutAndDeleteMarkTheDocument)
     EXPECT_TRUE(m_Window->windowTitle().endsWith(QLatin1Char('*')));
 }
 
-TEST_F(CommandsTest, SelectAllTakesTheWholeEditor)
+TEST_F(Commands, SelectAllTakesTheWholeEditor)
 {
     openWindow();
     typeText(QStringLiteral("a = 1;\nb = 2;"));
@@ -182,7 +182,7 @@ TEST_F(CommandsTest, SelectAllTakesTheWholeEditor)
     EXPECT_EQ(editor().textCursor().selectionEnd(), editorText().size());
 }
 
-TEST_F(CommandsTest, SelectAllUpdatesTheStatusLine)
+TEST_F(Commands, SelectAllUpdatesTheStatusLine)
 {
     openWindow();
     const auto popupEntry = [this] {
@@ -218,7 +218,7 @@ TEST_F(CommandsTest, SelectAllUpdatesTheStatusLine)
 
 // View.
 
-TEST_F(CommandsTest, ViewItemsToggleTheirPartAndCheckMark)
+TEST_F(Commands, ViewItemsToggleTheirPartAndCheckMark)
 {
     writeIni("[FormMain]\r\nShowWindowMessages=1\r\n");
     openWindow();
@@ -246,7 +246,7 @@ TEST_F(CommandsTest, ViewItemsToggleTheirPartAndCheckMark)
     }
 }
 
-TEST_F(CommandsTest, BarsStoredHiddenStartUnchecked)
+TEST_F(Commands, BarsStoredHiddenStartUnchecked)
 {
     writeIni("[FormMain]\r\nShowToolBar=0\r\nShowStatusBar=0\r\nShowWindowMessages=0\r\n");
     openWindow();
@@ -258,7 +258,7 @@ TEST_F(CommandsTest, BarsStoredHiddenStartUnchecked)
 
 // Find.
 
-TEST_F(CommandsTest, FindDialogTakesTheSelectionAndSelectsTheNextMatch)
+TEST_F(Commands, FindDialogTakesTheSelectionAndSelectsTheNextMatch)
 {
     openWindow();
     typeText(QStringLiteral("alpha beta alpha"));
@@ -284,7 +284,7 @@ TEST_F(CommandsTest, FindDialogTakesTheSelectionAndSelectsTheNextMatch)
     EXPECT_EQ(combo->itemText(0), QStringLiteral("alpha")) << "the history stays";
 }
 
-TEST_F(CommandsTest, TextNotFoundClosesTheDialogAndSaysSo)
+TEST_F(Commands, TextNotFoundClosesTheDialogAndSaysSo)
 {
     openWindow();
     typeText(QStringLiteral("a = 1;"));
@@ -304,7 +304,7 @@ TEST_F(CommandsTest, TextNotFoundClosesTheDialogAndSaysSo)
     EXPECT_FALSE(m_Window->isWindowOpen(QStringLiteral("TFormFindText")));
 }
 
-TEST_F(CommandsTest, TypingAfterFindOrThePromptGoesToTheEditor)
+TEST_F(Commands, TypingAfterFindOrThePromptGoesToTheEditor)
 {
     struct TCase
     {
@@ -351,7 +351,7 @@ TEST_F(CommandsTest, TypingAfterFindOrThePromptGoesToTheEditor)
     }
 }
 
-TEST_F(CommandsTest, PasteIntoTheFindBoxEntersItsHistory)
+TEST_F(Commands, PasteIntoTheFindBoxEntersItsHistory)
 {
     openWindow();
     press(QKeySequence(Qt::CTRL | Qt::Key_F));
@@ -371,7 +371,7 @@ TEST_F(CommandsTest, PasteIntoTheFindBoxEntersItsHistory)
     EXPECT_TRUE(editorText().isEmpty()) << "the editor's paste stays out of it";
 }
 
-TEST_F(CommandsTest, ReplaceDialogKeepsItsHistoriesAndTakesPastes)
+TEST_F(Commands, ReplaceDialogKeepsItsHistoriesAndTakesPastes)
 {
     openWindow();
     typeText(QStringLiteral("a1 a2"));
@@ -405,7 +405,7 @@ TEST_F(CommandsTest, ReplaceDialogKeepsItsHistoriesAndTakesPastes)
 
 // Replace.
 
-TEST_F(CommandsTest, PromptButtonsWorkThroughTheMatches)
+TEST_F(Commands, PromptButtonsWorkThroughTheMatches)
 {
     openWindow();
     typeText(QStringLiteral("a1 a2 a3 a4"));
@@ -442,7 +442,7 @@ TEST_F(CommandsTest, PromptButtonsWorkThroughTheMatches)
     EXPECT_EQ(editorText(), QStringLiteral("bb1 a2 bb3 bb4"));
 }
 
-TEST_F(CommandsTest, ReplaceAfterTheUserMovedDoesNotOverwriteTheNewSelection)
+TEST_F(Commands, ReplaceAfterTheUserMovedDoesNotOverwriteTheNewSelection)
 {
     openWindow();
     typeText(QStringLiteral("a1 a2"));
@@ -466,7 +466,7 @@ TEST_F(CommandsTest, ReplaceAfterTheUserMovedDoesNotOverwriteTheNewSelection)
     EXPECT_EQ(editorText(), QStringLiteral("z1 b2")) << "nothing left to replace";
 }
 
-TEST_F(CommandsTest, RememberedMatchWithoutMatchCaseIsReplaced)
+TEST_F(Commands, RememberedMatchWithoutMatchCaseIsReplaced)
 {
     openWindow();
     typeText(QStringLiteral("A1 a2"));
@@ -477,7 +477,7 @@ TEST_F(CommandsTest, RememberedMatchWithoutMatchCaseIsReplaced)
     EXPECT_EQ(editorText(), QStringLiteral("b1 a2"));
 }
 
-TEST_F(CommandsTest, ReplaceAllIsOneUndoStep)
+TEST_F(Commands, ReplaceAllIsOneUndoStep)
 {
     struct TCase {
         bool throughPrompt;
@@ -508,7 +508,7 @@ TEST_F(CommandsTest, ReplaceAllIsOneUndoStep)
     }
 }
 
-TEST_F(CommandsTest, ReplacementBeyondTheLimitIsTakenBack)
+TEST_F(Commands, ReplacementBeyondTheLimitIsTakenBack)
 {
     struct TCase {
         const char* reason;
@@ -553,7 +553,7 @@ TEST_F(CommandsTest, ReplacementBeyondTheLimitIsTakenBack)
     }
 }
 
-TEST_F(CommandsTest, ReplaceAllOfNothingChangesNothing)
+TEST_F(Commands, ReplaceAllOfNothingChangesNothing)
 {
     openWindow();
     typeText(QStringLiteral("a = 1;"));
@@ -566,7 +566,7 @@ TEST_F(CommandsTest, ReplaceAllOfNothingChangesNothing)
     EXPECT_EQ(prompt(), nullptr) << "an empty replacement starts nothing";
 }
 
-TEST_F(CommandsTest, OpeningFindClosesThePromptAndReplaceClosesFind)
+TEST_F(Commands, OpeningFindClosesThePromptAndReplaceClosesFind)
 {
     openWindow();
     typeText(QStringLiteral("a a"));
@@ -584,7 +584,7 @@ TEST_F(CommandsTest, OpeningFindClosesThePromptAndReplaceClosesFind)
 
 // Find next (F3).
 
-TEST_F(CommandsTest, F3SearchesTheSelectionWithTheDialogsMatchCase)
+TEST_F(Commands, F3SearchesTheSelectionWithTheDialogsMatchCase)
 {
     openWindow();
     typeText(QStringLiteral("Ab ab AB Ab"));
@@ -602,7 +602,7 @@ TEST_F(CommandsTest, F3SearchesTheSelectionWithTheDialogsMatchCase)
     EXPECT_TRUE(m_Dialogs.messages.empty());
 }
 
-TEST_F(CommandsTest, F3WithNothingSelectedAndNoSearchDoesNothing)
+TEST_F(Commands, F3WithNothingSelectedAndNoSearchDoesNothing)
 {
     openWindow();
     typeText(QStringLiteral("abc"));
@@ -615,7 +615,7 @@ TEST_F(CommandsTest, F3WithNothingSelectedAndNoSearchDoesNothing)
     EXPECT_FALSE(findForm()->isVisible());
 }
 
-TEST_F(CommandsTest, F3RepeatsTheLastSearchOnceTheDialogIsClosed)
+TEST_F(Commands, F3RepeatsTheLastSearchOnceTheDialogIsClosed)
 {
     openWindow();
     typeText(QStringLiteral("x1 x2 x3"));
@@ -633,7 +633,7 @@ TEST_F(CommandsTest, F3RepeatsTheLastSearchOnceTheDialogIsClosed)
     EXPECT_FALSE(findForm()->isVisible());
 }
 
-TEST_F(CommandsTest, F3WhileTheDialogIsShownUsesTheDialogsOwnSearch)
+TEST_F(Commands, F3WhileTheDialogIsShownUsesTheDialogsOwnSearch)
 {
     openWindow();
     typeText(QStringLiteral("ab AB ab"));
@@ -649,7 +649,7 @@ TEST_F(CommandsTest, F3WhileTheDialogIsShownUsesTheDialogsOwnSearch)
     EXPECT_TRUE(form->isVisible());
 }
 
-TEST_F(CommandsTest, SelectionOverSeveralLinesIsFoundWhereItStands)
+TEST_F(Commands, SelectionOverSeveralLinesIsFoundWhereItStands)
 {
     openWindow();
     typeText(QStringLiteral("ab\ncd ab\ncd"));
@@ -666,7 +666,7 @@ TEST_F(CommandsTest, SelectionOverSeveralLinesIsFoundWhereItStands)
 
 // Go to line.
 
-TEST_F(CommandsTest, GotoLineKeepsTheNumberBetweenUses)
+TEST_F(Commands, GotoLineKeepsTheNumberBetweenUses)
 {
     openWindow();
     typeText(QStringLiteral("a = 1;\nb = 2;\nc = 3;\nd = 4;"));
@@ -696,7 +696,7 @@ TEST_F(CommandsTest, GotoLineKeepsTheNumberBetweenUses)
 
 // Status line.
 
-TEST_F(CommandsTest, StatusLineShowsLineAndColumnWithTabStops)
+TEST_F(Commands, StatusLineShowsLineAndColumnWithTabStops)
 {
     openWindow();
     EXPECT_EQ(caretStatus(), QStringLiteral("Ln 1, Col 1"));
@@ -720,7 +720,7 @@ TEST_F(CommandsTest, StatusLineShowsLineAndColumnWithTabStops)
     EXPECT_EQ(caretStatus(), QStringLiteral("Ln 2, Col 1")) << "moving the caret updates it";
 }
 
-TEST_F(CommandsTest, StatusColumnEqualsTheMessagePosition)
+TEST_F(Commands, StatusColumnEqualsTheMessagePosition)
 {
     writeIni("[ViewResult]\r\nWhereShowResult=1\r\n");
     openWindow();
@@ -737,7 +737,7 @@ TEST_F(CommandsTest, StatusColumnEqualsTheMessagePosition)
     EXPECT_EQ(status.captured(1), QStringLiteral("13"));
 }
 
-TEST_F(CommandsTest, StatusTextIsShownBesideTheCaret)
+TEST_F(Commands, StatusTextIsShownBesideTheCaret)
 {
     openWindow();
     EXPECT_TRUE(m_Window->getStatusText().isEmpty());
@@ -749,7 +749,7 @@ TEST_F(CommandsTest, StatusTextIsShownBesideTheCaret)
 
 // Messages pane.
 
-TEST_F(CommandsTest, PaneCommands)
+TEST_F(Commands, PaneCommands)
 {
     openWindow();
     typeText(QStringLiteral("a = ;\nb = ;"));
@@ -781,7 +781,7 @@ TEST_F(CommandsTest, PaneCommands)
     EXPECT_FALSE(m_Window->findAction(QStringLiteral("ActionViewWinMsg"))->isChecked());
 }
 
-TEST_F(CommandsTest, PaneButtonsAllShownAtItsSmallestHeight)
+TEST_F(Commands, PaneButtonsAllShownAtItsSmallestHeight)
 {
     writeIni("[FormMain]\r\nShowWindowMessages=1\r\n");
     openWindow();
@@ -802,7 +802,7 @@ TEST_F(CommandsTest, PaneButtonsAllShownAtItsSmallestHeight)
     }
 }
 
-TEST_F(CommandsTest, PaneMenuHoldsItsCommands)
+TEST_F(Commands, PaneMenuHoldsItsCommands)
 {
     openWindow();
     auto* menu = child<QMenu>(m_Window.get(), "PopupMenuWinMsg");
@@ -818,7 +818,7 @@ TEST_F(CommandsTest, PaneMenuHoldsItsCommands)
 
 // About, help and testing.
 
-TEST_F(CommandsTest, AboutIsShownOnceAndBroughtForward)
+TEST_F(Commands, AboutIsShownOnceAndBroughtForward)
 {
     openWindow();
     int aboutWindows = 0;
@@ -838,7 +838,7 @@ TEST_F(CommandsTest, AboutIsShownOnceAndBroughtForward)
     EXPECT_FALSE(m_Window->isWindowOpen(QStringLiteral("TFormAbout")));
 }
 
-TEST_F(CommandsTest, HelpBesideTheProgramOpensDirectly)
+TEST_F(Commands, HelpBesideTheProgramOpensDirectly)
 {
     const QString help = binFolder() + QStringLiteral("/ombrix.chm");
     writeFile(help, "ITSF");
@@ -849,7 +849,7 @@ TEST_F(CommandsTest, HelpBesideTheProgramOpensDirectly)
     EXPECT_TRUE(m_Dialogs.openFileRequests.empty());
 }
 
-TEST_F(CommandsTest, MissingHelpIsAskedForEveryTime)
+TEST_F(Commands, MissingHelpIsAskedForEveryTime)
 {
     const QString chosen = docPath(QStringLiteral("elsewhere.chm"));
     writeFile(chosen, "ITSF");
@@ -867,7 +867,7 @@ TEST_F(CommandsTest, MissingHelpIsAskedForEveryTime)
     EXPECT_TRUE(m_Dialogs.messages.empty()) << "cancelling ends silently";
 }
 
-TEST_F(CommandsTest, HelpTheDesktopCannotOpenIsAskedForUntilCancelled)
+TEST_F(Commands, HelpTheDesktopCannotOpenIsAskedForUntilCancelled)
 {
     writeFile(binFolder() + QStringLiteral("/ombrix.chm"), "ITSF");
     const QString chosen = docPath(QStringLiteral("other.chm"));
@@ -882,7 +882,7 @@ TEST_F(CommandsTest, HelpTheDesktopCannotOpenIsAskedForUntilCancelled)
     EXPECT_TRUE(m_Dialogs.messages.empty());
 }
 
-TEST_F(CommandsTest, TestingFromTheMenuUsesTheStoredFilesAsStored)
+TEST_F(Commands, TestingFromTheMenuUsesTheStoredFilesAsStored)
 {
     const QString input = docPath(QStringLiteral("tests.txt"));
     const QString report = docPath(QStringLiteral("report.txt"));
@@ -899,7 +899,7 @@ TEST_F(CommandsTest, TestingFromTheMenuUsesTheStoredFilesAsStored)
     EXPECT_TRUE(editorText().isEmpty());
 }
 
-TEST_F(CommandsTest, TestingFromTheMenuLooksNowhereElseForItsFiles)
+TEST_F(Commands, TestingFromTheMenuLooksNowhereElseForItsFiles)
 {
     // The command line would find a bare name in the program's folder; the menu does not.
     writeFile(binFolder() + QStringLiteral("/tests.txt"), "a = 1;\r\n");
@@ -915,7 +915,7 @@ TEST_F(CommandsTest, TestingFromTheMenuLooksNowhereElseForItsFiles)
 
 // The tray.
 
-TEST_F(CommandsTest, TrayMenuOffersShowProgramOnlyWhenHidden)
+TEST_F(Commands, TrayMenuOffersShowProgramOnlyWhenHidden)
 {
     writeIni("[FormMain]\r\nShowSystemTrayIcon=1\r\n");
     openWindow();
@@ -937,7 +937,7 @@ TEST_F(CommandsTest, TrayMenuOffersShowProgramOnlyWhenHidden)
     EXPECT_TRUE(m_Window->isVisible());
 }
 
-TEST_F(CommandsTest, TimerBringsBackALostTrayIcon)
+TEST_F(Commands, TimerBringsBackALostTrayIcon)
 {
     writeIni("[FormMain]\r\nShowSystemTrayIcon=1\r\n");
     openWindow();
@@ -954,7 +954,7 @@ TEST_F(CommandsTest, TimerBringsBackALostTrayIcon)
     EXPECT_EQ(m_Tray.adds, adds + 1) << "an icon still shown is left alone";
 }
 
-TEST_F(CommandsTest, TimerAddsNoIconWhileTheTrayIsOff)
+TEST_F(Commands, TimerAddsNoIconWhileTheTrayIsOff)
 {
     openWindow();
     auto* timer = child<QTimer>(m_Window.get(), "TimerRefreshTrayIcon");
@@ -966,7 +966,7 @@ TEST_F(CommandsTest, TimerAddsNoIconWhileTheTrayIsOff)
 
 // Actions and menus.
 
-TEST_F(CommandsTest, ShortCutsFireTheirCommands)
+TEST_F(Commands, ShortCutsFireTheirCommands)
 {
     openWindow();
     const QString text = QStringLiteral("a = 1;");
@@ -1031,7 +1031,7 @@ TEST_F(CommandsTest, ShortCutsFireTheirCommands)
     }
 }
 
-TEST_F(CommandsTest, EveryMenuEntryHasACaption)
+TEST_F(Commands, EveryMenuEntryHasACaption)
 {
     openWindow();
     // The tool bars' overflow menus have no name and no entries of their own.
@@ -1057,7 +1057,7 @@ TEST_F(CommandsTest, EveryMenuEntryHasACaption)
     }
 }
 
-TEST_F(CommandsTest, MenusHoldTheirItemsInOrder)
+TEST_F(Commands, MenusHoldTheirItemsInOrder)
 {
     openWindow();
     const auto items = [this](const char* menuName) {

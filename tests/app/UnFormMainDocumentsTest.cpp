@@ -22,7 +22,7 @@
 
 namespace {
 
-class DocumentsTest : public CMainWindowTest
+class Documents : public CMainWindowTest
 {
 protected:
     bool permissionsEnforced()
@@ -32,7 +32,7 @@ protected:
     }
 };
 
-TEST_F(DocumentsTest, TitleFollowsTheDocumentAndItsChanges)
+TEST_F(Documents, TitleFollowsTheDocumentAndItsChanges)
 {
     openWindow();
     EXPECT_EQ(m_Window->windowTitle(), QStringLiteral(" Ombrix"));
@@ -45,7 +45,7 @@ TEST_F(DocumentsTest, TitleFollowsTheDocumentAndItsChanges)
     EXPECT_EQ(m_Window->windowTitle(), QStringLiteral(" Ombrix-[") + docPath(QStringLiteral("a.txt")) + QStringLiteral("*]"));
 }
 
-TEST_F(DocumentsTest, SaveGoesToTheDialogOnceThenToTheSameFile)
+TEST_F(Documents, SaveGoesToTheDialogOnceThenToTheSameFile)
 {
     openWindow();
     typeText(QStringLiteral("a = 1;\nb = 2;"));
@@ -65,7 +65,7 @@ TEST_F(DocumentsTest, SaveGoesToTheDialogOnceThenToTheSameFile)
     EXPECT_FALSE(editor().document()->isModified());
 }
 
-TEST_F(DocumentsTest, SaveAfterTheFileVanishedAsksForAName)
+TEST_F(Documents, SaveAfterTheFileVanishedAsksForAName)
 {
     openWindow();
     typeText(QStringLiteral("x = 1;"));
@@ -79,7 +79,7 @@ TEST_F(DocumentsTest, SaveAfterTheFileVanishedAsksForAName)
     EXPECT_TRUE(QFile::exists(docPath(QStringLiteral("back.txt"))));
 }
 
-TEST_F(DocumentsTest, EncodingsOnDisk)
+TEST_F(Documents, EncodingsOnDisk)
 {
     struct TCase {
         const char* reason;
@@ -125,7 +125,7 @@ TEST_F(DocumentsTest, EncodingsOnDisk)
     }
 }
 
-TEST_F(DocumentsTest, SaveQueryOnCloseNewAndOpen)
+TEST_F(Documents, SaveQueryOnCloseNewAndOpen)
 {
     struct TCase {
         const char* reason;
@@ -166,7 +166,7 @@ TEST_F(DocumentsTest, SaveQueryOnCloseNewAndOpen)
     EXPECT_TRUE(m_Window->close());
 }
 
-TEST_F(DocumentsTest, AModifiedEmptyEditorAsksNothing)
+TEST_F(Documents, AModifiedEmptyEditorAsksNothing)
 {
     openWindow();
     typeText(QStringLiteral("a"));
@@ -176,7 +176,7 @@ TEST_F(DocumentsTest, AModifiedEmptyEditorAsksNothing)
     EXPECT_TRUE(m_Dialogs.messages.empty());
 }
 
-TEST_F(DocumentsTest, FailingSaveIsShownAndTheDocumentStaysModified)
+TEST_F(Documents, FailingSaveIsShownAndTheDocumentStaysModified)
 {
     writeFile(docPath(QStringLiteral("plain.txt")), "not a folder");
     const QString targets[] = {
@@ -200,7 +200,7 @@ TEST_F(DocumentsTest, FailingSaveIsShownAndTheDocumentStaysModified)
     }
 }
 
-TEST_F(DocumentsTest, ReadOnlyFolderRefusesTheSave)
+TEST_F(Documents, ReadOnlyFolderRefusesTheSave)
 {
     if (!permissionsEnforced())
         GTEST_SKIP() << "running as root: a read-only folder can still be written";
@@ -216,7 +216,7 @@ TEST_F(DocumentsTest, ReadOnlyFolderRefusesTheSave)
     QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
-TEST_F(DocumentsTest, OpeningFilesOfEveryKind)
+TEST_F(Documents, OpeningFilesOfEveryKind)
 {
     QByteArray binary;
     for (int i = 0; i < 256; ++i)
@@ -244,7 +244,7 @@ TEST_F(DocumentsTest, OpeningFilesOfEveryKind)
     EXPECT_EQ(m_Dialogs.openFileRequests.back().filters.first(), QStringLiteral("Ombrix files (*.ombx)"));
 }
 
-TEST_F(DocumentsTest, UnreadableFileIsShownAndNothingIsLost)
+TEST_F(Documents, UnreadableFileIsShownAndNothingIsLost)
 {
     if (!permissionsEnforced())
         GTEST_SKIP() << "running as root: every file can be read";
@@ -260,7 +260,7 @@ TEST_F(DocumentsTest, UnreadableFileIsShownAndNothingIsLost)
     EXPECT_EQ(editorText(), QStringLiteral("mine"));
 }
 
-TEST_F(DocumentsTest, PasteBeyondTheLimitKeepsWhatFitsOfTheInsertion)
+TEST_F(Documents, PasteBeyondTheLimitKeepsWhatFitsOfTheInsertion)
 {
     openWindow();
     const QString existing(kEditorMaxChars - 10, QLatin1Char('a'));
@@ -274,7 +274,7 @@ TEST_F(DocumentsTest, PasteBeyondTheLimitKeepsWhatFitsOfTheInsertion)
               QStringLiteral("The text very big.\r\nThis text will be cut down up to 64 000 symbols."));
 }
 
-TEST_F(DocumentsTest, DroppedAndInputMethodTextIsHeldToTheLimit)
+TEST_F(Documents, DroppedAndInputMethodTextIsHeldToTheLimit)
 {
     auto drop = [this](const QString& text) {
         QMimeData data;
@@ -334,7 +334,7 @@ TEST_F(DocumentsTest, DroppedAndInputMethodTextIsHeldToTheLimit)
     }
 }
 
-TEST_F(DocumentsTest, TypingIntoAFullEditor)
+TEST_F(Documents, TypingIntoAFullEditor)
 {
     struct TCase {
         const char* reason;
@@ -367,7 +367,7 @@ TEST_F(DocumentsTest, TypingIntoAFullEditor)
     }
 }
 
-TEST_F(DocumentsTest, RecentFilesListTheirEntriesAndForgetVanishedOnes)
+TEST_F(Documents, RecentFilesListTheirEntriesAndForgetVanishedOnes)
 {
     for (const char* name : {"one.txt", "two.txt"})
         writeFile(docPath(QLatin1String(name)), name);
@@ -408,7 +408,7 @@ TEST_F(DocumentsTest, RecentFilesListTheirEntriesAndForgetVanishedOnes)
     EXPECT_EQ(recent->actions()[0]->text(), QStringLiteral("<There are no files>"));
 }
 
-TEST_F(DocumentsTest, BareNameOpensFromTheExecutableFolderWithItsFullPath)
+TEST_F(Documents, BareNameOpensFromTheExecutableFolderWithItsFullPath)
 {
     writeFile(binFolder() + QStringLiteral("/beside.txt"), "b = 1;");
     openWindow();
@@ -418,7 +418,7 @@ TEST_F(DocumentsTest, BareNameOpensFromTheExecutableFolderWithItsFullPath)
     EXPECT_TRUE(m_Dialogs.messages.empty()) << "a missing document gives no message";
 }
 
-TEST_F(DocumentsTest, AFolderIsNoDocument)
+TEST_F(Documents, AFolderIsNoDocument)
 {
     QDir().mkpath(docPath(QStringLiteral("folder.txt")));
     QDir().mkpath(binFolder() + QStringLiteral("/beside"));
@@ -456,7 +456,7 @@ TEST_F(DocumentsTest, AFolderIsNoDocument)
     EXPECT_EQ(recent->actions()[0]->data().toInt(), -1) << "the list is empty";
 }
 
-TEST_F(DocumentsTest, AHugeFileOpensCutAndIsReplacedOnlyThroughTheSaveDialog)
+TEST_F(Documents, AHugeFileOpensCutAndIsReplacedOnlyThroughTheSaveDialog)
 {
     // Sparse: only the first line takes room on the disk; the rest reads as NUL bytes.
     const QString name = docPath(QStringLiteral("huge.txt"));
@@ -499,7 +499,7 @@ TEST_F(DocumentsTest, AHugeFileOpensCutAndIsReplacedOnlyThroughTheSaveDialog)
     }
 }
 
-TEST_F(DocumentsTest, BytesThatSavingWouldChangeAreToldAtOpening)
+TEST_F(Documents, BytesThatSavingWouldChangeAreToldAtOpening)
 {
     struct TCase {
         const char* reason;
@@ -527,7 +527,7 @@ TEST_F(DocumentsTest, BytesThatSavingWouldChangeAreToldAtOpening)
     }
 }
 
-TEST_F(DocumentsTest, PipesAndDevicesAreNoDocumentsAndFailuresAreLogged)
+TEST_F(Documents, PipesAndDevicesAreNoDocumentsAndFailuresAreLogged)
 {
     const QString pipe = docPath(QStringLiteral("pipe.txt"));
     const QString zero = docPath(QStringLiteral("zero.txt"));

@@ -13,11 +13,11 @@
 
 namespace {
 
-class LifeCycleTest : public CMainWindowTest
+class LifeCycle : public CMainWindowTest
 {
 };
 
-TEST_F(LifeCycleTest, StoredPlaceIsKeptOnTheDesktop)
+TEST_F(LifeCycle, StoredPlaceIsKeptOnTheDesktop)
 {
     writeIni("[FormMain]\r\nUseRegister=0\r\nLeft=-5000\r\nTop=20\r\nWidth=0\r\nHeight=300\r\n");
     openWindow();
@@ -27,7 +27,7 @@ TEST_F(LifeCycleTest, StoredPlaceIsKeptOnTheDesktop)
     EXPECT_EQ(m_Window->getOptionsFormMain().Height, 300);
 }
 
-TEST_F(LifeCycleTest, OptionsAreWrittenAtClosingOnly)
+TEST_F(LifeCycle, OptionsAreWrittenAtClosingOnly)
 {
     writeIni("[FormMain]\r\nUseRegister=0\r\n[ViewResult]\r\nWhereShowResult=1\r\nPrecision=12\r\nFormatNumber=1\r\n");
     openWindow();
@@ -52,7 +52,7 @@ TEST_F(LifeCycleTest, OptionsAreWrittenAtClosingOnly)
     EXPECT_TRUE(readFile(iniPath()).contains("FormatNumber=2"));
 }
 
-TEST_F(LifeCycleTest, OutOfRangeDestinationAndFontSizeAreShownByOneRuleAndKept)
+TEST_F(LifeCycle, OutOfRangeDestinationAndFontSizeAreShownByOneRuleAndKept)
 {
     writeIni("[ViewResult]\r\nWhereShowResult=7\r\n[Editor]\r\nFontSize=3000\r\n");
     openWindow();
@@ -71,7 +71,7 @@ TEST_F(LifeCycleTest, OutOfRangeDestinationAndFontSizeAreShownByOneRuleAndKept)
     EXPECT_EQ(m_Window->getOptionsEditor().FontSize, 3000);
 }
 
-TEST_F(LifeCycleTest, CalcOnStartOpensAndCalculates)
+TEST_F(LifeCycle, CalcOnStartOpensAndCalculates)
 {
     writeFile(docPath(QStringLiteral("start.txt")), "s = 6 * 7;");
     writeIni("[ViewResult]\r\nWhereShowResult=1\r\nPrecision=12\r\nFormatNumber=1\r\n");
@@ -84,7 +84,7 @@ TEST_F(LifeCycleTest, CalcOnStartOpensAndCalculates)
     QTRY_COMPARE(paneText(), QStringLiteral(" [Results of calculation] \n s = 42"));
 }
 
-TEST_F(LifeCycleTest, TestModeWritesTheReportAndOpensNothing)
+TEST_F(LifeCycle, TestModeWritesTheReportAndOpensNothing)
 {
     writeFile(binFolder() + QStringLiteral("/in.txt"), "a = 1;\r\n***END_BLOCK***\r\nb = ;\r\n");
     m_Window = std::make_unique<TFormMain>(nullptr, std::make_unique<CFakeTrayBackend>(m_Tray));
@@ -102,7 +102,7 @@ TEST_F(LifeCycleTest, TestModeWritesTheReportAndOpensNothing)
     EXPECT_TRUE(m_Window->getFileName().isEmpty());
 }
 
-TEST_F(LifeCycleTest, CalcOnStartWithADocumentNotFoundDoesNothing)
+TEST_F(LifeCycle, CalcOnStartWithADocumentNotFoundDoesNothing)
 {
     m_Window = std::make_unique<TFormMain>(nullptr, std::make_unique<CFakeTrayBackend>(m_Tray));
     m_Window->setCommandLineFile(docPath(QStringLiteral("missing.txt")));
@@ -113,7 +113,7 @@ TEST_F(LifeCycleTest, CalcOnStartWithADocumentNotFoundDoesNothing)
     EXPECT_TRUE(m_Dialogs.messages.empty());
 }
 
-TEST_F(LifeCycleTest, TestModeFallsBackToTheStoredFiles)
+TEST_F(LifeCycle, TestModeFallsBackToTheStoredFiles)
 {
     struct TCase {
         const char* reason;
@@ -167,7 +167,7 @@ TEST_F(LifeCycleTest, TestModeFallsBackToTheStoredFiles)
     }
 }
 
-TEST_F(LifeCycleTest, SelfTestReportThatCannotBeWrittenIsShownAndLogged)
+TEST_F(LifeCycle, SelfTestReportThatCannotBeWrittenIsShownAndLogged)
 {
     struct TCase {
         const char* reason;
@@ -217,7 +217,7 @@ TEST_F(LifeCycleTest, SelfTestReportThatCannotBeWrittenIsShownAndLogged)
     }
 }
 
-TEST_F(LifeCycleTest, StartAndEndAreLoggedWhenLogsAreOn)
+TEST_F(LifeCycle, StartAndEndAreLoggedWhenLogsAreOn)
 {
     writeIni("[FormMain]\r\nWriteLogs=1\r\nUseRegister=0\r\n");
     openWindow();
@@ -232,7 +232,7 @@ TEST_F(LifeCycleTest, StartAndEndAreLoggedWhenLogsAreOn)
 
 namespace {
 
-TEST_F(LifeCycleTest, RunsAtStartCanBeStoppedFromTheWaitWindow)
+TEST_F(LifeCycle, RunsAtStartCanBeStoppedFromTheWaitWindow)
 {
     QString levels = QStringLiteral("f0(x) = x + 1;\r\n");
     for (int n = 1; n <= 40; ++n)

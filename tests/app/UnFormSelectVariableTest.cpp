@@ -18,7 +18,7 @@
 
 namespace {
 
-class CFormSelectVariableTest : public CDialogFixture<TFormSelectVariable>
+class SelectVariableWindow : public CDialogFixture<TFormSelectVariable>
 {
 protected:
     void showForm()
@@ -47,7 +47,7 @@ protected:
 
 };
 
-TEST_F(CFormSelectVariableTest, NamesComeBackByteForByte)
+TEST_F(SelectVariableWindow, NamesComeBackByteForByte)
 {
     struct TCase {
         QByteArray name;
@@ -73,7 +73,7 @@ TEST_F(CFormSelectVariableTest, NamesComeBackByteForByte)
     }
 }
 
-TEST_F(CFormSelectVariableTest, IndexOutsideTheListLeavesOutputsAlone)
+TEST_F(SelectVariableWindow, IndexOutsideTheListLeavesOutputsAlone)
 {
     addNames({"a", "b"});
     for (int index : {-1, 2, 100}) {
@@ -85,7 +85,7 @@ TEST_F(CFormSelectVariableTest, IndexOutsideTheListLeavesOutputsAlone)
     }
 }
 
-TEST_F(CFormSelectVariableTest, ClearEmptiesTheListAndTicksDoNotSurvive)
+TEST_F(SelectVariableWindow, ClearEmptiesTheListAndTicksDoNotSurvive)
 {
     addNames({"a", "b"});
     list()->item(0)->setCheckState(Qt::Checked);
@@ -98,7 +98,7 @@ TEST_F(CFormSelectVariableTest, ClearEmptiesTheListAndTicksDoNotSurvive)
     EXPECT_FALSE(ticked);
 }
 
-TEST_F(CFormSelectVariableTest, CaptionsOnShowing)
+TEST_F(SelectVariableWindow, CaptionsOnShowing)
 {
     showForm();
     EXPECT_EQ(m_Form->windowTitle(), QStringLiteral(" What to calculate?"));
@@ -114,7 +114,7 @@ TEST_F(CFormSelectVariableTest, CaptionsOnShowing)
     EXPECT_EQ(child<QToolButton>("ToolButtonZoomDefault")->text(), QStringLiteral("Zoom Default"));
 }
 
-TEST_F(CFormSelectVariableTest, ZoomButtonsAndMenuEntriesShowTheirIcons)
+TEST_F(SelectVariableWindow, ZoomButtonsAndMenuEntriesShowTheirIcons)
 {
     showForm();
     struct TCase {
@@ -143,7 +143,7 @@ TEST_F(CFormSelectVariableTest, ZoomButtonsAndMenuEntriesShowTheirIcons)
     EXPECT_TRUE(child<QPushButton>("ButtonOk")->icon().isNull());
 }
 
-TEST_F(CFormSelectVariableTest, TickedNamesAreChosenWithOk)
+TEST_F(SelectVariableWindow, TickedNamesAreChosenWithOk)
 {
     addNames({"a", "\xE0\xE1", "c"});
     showForm();
@@ -166,7 +166,7 @@ TEST_F(CFormSelectVariableTest, TickedNamesAreChosenWithOk)
     EXPECT_EQ(name, QByteArray("\xE0\xE1"));
 }
 
-TEST_F(CFormSelectVariableTest, NothingTickedIsRefusedAndTheDialogStays)
+TEST_F(SelectVariableWindow, NothingTickedIsRefusedAndTheDialogStays)
 {
     addNames({"a", "b"});
     showForm();
@@ -188,7 +188,7 @@ TEST_F(CFormSelectVariableTest, NothingTickedIsRefusedAndTheDialogStays)
     EXPECT_EQ(m_Form->result(), QDialog::Accepted);
 }
 
-TEST_F(CFormSelectVariableTest, EmptyListClosesWithOk)
+TEST_F(SelectVariableWindow, EmptyListClosesWithOk)
 {
     showForm();
     QTest::mouseClick(child<QPushButton>("ButtonOk"), Qt::LeftButton);
@@ -197,7 +197,7 @@ TEST_F(CFormSelectVariableTest, EmptyListClosesWithOk)
     EXPECT_EQ(m_Form->result(), QDialog::Accepted);
 }
 
-TEST_F(CFormSelectVariableTest, EveryWayOutGivesCancel)
+TEST_F(SelectVariableWindow, EveryWayOutGivesCancel)
 {
     struct TCase {
         const char* way;
@@ -221,7 +221,7 @@ TEST_F(CFormSelectVariableTest, EveryWayOutGivesCancel)
     EXPECT_TRUE(m_Dialogs.messages.empty());
 }
 
-TEST_F(CFormSelectVariableTest, ModalRunAnswersOk)
+TEST_F(SelectVariableWindow, ModalRunAnswersOk)
 {
     addNames({"a", "b"});
     whenModalActive(m_Form, [this](QWidget*) {
@@ -235,7 +235,7 @@ TEST_F(CFormSelectVariableTest, ModalRunAnswersOk)
     EXPECT_TRUE(ticked);
 }
 
-TEST_F(CFormSelectVariableTest, ZoomStopsAtTheTopWithItsButtonDisabled)
+TEST_F(SelectVariableWindow, ZoomStopsAtTheTopWithItsButtonDisabled)
 {
     m_Form->SetZoomIndex(23);
     showForm();
@@ -255,7 +255,7 @@ TEST_F(CFormSelectVariableTest, ZoomStopsAtTheTopWithItsButtonDisabled)
     EXPECT_TRUE(child<QToolButton>("ToolButtonZoomIn")->isEnabled());
 }
 
-TEST_F(CFormSelectVariableTest, ZoomStopsAtTheBottomWithItsButtonDisabled)
+TEST_F(SelectVariableWindow, ZoomStopsAtTheBottomWithItsButtonDisabled)
 {
     m_Form->SetZoomIndex(1);
     showForm();
@@ -273,7 +273,7 @@ TEST_F(CFormSelectVariableTest, ZoomStopsAtTheBottomWithItsButtonDisabled)
     EXPECT_TRUE(child<QToolButton>("ToolButtonZoomOut")->isEnabled());
 }
 
-TEST_F(CFormSelectVariableTest, ZoomDefaultReturnsToTenPoints)
+TEST_F(SelectVariableWindow, ZoomDefaultReturnsToTenPoints)
 {
     m_Form->SetZoomIndex(5);
     showForm();
@@ -285,7 +285,7 @@ TEST_F(CFormSelectVariableTest, ZoomDefaultReturnsToTenPoints)
     EXPECT_FALSE(child<QToolButton>("ToolButtonZoomDefault")->isEnabled());
 }
 
-TEST_F(CFormSelectVariableTest, ZoomItemsOfBothMenusStep)
+TEST_F(SelectVariableWindow, ZoomItemsOfBothMenusStep)
 {
     showForm();
     child<QAction>("MenuItemViewZoomIn")->trigger();
@@ -297,7 +297,7 @@ TEST_F(CFormSelectVariableTest, ZoomItemsOfBothMenusStep)
     EXPECT_EQ(listFontSize(), 10);
 }
 
-TEST_F(CFormSelectVariableTest, ZoomIndexOutsideTheTableIsIgnored)
+TEST_F(SelectVariableWindow, ZoomIndexOutsideTheTableIsIgnored)
 {
     m_Form->SetZoomIndex(7);
     for (int index : {-1, 24}) {

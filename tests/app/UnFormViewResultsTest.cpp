@@ -35,7 +35,7 @@ public:
     QStringList logs;
 };
 
-class CFormViewResultsTest : public CDialogFixture<TFormViewResults, CLoggingMainWindow>
+class ResultsWindow : public CDialogFixture<TFormViewResults, CLoggingMainWindow>
 {
 protected:
     void showForm(const TOptionsFormViewResults& options = TOptionsFormViewResults())
@@ -62,7 +62,7 @@ protected:
 
 };
 
-TEST_F(CFormViewResultsTest, CaptionsOnShowing)
+TEST_F(ResultsWindow, CaptionsOnShowing)
 {
     showForm();
     EXPECT_EQ(m_Form->windowTitle(), QStringLiteral(" Results of calculations"));
@@ -80,7 +80,7 @@ TEST_F(CFormViewResultsTest, CaptionsOnShowing)
     EXPECT_TRUE(m_Main->isWindowOpen(QStringLiteral("TFormViewResults")));
 }
 
-TEST_F(CFormViewResultsTest, ToolButtonsAndMenuEntriesShowTheirIcons)
+TEST_F(ResultsWindow, ToolButtonsAndMenuEntriesShowTheirIcons)
 {
     showForm();
     struct TCase {
@@ -110,7 +110,7 @@ TEST_F(CFormViewResultsTest, ToolButtonsAndMenuEntriesShowTheirIcons)
         EXPECT_TRUE(child<QAction>(plain)->icon().isNull()) << plain;
 }
 
-TEST_F(CFormViewResultsTest, SetTextReplacesTheWholeText)
+TEST_F(ResultsWindow, SetTextReplacesTheWholeText)
 {
     showForm();
     m_Form->SetText(QStringLiteral("old"));
@@ -124,7 +124,7 @@ TEST_F(CFormViewResultsTest, SetTextReplacesTheWholeText)
         << "no history of the program's own output";
 }
 
-TEST_F(CFormViewResultsTest, SelectAllAndCopy)
+TEST_F(ResultsWindow, SelectAllAndCopy)
 {
     showForm();
     m_Form->SetText(QStringLiteral("a = 1\nb = 2"));
@@ -145,7 +145,7 @@ TEST_F(CFormViewResultsTest, SelectAllAndCopy)
     EXPECT_EQ(memo()->textCursor().selectedText(), QString(QStringLiteral("a = 1") + QChar::ParagraphSeparator + QStringLiteral("b = 2")));
 }
 
-TEST_F(CFormViewResultsTest, WordWrapToggles)
+TEST_F(ResultsWindow, WordWrapToggles)
 {
     showForm();
     auto* button = child<QToolButton>("ToolButtonWordWrap");
@@ -173,7 +173,7 @@ TEST_F(CFormViewResultsTest, WordWrapToggles)
     showsWrap(true);
 }
 
-TEST_F(CFormViewResultsTest, ToolBarTogglesWithItsMenuTick)
+TEST_F(ResultsWindow, ToolBarTogglesWithItsMenuTick)
 {
     showForm();
     auto* toolBar = child<QToolBar>("ToolBarMain");
@@ -188,7 +188,7 @@ TEST_F(CFormViewResultsTest, ToolBarTogglesWithItsMenuTick)
     EXPECT_TRUE(item->isChecked());
 }
 
-TEST_F(CFormViewResultsTest, EscDoesNotCloseTheWindow)
+TEST_F(ResultsWindow, EscDoesNotCloseTheWindow)
 {
     showForm();
     QTest::keyClick(memo(), Qt::Key_Escape);
@@ -197,7 +197,7 @@ TEST_F(CFormViewResultsTest, EscDoesNotCloseTheWindow)
     EXPECT_FALSE(m_Form->isVisible());
 }
 
-TEST_F(CFormViewResultsTest, SavedFileHoldsTheLinesWithCrLf)
+TEST_F(ResultsWindow, SavedFileHoldsTheLinesWithCrLf)
 {
     struct TCase {
         QString text;
@@ -228,7 +228,7 @@ TEST_F(CFormViewResultsTest, SavedFileHoldsTheLinesWithCrLf)
     EXPECT_TRUE(m_Main->logs.isEmpty());
 }
 
-TEST_F(CFormViewResultsTest, SaveAsksForATextFile)
+TEST_F(ResultsWindow, SaveAsksForATextFile)
 {
     showForm();
     m_Form->SetText(QStringLiteral("a = 1"));
@@ -242,7 +242,7 @@ TEST_F(CFormViewResultsTest, SaveAsksForATextFile)
     EXPECT_TRUE(m_Dialogs.messages.empty());
 }
 
-TEST_F(CFormViewResultsTest, SaveReplacesAnExistingFile)
+TEST_F(ResultsWindow, SaveReplacesAnExistingFile)
 {
     const QString fileName = docPath("r.txt");
     writeFile(fileName, QByteArray(5000, 'x'));
@@ -252,7 +252,7 @@ TEST_F(CFormViewResultsTest, SaveReplacesAnExistingFile)
     EXPECT_EQ(readFile(fileName), QByteArray("a = 1\r\n"));
 }
 
-TEST_F(CFormViewResultsTest, EmptyWindowSavesNothing)
+TEST_F(ResultsWindow, EmptyWindowSavesNothing)
 {
     showForm();
     m_Form->SetText(QString());
@@ -268,7 +268,7 @@ TEST_F(CFormViewResultsTest, EmptyWindowSavesNothing)
     EXPECT_FALSE(QFile::exists(docPath("r.txt")));
 }
 
-TEST_F(CFormViewResultsTest, FailedSaveIsShownAndLoggedAndLeavesNoFile)
+TEST_F(ResultsWindow, FailedSaveIsShownAndLoggedAndLeavesNoFile)
 {
     const QString fileName = docPath("missing/r.txt");
     showForm();
@@ -286,7 +286,7 @@ TEST_F(CFormViewResultsTest, FailedSaveIsShownAndLoggedAndLeavesNoFile)
     EXPECT_TRUE(m_Form->isVisible());
 }
 
-TEST_F(CFormViewResultsTest, FullDiskKeepsTheOldFile)
+TEST_F(ResultsWindow, FullDiskKeepsTheOldFile)
 {
     const QString fileName = docPath("r.txt");
     const QByteArray before("old results\r\n");
@@ -303,7 +303,7 @@ TEST_F(CFormViewResultsTest, FullDiskKeepsTheOldFile)
     EXPECT_EQ(m_Main->logs.size(), 1);
 }
 
-TEST_F(CFormViewResultsTest, StoredPlaceIsKeptOnTheDesktop)
+TEST_F(ResultsWindow, StoredPlaceIsKeptOnTheDesktop)
 {
     const QRect desktop = QGuiApplication::primaryScreen()->availableVirtualGeometry();
     const int L = desktop.left();
@@ -348,7 +348,7 @@ TEST_F(CFormViewResultsTest, StoredPlaceIsKeptOnTheDesktop)
     }
 }
 
-TEST_F(CFormViewResultsTest, ShowingAppliesTheStoredRecord)
+TEST_F(ResultsWindow, ShowingAppliesTheStoredRecord)
 {
     TOptionsFormViewResults options;
     options.Left = 30;
@@ -377,7 +377,7 @@ TEST_F(CFormViewResultsTest, ShowingAppliesTheStoredRecord)
     EXPECT_TRUE(child<QToolButton>("ToolButtonZoomDefault")->isEnabled());
 }
 
-TEST_F(CFormViewResultsTest, SizeOutsideTheZoomTableIsShownAndZoomStartsAtTheDefault)
+TEST_F(ResultsWindow, SizeOutsideTheZoomTableIsShownAndZoomStartsAtTheDefault)
 {
     TOptionsFormViewResults options;
     options.FontSize = 13;
@@ -388,7 +388,7 @@ TEST_F(CFormViewResultsTest, SizeOutsideTheZoomTableIsShownAndZoomStartsAtTheDef
     EXPECT_EQ(memoFontSize(), 11);
 }
 
-TEST_F(CFormViewResultsTest, SizesBeyondTheLimitsAreShownAtTheLimitAndKeptUnlessZoomed)
+TEST_F(ResultsWindow, SizesBeyondTheLimitsAreShownAtTheLimitAndKeptUnlessZoomed)
 {
     const struct
     {
@@ -406,7 +406,7 @@ TEST_F(CFormViewResultsTest, SizesBeyondTheLimitsAreShownAtTheLimitAndKeptUnless
     }
 }
 
-TEST_F(CFormViewResultsTest, ZoomAtBothEnds)
+TEST_F(ResultsWindow, ZoomAtBothEnds)
 {
     TOptionsFormViewResults options;
     options.FontSize = 72;
@@ -427,7 +427,7 @@ TEST_F(CFormViewResultsTest, ZoomAtBothEnds)
     EXPECT_FALSE(child<QToolButton>("ToolButtonZoomDefault")->isEnabled());
 }
 
-TEST_F(CFormViewResultsTest, ClosingHandsTheStateToTheOwner)
+TEST_F(ResultsWindow, ClosingHandsTheStateToTheOwner)
 {
     m_Main->formViewResults().StayOnTop = false;
     m_Main->formViewResults().FontName = QStringLiteral("Mono");
@@ -456,7 +456,7 @@ TEST_F(CFormViewResultsTest, ClosingHandsTheStateToTheOwner)
     EXPECT_FALSE(m_Main->isWindowOpen(QStringLiteral("TFormViewResults")));
 }
 
-TEST_F(CFormViewResultsTest, ShownAgainItComesBackAsItWasClosed)
+TEST_F(ResultsWindow, ShownAgainItComesBackAsItWasClosed)
 {
     showForm();
     QTest::keyClick(memo(), Qt::Key_Q, Qt::ControlModifier);
