@@ -11,8 +11,8 @@
 QAction* addGuardedAction(QWidget* window, const char* objectName, const QKeySequence& shortcut,
                           std::function<void()> handler)
 {
-    const QByteArray source =
-        QByteArray(window->metaObject()->className()) + "::" + objectName + "Execute";
+    const QByteArray source = QByteArray(window->metaObject()->className()) + "::" + objectName
+                              + "Execute";
     return addGuardedAction(window, objectName, shortcut, source.constData(), std::move(handler));
 }
 

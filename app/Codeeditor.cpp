@@ -75,7 +75,8 @@ void CCodeEditor::keyPressEvent(QKeyEvent* event)
         QString typed = event->text();
         if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
             typed = QStringLiteral("\n");
-        if (!fitsSurely(typed) && fitInsertion(textWithoutSelection(), typed).size() < typed.size()) {
+        if (!fitsSurely(typed)
+            && fitInsertion(textWithoutSelection(), typed).size() < typed.size()) {
             emit insertionCut();
             return;
         }

@@ -17,7 +17,7 @@ int sequenceLength(const QByteArray& bytes, qsizetype i)
     if (lead < 0x80)
         return 1;
     int length = 0;
-    unsigned char low = 0x80;   // bounds of the second byte
+    unsigned char low = 0x80; // bounds of the second byte
     unsigned char high = 0xBF;
     if (lead >= 0xC2 && lead <= 0xDF) {
         length = 2;

@@ -18,8 +18,8 @@ enum class TDocumentEncoding {
 
 struct TDecodedDocument
 {
-    QString text;                 // lines broken by LF
-    TDocumentEncoding encoding;   // to save the document in again
+    QString text;               // lines broken by LF
+    TDocumentEncoding encoding; // to save the document in again
     // Saving it will not give back the bytes it was read from (a NUL byte in cp1251 becomes a
     // blank, an odd byte after UTF-16 text is lost); the user is told when it is opened.
     bool changedBySaving = false;
@@ -35,8 +35,8 @@ TDecodedDocument decodeDocument(const QByteArray& bytes, bool complete = true);
 
 struct TEncodedDocument
 {
-    QByteArray bytes;             // lines broken by CR LF
-    TDocumentEncoding encoding;   // the encoding written, to remember for the next save
+    QByteArray bytes;           // lines broken by CR LF
+    TDocumentEncoding encoding; // the encoding written, to remember for the next save
     // A cp1251 document held characters cp1251 cannot, so it is UTF-8 now.
     bool leftCp1251 = false;
 };

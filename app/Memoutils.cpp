@@ -117,7 +117,8 @@ bool TMemoTools::replaceAll(const QString& text, const QString& replacement, boo
     QString result;
     int copied = 0;
     int replaced = 0;
-    for (int at = findSubString(haystack, pattern, 0); at >= 0; at = findSubString(haystack, pattern, copied)) {
+    for (int at = findSubString(haystack, pattern, 0); at >= 0;
+         at = findSubString(haystack, pattern, copied)) {
         result += QStringView(old).mid(copied, at - copied);
         result += replacement;
         copied = at + static_cast<int>(text.size());
@@ -187,7 +188,8 @@ int TMemoTools::searchStart() const
 bool TMemoTools::selectNextMatch(const QString& text, bool matchCase, int& offset)
 {
     const int start = searchStart();
-    if (!find(text, matchCase, start, offset) && (start == 0 || !find(text, matchCase, 0, offset))) {
+    if (!find(text, matchCase, start, offset)
+        && (start == 0 || !find(text, matchCase, 0, offset))) {
         m_Memo.setSelection(m_Memo.selectionStart(), 0);
         return false;
     }
@@ -226,7 +228,7 @@ int lineScrollToCentre(int line, int firstVisibleLine, int clientHeight, int fon
     const long long half = visible > 3 ? visible / 2 : 0;
     const long long amount = static_cast<long long>(line) - half - firstVisibleLine;
     return static_cast<int>(std::clamp<long long>(amount, std::numeric_limits<int>::min(),
-                                                std::numeric_limits<int>::max()));
+                                                  std::numeric_limits<int>::max()));
 }
 
 int getCaretDisplayColumn(QPlainTextEdit* editor, int tabWidth)

@@ -38,7 +38,7 @@ public:
     bool replaceAll(const QString& text, const QString& replacement, bool matchCase);
     void resetMatch();
     // Searching keeps no position of its own, so closing the find dialog leaves nothing to end.
-    void resetFindEnd() {}
+    void resetFindEnd() { }
 
     // Scrolls so that the line stands in the middle of the view.
     void scrollToLine(int line);
@@ -55,8 +55,8 @@ private:
     void replaceSelected(const QString& replacement);
 
     CEditorView m_Memo;
-    int m_MatchEnd = 0;      // just past the remembered match
-    QString m_MatchText;     // its search text; empty when nothing is remembered
+    int m_MatchEnd = 0;  // just past the remembered match
+    QString m_MatchText; // its search text; empty when nothing is remembered
 };
 
 // How far to scroll a view whose first visible line is firstVisibleLine so that line stands in

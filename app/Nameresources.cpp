@@ -8,12 +8,15 @@ namespace {
 
 constexpr int kNameResourceCount = 174;
 
-struct TNameResource {
+struct TNameResource
+{
     const char* english;
     const char* russian;
 };
 
-// Numbers 126 to 128, 131 to 145, 156 to 167 and 169 to 171 are not shown by any window and hold no text.
+// Numbers 126 to 128, 131 to 145, 156 to 167 and 169 to 171 are not shown by any window and
+// hold no text. Each number's two texts stand on lines of their own, however long.
+// clang-format off
 constexpr TNameResource kNameResources[kNameResourceCount] = {
     /* 0 */ {"byte",
              "байт"},
@@ -327,6 +330,7 @@ constexpr TNameResource kNameResources[kNameResourceCount] = {
     /* 173 */ {"Error",
              "Ошибка"},
 };
+// clang-format on
 
 // Texts that name the program, its log file or its documents are put together when asked for.
 constexpr quint8 kAboutProgram = 119;
@@ -340,9 +344,11 @@ QString composedText(quint8 id)
     switch (id) {
     case kAboutProgram:
         return selectLanguageText(QLatin1String("About ") + program + QLatin1String(" ..."),
-                                  QString::fromUtf8("О программе ") + program + QLatin1String(" ..."));
+                                  QString::fromUtf8("О программе ") + program
+                                      + QLatin1String(" ..."));
     case kThankYou:
-        return selectLanguageText(QLatin1String("Thank you for using ") + program + QLatin1Char('.'),
+        return selectLanguageText(QLatin1String("Thank you for using ") + program
+                                      + QLatin1Char('.'),
                                   QString::fromUtf8("Спасибо за использование ") + program
                                       + QLatin1Char('.'));
     case kAssociateExtension:
@@ -387,7 +393,8 @@ QString getNameResource(quint8 id)
 QString getNameResourceTextNotFound(const QString& text)
 {
     return selectLanguageText(QLatin1String("The text '") + text + QLatin1String("' is not found."),
-                              QString::fromUtf8("Текст '") + text + QString::fromUtf8("' не найден."));
+                              QString::fromUtf8("Текст '") + text
+                                  + QString::fromUtf8("' не найден."));
 }
 
 QString getNameResourceTextTooBig()
@@ -411,7 +418,8 @@ QString getNameResourceNotLineNumber(const QString& text)
 QString getNameResourceFileNotFound(const QString& name)
 {
     return selectLanguageText(QLatin1String("The file '") + name + QLatin1String("' is not found."),
-                              QString::fromUtf8("Файл '") + name + QString::fromUtf8("' не найден."));
+                              QString::fromUtf8("Файл '") + name
+                                  + QString::fromUtf8("' не найден."));
 }
 
 QString getNameResourceFileReadError(const QString& name)

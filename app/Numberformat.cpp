@@ -86,7 +86,7 @@ TDecimal exactDecimal(double magnitude)
     char buffer[kExactBufferSize];
     const auto written = std::to_chars(buffer, buffer + kExactBufferSize, magnitude,
                                        std::chars_format::scientific, kExactFractionDigits);
-    const std::string_view text(buffer, written.ptr - buffer);   // "d.ddd...e+XX"
+    const std::string_view text(buffer, written.ptr - buffer); // "d.ddd...e+XX"
     const std::size_t e = text.find('e');
     decimal.digits.assign(text.data(), e);
     decimal.digits.erase(1, 1);
@@ -166,9 +166,9 @@ QString formatFixed(TDecimal& decimal, const TPattern& pattern, const QString& s
     }
     if (static_cast<int>(integer.size()) < pattern.minIntegerDigits)
         integer.insert(0, pattern.minIntegerDigits - integer.size(), '0');
-    const QString text = withFraction(
-        pattern.grouping ? groupDigits(integer, separator) : QString::fromLatin1(integer), fraction,
-        pattern);
+    const QString text = withFraction(pattern.grouping ? groupDigits(integer, separator)
+                                                       : QString::fromLatin1(integer),
+                                      fraction, pattern);
     return text.isEmpty() ? QStringLiteral("0") : text;
 }
 

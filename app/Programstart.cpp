@@ -8,7 +8,8 @@
 bool CGuardedApplication::notify(QObject* receiver, QEvent* event)
 {
     bool handled = false;
-    CHandlerGuard::run("QApplication::notify", [&] { handled = QApplication::notify(receiver, event); });
+    CHandlerGuard::run("QApplication::notify",
+                       [&] { handled = QApplication::notify(receiver, event); });
     return handled;
 }
 

@@ -17,8 +17,8 @@ TResultsDestination resultsDestination(int whereShowResult);
 // How the values of a results text are written and where the text goes.
 struct TResultsStyle
 {
-    int whereShowResult = 0;   // 0 the editor: the lines become comments of the text
-    QString numberFormat;      // a pattern of buildNumberFormat
+    int whereShowResult = 0; // 0 the editor: the lines become comments of the text
+    QString numberFormat;    // a pattern of buildNumberFormat
     QString thousandSeparator;
 };
 

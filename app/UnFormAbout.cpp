@@ -151,9 +151,8 @@ TFormAbout::TFormAbout(QWidget* owner)
 
     m_LabelWebSite->installEventFilter(this);
     m_LabelEmailSupport->installEventFilter(this);
-    connect(m_ButtonOk, &QPushButton::clicked, this, [this] {
-        CHandlerGuard::run("TFormAbout::ButtonOkClick", [this] { accept(); });
-    });
+    connect(m_ButtonOk, &QPushButton::clicked, this,
+            [this] { CHandlerGuard::run("TFormAbout::ButtonOkClick", [this] { accept(); }); });
 }
 
 void TFormAbout::formShow()

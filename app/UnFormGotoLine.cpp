@@ -27,8 +27,8 @@ TFormGotoLine::TFormGotoLine(QWidget* owner)
     bold.setBold(true);
     m_EditGoto->setFont(bold);
     // Digits only, typed or pasted; an empty field or a too big number is still possible.
-    m_EditGoto->setValidator(new QRegularExpressionValidator(
-        QRegularExpression(QStringLiteral("[0-9]*")), m_EditGoto));
+    m_EditGoto->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), m_EditGoto));
     m_ButtonOk = new QPushButton(this);
     m_ButtonOk->setObjectName(QStringLiteral("ButtonOk"));
     m_ButtonOk->setDefault(true);

@@ -527,18 +527,21 @@ void TFormMain::buildMenus()
     auto* popupCode = new QMenu(this);
     popupCode->setObjectName(QStringLiteral("PopupMenuCode"));
     addPlacedActions(popupCode, kInEditorMenu, actionRows(), m_Actions);
-    connect(MemoCode, &QWidget::customContextMenuRequested, this, [this, popupCode](const QPoint& at) {
-        CHandlerGuard::run("TFormMain::PopupMenuCodePopup",
-                           [&] { popupCode->popup(MemoCode->viewport()->mapToGlobal(at)); });
-    });
+    connect(MemoCode, &QWidget::customContextMenuRequested, this,
+            [this, popupCode](const QPoint& at) {
+                CHandlerGuard::run("TFormMain::PopupMenuCodePopup", [&] {
+                    popupCode->popup(MemoCode->viewport()->mapToGlobal(at));
+                });
+            });
 
     auto* popupMsg = new QMenu(this);
     popupMsg->setObjectName(QStringLiteral("PopupMenuWinMsg"));
     addPlacedActions(popupMsg, kInPaneMenu, actionRows(), m_Actions);
-    connect(MemoMsg, &QWidget::customContextMenuRequested, this, [this, popupMsg](const QPoint& at) {
-        CHandlerGuard::run("TFormMain::PopupMenuWinMsgPopup",
-                           [&] { popupMsg->popup(MemoMsg->viewport()->mapToGlobal(at)); });
-    });
+    connect(MemoMsg, &QWidget::customContextMenuRequested, this,
+            [this, popupMsg](const QPoint& at) {
+                CHandlerGuard::run("TFormMain::PopupMenuWinMsgPopup",
+                                   [&] { popupMsg->popup(MemoMsg->viewport()->mapToGlobal(at)); });
+            });
 
     PopupMenuTrayIcon = new QMenu(this);
     PopupMenuTrayIcon->setObjectName(QStringLiteral("PopupMenuTrayIcon"));
@@ -645,7 +648,8 @@ void TFormMain::closeEvent(QCloseEvent* event)
     CHandlerGuard::runQuiet("TFormMain::FormClose", QString(), [this] {
         writeLog(CFileLog::TYPE_INFORMATION, QStringLiteral("end of program"));
     });
-    CHandlerGuard::runQuiet("TFormMain::FormClose", QString(), [this] { setResultsFormVisible(false); });
+    CHandlerGuard::runQuiet("TFormMain::FormClose", QString(),
+                            [this] { setResultsFormVisible(false); });
     // The save query decides whether the window closes at all.
     bool closing = true;
     CHandlerGuard::run("TFormMain::FormClose", [this, &closing] {
@@ -659,12 +663,13 @@ void TFormMain::closeEvent(QCloseEvent* event)
     }
     CHandlerGuard::runQuiet("TFormMain::FormClose", QString(), [this] { saveOptions(); });
     const QPointer<TFormSecondary> dialogs[] = {
-        m_FormGotoLine.data(), m_FormFindText.data(), m_FormReplaceText.data(),
-        m_FormDoReplace.data(), m_FormViewResults.data(), m_FormOptions.data(),
+        m_FormGotoLine.data(),       m_FormFindText.data(),    m_FormReplaceText.data(),
+        m_FormDoReplace.data(),      m_FormViewResults.data(), m_FormOptions.data(),
         m_FormSelectVariable.data(),
     };
     for (const QPointer<TFormSecondary>& dialog : dialogs)
-        CHandlerGuard::runQuiet("TFormMain::FormClose", QString(), [&dialog] { delete dialog.data(); });
+        CHandlerGuard::runQuiet("TFormMain::FormClose", QString(),
+                                [&dialog] { delete dialog.data(); });
     event->accept();
 }
 
@@ -722,7 +727,8 @@ void TFormMain::saveOptions()
 }
 
 void TFormMain::setOptionsAndSave(const TOptionsFormMain& formMain, const TOptionsEditor& editor,
-                                  const TOptionsWinMsg& winMsg, const TOptionsViewResult& viewResult,
+                                  const TOptionsWinMsg& winMsg,
+                                  const TOptionsViewResult& viewResult,
                                   const TOptionsFormViewResults& formViewResults)
 {
     m_OptionsFormMain = formMain;
@@ -740,12 +746,12 @@ void TFormMain::showOptions(TOptionsPage page)
     if (m_FormViewResults != nullptr)
         m_FormViewResults->GetOptions(m_OptionsFormViewResults);
     m_FormOptions->SelectPage(page);
-    m_FormOptions->SetOptions(m_OptionsFormMain, m_OptionsEditor, m_OptionsWinMsg, m_OptionsViewResult,
-                              m_OptionsFormViewResults);
+    m_FormOptions->SetOptions(m_OptionsFormMain, m_OptionsEditor, m_OptionsWinMsg,
+                              m_OptionsViewResult, m_OptionsFormViewResults);
     if (m_FormOptions->exec() != QDialog::Accepted)
         return;
-    m_FormOptions->GetOptions(m_OptionsFormMain, m_OptionsEditor, m_OptionsWinMsg, m_OptionsViewResult,
-                              m_OptionsFormViewResults);
+    m_FormOptions->GetOptions(m_OptionsFormMain, m_OptionsEditor, m_OptionsWinMsg,
+                              m_OptionsViewResult, m_OptionsFormViewResults);
     // The window's place and bars are the window's own; the dialog has no controls for them.
     captureWindowState();
 
@@ -758,7 +764,8 @@ void TFormMain::showOptions(TOptionsPage page)
         if (onTop != m_OptionsFormViewResults.StayOnTop) {
             const bool wasVisible = m_FormViewResults->isVisible();
             m_FormViewResults->hide();
-            m_FormViewResults->setWindowFlag(Qt::WindowStaysOnTopHint, m_OptionsFormViewResults.StayOnTop);
+            m_FormViewResults->setWindowFlag(Qt::WindowStaysOnTopHint,
+                                             m_OptionsFormViewResults.StayOnTop);
             if (wasVisible)
                 m_FormViewResults->show();
         }
@@ -857,9 +864,9 @@ void TFormMain::carryOutStartRequests()
             input.clear();
             if (!m_OptionsTesting.TestingFileIn.isEmpty()
                 && !resolveInputFileName(m_OptionsTesting.TestingFileIn, input)) {
-                writeLog(CFileLog::TYPE_INFORMATION, QLatin1String("[Testing] Can not open the file: ")
-                                                         + m_OptionsTesting.TestingFileIn
-                                                         + QLatin1Char('.'));
+                writeLog(CFileLog::TYPE_INFORMATION,
+                         QLatin1String("[Testing] Can not open the file: ")
+                             + m_OptionsTesting.TestingFileIn + QLatin1Char('.'));
                 input.clear();
             }
         }

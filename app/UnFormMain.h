@@ -44,7 +44,8 @@ class TFormMain : public TFormMainBaseImpl
 
 public:
     // Without a tray backend the desktop's notification area is used.
-    explicit TFormMain(QWidget* parent = nullptr, std::unique_ptr<CTrayBackend> trayBackend = nullptr);
+    explicit TFormMain(QWidget* parent = nullptr,
+                       std::unique_ptr<CTrayBackend> trayBackend = nullptr);
     ~TFormMain() override;
 
     // Start-up requests of the command line, carried out when the window is first shown.

@@ -1,7 +1,5 @@
 // The main window's calculations: one run of the editor text, its messages in the messages
 // pane, and the results text delivered to the editor, the pane or the results window.
-#include "app/UnFormMain.h"
-
 #include "app/Applimits.h"
 #include "app/Calculationrun.h"
 #include "app/Codeeditor.h"
@@ -14,6 +12,7 @@
 #include "app/UnFormDoReplace.h"
 #include "app/UnFormFindText.h"
 #include "app/UnFormGotoLine.h"
+#include "app/UnFormMain.h"
 #include "app/UnFormReplaceText.h"
 #include "app/UnFormSelectVariable.h"
 #include "app/UnFormViewResults.h"
@@ -186,7 +185,8 @@ void TFormMain::showResults(bool all)
         return;
     if (m_NumberFormat.trimmed().isEmpty())
         buildNumberFormat();
-    const TResultsStyle style{m_OptionsViewResult.WhereShowResult, m_NumberFormat, thousandSeparator()};
+    const TResultsStyle style{m_OptionsViewResult.WhereShowResult, m_NumberFormat,
+                              thousandSeparator()};
     QString text;
     if (all) {
         text = buildResultsText(m_Interpreter, style);
@@ -247,7 +247,8 @@ QByteArrayList TFormMain::chooseVariables()
 
 void TFormMain::buildNumberFormat()
 {
-    m_NumberFormat = ::buildNumberFormat(m_OptionsViewResult.Precision, m_OptionsViewResult.FormatNumber);
+    m_NumberFormat = ::buildNumberFormat(m_OptionsViewResult.Precision,
+                                         m_OptionsViewResult.FormatNumber);
 }
 
 void TFormMain::clearMessages()
@@ -288,12 +289,14 @@ void TFormMain::setResultsFormVisible(bool show)
 void TFormMain::ViewResultsInForm(const QString& text)
 {
     if (m_FormViewResults == nullptr) {
-        CHandlerGuard::runQuiet("TFormMain::ViewResultsInForm",
-                                QStringLiteral("The error at creating form 'TFormViewResults'."), [this] {
-            m_FormViewResults = new TFormViewResults(this);
-            m_FormViewResults->SetOptions(m_OptionsFormViewResults);
-            m_FormViewResults->setWindowFlag(Qt::WindowStaysOnTopHint, m_OptionsFormViewResults.StayOnTop);
-        });
+        CHandlerGuard::runQuiet(
+            "TFormMain::ViewResultsInForm",
+            QStringLiteral("The error at creating form 'TFormViewResults'."), [this] {
+                m_FormViewResults = new TFormViewResults(this);
+                m_FormViewResults->SetOptions(m_OptionsFormViewResults);
+                m_FormViewResults->setWindowFlag(Qt::WindowStaysOnTopHint,
+                                                 m_OptionsFormViewResults.StayOnTop);
+            });
     }
     if (m_FormViewResults == nullptr)
         return;

@@ -1,7 +1,5 @@
 // The main window's other commands: editing, find, replace and go-to, the bars, the messages
 // pane, the status line, help, about, testing and the tray menu.
-#include "app/UnFormMain.h"
-
 #include "app/Applimits.h"
 #include "app/Codeeditor.h"
 #include "app/Nameresources.h"
@@ -10,6 +8,7 @@
 #include "app/UnFormDoReplace.h"
 #include "app/UnFormFindText.h"
 #include "app/UnFormGotoLine.h"
+#include "app/UnFormMain.h"
 #include "app/UnFormReplaceText.h"
 #include "framework/Dialogseams.h"
 #include "framework/Filelog.h"
@@ -276,15 +275,19 @@ void TFormMain::showHelpContents()
     while (!isPlainFile(path)
            || !CDialogSeams::current().openWithDesktop(QUrl::fromLocalFile(path))) {
         bool chosen = false;
-        CHandlerGuard::runQuiet("TFormMain::ActionHelpContentExecute",
-                                QStringLiteral("The error at executing of operation 'ActionHelpContentExecute'."),
-                                [this, &path, &chosen] {
-            path = CDialogSeams::current().chooseOpenFile(
-                this, {blankCaption(TTextId::OpenHelpFile),
-                       {QStringLiteral("Help files (*.chm)")}, QStringLiteral("chm"),
-                       CExecutableLocation::folder(), m_HelpFileName});
-            chosen = !path.isEmpty();
-        });
+        CHandlerGuard::runQuiet(
+            "TFormMain::ActionHelpContentExecute",
+            QStringLiteral("The error at executing of operation 'ActionHelpContentExecute'."),
+            [this, &path, &chosen] {
+                path =
+                    CDialogSeams::current().chooseOpenFile(this,
+                                                           {blankCaption(TTextId::OpenHelpFile),
+                                                            {QStringLiteral("Help files (*.chm)")},
+                                                            QStringLiteral("chm"),
+                                                            CExecutableLocation::folder(),
+                                                            m_HelpFileName});
+                chosen = !path.isEmpty();
+            });
         if (!chosen)
             return;
     }

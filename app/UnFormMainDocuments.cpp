@@ -1,13 +1,12 @@
 // The main window's documents: new, open, save, save as, the save query, the recent files and
 // the file information.
-#include "app/UnFormMain.h"
-
 #include "app/Applimits.h"
 #include "app/Codeeditor.h"
 #include "app/Nameresources.h"
 #include "app/Recentfilemenu.h"
 #include "app/Textlimit.h"
 #include "app/UnFormFileInfo.h"
+#include "app/UnFormMain.h"
 #include "framework/Dialogseams.h"
 #include "framework/Filelog.h"
 #include "framework/Handlerguard.h"
@@ -47,10 +46,12 @@ void TFormMain::querySaveChanges()
 {
     if (!MemoCode->document()->isModified() || MemoCode->document()->isEmpty())
         return;
-    const TMessageAnswer answer = CDialogSeams::current().showMessage(
-        this, getNameResource(TTextId::DocumentChangedSaveQuery),
-        blankCaption(TTextId::Attention) + QLatin1Char('!'), TMessageIcon::Question,
-        TMessageButtons::YesNoCancel, TMessageAnswer::Yes);
+    const TMessageAnswer answer =
+        CDialogSeams::current().showMessage(this,
+                                            getNameResource(TTextId::DocumentChangedSaveQuery),
+                                            blankCaption(TTextId::Attention) + QLatin1Char('!'),
+                                            TMessageIcon::Question, TMessageButtons::YesNoCancel,
+                                            TMessageAnswer::Yes);
     // A document the user wanted saved and that was not saved stops what asked.
     if (answer == TMessageAnswer::Cancel || (answer == TMessageAnswer::Yes && !FileSave()))
         throw CAbortException();
@@ -73,19 +74,21 @@ void TFormMain::FileOpen()
 {
     querySaveChanges();
     CHandlerGuard::runQuiet("TFormMain::FileOpen",
-                            QStringLiteral("The error at executing of operation 'FileOpen'."), [this] {
-        const QString chosen = CDialogSeams::current().chooseOpenFile(
-            this, {QString(), documentFilters(), kDefaultSuffix, m_OpenFolder, QString()});
-        if (chosen.isEmpty() || !loadDocument(chosen))
-            return;
-        m_OpenFolder = QFileInfo(chosen).absolutePath();
-        m_SaveFolder = m_OpenFolder;
-        m_FileName = chosen;
-        updateTitle();
-        updateStatusLine();
-        MemoCode->setFocus();
-        m_OptionsManager.addRecentFile(m_FileName);
-    });
+                            QStringLiteral("The error at executing of operation 'FileOpen'."),
+                            [this] {
+                                const QString chosen = CDialogSeams::current().chooseOpenFile(
+                                    this, {QString(), documentFilters(), kDefaultSuffix,
+                                           m_OpenFolder, QString()});
+                                if (chosen.isEmpty() || !loadDocument(chosen))
+                                    return;
+                                m_OpenFolder = QFileInfo(chosen).absolutePath();
+                                m_SaveFolder = m_OpenFolder;
+                                m_FileName = chosen;
+                                updateTitle();
+                                updateStatusLine();
+                                MemoCode->setFocus();
+                                m_OptionsManager.addRecentFile(m_FileName);
+                            });
 }
 
 bool TFormMain::FileSave()
@@ -106,21 +109,25 @@ bool TFormMain::FileSaveAs()
 {
     bool saved = false;
     CHandlerGuard::runQuiet("TFormMain::FileSaveAs",
-                            QStringLiteral("The error at executing of operation 'FileSaveAs'."), [&] {
-        const QString suggested = m_FileName.isEmpty() ? QString() : QFileInfo(m_FileName).fileName();
-        const QString chosen = CDialogSeams::current().chooseSaveFile(
-            this, {QString(), documentFilters(), kDefaultSuffix, m_SaveFolder, suggested});
-        if (chosen.isEmpty() || !writeDocument(chosen))
-            return;
-        MemoCode->document()->setModified(false);
-        m_DocumentCut = false;
-        m_SaveFolder = QFileInfo(chosen).absolutePath();
-        m_OpenFolder = m_SaveFolder;
-        m_FileName = chosen;
-        updateTitle();
-        m_OptionsManager.addRecentFile(m_FileName);
-        saved = true;
-    });
+                            QStringLiteral("The error at executing of operation 'FileSaveAs'."),
+                            [&] {
+                                const QString suggested = m_FileName.isEmpty()
+                                                              ? QString()
+                                                              : QFileInfo(m_FileName).fileName();
+                                const QString chosen = CDialogSeams::current().chooseSaveFile(
+                                    this, {QString(), documentFilters(), kDefaultSuffix,
+                                           m_SaveFolder, suggested});
+                                if (chosen.isEmpty() || !writeDocument(chosen))
+                                    return;
+                                MemoCode->document()->setModified(false);
+                                m_DocumentCut = false;
+                                m_SaveFolder = QFileInfo(chosen).absolutePath();
+                                m_OpenFolder = m_SaveFolder;
+                                m_FileName = chosen;
+                                updateTitle();
+                                m_OptionsManager.addRecentFile(m_FileName);
+                                saved = true;
+                            });
     return saved;
 }
 
@@ -184,7 +191,8 @@ bool TFormMain::writeDocument(const QString& fileName)
 {
     const TEncodedDocument encoded = encodeDocument(MemoCode->text(), m_DocumentEncoding);
     if (encoded.leftCp1251) {
-        showInformation(this, getNameResource(TTextId::SavedAsUtf8), blankCaption(TTextId::Attention));
+        showInformation(this, getNameResource(TTextId::SavedAsUtf8),
+                        blankCaption(TTextId::Attention));
     }
     QString reason;
     if (!writeFileAtomically(fileName, encoded.bytes, reason)) {
@@ -200,7 +208,8 @@ void TFormMain::showFileError(const char* operation, const QString& message, con
     const QString name = QLatin1String(operation);
     writeLog(CFileLog::TYPE_SYSTEM_ERROR, QLatin1String("TFormMain::") + name,
              QLatin1String("The error at executing of operation '") + name + QLatin1String("'."));
-    writeLog(CFileLog::TYPE_ERROR, QStringLiteral("TFormMain"), message + QLatin1Char(' ') + reason);
+    writeLog(CFileLog::TYPE_ERROR, QStringLiteral("TFormMain"),
+             message + QLatin1Char(' ') + reason);
     CDialogSeams::current().showMessage(this, message + QLatin1Char('\n') + reason,
                                         blankCaption(TTextId::Error), TMessageIcon::Warning,
                                         TMessageButtons::Ok, TMessageAnswer::Ok);
@@ -259,9 +268,11 @@ void TFormMain::clearRecentFilesWithQuery()
 {
     if (m_OptionsManager.getRecentFilesCount() < 1)
         return;
-    const TMessageAnswer answer = CDialogSeams::current().showMessage(
-        this, getNameResource(TTextId::ClearRecentFilesQuery), blankCaption(TTextId::RecentFiles),
-        TMessageIcon::Question, TMessageButtons::YesNo, TMessageAnswer::No);
+    const TMessageAnswer answer =
+        CDialogSeams::current().showMessage(this, getNameResource(TTextId::ClearRecentFilesQuery),
+                                            blankCaption(TTextId::RecentFiles),
+                                            TMessageIcon::Question, TMessageButtons::YesNo,
+                                            TMessageAnswer::No);
     if (answer == TMessageAnswer::Yes)
         m_OptionsManager.clearRecentFiles();
 }
@@ -269,9 +280,10 @@ void TFormMain::clearRecentFilesWithQuery()
 void TFormMain::doShowFileInfo()
 {
     TFormFileInfo* info = nullptr;
-    const bool created = CHandlerGuard::runQuiet(
-        "TFormMain::doShowFileInfo", QStringLiteral("The error at creating form 'TFormFileInfo'."),
-        [this, &info] { info = new TFormFileInfo(this); });
+    const bool created =
+        CHandlerGuard::runQuiet("TFormMain::doShowFileInfo",
+                                QStringLiteral("The error at creating form 'TFormFileInfo'."),
+                                [this, &info] { info = new TFormFileInfo(this); });
     if (!created || info == nullptr)
         return;
     std::unique_ptr<TFormFileInfo> owned(info);

@@ -35,7 +35,8 @@ const QString kSampleText = QStringLiteral("AaBbCc");
 const QString kColorDialogFailure = QStringLiteral("The error in 'ColorDialog'.");
 
 // The sources a failure inside a font page's handlers is logged with.
-struct TFontPageSources {
+struct TFontPageSources
+{
     const char* fontColor;
     const char* backgroundColor;
     const char* lists;
@@ -95,7 +96,8 @@ void paintSample(QImage& picture, const QSize& size, const QFont& font, TColor f
     const int textWidth = metrics.horizontalAdvance(kSampleText);
     const int textHeight = metrics.height();
     const int x = textWidth <= size.width() ? (size.width() - textWidth) / 2 : kOptionsSampleMargin;
-    const int y = textHeight <= size.height() ? (size.height() - textHeight) / 2 : kOptionsSampleMargin;
+    const int y = textHeight <= size.height() ? (size.height() - textHeight) / 2
+                                              : kOptionsSampleMargin;
     painter.drawText(x, y + metrics.ascent(), kSampleText);
 }
 
@@ -154,7 +156,8 @@ void TFormOptions::connectHandlers()
             &TFormOptions::CheckBoxShowTrayIconClick);
     connect(m_ButtonGetCfgFromRegistry, &QPushButton::clicked, this,
             &TFormOptions::ButtonGetCfgFromRegistryClick);
-    connect(m_ButtonGetCfgFromIni, &QPushButton::clicked, this, &TFormOptions::ButtonGetCfgFromIniClick);
+    connect(m_ButtonGetCfgFromIni, &QPushButton::clicked, this,
+            &TFormOptions::ButtonGetCfgFromIniClick);
     connect(m_ButtonDefault, &QPushButton::clicked, this, &TFormOptions::ButtonDefaultClick);
     connect(m_ButtonOk, &QPushButton::clicked, this, &TFormOptions::ButtonOkClick);
     connect(m_ButtonSaveNow, &QPushButton::clicked, this, &TFormOptions::ButtonSaveNowClick);
@@ -500,7 +503,8 @@ void TFormOptions::ButtonGetCfgFromRegistryClick()
 
 void TFormOptions::ButtonGetCfgFromIniClick()
 {
-    CHandlerGuard::run("TFormOptions::ButtonGetCfgFromIniClick", [this] { loadStoredOptions(false); });
+    CHandlerGuard::run("TFormOptions::ButtonGetCfgFromIniClick",
+                       [this] { loadStoredOptions(false); });
 }
 
 void TFormOptions::loadStoredOptions(bool useRegister)

@@ -76,7 +76,8 @@ protected:
     void done(int result) override;
 
 private:
-    struct TRecords {
+    struct TRecords
+    {
         TOptionsFormMain formMain;
         TOptionsEditor editor;
         TOptionsWinMsg winMsg;
@@ -85,7 +86,8 @@ private:
     };
 
     // The controls of one font page with the area's two working colours.
-    struct TFontControls {
+    struct TFontControls
+    {
         QComboBox* name = nullptr;
         QComboBox* style = nullptr;
         QComboBox* size = nullptr;
@@ -97,7 +99,8 @@ private:
     };
 
     // What the font values of a record look like to the page, whatever the record's type.
-    struct TFontValues {
+    struct TFontValues
+    {
         QString name;
         TFontStyles style;
         int size = 0;

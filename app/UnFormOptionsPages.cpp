@@ -1,9 +1,8 @@
-#include "app/UnFormOptions.h"
-
 #include "app/Applimits.h"
 #include "app/Dialogpicture.h"
 #include "app/Fonts.h"
 #include "app/Nameresources.h"
+#include "app/UnFormOptions.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -21,10 +20,11 @@
 namespace {
 
 // The names of one font page's controls differ by area in two parts.
-struct TFontPageNames {
+struct TFontPageNames
+{
     const char* sheet;
-    const char* group;  // "GroupBox" + group + "Font", "Label" + group + "Name", ...
-    const char* list;   // "ComboBox" + list + "FontName", "Image" + list
+    const char* group; // "GroupBox" + group + "Font", "Label" + group + "Name", ...
+    const char* list;  // "ComboBox" + list + "FontName", "Image" + list
 };
 
 constexpr TFontPageNames kFontPageNames[] = {
@@ -33,8 +33,8 @@ constexpr TFontPageNames kFontPageNames[] = {
     {"SheetFormViewResults", "FormResults", "FormResults"},
 };
 
-constexpr int kIndent = 20;          // the taskbar boxes stand under the tray box
-constexpr int kSectionSpacing = 12;  // between the main page's groups of boxes
+constexpr int kIndent = 20;         // the taskbar boxes stand under the tray box
+constexpr int kSectionSpacing = 12; // between the main page's groups of boxes
 
 // Captions take three forms here: the text alone, after a blank (blankCaption), and between
 // blanks.

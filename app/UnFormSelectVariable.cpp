@@ -87,8 +87,10 @@ void TFormSelectVariable::formShow()
 
 void TFormSelectVariable::createActions()
 {
-    m_ActionCalculate = addGuardedAction(this, "ActionCalculate", QKeySequence(), [this] { calculate(); });
-    m_ActionExit = addGuardedAction(this, "ActionExit", QKeySequence(Qt::Key_Escape), [this] { reject(); });
+    m_ActionCalculate = addGuardedAction(this, "ActionCalculate", QKeySequence(),
+                                         [this] { calculate(); });
+    m_ActionExit = addGuardedAction(this, "ActionExit", QKeySequence(Qt::Key_Escape),
+                                    [this] { reject(); });
     m_ActionCalculate->setIcon(appIcon(QStringLiteral("calculate")));
 }
 
@@ -125,11 +127,12 @@ void TFormSelectVariable::createControls()
     m_CheckListBox->setObjectName(QStringLiteral("CheckListBox"));
     m_CheckListBox->setContextMenuPolicy(Qt::CustomContextMenu);
     m_ZoomCommands.setTextWidget(m_CheckListBox);
-    connect(m_CheckListBox, &QWidget::customContextMenuRequested, this, [this](const QPoint& place) {
-        CHandlerGuard::run("TFormSelectVariable::CheckListBoxContextPopup", [this, place] {
-            m_PopupMenu->popup(m_CheckListBox->viewport()->mapToGlobal(place));
-        });
-    });
+    connect(m_CheckListBox, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& place) {
+                CHandlerGuard::run("TFormSelectVariable::CheckListBoxContextPopup", [this, place] {
+                    m_PopupMenu->popup(m_CheckListBox->viewport()->mapToGlobal(place));
+                });
+            });
     m_LabelNameVariables->setBuddy(m_CheckListBox);
 
     m_ButtonOk = new QPushButton(this);

@@ -129,11 +129,13 @@ void TFormViewResults::keyPressEvent(QKeyEvent* event)
 
 void TFormViewResults::createActions()
 {
-    m_ActionSave = addGuardedAction(this, "ActionSave", QKeySequence(Qt::CTRL | Qt::Key_S), [this] { save(); });
+    m_ActionSave = addGuardedAction(this, "ActionSave", QKeySequence(Qt::CTRL | Qt::Key_S),
+                                    [this] { save(); });
     m_ActionExit = addGuardedAction(this, "ActionExit", QKeySequence(), [this] { close(); });
     m_ActionCopy = addGuardedAction(this, "ActionCopy", QKeySequence(Qt::CTRL | Qt::Key_C),
                                     [this] { m_Memo->copy(); });
-    m_ActionSelectAll = addGuardedAction(this, "ActionSelectAll", QKeySequence(Qt::CTRL | Qt::Key_A),
+    m_ActionSelectAll = addGuardedAction(this, "ActionSelectAll",
+                                         QKeySequence(Qt::CTRL | Qt::Key_A),
                                          [this] { m_Memo->selectAll(); });
     m_ActionWordWrap = addGuardedAction(this, "ActionWordWrap", QKeySequence(), [this] {
         setWordWrap(m_Memo->lineWrapMode() == QPlainTextEdit::NoWrap);
@@ -162,7 +164,8 @@ void TFormViewResults::createControls()
     addMenuItem(m_MenuItemEdit, m_ActionWordWrap, "MenuItemEditWordWrap");
     m_MenuItemView = mainMenu->addMenu(QString());
     m_MenuItemView->setObjectName(QStringLiteral("MenuItemView"));
-    m_MenuItemViewShowToolBar = addMenuItem(m_MenuItemView, m_ActionViewToolBar, "MenuItemViewShowToolBar");
+    m_MenuItemViewShowToolBar = addMenuItem(m_MenuItemView, m_ActionViewToolBar,
+                                            "MenuItemViewShowToolBar");
     m_MenuItemViewShowToolBar->setCheckable(true);
     m_MenuItemView->addSeparator();
     m_ZoomCommands.addMenuItems(m_MenuItemView, "MenuItemView");

@@ -11,21 +11,21 @@
 
 CZoomCommands::CZoomCommands(QWidget* window)
 {
-    m_ActionZoomIn =
-        addGuardedAction(window, "ActionZoomIn", QKeySequence(Qt::CTRL | Qt::Key_Q), [this] {
-            if (m_Zoom.zoomIn())
-                apply();
-        });
-    m_ActionZoomOut =
-        addGuardedAction(window, "ActionZoomOut", QKeySequence(Qt::CTRL | Qt::Key_W), [this] {
-            if (m_Zoom.zoomOut())
-                apply();
-        });
-    m_ActionZoomDefault =
-        addGuardedAction(window, "ActionZoomDefault", QKeySequence(Qt::CTRL | Qt::Key_E), [this] {
-            m_Zoom.zoomDefault();
-            apply();
-        });
+    m_ActionZoomIn = addGuardedAction(window, "ActionZoomIn", QKeySequence(Qt::CTRL | Qt::Key_Q),
+                                      [this] {
+                                          if (m_Zoom.zoomIn())
+                                              apply();
+                                      });
+    m_ActionZoomOut = addGuardedAction(window, "ActionZoomOut", QKeySequence(Qt::CTRL | Qt::Key_W),
+                                       [this] {
+                                           if (m_Zoom.zoomOut())
+                                               apply();
+                                       });
+    m_ActionZoomDefault = addGuardedAction(window, "ActionZoomDefault",
+                                           QKeySequence(Qt::CTRL | Qt::Key_E), [this] {
+                                               m_Zoom.zoomDefault();
+                                               apply();
+                                           });
     m_ActionZoomIn->setIcon(appIcon(QStringLiteral("zoom-in")));
     m_ActionZoomOut->setIcon(appIcon(QStringLiteral("zoom-out")));
     m_ActionZoomDefault->setIcon(appIcon(QStringLiteral("zoom-default")));

@@ -52,9 +52,10 @@ int main(int argc, char** argv)
         CQMInterpreter interpreter;
         const bool performed = interpreter.perform(text.c_str());
         if (verbose) {
-            std::printf("performed %d, errors %d, warnings %d, messages %d, variables %d\n", performed ? 1 : 0,
-                        interpreter.getCountErrors(), interpreter.getCountWarnings(),
-                        interpreter.getCountMessages(), interpreter.getCountVariables());
+            std::printf("performed %d, errors %d, warnings %d, messages %d, variables %d\n",
+                        performed ? 1 : 0, interpreter.getCountErrors(),
+                        interpreter.getCountWarnings(), interpreter.getCountMessages(),
+                        interpreter.getCountVariables());
             for (int i = 0; i < interpreter.getCountErrors(); ++i)
                 std::printf("%s\n", interpreter.getError(i).c_str());
             // The last variables, to compare a workload's results with the peers'.

@@ -12,7 +12,8 @@ CIsolatedOptions::CIsolatedOptions(const QByteArray& ini)
         return;
     const QString root = m_Dir.path();
     CExecutableLocation::redirect(root + QStringLiteral("/ombrix"));
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, root + QStringLiteral("/config"));
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                       root + QStringLiteral("/config"));
     // Registering the document type writes below the data home.
     qputenv("XDG_DATA_HOME", QFile::encodeName(root + QStringLiteral("/data")));
     if (ini.isEmpty()) {

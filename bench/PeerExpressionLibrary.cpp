@@ -3,14 +3,13 @@
 // "name = expression;" and "name(x, y) = expression;" with "//" comment lines, which is all
 // the workloads use. Exit 0 when every statement evaluated, 1 at the first refusal.
 
-#include <muParser.h>
-
 #include <cstdio>
 #include <deque>
 #include <fstream>
 #include <iterator>
 #include <map>
 #include <memory>
+#include <muParser.h>
 #include <string>
 #include <vector>
 
@@ -67,7 +66,8 @@ int main(int argc, char** argv)
         return 2;
     }
     std::ifstream file(argv[1], std::ios::binary);
-    const std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    const std::string text((std::istreambuf_iterator<char>(file)),
+                           std::istreambuf_iterator<char>());
 
     mu::Parser parser;
     std::deque<double> values;
@@ -90,13 +90,15 @@ int main(int argc, char** argv)
             const std::string expression = statement.substr(assign + 1);
             const size_t bracket = left.find('(');
             if (bracket != std::string::npos) {
-                const std::string parameters = left.substr(bracket + 1, left.find(')') - bracket - 1);
+                const std::string parameters = left.substr(bracket + 1,
+                                                           left.find(')') - bracket - 1);
                 const size_t comma = parameters.find(',');
                 auto function = std::make_unique<TFunction>();
                 function->body.DefineVar(trim(parameters.substr(0, comma)), &function->x);
                 function->body.DefineVar(trim(parameters.substr(comma + 1)), &function->y);
                 function->body.SetExpr(expression);
-                parser.DefineFunUserData(trim(left.substr(0, bracket)), callFunction, function.get());
+                parser.DefineFunUserData(trim(left.substr(0, bracket)), callFunction,
+                                         function.get());
                 functions.push_back(std::move(function));
                 continue;
             }

@@ -42,8 +42,8 @@ const char* const kDestinationNames[] = {"editor", "messages pane", "results win
 class CCountingDialogs : public CDialogSeams
 {
 public:
-    TMessageAnswer showMessage(QWidget*, const QString& text, const QString&, TMessageIcon, TMessageButtons,
-                               TMessageAnswer defaultAnswer) override
+    TMessageAnswer showMessage(QWidget*, const QString& text, const QString&, TMessageIcon,
+                               TMessageButtons, TMessageAnswer defaultAnswer) override
     {
         ++m_Questions;
         std::fprintf(stderr, "the window asked: %s\n", text.toLocal8Bit().constData());
@@ -107,7 +107,8 @@ bool resultsDelivered(TFormMain& form, int destination)
     default: {
         const TFormViewResults* results = form.resultsWindow();
         const QPlainTextEdit* memo =
-            results != nullptr ? results->findChild<QPlainTextEdit*>(QStringLiteral("Memo")) : nullptr;
+            results != nullptr ? results->findChild<QPlainTextEdit*>(QStringLiteral("Memo"))
+                               : nullptr;
         return memo != nullptr && results->isVisible() && memo->toPlainText().contains(header);
     }
     }
@@ -171,7 +172,8 @@ int main(int argc, char** argv)
         form.show();
         QApplication::processEvents();
         if (!form.openFile(QString::fromLocal8Bit(path))
-            || form.codeEditor()->toPlainText().contains(getNameResource(TTextId::ResultsOfCalculation))) {
+            || form.codeEditor()->toPlainText().contains(
+                getNameResource(TTextId::ResultsOfCalculation))) {
             std::fprintf(stderr, "cannot open %s, or it holds results already\n", path);
             return 2;
         }
@@ -216,12 +218,14 @@ int main(int argc, char** argv)
     const double ratio = window / interpreter;
     std::printf("F5, results to the %s (%d): %d runs; window %.2f ms painted (%.2f ms returned); "
                 "interpreter %.2f ms warm (%.2f ms after the window); %.1fx\n",
-                kDestinationNames[destination], destination, runs, window, median(returned), interpreter,
-                median(after), ratio);
+                kDestinationNames[destination], destination, runs, window, median(returned),
+                interpreter, median(after), ratio);
     std::printf("%s at most %.0f ms and %.0fx the interpreter's time\n",
-                window <= kTargetMs && ratio <= kTargetRatio ? "met   " : "MISSED", kTargetMs, kTargetRatio);
+                window <= kTargetMs && ratio <= kTargetRatio ? "met   " : "MISSED", kTargetMs,
+                kTargetRatio);
     if (failures > 0 || dialogs.questions() > 0) {
-        std::fprintf(stderr, "%d runs left no results, %d questions asked\n", failures, dialogs.questions());
+        std::fprintf(stderr, "%d runs left no results, %d questions asked\n", failures,
+                     dialogs.questions());
         return 1;
     }
     return 0;

@@ -91,7 +91,8 @@ private:
     QWidget* m_Dialog;
 };
 
-QString runFileDialog(QWidget* parent, const TFileDialogRequest& request, QFileDialog::AcceptMode mode)
+QString runFileDialog(QWidget* parent, const TFileDialogRequest& request,
+                      QFileDialog::AcceptMode mode)
 {
     QFileDialog dialog(parent, request.title, request.folder);
     dialog.setAcceptMode(mode);

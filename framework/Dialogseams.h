@@ -15,7 +15,8 @@ enum class TMessageAnswer { Ok, Yes, No, Cancel };
 
 // What a file dialog is opened with. Filters read "Text files (*.txt)"; the first one is
 // selected. The default suffix (without the dot) is added to a name typed without one.
-struct TFileDialogRequest {
+struct TFileDialogRequest
+{
     QString title;
     QStringList filters;
     QString defaultSuffix;

@@ -107,7 +107,7 @@ void CFileLog::setFolder(const QString& folder)
 QString CFileLog::getFilePath() const
 {
     return m_Folder.endsWith(QLatin1Char('/')) ? m_Folder + m_FileName
-                                                 : m_Folder + QLatin1Char('/') + m_FileName;
+                                               : m_Folder + QLatin1Char('/') + m_FileName;
 }
 
 void CFileLog::setClock(TClock clock)

@@ -3,14 +3,14 @@
 // The framework's fixed sizes, in one place.
 
 // Most-recently-used lists.
-constexpr int kRecentFilesCount = 5;     // recent documents kept by the options manager
-constexpr int kChosenStringsCount = 12;  // search and replace histories
+constexpr int kRecentFilesCount = 5;    // recent documents kept by the options manager
+constexpr int kChosenStringsCount = 12; // search and replace histories
 
 // Lists of short strings (font names, variable names).
 constexpr int kShortStringMaxLength = 255;
-constexpr int kShortStringBlock = 21;    // storage grows by this many slots at a time
+constexpr int kShortStringBlock = 21; // storage grows by this many slots at a time
 
 // Log file.
-constexpr int kLogLinesKept = 64;        // lines held before writing, and lines kept when cutting
+constexpr int kLogLinesKept = 64; // lines held before writing, and lines kept when cutting
 constexpr int kLogLineMaxLength = 512;
 constexpr long long kLogSizeLimit = 262144; // beyond this many bytes the log is cut

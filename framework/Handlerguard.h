@@ -22,14 +22,16 @@ public:
     template <class F>
     static bool run(const char* source, F&& handler)
     {
-        return runFunction(source, QString(), true, std::function<void()>(std::forward<F>(handler)));
+        return runFunction(source, QString(), true,
+                           std::function<void()>(std::forward<F>(handler)));
     }
 
     // Runs the handler; a failure is logged with the fixed text and not shown.
     template <class F>
     static bool runQuiet(const char* source, const QString& failureText, F&& handler)
     {
-        return runFunction(source, failureText, false, std::function<void()>(std::forward<F>(handler)));
+        return runFunction(source, failureText, false,
+                           std::function<void()>(std::forward<F>(handler)));
     }
 
     // The text an exception carries, for the message box and the log.

@@ -42,8 +42,9 @@ int getVersionBuild()
 
 QString getVersion()
 {
-    return QString::number(getVersionMajor()) + QLatin1Char('.') + QString::number(getVersionMinor())
-           + QLatin1Char('.') + QString::number(getVersionRelease()) + QLatin1Char('.')
+    return QString::number(getVersionMajor()) + QLatin1Char('.')
+           + QString::number(getVersionMinor()) + QLatin1Char('.')
+           + QString::number(getVersionRelease()) + QLatin1Char('.')
            + QString::number(getVersionBuild());
 }
 

@@ -50,7 +50,8 @@ void TArrayChosenStrings::add(const QString& text)
         shifted = m_Count - 1;
     }
     // Entries before the found (or the last) place move one down; that place is overwritten.
-    std::move_backward(m_Entries.begin(), m_Entries.begin() + shifted, m_Entries.begin() + shifted + 1);
+    std::move_backward(m_Entries.begin(), m_Entries.begin() + shifted,
+                       m_Entries.begin() + shifted + 1);
     m_Entries[0] = text;
 }
 
@@ -106,7 +107,8 @@ int replaceSubStrings(const QString& source, QString& target, const QString& pat
     QString result = source.left(start);
     int count = 0;
     qsizetype copied = start;
-    for (qsizetype i = source.indexOf(pattern, start); i >= 0; i = source.indexOf(pattern, copied)) {
+    for (qsizetype i = source.indexOf(pattern, start); i >= 0;
+         i = source.indexOf(pattern, copied)) {
         result += QStringView(source).mid(copied, i - copied);
         result += replacement;
         copied = i + pattern.size();

@@ -28,7 +28,8 @@ TFontStyles numberToFontStyles(int number);
 // are loaded; a load replaces them with the stored values or the keys' own defaults.
 
 // Section "FormMain".
-struct TOptionsFormMain {
+struct TOptionsFormMain
+{
     int Top = 10;
     int Left = 10;
     int Width = 550;
@@ -48,7 +49,8 @@ struct TOptionsFormMain {
 };
 
 // Section "Editor".
-struct TOptionsEditor {
+struct TOptionsEditor
+{
     QString FontName = QStringLiteral("Courier New");
     TFontStyles FontStyle;
     int FontSize = 10;
@@ -60,7 +62,8 @@ struct TOptionsEditor {
 };
 
 // Section "WinMsg": the messages pane under the editor.
-struct TOptionsWinMsg {
+struct TOptionsWinMsg
+{
     QString FontName = QStringLiteral("Courier New");
     TFontStyles FontStyle;
     int FontSize = 10;
@@ -74,7 +77,8 @@ struct TOptionsWinMsg {
 // Section "ViewResult": where results go (0 editor, 1 messages pane, 2 results window), the
 // digits of the fractional part, and the number format (0 with thousand separators,
 // 1 standard, 2 scientific).
-struct TOptionsViewResult {
+struct TOptionsViewResult
+{
     int WhereShowResult = 1;
     int Precision = 15;
     int FormatNumber = 0;
@@ -83,7 +87,8 @@ struct TOptionsViewResult {
 };
 
 // Section "Testing": the self-test input and report files.
-struct TOptionsTesting {
+struct TOptionsTesting
+{
     QString TestingFileIn;
     QString TestingFileOut;
 
@@ -91,7 +96,8 @@ struct TOptionsTesting {
 };
 
 // Section "FormViewResult": the results window.
-struct TOptionsFormViewResults {
+struct TOptionsFormViewResults
+{
     int Top = 10;
     int Left = 10;
     int Width = 550;

@@ -14,7 +14,8 @@ class TFormMainBase : public QMainWindow
 
 public:
     // One entry: a secondary window or a desktop dialog (file, colour), never both.
-    struct CHandleInfo {
+    struct CHandleInfo
+    {
         QPointer<QWidget> form;
         QPointer<QWidget> dialog;
     };

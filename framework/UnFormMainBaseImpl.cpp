@@ -71,10 +71,12 @@ TFormMainBaseImpl::TFormMainBaseImpl(QWidget* parent, std::unique_ptr<CTrayBacke
     try {
         if (trayBackend == nullptr)
             trayBackend = makeDesktopTrayBackend();
-        m_SystemIcon = std::make_unique<CApplicationSystemIcon>(m_Windows.get(), std::move(trayBackend),
+        m_SystemIcon = std::make_unique<CApplicationSystemIcon>(m_Windows.get(),
+                                                                std::move(trayBackend),
                                                                 QApplication::applicationName());
     } catch (...) {
-        writeLog(CFileLog::TYPE_SYSTEM_ERROR, QStringLiteral("TFormMainBaseImpl::TFormMainBaseImpl"),
+        writeLog(CFileLog::TYPE_SYSTEM_ERROR,
+                 QStringLiteral("TFormMainBaseImpl::TFormMainBaseImpl"),
                  QStringLiteral("The error at creating of object of 'CApplicationSystemIcon'."));
     }
     CHandlerGuard::setLogger([this](quint8 type, const QString& source, const QString& text) {
@@ -124,7 +126,8 @@ void TFormMainBaseImpl::writeLog(const QString& text)
 
 void TFormMainBaseImpl::onRMouseClickTrayIcon()
 {
-    CDialogSeams::current().showMessage(this, QStringLiteral("TFormMainBaseImpl::onRMouseClickTrayIcon"),
+    CDialogSeams::current().showMessage(this,
+                                        QStringLiteral("TFormMainBaseImpl::onRMouseClickTrayIcon"),
                                         QApplication::applicationName(), TMessageIcon::Information,
                                         TMessageButtons::Ok, TMessageAnswer::Ok);
 }

@@ -32,15 +32,19 @@ public:
     virtual void onRMouseClickTrayIcon();
     // The records chosen in the options dialog, to be taken over and saved.
     virtual void setOptionsAndSave(const TOptionsFormMain& formMain, const TOptionsEditor& editor,
-                                   const TOptionsWinMsg& winMsg, const TOptionsViewResult& viewResult,
+                                   const TOptionsWinMsg& winMsg,
+                                   const TOptionsViewResult& viewResult,
                                    const TOptionsFormViewResults& formViewResults);
 
     // The find and replace dialogs' requests; the main window carries them out in its editor.
     virtual void findText(const QString& text, bool matchCase) = 0;
     virtual void resetSearch() = 0;
-    virtual void replaceWithPrompt(const QString& text, const QString& replacement, bool matchCase) = 0;
-    virtual void findForReplace(const QString& text, const QString& replacement, bool matchCase) = 0;
-    virtual void replaceCurrent(const QString& text, const QString& replacement, bool matchCase) = 0;
+    virtual void replaceWithPrompt(const QString& text, const QString& replacement,
+                                   bool matchCase) = 0;
+    virtual void findForReplace(const QString& text, const QString& replacement,
+                                bool matchCase) = 0;
+    virtual void replaceCurrent(const QString& text, const QString& replacement,
+                                bool matchCase) = 0;
     virtual void replaceAll(const QString& text, const QString& replacement, bool matchCase) = 0;
     virtual void resetReplace() = 0;
 
@@ -69,7 +73,10 @@ public:
     const TOptionsWinMsg& getOptionsWinMsg() const { return m_OptionsWinMsg; }
     const TOptionsViewResult& getOptionsViewResult() const { return m_OptionsViewResult; }
     const TOptionsTesting& getOptionsTesting() const { return m_OptionsTesting; }
-    const TOptionsFormViewResults& getOptionsFormViewResults() const { return m_OptionsFormViewResults; }
+    const TOptionsFormViewResults& getOptionsFormViewResults() const
+    {
+        return m_OptionsFormViewResults;
+    }
     CApplicationSystemIcon* getSystemIcon() const { return m_SystemIcon.get(); }
 
 protected:

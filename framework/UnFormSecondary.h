@@ -16,9 +16,9 @@ public:
 
 protected:
     // After the dialog has entered the list; sets captions and fills controls.
-    virtual void formShow() {}
+    virtual void formShow() { }
     // After the dialog has left the list.
-    virtual void formClose() {}
+    virtual void formClose() { }
 
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;

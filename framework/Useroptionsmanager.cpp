@@ -395,7 +395,8 @@ void CUserOptionsManager::loadRecentFiles()
     const COptionStore& store = source(m_UseRegister);
     int taken = 0;
     for (int i = 0; i < kRecentFilesCount; ++i) {
-        const QString name = trimBlanks(store.readString(SECTION_RECENT_FILES, recentFileKey(i), {}));
+        const QString name =
+            trimBlanks(store.readString(SECTION_RECENT_FILES, recentFileKey(i), {}));
         const auto end = m_RecentFiles.begin() + taken;
         if (!name.isEmpty() && std::find(m_RecentFiles.begin(), end, name) == end)
             m_RecentFiles[taken++] = name;
@@ -430,7 +431,8 @@ void CUserOptionsManager::deleteRecentFile(int index)
 {
     if (index < 0 || index >= kRecentFilesCount)
         return;
-    std::move(m_RecentFiles.begin() + index + 1, m_RecentFiles.end(), m_RecentFiles.begin() + index);
+    std::move(m_RecentFiles.begin() + index + 1, m_RecentFiles.end(),
+              m_RecentFiles.begin() + index);
     m_RecentFiles.back().clear();
 }
 

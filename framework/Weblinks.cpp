@@ -14,7 +14,8 @@ QString buildMailAddress(const QString& address, const QString& subject, const Q
            + QString::fromLatin1(QUrl::toPercentEncoding(trimBlanks(address), "@+"))
            + QLatin1String("?subject=")
            + QString::fromLatin1(QUrl::toPercentEncoding(trimBlanks(subject)))
-           + QLatin1String("&body=") + QString::fromLatin1(QUrl::toPercentEncoding(trimBlanks(body)));
+           + QLatin1String("&body=")
+           + QString::fromLatin1(QUrl::toPercentEncoding(trimBlanks(body)));
 }
 
 } // namespace
@@ -26,5 +27,6 @@ void openURL(const QString& address)
 
 void sendMail(const QString& address, const QString& subject, const QString& body)
 {
-    CDialogSeams::current().openWithDesktop(QUrl(buildMailAddress(address, subject, body), QUrl::StrictMode));
+    CDialogSeams::current().openWithDesktop(
+        QUrl(buildMailAddress(address, subject, body), QUrl::StrictMode));
 }

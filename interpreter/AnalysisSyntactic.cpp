@@ -2,8 +2,8 @@
 
 #include "AnalysisLexical.h"
 #include "Controller.h"
-#include "LanguageSymbols.h"
 #include "Exceptions.h"
+#include "LanguageSymbols.h"
 #include "MessageTexts.h"
 #include "Node.h"
 
@@ -52,7 +52,8 @@ bool CAnalysisSyntactic::guardLexer(const char* method, TCall call)
     try {
         return call();
     } catch (const CStreamException& e) {
-        addMessage(msgSystemError() + " (" + e.getCode() + ")", MESSAGE_KIND_SYSTEM_ERROR, e.getLine(), e.getColumn());
+        addMessage(msgSystemError() + " (" + e.getCode() + ")", MESSAGE_KIND_SYSTEM_ERROR,
+                   e.getLine(), e.getColumn());
     } catch (...) {
         addMessage(msgSystemError() + " (" + method + ")", MESSAGE_KIND_SYSTEM_ERROR);
     }
@@ -61,8 +62,9 @@ bool CAnalysisSyntactic::guardLexer(const char* method, TCall call)
 
 bool CAnalysisSyntactic::getNewToken(TTokenOptions& record)
 {
-    return guardLexer("CAnalysisSyntactic::getToken",
-                      [&] { return !m_Lexer->isEndOfTokens() && m_Lexer->parseTokenReusing(record); });
+    return guardLexer("CAnalysisSyntactic::getToken", [&] {
+        return !m_Lexer->isEndOfTokens() && m_Lexer->parseTokenReusing(record);
+    });
 }
 
 bool CAnalysisSyntactic::matchToken(const TTokenOptions& record)
@@ -83,12 +85,14 @@ bool CAnalysisSyntactic::addMessage(const CMessageString& text, unsigned char ki
     return m_Controller != nullptr && m_Controller->addMessage(text, kind, line);
 }
 
-bool CAnalysisSyntactic::addMessage(const CMessageString& text, unsigned char kind, int line, int position)
+bool CAnalysisSyntactic::addMessage(const CMessageString& text, unsigned char kind, int line,
+                                    int position)
 {
     return m_Controller != nullptr && m_Controller->addMessage(text, kind, line, position);
 }
 
-bool CAnalysisSyntactic::addMessageAt(const CMessageString& text, unsigned char kind, const TTokenOptions& token)
+bool CAnalysisSyntactic::addMessageAt(const CMessageString& text, unsigned char kind,
+                                      const TTokenOptions& token)
 {
     return addMessage(text, kind, token.m_StartLine, token.m_StartColumn);
 }
@@ -233,7 +237,8 @@ bool CAnalysisSyntactic::checkUnknownWord()
 // statement -> variabledef | functiondef | command   (anything else is reported)
 bool CAnalysisSyntactic::analyseStatement()
 {
-    if (analyseVariableDef() || analyseUserFunctionDef() || analyseCommand() || analyseMissedAssign())
+    if (analyseVariableDef() || analyseUserFunctionDef() || analyseCommand()
+        || analyseMissedAssign())
         return true;
     // Nothing a statement can start with: the text is reported, and the sentence fails with
     // that report alone ("5;" and "+x;" get exactly two messages).
@@ -271,10 +276,11 @@ bool CAnalysisSyntactic::analyseVariableDef()
     matchToken(nameToken);
     matchToken(assign);
     // The statement before this one is evaluated here, before this expression is parsed.
-    CNode* root = m_Controller->createNodeVariableDef(nullptr, nameToken.m_StartLine, nameToken.m_StartColumn, name);
+    CNode* root = m_Controller->createNodeVariableDef(nullptr, nameToken.m_StartLine,
+                                                      nameToken.m_StartColumn, name);
     if (!m_Controller->setTree(std::unique_ptr<CNode>(root))) {
-        addMessageAt(msgNodeAddingError() + ", " + msgKindVariable() + " " + name, MESSAGE_KIND_SYSTEM_ERROR,
-                     nameToken);
+        addMessageAt(msgNodeAddingError() + ", " + msgKindVariable() + " " + name,
+                     MESSAGE_KIND_SYSTEM_ERROR, nameToken);
         return true;
     }
     // The variable exists, uninitialised, before its own expression is read.
@@ -294,10 +300,11 @@ bool CAnalysisSyntactic::analyseCommand()
     const CNameString name(token.m_Text);
     if (!m_Controller->findCommand(name))
         return false;
-    CNode* root = m_Controller->createNodeCommand(nullptr, token.m_StartLine, token.m_StartColumn, name);
+    CNode* root = m_Controller->createNodeCommand(nullptr, token.m_StartLine, token.m_StartColumn,
+                                                  name);
     if (!m_Controller->setTree(std::unique_ptr<CNode>(root)))
-        addMessageAt(msgNodeAddingError() + ", " + msgKindCommand() + " " + token.m_Text, MESSAGE_KIND_SYSTEM_ERROR,
-                     token);
+        addMessageAt(msgNodeAddingError() + ", " + msgKindCommand() + " " + token.m_Text,
+                     MESSAGE_KIND_SYSTEM_ERROR, token);
     matchToken(token);
     return true;
 }
@@ -318,7 +325,8 @@ bool CAnalysisSyntactic::analyseMissedAssign()
     if (word.m_TypeId == TOKEN_TYPE_USER_WORD)
         addMessageAt(missed, MESSAGE_KIND_ERROR, word);
     else
-        addMessageAt(msgIncorrectVariableName() + ": '" + word.m_Text + "', " + missed, MESSAGE_KIND_ERROR, word);
+        addMessageAt(msgIncorrectVariableName() + ": '" + word.m_Text + "', " + missed,
+                     MESSAGE_KIND_ERROR, word);
     return true;
 }
 
@@ -351,7 +359,8 @@ bool CAnalysisSyntactic::analyseUnknownWord()
     }
     if (!found)
         return false;
-    addMessageAt(msgUnknownWord(token.m_Text) + afterLastWord(": '", token.m_Text), MESSAGE_KIND_ERROR, token);
+    addMessageAt(msgUnknownWord(token.m_Text) + afterLastWord(": '", token.m_Text),
+                 MESSAGE_KIND_ERROR, token);
     return true;
 }
 

@@ -132,7 +132,8 @@ private:
 
     // A left-associative chain of operands and operators (terms, factors).
     struct TChainLevel;
-    CNode* analyseLeftChain(CNode* parent, bool signAllowed, TGrammar grammar, const TChainLevel& level);
+    CNode* analyseLeftChain(CNode* parent, bool signAllowed, TGrammar grammar,
+                            const TChainLevel& level);
     // A call of a standard or user function: the two differ only in their lookups and words.
     struct TCallKind;
     CNode* analyseCall(CNode* parent, TGrammar grammar, const TCallKind& kind);
@@ -143,7 +144,8 @@ private:
     // Messages of the expression steps are composed out of line, in the message text:
     // expressions recurse as deep as brackets and calls nest, so their frames stay small.
     template <class... TParts>
-    [[gnu::noinline]] void reportMessage(unsigned char kind, int line, int column, const TParts&... parts);
+    [[gnu::noinline]] void reportMessage(unsigned char kind, int line, int column,
+                                         const TParts&... parts);
     // "system error (code)" of the checks that only a failing node factory reaches.
     [[gnu::noinline]] void reportDefensive(const char* code, unsigned char kind, const CNode* node);
 

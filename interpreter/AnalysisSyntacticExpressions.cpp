@@ -96,7 +96,8 @@ static void appendPart(CMessageString& text, CMessageString (*part)())
 }
 
 template <class... TParts>
-void CAnalysisSyntactic::reportMessage(unsigned char kind, int line, int column, const TParts&... parts)
+void CAnalysisSyntactic::reportMessage(unsigned char kind, int line, int column,
+                                       const TParts&... parts)
 {
     m_Text.clear();
     (appendPart(m_Text, parts), ...);
@@ -145,7 +146,8 @@ CNode* CAnalysisSyntactic::analyseLeftChain(CNode* parent, bool signAllowed, TGr
         attach(op, top);
         top = op;
         if (!attach(op, (this->*level.operand)(nullptr, false, grammar)))
-            reportDefensive(grammar == GRAMMAR_BODY ? level.bodyCode : level.code, MESSAGE_KIND_ERROR, op);
+            reportDefensive(grammar == GRAMMAR_BODY ? level.bodyCode : level.code,
+                            MESSAGE_KIND_ERROR, op);
     }
     attach(parent, top);
     return top;
@@ -154,7 +156,8 @@ CNode* CAnalysisSyntactic::analyseLeftChain(CNode* parent, bool signAllowed, TGr
 // adding -> mult { ('+' | '-') mult }
 CNode* CAnalysisSyntactic::analyseAdding(CNode* parent, TGrammar grammar)
 {
-    static constexpr TChainLevel terms{&CAnalysisSyntactic::analyseMult, &CAnalysisSyntactic::analyseAddingOperator,
+    static constexpr TChainLevel terms{&CAnalysisSyntactic::analyseMult,
+                                       &CAnalysisSyntactic::analyseAddingOperator,
                                        "ERROR_ADDING_00001", "ERROR_ADDINGPARAM_00001"};
     return analyseLeftChain(parent, true, grammar, terms);
 }
@@ -162,7 +165,8 @@ CNode* CAnalysisSyntactic::analyseAdding(CNode* parent, TGrammar grammar)
 // mult -> power { ('*' | '/') power }
 CNode* CAnalysisSyntactic::analyseMult(CNode* parent, bool signAllowed, TGrammar grammar)
 {
-    static constexpr TChainLevel factors{&CAnalysisSyntactic::analysePower, &CAnalysisSyntactic::analyseMultOperator,
+    static constexpr TChainLevel factors{&CAnalysisSyntactic::analysePower,
+                                         &CAnalysisSyntactic::analyseMultOperator,
                                          "ERROR_MULT_00001", "ERROR_MULTPARAM_00001"};
     return analyseLeftChain(parent, signAllowed, grammar, factors);
 }
@@ -172,7 +176,8 @@ CNode* CAnalysisSyntactic::analyseMult(CNode* parent, bool signAllowed, TGrammar
 CNode* CAnalysisSyntactic::analysePower(CNode* parent, bool signAllowed, TGrammar grammar)
 {
     rewindTokens();
-    CNode* operand = signAllowed ? analyseSignedOperand(nullptr, grammar) : analyseOperand(nullptr, grammar);
+    CNode* operand = signAllowed ? analyseSignedOperand(nullptr, grammar)
+                                 : analyseOperand(nullptr, grammar);
     if (operand == nullptr)
         return nullptr;
     // a ^ b ^ c is "^" over a and ("^" over b and c): each "^" is made under the one before,
@@ -218,8 +223,8 @@ CNode* CAnalysisSyntactic::analyseSignedOperand(CNode* parent, TGrammar grammar)
     if (unary == nullptr)
         return analyseOperand(parent, grammar);
     if (analyseOperand(unary, grammar) == nullptr)
-        reportMessage(MESSAGE_KIND_ERROR, unary->getLine(), unary->getColumn(), msgErrorInExpression, ", ",
-                      msgExpressionMissed);
+        reportMessage(MESSAGE_KIND_ERROR, unary->getLine(), unary->getColumn(),
+                      msgErrorInExpression, ", ", msgExpressionMissed);
     return unary;
 }
 
@@ -245,7 +250,8 @@ CNode* CAnalysisSyntactic::analyseOperand(CNode* parent, TGrammar grammar)
 }
 
 // operator -> first | second
-CNode* CAnalysisSyntactic::analyseOperatorToken(CNode* parent, int firstId, int secondId, bool unary)
+CNode* CAnalysisSyntactic::analyseOperatorToken(CNode* parent, int firstId, int secondId,
+                                                bool unary)
 {
     rewindTokens();
     TTokenOptions& token = m_Tokens[RECORD_PEEK];
@@ -254,18 +260,32 @@ CNode* CAnalysisSyntactic::analyseOperatorToken(CNode* parent, int firstId, int 
     matchToken(token);
     const bool first = token.m_TypeId == firstId;
     if (unary)
-        return m_Controller->createNodeUnLeftOperator(parent, token.m_StartLine, token.m_StartColumn,
-                                                      first ? UNLEFT_OPERATOR_PLUS : UNLEFT_OPERATOR_MINUS);
+        return m_Controller->createNodeUnLeftOperator(parent, token.m_StartLine,
+                                                      token.m_StartColumn,
+                                                      first ? UNLEFT_OPERATOR_PLUS
+                                                            : UNLEFT_OPERATOR_MINUS);
     TTypeBinOperator type = BIN_OPERATOR_NONE;
     switch (token.m_TypeId) {
-    case SYMBOL_PLUS: type = BIN_OPERATOR_PLUS; break;
-    case SYMBOL_MINUS: type = BIN_OPERATOR_MINUS; break;
-    case SYMBOL_MULT: type = BIN_OPERATOR_MULT; break;
-    case SYMBOL_DIV: type = BIN_OPERATOR_DIV; break;
-    case SYMBOL_POWER: type = BIN_OPERATOR_POWER; break;
-    default: break;
+    case SYMBOL_PLUS:
+        type = BIN_OPERATOR_PLUS;
+        break;
+    case SYMBOL_MINUS:
+        type = BIN_OPERATOR_MINUS;
+        break;
+    case SYMBOL_MULT:
+        type = BIN_OPERATOR_MULT;
+        break;
+    case SYMBOL_DIV:
+        type = BIN_OPERATOR_DIV;
+        break;
+    case SYMBOL_POWER:
+        type = BIN_OPERATOR_POWER;
+        break;
+    default:
+        break;
     }
-    return m_Controller->createNodeBinOperator(parent, token.m_StartLine, token.m_StartColumn, type);
+    return m_Controller->createNodeBinOperator(parent, token.m_StartLine, token.m_StartColumn,
+                                               type);
 }
 
 // unleftop -> '+' | '-'
@@ -301,7 +321,8 @@ CNode* CAnalysisSyntactic::analyseNumber(CNode* parent)
 }
 
 // number -> FLOAT | INTEGER   (the one asked for)
-CNode* CAnalysisSyntactic::analyseNumberToken(CNode* parent, int type, CMessageString (*conversionError)())
+CNode* CAnalysisSyntactic::analyseNumberToken(CNode* parent, int type,
+                                              CMessageString (*conversionError)())
 {
     rewindTokens();
     TTokenOptions& token = m_Tokens[RECORD_PEEK];
@@ -313,7 +334,8 @@ CNode* CAnalysisSyntactic::analyseNumberToken(CNode* parent, int type, CMessageS
         value = 0.0;
         addMessageAt(conversionError(), MESSAGE_KIND_SYSTEM_ERROR, token);
     }
-    return m_Controller->createNodeValue(parent, token.m_StartLine, token.m_StartColumn, CValue(value));
+    return m_Controller->createNodeValue(parent, token.m_StartLine, token.m_StartColumn,
+                                         CValue(value));
 }
 
 // number -> FLOAT
@@ -378,8 +400,10 @@ CNode* CAnalysisSyntactic::analyseErroneousVariable(CNode* parent)
     if (!getToken(token) || token.m_TypeId != TOKEN_TYPE_ERRONEOUS_WORD)
         return nullptr;
     matchToken(token);
-    addMessageAt(msgErroneousExpressionOrVariableName() + ": '" + token.m_Text + "'", MESSAGE_KIND_ERROR, token);
-    return m_Controller->createNodeVariable(parent, token.m_StartLine, token.m_StartColumn, CNameString(token.m_Text));
+    addMessageAt(msgErroneousExpressionOrVariableName() + ": '" + token.m_Text + "'",
+                 MESSAGE_KIND_ERROR, token);
+    return m_Controller->createNodeVariable(parent, token.m_StartLine, token.m_StartColumn,
+                                            CNameString(token.m_Text));
 }
 
 // What tells a call of a standard function from a call of a user function.
@@ -412,7 +436,8 @@ CNode* CAnalysisSyntactic::analyseStdFunction(CNode* parent, TGrammar grammar)
 //    its own function)
 CNode* CAnalysisSyntactic::analyseUserFunction(CNode* parent, TGrammar grammar)
 {
-    static const TCallKind kind{&CController::findUserFunction, &CController::createNodeUserFunction,
+    static const TCallKind kind{&CController::findUserFunction,
+                                &CController::createNodeUserFunction,
                                 msgUserFunctionArgumentsMissed, msgUserFunctionName, true};
     return analyseCall(parent, grammar, kind);
 }
@@ -459,12 +484,13 @@ CNode* CAnalysisSyntactic::analyseCall(CNode* parent, TGrammar grammar, const TC
             matchToken(token);
             closed = true;
             if (signature.getCountParameters() > 0)
-                reportMessage(MESSAGE_KIND_ERROR, line, column, kind.argumentsMissed, ", ", kind.nameWord, ": '",
-                              name, "'");
+                reportMessage(MESSAGE_KIND_ERROR, line, column, kind.argumentsMissed, ", ",
+                              kind.nameWord, ": '", name, "'");
         } else if (signature.getCountParameters() > 0) {
             analyseExprList(call, signature, grammar);
         } else {
-            reportMessage(MESSAGE_KIND_ERROR, line, column, msgRightBracketMissedInFunction, " '", name, "'");
+            reportMessage(MESSAGE_KIND_ERROR, line, column, msgRightBracketMissedInFunction, " '",
+                          name, "'");
         }
     }
     if (!closed && !m_TooDeep) {
@@ -473,7 +499,8 @@ CNode* CAnalysisSyntactic::analyseCall(CNode* parent, TGrammar grammar, const TC
             if (isSymbol(token, SYMBOL_RIGHT_BRACKET))
                 matchToken(token);
             else
-                reportMessage(MESSAGE_KIND_ERROR, line, column, msgRightBracketMissedInFunction, " '", name, "'");
+                reportMessage(MESSAGE_KIND_ERROR, line, column, msgRightBracketMissedInFunction,
+                              " '", name, "'");
         }
     }
     leaveNesting();
@@ -486,7 +513,8 @@ bool CAnalysisSyntactic::analyseExprList(CNode* call, const CSignature& signatur
     if (signature.getCountParameters() == 0)
         return true;
     if (call == nullptr) {
-        reportDefensive(grammar == GRAMMAR_BODY ? "ERROR_EXPRLISTPARAM_00001" : "ERROR_EXPRLIST_00001",
+        reportDefensive(grammar == GRAMMAR_BODY ? "ERROR_EXPRLISTPARAM_00001"
+                                                : "ERROR_EXPRLIST_00001",
                         MESSAGE_KIND_SYSTEM_ERROR, nullptr);
         return false;
     }
@@ -523,7 +551,8 @@ CNode* CAnalysisSyntactic::analyseBrackets(CNode* parent, TGrammar grammar)
             matchToken(token);
         else
             reportMessage(MESSAGE_KIND_ERROR, token.m_StartLine, token.m_StartColumn,
-                          grammar == GRAMMAR_BODY ? msgRightBracketMissedInFunction : msgRightBracketMissed);
+                          grammar == GRAMMAR_BODY ? msgRightBracketMissedInFunction
+                                                  : msgRightBracketMissed);
     }
     return inner;
 }
@@ -538,9 +567,11 @@ CNode* CAnalysisSyntactic::analyseExpressionError(CNode* parent)
     if (!getToken(token)) {
         addMessage(msgErrorInExpression(), MESSAGE_KIND_ERROR);
     } else if (isSymbol(token, SYMBOL_END_OF_SENTENCE)) {
-        addMessageAt(lead + msgExpressionMissed() + afterLastWord(" '", token.m_Text), MESSAGE_KIND_ERROR, token);
+        addMessageAt(lead + msgExpressionMissed() + afterLastWord(" '", token.m_Text),
+                     MESSAGE_KIND_ERROR, token);
     } else if (token.m_GroupId == TOKEN_GROUP_RESERVED) {
-        addMessageAt(lead + msgErroneousUseOfSymbol(token.m_Text) + afterLastWord(" '", token.m_Text),
+        addMessageAt(lead + msgErroneousUseOfSymbol(token.m_Text)
+                         + afterLastWord(" '", token.m_Text),
                      MESSAGE_KIND_ERROR, token);
     } else if (token.m_TypeId == TOKEN_TYPE_INADMISSIBLE_SYMBOL) {
         matchToken(token);

@@ -57,7 +57,8 @@ bool CAnalysisSyntactic::analyseUserFunctionDef()
     const bool added = m_Controller->addUserFunction(name, signature, defined);
     m_Controller->setCurrentUserFunction(defined);
     if (!added || defined == nullptr) {
-        addMessageAt(msgSystemError() + " (ERROR_INITFUNC_00001)", MESSAGE_KIND_SYSTEM_ERROR, nameToken);
+        addMessageAt(msgSystemError() + " (ERROR_INITFUNC_00001)", MESSAGE_KIND_SYSTEM_ERROR,
+                     nameToken);
         return false;
     }
 

@@ -52,7 +52,7 @@ protected:
         return true;
     }
     // Lets a table drop what it keeps beside its elements (a lookup index).
-    virtual void onDeleteAll() {}
+    virtual void onDeleteAll() { }
 
     C1DContainerPtr<T> m_Elements;
 };

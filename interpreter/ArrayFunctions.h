@@ -16,7 +16,10 @@ public:
     void getErrorText(CMessageString& text) override { text = m_ErrorText; }
     void getResult(CValue& value) override { value = m_Result; }
     CBuffString getText() override { return CBuffString(); }
-    bool perform(const CNameString& name) override { return perform(name, m_Arguments, m_Result, m_ErrorText); }
+    bool perform(const CNameString& name) override
+    {
+        return perform(name, m_Arguments, m_Result, m_ErrorText);
+    }
 
     using CArrayNamedElements<T>::find;
     // Also copies the found function's signature.
@@ -33,7 +36,8 @@ public:
     // Runs the function with the caller's own arguments, result and error text, so that a
     // call made while another is running (a user function's body calling another) shares
     // nothing with it.
-    bool perform(const CNameString& name, const C1DArray<CValue>& arguments, CValue& result, CMessageString& errorText)
+    bool perform(const CNameString& name, const C1DArray<CValue>& arguments, CValue& result,
+                 CMessageString& errorText)
     {
         T* function = this->findElement(name);
         if (function == nullptr)

@@ -14,7 +14,7 @@ public:
     void setParameters(const C1DArray<CValue>& arguments) override { (void)arguments; }
     void getResult(CValue& value) override { (void)value; }
     CBuffString getText() override { return CBuffString(); }
-    void fill() override {}
+    void fill() override { }
     // True for an index of a held tree.
     bool find(const int& index, int& found) override;
     // Evaluates the tree at index.

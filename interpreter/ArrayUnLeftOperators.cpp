@@ -10,7 +10,8 @@ void CArrayUnLeftOperators::setParameters(const C1DArray<CValue>& arguments)
 {
     if (arguments.getCount() < 1) {
         m_ParameterError = true;
-        m_ErrorText = msgSystemError() + ", " + msgUnLeftOperatorExecutionError() + ", " + msgNotEnoughParameters();
+        m_ErrorText = msgSystemError() + ", " + msgUnLeftOperatorExecutionError() + ", "
+                      + msgNotEnoughParameters();
         return;
     }
     m_ParameterError = false;

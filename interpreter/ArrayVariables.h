@@ -15,7 +15,7 @@ public:
     void getResult(CValue& value) override { value = m_Result; }
     CBuffString getText() override { return CBuffString(); }
     // Variables have no built-ins; the table is left as it is.
-    void fill() override {}
+    void fill() override { }
     // Delivers the value; fails for a variable that holds none yet.
     bool perform(const CNameString& name) override;
 

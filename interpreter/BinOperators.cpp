@@ -32,8 +32,8 @@ constexpr TOperatorDetail POWER_DETAILS[] = {
 
 // Code 0 stores the value; any other code leaves the result and writes the lead text, with
 // the detail when the operator explains that code.
-bool finish(int code, double value, CValue& result, CMessageString& errorText, const CMessageString& lead,
-            std::span<const TOperatorDetail> details)
+bool finish(int code, double value, CValue& result, CMessageString& errorText,
+            const CMessageString& lead, std::span<const TOperatorDetail> details)
 {
     if (code == SAFE_OK) {
         result = CValue(value);
@@ -51,17 +51,24 @@ bool finish(int code, double value, CValue& result, CMessageString& errorText, c
 CNameString binOperatorTypeName(TTypeBinOperator type)
 {
     switch (type) {
-    case BIN_OPERATOR_NONE: return "none";
-    case BIN_OPERATOR_PLUS: return "+ (plus)";
-    case BIN_OPERATOR_MINUS: return "- (minus)";
-    case BIN_OPERATOR_MULT: return "* (mult)";
-    case BIN_OPERATOR_DIV: return "/ (div)";
-    case BIN_OPERATOR_POWER: return "^ (power)";
+    case BIN_OPERATOR_NONE:
+        return "none";
+    case BIN_OPERATOR_PLUS:
+        return "+ (plus)";
+    case BIN_OPERATOR_MINUS:
+        return "- (minus)";
+    case BIN_OPERATOR_MULT:
+        return "* (mult)";
+    case BIN_OPERATOR_DIV:
+        return "/ (div)";
+    case BIN_OPERATOR_POWER:
+        return "^ (power)";
     }
     return CNameString();
 }
 
-bool CBinOperatorPlus::perform(const CValue& left, const CValue& right, CValue& result, CMessageString& errorText)
+bool CBinOperatorPlus::perform(const CValue& left, const CValue& right, CValue& result,
+                               CMessageString& errorText)
 {
     errorText.clear();
     double value = 0.0;
@@ -69,7 +76,8 @@ bool CBinOperatorPlus::perform(const CValue& left, const CValue& right, CValue& 
     return finish(code, value, result, errorText, msgPlusError(), OVERFLOW_DETAILS);
 }
 
-bool CBinOperatorMinus::perform(const CValue& left, const CValue& right, CValue& result, CMessageString& errorText)
+bool CBinOperatorMinus::perform(const CValue& left, const CValue& right, CValue& result,
+                                CMessageString& errorText)
 {
     errorText.clear();
     double value = 0.0;
@@ -77,7 +85,8 @@ bool CBinOperatorMinus::perform(const CValue& left, const CValue& right, CValue&
     return finish(code, value, result, errorText, msgMinusError(), OVERFLOW_DETAILS);
 }
 
-bool CBinOperatorMult::perform(const CValue& left, const CValue& right, CValue& result, CMessageString& errorText)
+bool CBinOperatorMult::perform(const CValue& left, const CValue& right, CValue& result,
+                               CMessageString& errorText)
 {
     errorText.clear();
     double value = 0.0;
@@ -85,7 +94,8 @@ bool CBinOperatorMult::perform(const CValue& left, const CValue& right, CValue& 
     return finish(code, value, result, errorText, msgMultError(), OVERFLOW_DETAILS);
 }
 
-bool CBinOperatorDiv::perform(const CValue& left, const CValue& right, CValue& result, CMessageString& errorText)
+bool CBinOperatorDiv::perform(const CValue& left, const CValue& right, CValue& result,
+                              CMessageString& errorText)
 {
     errorText.clear();
     double value = 0.0;
@@ -93,7 +103,8 @@ bool CBinOperatorDiv::perform(const CValue& left, const CValue& right, CValue& r
     return finish(code, value, result, errorText, msgDivError(), DIV_DETAILS);
 }
 
-bool CBinOperatorPower::perform(const CValue& left, const CValue& right, CValue& result, CMessageString& errorText)
+bool CBinOperatorPower::perform(const CValue& left, const CValue& right, CValue& result,
+                                CMessageString& errorText)
 {
     errorText.clear();
     double value = 0.0;
@@ -148,7 +159,8 @@ bool CArrayBinOperators::find(const TTypeBinOperator& key, int& index)
 bool CArrayBinOperators::perform(const TTypeBinOperator& key)
 {
     if (m_Operands.getCount() < 2) {
-        m_ErrorText = msgSystemError() + ", " + msgBinOperatorExecutionError() + ", " + msgNotEnoughParameters();
+        m_ErrorText = msgSystemError() + ", " + msgBinOperatorExecutionError() + ", "
+                      + msgNotEnoughParameters();
         return false;
     }
     int index = 0;

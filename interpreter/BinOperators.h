@@ -22,11 +22,15 @@ CNameString binOperatorTypeName(TTypeBinOperator type);
 class CBinOperator
 {
 public:
-    explicit CBinOperator(TTypeBinOperator type) : m_Type(type) {}
+    explicit CBinOperator(TTypeBinOperator type)
+        : m_Type(type)
+    {
+    }
     virtual ~CBinOperator() = default;
 
     // Writes the result on success; on failure leaves it and writes the reason.
-    virtual bool perform(const CValue& left, const CValue& right, CValue& result, CMessageString& errorText) = 0;
+    virtual bool perform(const CValue& left, const CValue& right, CValue& result,
+                         CMessageString& errorText) = 0;
     TTypeBinOperator getType() const { return m_Type; }
 
 private:
@@ -36,36 +40,56 @@ private:
 class CBinOperatorPlus : public CBinOperator
 {
 public:
-    CBinOperatorPlus() : CBinOperator(BIN_OPERATOR_PLUS) {}
-    bool perform(const CValue& left, const CValue& right, CValue& result, CMessageString& errorText) override;
+    CBinOperatorPlus()
+        : CBinOperator(BIN_OPERATOR_PLUS)
+    {
+    }
+    bool perform(const CValue& left, const CValue& right, CValue& result,
+                 CMessageString& errorText) override;
 };
 
 class CBinOperatorMinus : public CBinOperator
 {
 public:
-    CBinOperatorMinus() : CBinOperator(BIN_OPERATOR_MINUS) {}
-    bool perform(const CValue& left, const CValue& right, CValue& result, CMessageString& errorText) override;
+    CBinOperatorMinus()
+        : CBinOperator(BIN_OPERATOR_MINUS)
+    {
+    }
+    bool perform(const CValue& left, const CValue& right, CValue& result,
+                 CMessageString& errorText) override;
 };
 
 class CBinOperatorMult : public CBinOperator
 {
 public:
-    CBinOperatorMult() : CBinOperator(BIN_OPERATOR_MULT) {}
-    bool perform(const CValue& left, const CValue& right, CValue& result, CMessageString& errorText) override;
+    CBinOperatorMult()
+        : CBinOperator(BIN_OPERATOR_MULT)
+    {
+    }
+    bool perform(const CValue& left, const CValue& right, CValue& result,
+                 CMessageString& errorText) override;
 };
 
 class CBinOperatorDiv : public CBinOperator
 {
 public:
-    CBinOperatorDiv() : CBinOperator(BIN_OPERATOR_DIV) {}
-    bool perform(const CValue& left, const CValue& right, CValue& result, CMessageString& errorText) override;
+    CBinOperatorDiv()
+        : CBinOperator(BIN_OPERATOR_DIV)
+    {
+    }
+    bool perform(const CValue& left, const CValue& right, CValue& result,
+                 CMessageString& errorText) override;
 };
 
 class CBinOperatorPower : public CBinOperator
 {
 public:
-    CBinOperatorPower() : CBinOperator(BIN_OPERATOR_POWER) {}
-    bool perform(const CValue& left, const CValue& right, CValue& result, CMessageString& errorText) override;
+    CBinOperatorPower()
+        : CBinOperator(BIN_OPERATOR_POWER)
+    {
+    }
+    bool perform(const CValue& left, const CValue& right, CValue& result,
+                 CMessageString& errorText) override;
 };
 
 // The table of the five operators, keyed by kind.

@@ -28,7 +28,9 @@ CBuffString::CBuffString(const CBuffString& other)
 }
 
 CBuffString::CBuffString(CBuffString&& other) noexcept
-    : m_Buffer(std::move(other.m_Buffer)), m_Capacity(other.m_Capacity), m_Length(other.m_Length)
+    : m_Buffer(std::move(other.m_Buffer))
+    , m_Capacity(other.m_Capacity)
+    , m_Length(other.m_Length)
 {
     other.m_Capacity = 0;
     other.m_Length = 0;

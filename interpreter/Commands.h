@@ -10,7 +10,10 @@ class CController;
 class CCommand
 {
 public:
-    explicit CCommand(const CNameString& name) : m_Name(name) {}
+    explicit CCommand(const CNameString& name)
+        : m_Name(name)
+    {
+    }
     CCommand(const CCommand&) = delete;
     CCommand& operator=(const CCommand&) = delete;
     virtual ~CCommand() = default;
@@ -27,7 +30,11 @@ private:
 class CCommandController : public CCommand
 {
 public:
-    CCommandController(const CNameString& name, CController* controller) : CCommand(name), m_Controller(controller) {}
+    CCommandController(const CNameString& name, CController* controller)
+        : CCommand(name)
+        , m_Controller(controller)
+    {
+    }
     void setController(CController* controller) { m_Controller = controller; }
 
 protected:
@@ -38,7 +45,10 @@ protected:
 class CCommandExit : public CCommandController
 {
 public:
-    explicit CCommandExit(CController* controller) : CCommandController("exit", controller) {}
+    explicit CCommandExit(CController* controller)
+        : CCommandController("exit", controller)
+    {
+    }
     bool perform() override;
 };
 

@@ -11,8 +11,14 @@ constexpr double E_TWELVE_DECIMALS = 2.718281828459;
 
 } // namespace
 
-CConstantPI::CConstantPI() : CConstant("_PI", getPi()) {}
+CConstantPI::CConstantPI()
+    : CConstant("_PI", getPi())
+{
+}
 
-CConstantEXP::CConstantEXP() : CConstant("_E", E_TWELVE_DECIMALS) {}
+CConstantEXP::CConstantEXP()
+    : CConstant("_E", E_TWELVE_DECIMALS)
+{
+}
 
 } // namespace xonQMInterpreter

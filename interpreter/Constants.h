@@ -9,7 +9,11 @@ namespace xonQMInterpreter {
 class CConstant
 {
 public:
-    CConstant(const CNameString& name, const CValue& value) : m_Name(name), m_Value(value) {}
+    CConstant(const CNameString& name, const CValue& value)
+        : m_Name(name)
+        , m_Value(value)
+    {
+    }
     virtual ~CConstant() = default;
 
     const CNameString& getName() const { return m_Name; }

@@ -8,7 +8,8 @@
 namespace xonQMInterpreter {
 
 // The text of the exception that C1DArray::get raises for a bad index.
-inline constexpr const char* TEXT_WRONG_ARRAY_INDEX = "Wrong value of an index for an element of the array.";
+inline constexpr const char* TEXT_WRONG_ARRAY_INDEX =
+    "Wrong value of an index for an element of the array.";
 
 // Capacity after growing a full block: a first block of one entry, then doubling.
 constexpr int nextCapacity(int capacity)

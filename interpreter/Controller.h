@@ -43,21 +43,30 @@ public:
     // Node factory: the node is created under parent (none for the root of a new tree) and
     // keeps line and column for the messages that cite it. Null when it cannot be made.
     virtual CNode* createNodeEmpty(CNode* parent, int line, int column) = 0;
-    virtual CNode* createNodeConstant(CNode* parent, int line, int column, const CNameString& name) = 0;
-    virtual CNode* createNodeVariable(CNode* parent, int line, int column, const CNameString& name) = 0;
-    virtual CNode* createNodeVariableDef(CNode* parent, int line, int column, const CNameString& name) = 0;
+    virtual CNode* createNodeConstant(CNode* parent, int line, int column,
+                                      const CNameString& name) = 0;
+    virtual CNode* createNodeVariable(CNode* parent, int line, int column,
+                                      const CNameString& name) = 0;
+    virtual CNode* createNodeVariableDef(CNode* parent, int line, int column,
+                                         const CNameString& name) = 0;
     virtual CNode* createNodeValue(CNode* parent, int line, int column, const CValue& value) = 0;
     virtual CNode* createNodeParameter(CNode* parent, int line, int column, int index) = 0;
-    virtual CNode* createNodeStdFunction(CNode* parent, int line, int column, const CNameString& name) = 0;
-    virtual CNode* createNodeUserFunction(CNode* parent, int line, int column, const CNameString& name) = 0;
-    virtual CNode* createNodeCommand(CNode* parent, int line, int column, const CNameString& name) = 0;
-    virtual CNode* createNodeBinOperator(CNode* parent, int line, int column, TTypeBinOperator type) = 0;
-    virtual CNode* createNodeUnLeftOperator(CNode* parent, int line, int column, TTypeUnLeftOperator type) = 0;
+    virtual CNode* createNodeStdFunction(CNode* parent, int line, int column,
+                                         const CNameString& name) = 0;
+    virtual CNode* createNodeUserFunction(CNode* parent, int line, int column,
+                                          const CNameString& name) = 0;
+    virtual CNode* createNodeCommand(CNode* parent, int line, int column,
+                                     const CNameString& name) = 0;
+    virtual CNode* createNodeBinOperator(CNode* parent, int line, int column,
+                                         TTypeBinOperator type) = 0;
+    virtual CNode* createNodeUnLeftOperator(CNode* parent, int line, int column,
+                                            TTypeUnLeftOperator type) = 0;
 
     virtual int getCountErrors() = 0;
     virtual int getCountWarnings() = 0;
     virtual int getCountInfos() = 0;
-    virtual bool addMessage(const CMessageString& text, unsigned char kind, int line, int column) = 0;
+    virtual bool addMessage(const CMessageString& text, unsigned char kind, int line,
+                            int column) = 0;
     virtual bool addMessage(const CMessageString& text, unsigned char kind, int line) = 0;
     virtual bool addMessage(const CMessageString& text, unsigned char kind) = 0;
     virtual int getTreeCount() = 0;
@@ -66,7 +75,8 @@ public:
     virtual bool setTree(std::unique_ptr<CNode> tree) = 0;
 
     virtual bool addVariable(const CNameString& name) = 0;
-    virtual bool addUserFunction(const CNameString& name, const CSignature& signature, CUserFunction*& function) = 0;
+    virtual bool addUserFunction(const CNameString& name, const CSignature& signature,
+                                 CUserFunction*& function) = 0;
     virtual bool addParameter(const CNameString& name, int& index) = 0;
     virtual bool clearParameters() = 0;
 
@@ -78,14 +88,14 @@ public:
     virtual bool findParameter(const CNameString& name, int& index) = 0;
     virtual bool findCommand(const CNameString& name) = 0;
 
-    virtual bool performStdFunction(const CNameString& name, const C1DArray<CValue>& arguments, CValue& result,
-                                    CMessageString& errorText) = 0;
-    virtual bool performUserFunction(const CNameString& name, const C1DArray<CValue>& arguments, CValue& result,
-                                     CMessageString& errorText) = 0;
-    virtual bool performBinOperator(TTypeBinOperator type, const CValue& left, const CValue& right, CValue& result,
-                                    CMessageString& errorText) = 0;
-    virtual bool performUnLeftOperator(TTypeUnLeftOperator type, const CValue& operand, CValue& result,
-                                       CMessageString& errorText) = 0;
+    virtual bool performStdFunction(const CNameString& name, const C1DArray<CValue>& arguments,
+                                    CValue& result, CMessageString& errorText) = 0;
+    virtual bool performUserFunction(const CNameString& name, const C1DArray<CValue>& arguments,
+                                     CValue& result, CMessageString& errorText) = 0;
+    virtual bool performBinOperator(TTypeBinOperator type, const CValue& left, const CValue& right,
+                                    CValue& result, CMessageString& errorText) = 0;
+    virtual bool performUnLeftOperator(TTypeUnLeftOperator type, const CValue& operand,
+                                       CValue& result, CMessageString& errorText) = 0;
     virtual bool performCommand(const CNameString& name) = 0;
     virtual bool getConstantValue(const CNameString& name, CValue& value) = 0;
     virtual bool getVariableValue(const CNameString& name, CValue& value) = 0;

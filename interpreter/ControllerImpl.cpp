@@ -54,7 +54,8 @@ CUserFunction* CControllerImpl::getUserFunction(int index)
 }
 
 template <class TNodeImpl, class... TArgs>
-CNode* CControllerImpl::createNode(const char* className, CNode* parent, int line, int column, TArgs&&... args)
+CNode* CControllerImpl::createNode(const char* className, CNode* parent, int line, int column,
+                                   TArgs&&... args)
 {
     if (m_ArrayTrees == nullptr)
         return nullptr;
@@ -80,19 +81,22 @@ CNode* CControllerImpl::createNodeEmpty(CNode* parent, int line, int column)
     return createNode<CNodeEmptyImpl>("CNodeEmptyImpl", parent, line, column);
 }
 
-CNode* CControllerImpl::createNodeConstant(CNode* parent, int line, int column, const CNameString& name)
+CNode* CControllerImpl::createNodeConstant(CNode* parent, int line, int column,
+                                           const CNameString& name)
 {
     return createNode<CNodeConstantImpl>("CNodeConstantImpl", parent, line, column, name);
 }
 
-CNode* CControllerImpl::createNodeVariable(CNode* parent, int line, int column, const CNameString& name)
+CNode* CControllerImpl::createNodeVariable(CNode* parent, int line, int column,
+                                           const CNameString& name)
 {
     // A name no variable has yet enters the table uninitialised.
     addVariable(name);
     return createNode<CNodeVariableImpl>("CNodeVariableImpl", parent, line, column, name);
 }
 
-CNode* CControllerImpl::createNodeVariableDef(CNode* parent, int line, int column, const CNameString& name)
+CNode* CControllerImpl::createNodeVariableDef(CNode* parent, int line, int column,
+                                              const CNameString& name)
 {
     return createNode<CNodeVariableDefImpl>("CNodeVariableDefImpl", parent, line, column, name);
 }
@@ -110,37 +114,44 @@ CNode* CControllerImpl::createNodeParameter(CNode* parent, int line, int column,
         return nullptr;
     }
     if (index < 0 || index >= m_CurrentUserFunction->getCountParameters()) {
-        m_Text = msgProgramError() + ": " + msgParameterValueError() +
-                 " (index < 0 || index >= userFunction->getCountParameters())";
+        m_Text = msgProgramError() + ": " + msgParameterValueError()
+                 + " (index < 0 || index >= userFunction->getCountParameters())";
         addMessage(m_Text, MESSAGE_KIND_SYSTEM_ERROR, line, column);
         return nullptr;
     }
-    return createNode<CNodeParameterImpl>("CNodeParameterImpl", parent, line, column, m_CurrentUserFunction, index);
+    return createNode<CNodeParameterImpl>("CNodeParameterImpl", parent, line, column,
+                                          m_CurrentUserFunction, index);
 }
 
-CNode* CControllerImpl::createNodeStdFunction(CNode* parent, int line, int column, const CNameString& name)
+CNode* CControllerImpl::createNodeStdFunction(CNode* parent, int line, int column,
+                                              const CNameString& name)
 {
     return createNode<CNodeStdFunctionImpl>("CNodeStdFunctionImpl", parent, line, column, name);
 }
 
-CNode* CControllerImpl::createNodeUserFunction(CNode* parent, int line, int column, const CNameString& name)
+CNode* CControllerImpl::createNodeUserFunction(CNode* parent, int line, int column,
+                                               const CNameString& name)
 {
     return createNode<CNodeUserFunctionImpl>("CNodeUserFunctionImpl", parent, line, column, name);
 }
 
-CNode* CControllerImpl::createNodeCommand(CNode* parent, int line, int column, const CNameString& name)
+CNode* CControllerImpl::createNodeCommand(CNode* parent, int line, int column,
+                                          const CNameString& name)
 {
     return createNode<CNodeCommandImpl>("CNodeCommandImpl", parent, line, column, name);
 }
 
-CNode* CControllerImpl::createNodeBinOperator(CNode* parent, int line, int column, TTypeBinOperator type)
+CNode* CControllerImpl::createNodeBinOperator(CNode* parent, int line, int column,
+                                              TTypeBinOperator type)
 {
     return createNode<CNodeBinOperatorImpl>("CNodeBinOperatorImpl", parent, line, column, type);
 }
 
-CNode* CControllerImpl::createNodeUnLeftOperator(CNode* parent, int line, int column, TTypeUnLeftOperator type)
+CNode* CControllerImpl::createNodeUnLeftOperator(CNode* parent, int line, int column,
+                                                 TTypeUnLeftOperator type)
 {
-    return createNode<CNodeUnLeftOperatorImpl>("CNodeUnLeftOperatorImpl", parent, line, column, type);
+    return createNode<CNodeUnLeftOperatorImpl>("CNodeUnLeftOperatorImpl", parent, line, column,
+                                               type);
 }
 
 int CControllerImpl::getCountErrors()
@@ -160,12 +171,13 @@ int CControllerImpl::getCountInfos()
 
 void CControllerImpl::checkStop()
 {
-    if (m_ArrayMessages->getCountSystemErrors() > 0 ||
-        m_ArrayMessages->getCountErrors() >= m_ArrayMessages->getMaxCountErrors())
+    if (m_ArrayMessages->getCountSystemErrors() > 0
+        || m_ArrayMessages->getCountErrors() >= m_ArrayMessages->getMaxCountErrors())
         m_Stop = true;
 }
 
-bool CControllerImpl::addMessage(const CMessageString& text, unsigned char kind, int line, int column)
+bool CControllerImpl::addMessage(const CMessageString& text, unsigned char kind, int line,
+                                 int column)
 {
     if (m_ArrayMessages == nullptr)
         return false;
@@ -214,7 +226,8 @@ bool CControllerImpl::addVariable(const CNameString& name)
     return m_ArrayVariables->add(std::make_unique<CVariable>(name, CValue()));
 }
 
-bool CControllerImpl::addUserFunction(const CNameString& name, const CSignature& signature, CUserFunction*& function)
+bool CControllerImpl::addUserFunction(const CNameString& name, const CSignature& signature,
+                                      CUserFunction*& function)
 {
     if (m_ArrayUserFunctions == nullptr || !isNotEmptyName(name))
         return false;
@@ -243,37 +256,41 @@ bool CControllerImpl::clearParameters()
 bool CControllerImpl::findConstant(const CNameString& name)
 {
     int index = 0;
-    return m_ArrayConstants != nullptr && isNotEmptyName(name) && m_ArrayConstants->find(name, index);
+    return m_ArrayConstants != nullptr && isNotEmptyName(name)
+           && m_ArrayConstants->find(name, index);
 }
 
 bool CControllerImpl::findVariable(const CNameString& name)
 {
     int index = 0;
-    return m_ArrayVariables != nullptr && isNotEmptyName(name) && m_ArrayVariables->find(name, index);
+    return m_ArrayVariables != nullptr && isNotEmptyName(name)
+           && m_ArrayVariables->find(name, index);
 }
 
 bool CControllerImpl::isVariableInitialized(const CNameString& name, bool& initialized)
 {
-    return m_ArrayVariables != nullptr && isNotEmptyName(name) && m_ArrayVariables->isInitialised(name, initialized);
+    return m_ArrayVariables != nullptr && isNotEmptyName(name)
+           && m_ArrayVariables->isInitialised(name, initialized);
 }
 
 bool CControllerImpl::findStdFunction(const CNameString& name, CSignature& signature)
 {
     int index = 0;
-    return m_ArrayStdFunctions != nullptr && isNotEmptyName(name) &&
-           m_ArrayStdFunctions->find(name, index, signature);
+    return m_ArrayStdFunctions != nullptr && isNotEmptyName(name)
+           && m_ArrayStdFunctions->find(name, index, signature);
 }
 
 bool CControllerImpl::findUserFunction(const CNameString& name, CSignature& signature)
 {
     int index = 0;
-    return m_ArrayUserFunctions != nullptr && isNotEmptyName(name) &&
-           m_ArrayUserFunctions->find(name, index, signature);
+    return m_ArrayUserFunctions != nullptr && isNotEmptyName(name)
+           && m_ArrayUserFunctions->find(name, index, signature);
 }
 
 bool CControllerImpl::findParameter(const CNameString& name, int& index)
 {
-    return m_ArrayParameters != nullptr && isNotEmptyName(name) && m_ArrayParameters->find(name, index);
+    return m_ArrayParameters != nullptr && isNotEmptyName(name)
+           && m_ArrayParameters->find(name, index);
 }
 
 bool CControllerImpl::findCommand(const CNameString& name)
@@ -282,15 +299,16 @@ bool CControllerImpl::findCommand(const CNameString& name)
     return m_ArrayCommands != nullptr && m_ArrayCommands->find(name, index);
 }
 
-bool CControllerImpl::performStdFunction(const CNameString& name, const C1DArray<CValue>& arguments, CValue& result,
-                                         CMessageString& errorText)
+bool CControllerImpl::performStdFunction(const CNameString& name, const C1DArray<CValue>& arguments,
+                                         CValue& result, CMessageString& errorText)
 {
     if (m_ArrayStdFunctions == nullptr || !isNotEmptyName(name))
         return false;
     return m_ArrayStdFunctions->perform(name, arguments, result, errorText);
 }
 
-bool CControllerImpl::performUserFunction(const CNameString& name, const C1DArray<CValue>& arguments, CValue& result,
+bool CControllerImpl::performUserFunction(const CNameString& name,
+                                          const C1DArray<CValue>& arguments, CValue& result,
                                           CMessageString& errorText)
 {
     if (m_ArrayUserFunctions == nullptr || !isNotEmptyName(name))
@@ -304,7 +322,8 @@ bool CControllerImpl::performUserFunction(const CNameString& name, const C1DArra
     return performed;
 }
 
-bool CControllerImpl::performBinOperator(TTypeBinOperator type, const CValue& left, const CValue& right, CValue& result,
+bool CControllerImpl::performBinOperator(TTypeBinOperator type, const CValue& left,
+                                         const CValue& right, CValue& result,
                                          CMessageString& errorText)
 {
     if (m_ArrayBinOperators == nullptr)
@@ -321,8 +340,8 @@ bool CControllerImpl::performBinOperator(TTypeBinOperator type, const CValue& le
     return performed;
 }
 
-bool CControllerImpl::performUnLeftOperator(TTypeUnLeftOperator type, const CValue& operand, CValue& result,
-                                            CMessageString& errorText)
+bool CControllerImpl::performUnLeftOperator(TTypeUnLeftOperator type, const CValue& operand,
+                                            CValue& result, CMessageString& errorText)
 {
     if (m_ArrayUnLeftOperators == nullptr)
         return false;
@@ -360,7 +379,8 @@ bool CControllerImpl::getVariableValue(const CNameString& name, CValue& value)
 
 bool CControllerImpl::setVariableValue(const CNameString& name, const CValue& value)
 {
-    return m_ArrayVariables != nullptr && isNotEmptyName(name) && m_ArrayVariables->setValue(name, value);
+    return m_ArrayVariables != nullptr && isNotEmptyName(name)
+           && m_ArrayVariables->setValue(name, value);
 }
 
 } // namespace xonQMInterpreter

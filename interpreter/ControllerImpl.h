@@ -45,16 +45,23 @@ public:
     CUserFunction* getUserFunction(int index) override;
 
     CNode* createNodeEmpty(CNode* parent, int line, int column) override;
-    CNode* createNodeConstant(CNode* parent, int line, int column, const CNameString& name) override;
-    CNode* createNodeVariable(CNode* parent, int line, int column, const CNameString& name) override;
-    CNode* createNodeVariableDef(CNode* parent, int line, int column, const CNameString& name) override;
+    CNode* createNodeConstant(CNode* parent, int line, int column,
+                              const CNameString& name) override;
+    CNode* createNodeVariable(CNode* parent, int line, int column,
+                              const CNameString& name) override;
+    CNode* createNodeVariableDef(CNode* parent, int line, int column,
+                                 const CNameString& name) override;
     CNode* createNodeValue(CNode* parent, int line, int column, const CValue& value) override;
     CNode* createNodeParameter(CNode* parent, int line, int column, int index) override;
-    CNode* createNodeStdFunction(CNode* parent, int line, int column, const CNameString& name) override;
-    CNode* createNodeUserFunction(CNode* parent, int line, int column, const CNameString& name) override;
+    CNode* createNodeStdFunction(CNode* parent, int line, int column,
+                                 const CNameString& name) override;
+    CNode* createNodeUserFunction(CNode* parent, int line, int column,
+                                  const CNameString& name) override;
     CNode* createNodeCommand(CNode* parent, int line, int column, const CNameString& name) override;
-    CNode* createNodeBinOperator(CNode* parent, int line, int column, TTypeBinOperator type) override;
-    CNode* createNodeUnLeftOperator(CNode* parent, int line, int column, TTypeUnLeftOperator type) override;
+    CNode* createNodeBinOperator(CNode* parent, int line, int column,
+                                 TTypeBinOperator type) override;
+    CNode* createNodeUnLeftOperator(CNode* parent, int line, int column,
+                                    TTypeUnLeftOperator type) override;
 
     int getCountErrors() override;
     int getCountWarnings() override;
@@ -66,7 +73,8 @@ public:
     bool setTree(std::unique_ptr<CNode> tree) override;
 
     bool addVariable(const CNameString& name) override;
-    bool addUserFunction(const CNameString& name, const CSignature& signature, CUserFunction*& function) override;
+    bool addUserFunction(const CNameString& name, const CSignature& signature,
+                         CUserFunction*& function) override;
     bool addParameter(const CNameString& name, int& index) override;
     bool clearParameters() override;
 
@@ -78,12 +86,12 @@ public:
     bool findParameter(const CNameString& name, int& index) override;
     bool findCommand(const CNameString& name) override;
 
-    bool performStdFunction(const CNameString& name, const C1DArray<CValue>& arguments, CValue& result,
-                            CMessageString& errorText) override;
-    bool performUserFunction(const CNameString& name, const C1DArray<CValue>& arguments, CValue& result,
-                             CMessageString& errorText) override;
-    bool performBinOperator(TTypeBinOperator type, const CValue& left, const CValue& right, CValue& result,
-                            CMessageString& errorText) override;
+    bool performStdFunction(const CNameString& name, const C1DArray<CValue>& arguments,
+                            CValue& result, CMessageString& errorText) override;
+    bool performUserFunction(const CNameString& name, const C1DArray<CValue>& arguments,
+                             CValue& result, CMessageString& errorText) override;
+    bool performBinOperator(TTypeBinOperator type, const CValue& left, const CValue& right,
+                            CValue& result, CMessageString& errorText) override;
     bool performUnLeftOperator(TTypeUnLeftOperator type, const CValue& operand, CValue& result,
                                CMessageString& errorText) override;
     bool performCommand(const CNameString& name) override;

@@ -10,7 +10,11 @@ namespace xonQMInterpreter {
 class CBaseException
 {
 public:
-    CBaseException(const char* code, const char* text) : m_Code(code), m_Text(text) {}
+    CBaseException(const char* code, const char* text)
+        : m_Code(code)
+        , m_Text(text)
+    {
+    }
     virtual ~CBaseException() = default;
 
     const CTokenString& getCode() const { return m_Code; }
@@ -27,9 +31,21 @@ class CStreamException
 {
 public:
     CStreamException(const char* code, int line, int column, const char* text)
-        : m_Code(code), m_Line(line), m_Column(column), m_Text(text) {}
-    CStreamException(const char* code, int line, int column, const CTokenString& token, const char* text)
-        : m_Code(code), m_Line(line), m_Column(column), m_Token(token), m_Text(text) {}
+        : m_Code(code)
+        , m_Line(line)
+        , m_Column(column)
+        , m_Text(text)
+    {
+    }
+    CStreamException(const char* code, int line, int column, const CTokenString& token,
+                     const char* text)
+        : m_Code(code)
+        , m_Line(line)
+        , m_Column(column)
+        , m_Token(token)
+        , m_Text(text)
+    {
+    }
     virtual ~CStreamException() = default;
 
     const CTokenString& getCode() const { return m_Code; }
@@ -50,7 +66,11 @@ private:
 class CStopException
 {
 public:
-    CStopException(int line, int column) : m_Line(line), m_Column(column) {}
+    CStopException(int line, int column)
+        : m_Line(line)
+        , m_Column(column)
+    {
+    }
 
     int getLine() const { return m_Line; }
     int getColumn() const { return m_Column; }

@@ -37,14 +37,19 @@ class CFunction
 {
 public:
     CFunction() = default;
-    CFunction(const CNameString& name, const CSignature& signature) : m_Name(name), m_Signature(signature) {}
+    CFunction(const CNameString& name, const CSignature& signature)
+        : m_Name(name)
+        , m_Signature(signature)
+    {
+    }
     CFunction(const CFunction&) = delete;
     CFunction& operator=(const CFunction&) = delete;
     virtual ~CFunction() = default;
 
     // On success writes the result and answers true; on failure leaves the result as it was
     // and writes the reason into errorText.
-    virtual bool perform(const C1DArray<CValue>& arguments, CValue& result, CMessageString& errorText) = 0;
+    virtual bool perform(const C1DArray<CValue>& arguments, CValue& result,
+                         CMessageString& errorText) = 0;
 
     const CNameString& getName() const { return m_Name; }
     const CSignature& getSignature() const { return m_Signature; }

@@ -24,14 +24,14 @@ struct TLanguageSymbol
 
 // In the order they are tried.
 inline constexpr TLanguageSymbol LANGUAGE_SYMBOLS[] = {
-    {SYMBOL_PLUS, "+"},         {SYMBOL_MINUS, "-"},          {SYMBOL_MULT, "*"},
-    {SYMBOL_DIV, "/"},          {SYMBOL_POWER, "^"},          {SYMBOL_ASSIGN, "="},
-    {SYMBOL_LEFT_BRACKET, "("}, {SYMBOL_RIGHT_BRACKET, ")"},  {SYMBOL_END_OF_SENTENCE, ";"},
+    {SYMBOL_PLUS, "+"},         {SYMBOL_MINUS, "-"},         {SYMBOL_MULT, "*"},
+    {SYMBOL_DIV, "/"},          {SYMBOL_POWER, "^"},         {SYMBOL_ASSIGN, "="},
+    {SYMBOL_LEFT_BRACKET, "("}, {SYMBOL_RIGHT_BRACKET, ")"}, {SYMBOL_END_OF_SENTENCE, ";"},
     {SYMBOL_COMMA, ","},
 };
 
 // Symbols that have no meaning in the language: reported as such rather than as unknown text.
-inline constexpr const char* INADMISSIBLE_SYMBOLS[] = {"~", "%", "`", "!", "@", "$", "&", "|",
+inline constexpr const char* INADMISSIBLE_SYMBOLS[] = {"~",  "%", "`", "!", "@", "$", "&", "|",
                                                        "\\", "<", ">", "[", "]", "{", "}", "'"};
 
 inline bool isSymbol(const TTokenOptions& token, int id)

@@ -22,7 +22,10 @@ public:
     CLimitString(const char* text) { assign(text); }
     CLimitString(const CLimitString& other) { copyFrom(other); }
     template <int M>
-    CLimitString(const CLimitString<M>& other) { copyFrom(other); }
+    CLimitString(const CLimitString<M>& other)
+    {
+        copyFrom(other);
+    }
 
     CLimitString& operator=(const CLimitString& other)
     {
@@ -143,10 +146,19 @@ public:
 
     // Byte-exact and case-sensitive, no locale, no trimming.
     template <int M>
-    bool operator==(const CLimitString<M>& other) const { return view() == other.view(); }
-    bool operator==(const char* text) const { return text != nullptr && view() == std::string_view(text); }
+    bool operator==(const CLimitString<M>& other) const
+    {
+        return view() == other.view();
+    }
+    bool operator==(const char* text) const
+    {
+        return text != nullptr && view() == std::string_view(text);
+    }
     template <int M>
-    bool operator!=(const CLimitString<M>& other) const { return !(*this == other); }
+    bool operator!=(const CLimitString<M>& other) const
+    {
+        return !(*this == other);
+    }
     bool operator!=(const char* text) const { return !(*this == text); }
 
 private:

@@ -4,9 +4,9 @@
 namespace xonQMInterpreter {
 
 // Capacities of the bounded strings.
-constexpr int MAX_LENGTH_NAME = 64;       // names of variables, functions, constants
-constexpr int MAX_LENGTH_MESSAGE = 512;   // message texts and formatted message lines
-constexpr int MAX_LENGTH_TOKEN = 1024;    // token texts, exception codes; also the look-ahead size
+constexpr int MAX_LENGTH_NAME = 64;     // names of variables, functions, constants
+constexpr int MAX_LENGTH_MESSAGE = 512; // message texts and formatted message lines
+constexpr int MAX_LENGTH_TOKEN = 1024;  // token texts, exception codes; also the look-ahead size
 
 // The longest text a growable string may hold.
 constexpr int MAX_LENGTH_BUFFER = 512000000;
@@ -15,7 +15,7 @@ constexpr int MAX_LENGTH_BUFFER = 512000000;
 constexpr int MAX_COUNT_TOKENS_IN_STACK = 12;
 
 // Capacities of the three message lists.
-constexpr int MAX_COUNT_ERRORS = 12;      // errors and system errors together
+constexpr int MAX_COUNT_ERRORS = 12; // errors and system errors together
 constexpr int MAX_COUNT_WARNINGS = 64;
 constexpr int MAX_COUNT_MESSAGES = 128;
 

@@ -19,8 +19,8 @@ CMessageString cutText(const CMessageString& text)
 
 bool hasKindWord(unsigned char kind)
 {
-    return kind == MESSAGE_KIND_WARNING || kind == MESSAGE_KIND_ERROR ||
-           kind == MESSAGE_KIND_SYSTEM_ERROR;
+    return kind == MESSAGE_KIND_WARNING || kind == MESSAGE_KIND_ERROR
+           || kind == MESSAGE_KIND_SYSTEM_ERROR;
 }
 
 CMessageString kindWord(unsigned char kind)
@@ -48,7 +48,8 @@ CMessageString openBracket(unsigned char kind)
 
 } // namespace
 
-CMessageString CArrayMessages::formatMessage(const CMessageString& text, unsigned char kind, int line, int position)
+CMessageString CArrayMessages::formatMessage(const CMessageString& text, unsigned char kind,
+                                             int line, int position)
 {
     CMessageString result = openBracket(kind);
     result.append(msgLine());
@@ -63,7 +64,8 @@ CMessageString CArrayMessages::formatMessage(const CMessageString& text, unsigne
     return result;
 }
 
-CMessageString CArrayMessages::formatMessage(const CMessageString& text, unsigned char kind, int line)
+CMessageString CArrayMessages::formatMessage(const CMessageString& text, unsigned char kind,
+                                             int line)
 {
     CMessageString result = openBracket(kind);
     result.append(msgLine());
@@ -85,7 +87,8 @@ CMessageString CArrayMessages::formatMessage(const CMessageString& text, unsigne
     return result;
 }
 
-void CArrayMessages::addMessage(const CMessageString& text, unsigned char kind, int line, int position)
+void CArrayMessages::addMessage(const CMessageString& text, unsigned char kind, int line,
+                                int position)
 {
     add(formatMessage(text, kind, line, position), kind);
 }

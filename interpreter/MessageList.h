@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Limits.h"
 #include "LimitString.h"
+#include "Limits.h"
 #include "MessageKinds.h"
 
 namespace xonQMInterpreter {
@@ -36,7 +36,8 @@ public:
 
 private:
     // The line a message is stored as.
-    static CMessageString formatMessage(const CMessageString& text, unsigned char kind, int line, int position);
+    static CMessageString formatMessage(const CMessageString& text, unsigned char kind, int line,
+                                        int position);
     static CMessageString formatMessage(const CMessageString& text, unsigned char kind, int line);
     static CMessageString formatMessage(const CMessageString& text, unsigned char kind);
     void add(const CMessageString& line, unsigned char kind);

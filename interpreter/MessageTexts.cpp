@@ -2,6 +2,8 @@
 
 namespace xonQMInterpreter {
 
+// One text a line, so the catalogue reads as a list.
+// clang-format off
 CMessageString msgSystemError() { return "system error"; }
 CMessageString msgError() { return "error"; }
 CMessageString msgWarning() { return "warning"; }
@@ -102,6 +104,8 @@ CMessageString msgCalculationStopped() { return "the calculation is stopped"; }
 
 CMessageString msgUnknownWord(const CMessageString& word) { return "the unknown word: " + word; }
 CMessageString msgInadmissibleSymbol(const CMessageString& symbol) { return "inadmissible symbol: " + symbol; }
+// clang-format on
+
 CMessageString msgErroneousUseOfSymbol(const CMessageString& word)
 {
     return "erroneous use of symbol (of word) '" + word + "'";

@@ -14,7 +14,12 @@ namespace xonQMInterpreter {
 class CNode
 {
 public:
-    CNode(CNode* parent, int line, int column) : m_Parent(parent), m_Line(line), m_Column(column) {}
+    CNode(CNode* parent, int line, int column)
+        : m_Parent(parent)
+        , m_Line(line)
+        , m_Column(column)
+    {
+    }
     CNode(const CNode&) = delete;
     CNode& operator=(const CNode&) = delete;
     // Deletes the whole subtree. Iterative, so a tree of any depth goes without using stack.
@@ -59,7 +64,10 @@ class CNodeWithValue : public CNode
 {
 public:
     CNodeWithValue(CNode* parent, int line, int column, const CValue& value = CValue())
-        : CNode(parent, line, column), m_Value(value) {}
+        : CNode(parent, line, column)
+        , m_Value(value)
+    {
+    }
 
     CNameString getNameType() override { return "value"; }
     bool getValue(CValue& value) override

@@ -15,21 +15,55 @@ CNameString kindText(const CMessageString& kind, const CMessageString& datum)
 
 } // namespace
 
-CNameString CNodeEmpty::getNameType() { return msgKindEmpty(); }
-CNameString CNodeContinue::getNameType() { return kindText(msgKindContinue(), storedValue().toString()); }
-CNameString CNodeValue::getNameType() { return kindText(msgKindValue(), storedValue().toString()); }
-CNameString CNodeConstant::getNameType() { return kindText(msgKindConstant(), getName()); }
-CNameString CNodeVariable::getNameType() { return kindText(msgKindVariable(), getName()); }
-CNameString CNodeVariableDef::getNameType() { return kindText(msgKindVariable(), getName()); }
-CNameString CNodeStdFunction::getNameType() { return kindText(msgKindStdFunction(), getName()); }
-CNameString CNodeUserFunction::getNameType() { return kindText(msgKindUserFunction(), getName()); }
-CNameString CNodeCommand::getNameType() { return kindText(msgKindCommand(), getName()); }
-CNameString CNodeBinOperator::getNameType() { return kindText(msgKindBinOperator(), binOperatorTypeName(m_Type)); }
-CNameString CNodeUnLeftOperator::getNameType() { return kindText(msgKindUnLeftOperator(), unLeftOperatorTypeName(m_Type)); }
+CNameString CNodeEmpty::getNameType()
+{
+    return msgKindEmpty();
+}
+CNameString CNodeContinue::getNameType()
+{
+    return kindText(msgKindContinue(), storedValue().toString());
+}
+CNameString CNodeValue::getNameType()
+{
+    return kindText(msgKindValue(), storedValue().toString());
+}
+CNameString CNodeConstant::getNameType()
+{
+    return kindText(msgKindConstant(), getName());
+}
+CNameString CNodeVariable::getNameType()
+{
+    return kindText(msgKindVariable(), getName());
+}
+CNameString CNodeVariableDef::getNameType()
+{
+    return kindText(msgKindVariable(), getName());
+}
+CNameString CNodeStdFunction::getNameType()
+{
+    return kindText(msgKindStdFunction(), getName());
+}
+CNameString CNodeUserFunction::getNameType()
+{
+    return kindText(msgKindUserFunction(), getName());
+}
+CNameString CNodeCommand::getNameType()
+{
+    return kindText(msgKindCommand(), getName());
+}
+CNameString CNodeBinOperator::getNameType()
+{
+    return kindText(msgKindBinOperator(), binOperatorTypeName(m_Type));
+}
+CNameString CNodeUnLeftOperator::getNameType()
+{
+    return kindText(msgKindUnLeftOperator(), unLeftOperatorTypeName(m_Type));
+}
 
 CNameString CNodeParameter::getNameType()
 {
-    CMessageString text = kindText(msgKindParameter(), integerText(m_Index)) + ", " + msgUserFunctionName() + " : ";
+    CMessageString text = kindText(msgKindParameter(), integerText(m_Index)) + ", "
+                          + msgUserFunctionName() + " : ";
     if (m_Function == nullptr)
         return text + "NULL";
     return text + m_Function->getName();

@@ -25,7 +25,10 @@ public:
 class CNodeContinue : public CNodeWithValue
 {
 public:
-    CNodeContinue(CNode* parent, int line, int column) : CNodeWithValue(parent, line, column) {}
+    CNodeContinue(CNode* parent, int line, int column)
+        : CNodeWithValue(parent, line, column)
+    {
+    }
     CNameString getNameType() override;
 };
 
@@ -33,7 +36,10 @@ public:
 class CNodeValue : public CNodeWithValue
 {
 public:
-    CNodeValue(const CValue& value, CNode* parent, int line, int column) : CNodeWithValue(parent, line, column, value) {}
+    CNodeValue(const CValue& value, CNode* parent, int line, int column)
+        : CNodeWithValue(parent, line, column, value)
+    {
+    }
     CNameString getNameType() override;
 };
 
@@ -41,7 +47,10 @@ public:
 class CNodeNamed
 {
 public:
-    explicit CNodeNamed(const CNameString& name) : m_Name(name) {}
+    explicit CNodeNamed(const CNameString& name)
+        : m_Name(name)
+    {
+    }
     const CNameString& getName() const { return m_Name; }
 
 private:
@@ -51,14 +60,22 @@ private:
 class CNodeConstant : public CNode, public CNodeNamed
 {
 public:
-    CNodeConstant(const CNameString& name, CNode* parent, int line, int column) : CNode(parent, line, column), CNodeNamed(name) {}
+    CNodeConstant(const CNameString& name, CNode* parent, int line, int column)
+        : CNode(parent, line, column)
+        , CNodeNamed(name)
+    {
+    }
     CNameString getNameType() override;
 };
 
 class CNodeVariable : public CNode, public CNodeNamed
 {
 public:
-    CNodeVariable(const CNameString& name, CNode* parent, int line, int column) : CNode(parent, line, column), CNodeNamed(name) {}
+    CNodeVariable(const CNameString& name, CNode* parent, int line, int column)
+        : CNode(parent, line, column)
+        , CNodeNamed(name)
+    {
+    }
     CNameString getNameType() override;
 };
 
@@ -66,7 +83,11 @@ public:
 class CNodeVariableDef : public CNode, public CNodeNamed
 {
 public:
-    CNodeVariableDef(const CNameString& name, CNode* parent, int line, int column) : CNode(parent, line, column), CNodeNamed(name) {}
+    CNodeVariableDef(const CNameString& name, CNode* parent, int line, int column)
+        : CNode(parent, line, column)
+        , CNodeNamed(name)
+    {
+    }
     CNameString getNameType() override;
 };
 
@@ -75,7 +96,10 @@ class CNodeStdFunction : public CNodeWithValue, public CNodeNamed
 {
 public:
     CNodeStdFunction(const CNameString& name, CNode* parent, int line, int column)
-        : CNodeWithValue(parent, line, column), CNodeNamed(name) {}
+        : CNodeWithValue(parent, line, column)
+        , CNodeNamed(name)
+    {
+    }
     CNameString getNameType() override;
 };
 
@@ -84,7 +108,10 @@ class CNodeUserFunction : public CNodeWithValue, public CNodeNamed
 {
 public:
     CNodeUserFunction(const CNameString& name, CNode* parent, int line, int column)
-        : CNodeWithValue(parent, line, column), CNodeNamed(name) {}
+        : CNodeWithValue(parent, line, column)
+        , CNodeNamed(name)
+    {
+    }
     CNameString getNameType() override;
 };
 
@@ -93,7 +120,11 @@ class CNodeParameter : public CNode
 {
 public:
     CNodeParameter(CUserFunction* function, int index, CNode* parent, int line, int column)
-        : CNode(parent, line, column), m_Function(function), m_Index(index) {}
+        : CNode(parent, line, column)
+        , m_Function(function)
+        , m_Index(index)
+    {
+    }
     CNameString getNameType() override;
     bool getValue(CValue& value) override;
     CUserFunction* getUserFunction() const { return m_Function; }
@@ -107,7 +138,11 @@ private:
 class CNodeCommand : public CNode, public CNodeNamed
 {
 public:
-    CNodeCommand(const CNameString& name, CNode* parent, int line, int column) : CNode(parent, line, column), CNodeNamed(name) {}
+    CNodeCommand(const CNameString& name, CNode* parent, int line, int column)
+        : CNode(parent, line, column)
+        , CNodeNamed(name)
+    {
+    }
     CNameString getNameType() override;
     // A command has no value; the caller's value stays as it was.
     bool getValue(CValue& value) override
@@ -121,7 +156,11 @@ public:
 class CNodeBinOperator : public CNodeWithValue
 {
 public:
-    CNodeBinOperator(TTypeBinOperator type, CNode* parent, int line, int column) : CNodeWithValue(parent, line, column), m_Type(type) {}
+    CNodeBinOperator(TTypeBinOperator type, CNode* parent, int line, int column)
+        : CNodeWithValue(parent, line, column)
+        , m_Type(type)
+    {
+    }
     CNameString getNameType() override;
     TTypeBinOperator getType() const { return m_Type; }
 
@@ -134,7 +173,10 @@ class CNodeUnLeftOperator : public CNodeWithValue
 {
 public:
     CNodeUnLeftOperator(TTypeUnLeftOperator type, CNode* parent, int line, int column)
-        : CNodeWithValue(parent, line, column), m_Type(type) {}
+        : CNodeWithValue(parent, line, column)
+        , m_Type(type)
+    {
+    }
     CNameString getNameType() override;
     TTypeUnLeftOperator getType() const { return m_Type; }
 
@@ -172,7 +214,10 @@ class CNodeConstantImpl : public CNodeImpl<CNodeConstant>
 {
 public:
     using CNodeImpl::CNodeImpl;
-    bool getValue(CValue& value) override { return m_PerformManager && m_PerformManager->getValueConstant(this, value); }
+    bool getValue(CValue& value) override
+    {
+        return m_PerformManager && m_PerformManager->getValueConstant(this, value);
+    }
     bool perform() override { return m_PerformManager && m_PerformManager->performConstant(this); }
 };
 
@@ -180,7 +225,10 @@ class CNodeVariableImpl : public CNodeImpl<CNodeVariable>
 {
 public:
     using CNodeImpl::CNodeImpl;
-    bool getValue(CValue& value) override { return m_PerformManager && m_PerformManager->getValueVariable(this, value); }
+    bool getValue(CValue& value) override
+    {
+        return m_PerformManager && m_PerformManager->getValueVariable(this, value);
+    }
     bool perform() override { return m_PerformManager && m_PerformManager->performVariable(this); }
 };
 
@@ -188,21 +236,30 @@ class CNodeVariableDefImpl : public CNodeImpl<CNodeVariableDef>
 {
 public:
     using CNodeImpl::CNodeImpl;
-    bool perform() override { return m_PerformManager && m_PerformManager->performVariableDef(this); }
+    bool perform() override
+    {
+        return m_PerformManager && m_PerformManager->performVariableDef(this);
+    }
 };
 
 class CNodeStdFunctionImpl : public CNodeImpl<CNodeStdFunction>
 {
 public:
     using CNodeImpl::CNodeImpl;
-    bool perform() override { return m_PerformManager && m_PerformManager->performStdFunction(this); }
+    bool perform() override
+    {
+        return m_PerformManager && m_PerformManager->performStdFunction(this);
+    }
 };
 
 class CNodeUserFunctionImpl : public CNodeImpl<CNodeUserFunction>
 {
 public:
     using CNodeImpl::CNodeImpl;
-    bool perform() override { return m_PerformManager && m_PerformManager->performUserFunction(this); }
+    bool perform() override
+    {
+        return m_PerformManager && m_PerformManager->performUserFunction(this);
+    }
 };
 
 class CNodeParameterImpl : public CNodeImpl<CNodeParameter>
@@ -223,21 +280,30 @@ class CNodeBinOperatorImpl final : public CNodeImpl<CNodeBinOperator>
 {
 public:
     using CNodeImpl::CNodeImpl;
-    bool perform() override { return m_PerformManager && m_PerformManager->performBinOperator(this); }
+    bool perform() override
+    {
+        return m_PerformManager && m_PerformManager->performBinOperator(this);
+    }
 };
 
 class CNodeUnLeftOperatorImpl : public CNodeImpl<CNodeUnLeftOperator>
 {
 public:
     using CNodeImpl::CNodeImpl;
-    bool perform() override { return m_PerformManager && m_PerformManager->performUnLeftOperator(this); }
+    bool perform() override
+    {
+        return m_PerformManager && m_PerformManager->performUnLeftOperator(this);
+    }
 };
 
 // The root of a user function's body evaluates its first child itself.
 class CNodeContinueImpl : public CNodeContinue
 {
 public:
-    CNodeContinueImpl() : CNodeContinue(nullptr, 1, 1) {}
+    CNodeContinueImpl()
+        : CNodeContinue(nullptr, 1, 1)
+    {
+    }
     bool perform() override;
 };
 

@@ -7,17 +7,17 @@
 namespace xonQMInterpreter {
 
 CNodePerformManagerImpl::CNodePerformManagerImpl()
-    : m_EmptyPerform(std::make_unique<CNodeEmptyPerform>()),
-      m_ValuePerform(std::make_unique<CNodeValuePerform>()),
-      m_ConstantPerform(std::make_unique<CNodeConstantPerform>()),
-      m_VariablePerform(std::make_unique<CNodeVariablePerform>()),
-      m_VariableDefPerform(std::make_unique<CNodeVariableDefPerform>()),
-      m_StdFunctionPerform(std::make_unique<CNodeStdFunctionPerform>()),
-      m_UserFunctionPerform(std::make_unique<CNodeUserFunctionPerform>()),
-      m_ParameterPerform(std::make_unique<CNodeParameterPerform>()),
-      m_CommandPerform(std::make_unique<CNodeCommandPerform>()),
-      m_BinOperatorPerform(std::make_unique<CNodeBinOperatorPerform>()),
-      m_UnLeftOperatorPerform(std::make_unique<CNodeUnLeftOperatorPerform>())
+    : m_EmptyPerform(std::make_unique<CNodeEmptyPerform>())
+    , m_ValuePerform(std::make_unique<CNodeValuePerform>())
+    , m_ConstantPerform(std::make_unique<CNodeConstantPerform>())
+    , m_VariablePerform(std::make_unique<CNodeVariablePerform>())
+    , m_VariableDefPerform(std::make_unique<CNodeVariableDefPerform>())
+    , m_StdFunctionPerform(std::make_unique<CNodeStdFunctionPerform>())
+    , m_UserFunctionPerform(std::make_unique<CNodeUserFunctionPerform>())
+    , m_ParameterPerform(std::make_unique<CNodeParameterPerform>())
+    , m_CommandPerform(std::make_unique<CNodeCommandPerform>())
+    , m_BinOperatorPerform(std::make_unique<CNodeBinOperatorPerform>())
+    , m_UnLeftOperatorPerform(std::make_unique<CNodeUnLeftOperatorPerform>())
 {
 }
 
@@ -44,8 +44,8 @@ bool CNodePerformManagerImpl::performNested(TPerformer& performer, TNode* node)
 {
     if (node != nullptr && m_Depth >= MAX_EVALUATION_DEPTH) {
         if (m_Controller != nullptr)
-            m_Controller->addMessage(msgCalculationNestedTooDeeply(), MESSAGE_KIND_ERROR, node->getLine(),
-                                     node->getColumn());
+            m_Controller->addMessage(msgCalculationNestedTooDeeply(), MESSAGE_KIND_ERROR,
+                                     node->getLine(), node->getColumn());
         return false;
     }
     ++m_Depth;

@@ -24,24 +24,26 @@ struct TFunctionWords
 [[gnu::noinline]] bool reportFunctionNotFound(CNodeControllerPerform& performer, const CNode* node,
                                               const TFunctionWords& words, const CNameString& name)
 {
-    performer.addMessage(words.notFound() + ", " + words.nameWord() + " " + name, MESSAGE_KIND_ERROR, node->getLine(),
-                         node->getColumn());
+    performer.addMessage(words.notFound() + ", " + words.nameWord() + " " + name,
+                         MESSAGE_KIND_ERROR, node->getLine(), node->getColumn());
     return false;
 }
 
 [[gnu::noinline]] bool reportWrongCount(CNodeControllerPerform& performer, const CNode* node,
-                                        const TFunctionWords& words, const CNameString& name, int expected, int given)
+                                        const TFunctionWords& words, const CNameString& name,
+                                        int expected, int given)
 {
-    performer.addMessage(msgWrongNumberOfParameters() + ", " + words.functionWord() + " " + name + " " +
-                             msgHasNumberOfParameters() + " " + integerText(expected) + ", " +
-                             msgEstablishedNumberOfParameters() + " " + integerText(given),
+    performer.addMessage(msgWrongNumberOfParameters() + ", " + words.functionWord() + " " + name
+                             + " " + msgHasNumberOfParameters() + " " + integerText(expected) + ", "
+                             + msgEstablishedNumberOfParameters() + " " + integerText(given),
                          MESSAGE_KIND_ERROR, node->getLine(), node->getColumn());
     return false;
 }
 
 // "the child node for executable node is null", with the name of what misses it when given.
 [[gnu::noinline]] bool reportNullChild(CNodeControllerPerform& performer, const CNode* node,
-                                       CMessageString (*nameWord)() = nullptr, const CNameString* name = nullptr)
+                                       CMessageString (*nameWord)() = nullptr,
+                                       const CNameString* name = nullptr)
 {
     CMessageString text = msgChildNodeIsNull();
     if (nameWord != nullptr && name != nullptr)
@@ -51,24 +53,27 @@ struct TFunctionWords
 }
 
 // A two-operand operator without two children, or a left-hand one without its operand.
-[[gnu::noinline]] bool reportChildrenMismatch(CNodeControllerPerform& performer, const CNodeBinOperator* binary,
+[[gnu::noinline]] bool reportChildrenMismatch(CNodeControllerPerform& performer,
+                                              const CNodeBinOperator* binary,
                                               const CNodeUnLeftOperator* unary)
 {
     const CNode* node = binary != nullptr ? static_cast<const CNode*>(binary) : unary;
     const CMessageString text =
         binary != nullptr
-            ? msgSystemError() + ", " + msgBinOperatorChildrenMismatch() + ", " + msgBinOperatorName() + " " +
-                  binOperatorTypeName(binary->getType())
-            : msgUnLeftOperatorChildrenMismatch() + ", " + msgUnLeftOperatorName() + " " +
-                  unLeftOperatorTypeName(unary->getType());
-    performer.addMessage(text + ", " + msgNumberOfChildUnits() + " " + integerText(node->getCountChildren()),
+            ? msgSystemError() + ", " + msgBinOperatorChildrenMismatch() + ", "
+                  + msgBinOperatorName() + " " + binOperatorTypeName(binary->getType())
+            : msgUnLeftOperatorChildrenMismatch() + ", " + msgUnLeftOperatorName() + " "
+                  + unLeftOperatorTypeName(unary->getType());
+    performer.addMessage(text + ", " + msgNumberOfChildUnits() + " "
+                             + integerText(node->getCountChildren()),
                          MESSAGE_KIND_SYSTEM_ERROR, node->getLine(), node->getColumn());
     return false;
 }
 
 } // namespace
 
-void CNodeControllerPerform::addMessage(const CMessageString& text, unsigned char kind, int line, int column)
+void CNodeControllerPerform::addMessage(const CMessageString& text, unsigned char kind, int line,
+                                        int column)
 {
     if (m_Controller != nullptr)
         m_Controller->addMessage(text, kind, line, column);
@@ -107,7 +112,8 @@ bool CNodeValuePerform::perform(CNodeValue* node)
 bool CNodeConstantPerform::getValue(CNodeConstant* node, CValue& value)
 {
     if (node == nullptr)
-        throwNullNode("ERROR_PERFORM_00001", "CNodeConstantPerform::getValue SYSTEM ERROR : node == NULL");
+        throwNullNode("ERROR_PERFORM_00001",
+                      "CNodeConstantPerform::getValue SYSTEM ERROR : node == NULL");
     return m_Controller != nullptr && m_Controller->getConstantValue(node->getName(), value);
 }
 
@@ -120,16 +126,19 @@ bool CNodeConstantPerform::perform(CNodeConstant* node)
 bool CNodeVariablePerform::getValue(CNodeVariable* node, CValue& value)
 {
     if (node == nullptr)
-        throwNullNode("ERROR_PERFORM_00003", "CNodeVariablePerform::getValue SYSTEM ERROR : node == NULL");
+        throwNullNode("ERROR_PERFORM_00003",
+                      "CNodeVariablePerform::getValue SYSTEM ERROR : node == NULL");
     return m_Controller != nullptr && m_Controller->getVariableValue(node->getName(), value);
 }
 
 bool CNodeVariablePerform::perform(CNodeVariable* node)
 {
     if (node == nullptr)
-        throwNullNode("ERROR_PERFORM_00004", "CNodeVariablePerform::perform SYSTEM ERROR : node == NULL");
+        throwNullNode("ERROR_PERFORM_00004",
+                      "CNodeVariablePerform::perform SYSTEM ERROR : node == NULL");
     bool initialized = false;
-    if (m_Controller != nullptr && m_Controller->isVariableInitialized(node->getName(), initialized)) {
+    if (m_Controller != nullptr
+        && m_Controller->isVariableInitialized(node->getName(), initialized)) {
         if (initialized)
             return true;
         m_Text = msgVariableNotInitialized() + ", " + msgVariableName() + " " + node->getName();
@@ -143,10 +152,12 @@ bool CNodeVariablePerform::perform(CNodeVariable* node)
 bool CNodeVariableDefPerform::perform(CNodeVariableDef* node)
 {
     if (node == nullptr)
-        throwNullNode("ERROR_PERFORM_00005", "CNodeVariableDefPerform::perform SYSTEM ERROR : node == NULL");
+        throwNullNode("ERROR_PERFORM_00005",
+                      "CNodeVariableDefPerform::perform SYSTEM ERROR : node == NULL");
     const CNameString& name = node->getName();
     if (m_Controller == nullptr || !m_Controller->findVariable(name)) {
-        addMessageAt(node, msgVariableNotFound() + ", " + msgVariableName() + " " + name, MESSAGE_KIND_ERROR);
+        addMessageAt(node, msgVariableNotFound() + ", " + msgVariableName() + " " + name,
+                     MESSAGE_KIND_ERROR);
         return false;
     }
     CNode* expression = node->getChild(0);
@@ -155,14 +166,16 @@ bool CNodeVariableDefPerform::perform(CNodeVariableDef* node)
     CValue value;
     if (evaluateChild(expression, value) && m_Controller->setVariableValue(name, value))
         return true;
-    addMessageAt(node, msgVariableNewValueError() + ", " + msgVariableName() + " " + name, MESSAGE_KIND_ERROR);
+    addMessageAt(node, msgVariableNewValueError() + ", " + msgVariableName() + " " + name,
+                 MESSAGE_KIND_ERROR);
     return false;
 }
 
 // Standard and user function calls are one procedure over two tables.
 template <class TNode, class TFind, class TPerform>
 static bool performCall(CNodeControllerPerform& performer, CController* controller, TNode* node,
-                        const TFunctionWords& words, TFind find, TPerform call, CMessageString& text)
+                        const TFunctionWords& words, TFind find, TPerform call,
+                        CMessageString& text)
 {
     const CNameString& name = node->getName();
     CSignature signature;
@@ -170,7 +183,8 @@ static bool performCall(CNodeControllerPerform& performer, CController* controll
         return reportFunctionNotFound(performer, node, words, name);
     const int count = node->getCountChildren();
     if (signature.getCountParameters() != count)
-        return reportWrongCount(performer, node, words, name, signature.getCountParameters(), count);
+        return reportWrongCount(performer, node, words, name, signature.getCountParameters(),
+                                count);
     C1DArray<CValue> arguments;
     arguments.reserve(count);
     for (int i = 0; i < count; ++i) {
@@ -194,7 +208,8 @@ static bool performCall(CNodeControllerPerform& performer, CController* controll
 bool CNodeStdFunctionPerform::perform(CNodeStdFunction* node)
 {
     if (node == nullptr)
-        throwNullNode("ERROR_PERFORM_00001", "CNodeStdFunctionPerform::perform SYSTEM ERROR : node == NULL");
+        throwNullNode("ERROR_PERFORM_00001",
+                      "CNodeStdFunctionPerform::perform SYSTEM ERROR : node == NULL");
     static const TFunctionWords words{msgStdFunctionNotFound, msgStdFunctionName, msgFunction};
     return performCall(*this, m_Controller, node, words, &CController::findStdFunction,
                        &CController::performStdFunction, m_Text);
@@ -203,11 +218,13 @@ bool CNodeStdFunctionPerform::perform(CNodeStdFunction* node)
 bool CNodeUserFunctionPerform::perform(CNodeUserFunction* node)
 {
     if (node == nullptr)
-        throwNullNode("ERROR_PERFORM_00001", "CNodeUserFunctionPerform::perform SYSTEM ERROR : node == NULL");
+        throwNullNode("ERROR_PERFORM_00001",
+                      "CNodeUserFunctionPerform::perform SYSTEM ERROR : node == NULL");
     // Recursion is the one way a short text runs for long: every call may end the run.
     if (m_Controller != nullptr)
         m_Controller->checkStopRequest(node->getLine(), node->getColumn());
-    static const TFunctionWords words{msgUserFunctionNotFound, msgUserFunctionName, msgUsersFunction};
+    static const TFunctionWords words{msgUserFunctionNotFound, msgUserFunctionName,
+                                      msgUsersFunction};
     return performCall(*this, m_Controller, node, words, &CController::findUserFunction,
                        &CController::performUserFunction, m_Text);
 }
@@ -221,13 +238,15 @@ bool CNodeParameterPerform::perform(CNodeParameter* node)
 bool CNodeCommandPerform::perform(CNodeCommand* node)
 {
     if (node == nullptr)
-        throwNullNode("ERROR_PERFORM_00001", "CNodeCommandPerform::perform SYSTEM ERROR : node == NULL");
+        throwNullNode("ERROR_PERFORM_00001",
+                      "CNodeCommandPerform::perform SYSTEM ERROR : node == NULL");
     const CNameString& name = node->getName();
     if (m_Controller != nullptr && m_Controller->performCommand(name)) {
         addMessageAt(node, msgCommandPerformance() + " '" + name + "'", MESSAGE_KIND_PLAIN);
         return true;
     }
-    addMessageAt(node, msgCommandExecutionError() + ", " + msgCommandName() + " " + name, MESSAGE_KIND_ERROR);
+    addMessageAt(node, msgCommandExecutionError() + ", " + msgCommandName() + " " + name,
+                 MESSAGE_KIND_ERROR);
     return false;
 }
 
@@ -242,8 +261,9 @@ CNodeBinOperator* leftOperator(CNodeBinOperator* node)
     // The class has no subclasses, so comparing the exact type answers as a dynamic cast would,
     // without its walk through the class hierarchy.
     CNode* left = node->getChild(0);
-    return left != nullptr && typeid(*left) == typeid(CNodeBinOperatorImpl) ? static_cast<CNodeBinOperatorImpl*>(left)
-                                                                             : nullptr;
+    return left != nullptr && typeid(*left) == typeid(CNodeBinOperatorImpl)
+               ? static_cast<CNodeBinOperatorImpl*>(left)
+               : nullptr;
 }
 
 } // namespace
@@ -251,7 +271,8 @@ CNodeBinOperator* leftOperator(CNodeBinOperator* node)
 bool CNodeBinOperatorPerform::perform(CNodeBinOperator* node)
 {
     if (node == nullptr)
-        throwNullNode("ERROR_PERFORM_00001", "CNodeBinOperatorPerform::perform SYSTEM ERROR : node == NULL");
+        throwNullNode("ERROR_PERFORM_00001",
+                      "CNodeBinOperatorPerform::perform SYSTEM ERROR : node == NULL");
     CNodeBinOperator* below = leftOperator(node);
     if (below == nullptr)
         return performOne(node, nullptr);
@@ -293,7 +314,8 @@ bool CNodeBinOperatorPerform::performOne(CNodeBinOperator* node, const CValue* l
     if (!evaluateChild(child, right))
         return false;
     CValue result;
-    if (m_Controller == nullptr || !m_Controller->performBinOperator(node->getType(), left, right, result, m_Text)) {
+    if (m_Controller == nullptr
+        || !m_Controller->performBinOperator(node->getType(), left, right, result, m_Text)) {
         addMessageAt(node, m_Text, MESSAGE_KIND_ERROR);
         return false;
     }
@@ -304,7 +326,8 @@ bool CNodeBinOperatorPerform::performOne(CNodeBinOperator* node, const CValue* l
 bool CNodeUnLeftOperatorPerform::perform(CNodeUnLeftOperator* node)
 {
     if (node == nullptr)
-        throwNullNode("ERROR_PERFORM_00001", "CNodeUnLeftOperatorPerform::perform SYSTEM ERROR : node == NULL");
+        throwNullNode("ERROR_PERFORM_00001",
+                      "CNodeUnLeftOperatorPerform::perform SYSTEM ERROR : node == NULL");
     if (node->getCountChildren() < 1)
         return reportChildrenMismatch(*this, nullptr, node);
     CNode* child = node->getChild(0);
@@ -314,7 +337,8 @@ bool CNodeUnLeftOperatorPerform::perform(CNodeUnLeftOperator* node)
     if (!evaluateChild(child, operand))
         return false;
     CValue result;
-    if (m_Controller == nullptr || !m_Controller->performUnLeftOperator(node->getType(), operand, result, m_Text)) {
+    if (m_Controller == nullptr
+        || !m_Controller->performUnLeftOperator(node->getType(), operand, result, m_Text)) {
         addMessageAt(node, m_Text, MESSAGE_KIND_ERROR);
         return false;
     }

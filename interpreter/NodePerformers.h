@@ -17,7 +17,8 @@ public:
     CNodePerform& operator=(const CNodePerform&) = delete;
     virtual ~CNodePerform() = default;
 
-    virtual void addMessage(const CMessageString& text, unsigned char kind, int line, int column) = 0;
+    virtual void addMessage(const CMessageString& text, unsigned char kind, int line,
+                            int column) = 0;
     virtual void addMessage(const CMessageString& text, unsigned char kind) = 0;
 };
 

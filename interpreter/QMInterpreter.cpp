@@ -23,10 +23,12 @@ namespace xonQMInterpreter {
 uint32_t steadyTickCount()
 {
     const auto now = std::chrono::steady_clock::now().time_since_epoch();
-    return static_cast<uint32_t>(std::chrono::duration_cast<std::chrono::milliseconds>(now).count());
+    return static_cast<uint32_t>(
+        std::chrono::duration_cast<std::chrono::milliseconds>(now).count());
 }
 
-CQMInterpreter::CQMInterpreter() : m_Clock(steadyTickCount)
+CQMInterpreter::CQMInterpreter()
+    : m_Clock(steadyTickCount)
 {
     init();
 }

@@ -8,7 +8,8 @@ namespace xonQMInterpreter {
 bool CReaderComments::parse()
 {
     if (m_Input == nullptr)
-        throw CBaseException("ERROR_PARSE_COMMENT_00001", "CReaderComments::parse() SYSTEM ERROR : m_Stream == NULL");
+        throw CBaseException("ERROR_PARSE_COMMENT_00001",
+                             "CReaderComments::parse() SYSTEM ERROR : m_Stream == NULL");
     bool skipped = false;
     while (parseComment())
         skipped = true;

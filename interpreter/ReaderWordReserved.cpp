@@ -78,7 +78,8 @@ TReadAnswer CReaderWordReserved::parse(TReadMode mode, bool adjacent)
     m_Token.m_StartLine = m_Input->getLine();
     m_Token.m_StartColumn = m_Input->getColumn();
     m_Input->unget();
-    for (int i = m_FirstByStart[static_cast<unsigned char>(first)]; i >= 0; i = m_NextByStart.get(i)) {
+    for (int i = m_FirstByStart[static_cast<unsigned char>(first)]; i >= 0;
+         i = m_NextByStart.get(i)) {
         const TTokenReservedWord& entry = *m_Words.get(i);
         if (matchWord(entry.m_Word)) {
             m_Token.m_TypeId = entry.m_Id;

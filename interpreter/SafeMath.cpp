@@ -13,11 +13,11 @@ constexpr double PLUS_INFINITY = std::numeric_limits<double>::infinity();
 
 // Where the library calls meet their error cases. The platform library has no error hook,
 // so the cases are checked around each call and reported to the hook as the library would.
-constexpr double EXP_OVERFLOW_LIMIT = 709.7822265625;      // upper word 40862E42 hex
-constexpr double EXP_UNDERFLOW_LIMIT = -708.39599609375;   // magnitude's upper word 4086232B hex
-constexpr long double POW_EXPONENT_LIMIT = 709.78125L;     // bound on |y * ln x|
+constexpr double EXP_OVERFLOW_LIMIT = 709.7822265625;    // upper word 40862E42 hex
+constexpr double EXP_UNDERFLOW_LIMIT = -708.39599609375; // magnitude's upper word 4086232B hex
+constexpr long double POW_EXPONENT_LIMIT = 709.78125L;   // bound on |y * ln x|
 constexpr double HYPERBOLIC_OVERFLOW_LIMIT = 710.4755859375;
-constexpr double TRIGONOMETRIC_LOSS_LIMIT = 9007199254740992.0;  // 2^53
+constexpr double TRIGONOMETRIC_LOSS_LIMIT = 9007199254740992.0; // 2^53
 
 // A tangent argument whose distance in half-periods from the first pole, taken modulo 2,
 // is below this lies on a pole.
@@ -55,7 +55,8 @@ int powErrorKind(double x, double y)
         return MATH_ERROR_OVERFLOW;
     if (std::isinf(x))
         return y >= 0.0 ? MATH_ERROR_OVERFLOW : MATH_ERROR_UNDERFLOW;
-    const long double exponent = static_cast<long double>(y) * std::log(static_cast<long double>(x));
+    const long double exponent = static_cast<long double>(y)
+                                 * std::log(static_cast<long double>(x));
     if (exponent >= POW_EXPONENT_LIMIT)
         return MATH_ERROR_OVERFLOW;
     if (exponent <= -POW_EXPONENT_LIMIT)
@@ -141,13 +142,26 @@ int _matherr(TMathException& record)
 {
     int code = SAFE_OK;
     switch (record.type) {
-    case MATH_ERROR_DOMAIN: code = SAFE_ERROR_DOMAIN; break;
-    case MATH_ERROR_SING: code = SAFE_ERROR_SING; break;
-    case MATH_ERROR_OVERFLOW: code = SAFE_ERROR_OVERFLOW; break;
-    case MATH_ERROR_UNDERFLOW: code = SAFE_ERROR_UNDERFLOW; break;
-    case MATH_ERROR_TLOSS: code = SAFE_ERROR_TLOSS; break;
-    case MATH_ERROR_STACKFAULT: code = SAFE_ERROR_STACKFAULT; break;
-    default: return 0;
+    case MATH_ERROR_DOMAIN:
+        code = SAFE_ERROR_DOMAIN;
+        break;
+    case MATH_ERROR_SING:
+        code = SAFE_ERROR_SING;
+        break;
+    case MATH_ERROR_OVERFLOW:
+        code = SAFE_ERROR_OVERFLOW;
+        break;
+    case MATH_ERROR_UNDERFLOW:
+        code = SAFE_ERROR_UNDERFLOW;
+        break;
+    case MATH_ERROR_TLOSS:
+        code = SAFE_ERROR_TLOSS;
+        break;
+    case MATH_ERROR_STACKFAULT:
+        code = SAFE_ERROR_STACKFAULT;
+        break;
+    default:
+        return 0;
     }
     g_MathError = code;
     return -code;
@@ -261,7 +275,8 @@ int safeLogX(double base, double x, double& result)
         checkLogArgument(x, "log");
         checkLogArgument(base, "log");
         // The quotient in extended precision, so that logx(10, 1000) is exactly 3.
-        const long double quotient = std::log(static_cast<long double>(x)) / std::log(static_cast<long double>(base));
+        const long double quotient = std::log(static_cast<long double>(x))
+                                     / std::log(static_cast<long double>(base));
         return store(static_cast<double>(quotient), result, WITH_OVERFLOW_TEST);
     });
 }
@@ -283,14 +298,16 @@ int safeSqr(double x, double& result)
 int safeSin(double x, double& result)
 {
     return guarded([&] {
-        return store(libTrigonometric([](double v) { return std::sin(v); }, "sin", x), result, WITHOUT_OVERFLOW_TEST);
+        return store(libTrigonometric([](double v) { return std::sin(v); }, "sin", x), result,
+                     WITHOUT_OVERFLOW_TEST);
     });
 }
 
 int safeCos(double x, double& result)
 {
     return guarded([&] {
-        return store(libTrigonometric([](double v) { return std::cos(v); }, "cos", x), result, WITHOUT_OVERFLOW_TEST);
+        return store(libTrigonometric([](double v) { return std::cos(v); }, "cos", x), result,
+                     WITHOUT_OVERFLOW_TEST);
     });
 }
 
@@ -331,14 +348,16 @@ int safeArcSin(double x, double& result)
 int safeCh(double x, double& result)
 {
     return guarded([&] {
-        return store(libHyperbolic([](double v) { return std::cosh(v); }, "cosh", x), result, WITH_OVERFLOW_TEST);
+        return store(libHyperbolic([](double v) { return std::cosh(v); }, "cosh", x), result,
+                     WITH_OVERFLOW_TEST);
     });
 }
 
 int safeSh(double x, double& result)
 {
     return guarded([&] {
-        return store(libHyperbolic([](double v) { return std::sinh(v); }, "sinh", x), result, WITH_OVERFLOW_TEST);
+        return store(libHyperbolic([](double v) { return std::sinh(v); }, "sinh", x), result,
+                     WITH_OVERFLOW_TEST);
     });
 }
 
@@ -350,10 +369,12 @@ int safeTg(double x, double& result)
             return SAFE_OK;
         }
         // Half-periods past the first pole, rounded to double once: an even count is a pole.
-        const double halfPeriods = static_cast<double>(static_cast<long double>(x) / PI_HALF - 1.0L);
+        const double halfPeriods =
+            static_cast<double>(static_cast<long double>(x) / PI_HALF - 1.0L);
         if (compareLess(std::fabs(libFmod(halfPeriods, 2.0)), TANGENT_POLE_TOLERANCE))
             return SAFE_ERROR_DIVISION_BY_ZERO;
-        return store(libTrigonometric([](double v) { return std::tan(v); }, "tan", x), result, WITH_OVERFLOW_TEST);
+        return store(libTrigonometric([](double v) { return std::tan(v); }, "tan", x), result,
+                     WITH_OVERFLOW_TEST);
     });
 }
 

@@ -10,16 +10,16 @@ namespace xonQMInterpreter {
 constexpr int SAFE_OK = 0;
 constexpr int SAFE_ERROR_EXCEPTION = -1;
 constexpr int SAFE_ERROR_DIVISION_BY_ZERO = -2;
-constexpr int SAFE_ERROR_NEGATIVE_BASE = -3;      // negative base with a non-integer exponent
+constexpr int SAFE_ERROR_NEGATIVE_BASE = -3; // negative base with a non-integer exponent
 constexpr int SAFE_ERROR_DOMAIN = -4;
 constexpr int SAFE_ERROR_SING = -5;
-constexpr int SAFE_ERROR_OVERFLOW = -6;           // also any result of +infinity
+constexpr int SAFE_ERROR_OVERFLOW = -6; // also any result of +infinity
 constexpr int SAFE_ERROR_UNDERFLOW = -7;
-constexpr int SAFE_ERROR_TLOSS = -8;              // total loss of significance
+constexpr int SAFE_ERROR_TLOSS = -8; // total loss of significance
 constexpr int SAFE_ERROR_STACKFAULT = -9;
 constexpr int SAFE_ERROR_NEGATIVE_ARGUMENT = -10;
 constexpr int SAFE_ERROR_ZERO_ARGUMENT = -11;
-constexpr int SAFE_ERROR_OUT_OF_RANGE = -12;      // argument outside -1 to 1
+constexpr int SAFE_ERROR_OUT_OF_RANGE = -12; // argument outside -1 to 1
 
 // Error kinds of the math-exception record, in their customary numbering.
 enum TMathErrorKind : int {
@@ -35,11 +35,11 @@ enum TMathErrorKind : int {
 // What the math layer hands to the hook when a library call meets one of its error cases.
 struct TMathException
 {
-    int type;             // a TMathErrorKind
-    const char* name;     // the library function
+    int type;         // a TMathErrorKind
+    const char* name; // the library function
     double arg1;
     double arg2;
-    double retval;        // the value the call answers
+    double retval; // the value the call answers
 };
 
 // The math-error hook: records the kind's result code in the process-wide math-error cell
@@ -93,15 +93,15 @@ int safeTh(double x, double& result);
 // Unguarded numeric functions: they cannot fail and return plain IEEE results.
 double getPi();
 double getPiHalf();
-double isEqual(double a, double b);        // 1 or 0, exact: no tolerance
+double isEqual(double a, double b); // 1 or 0, exact: no tolerance
 double isGreat(double a, double b);
 double isLess(double a, double b);
 double isEqualGreat(double a, double b);
 double isEqualLess(double a, double b);
-double ifElse(double condition, double a, double b);  // b when condition is 0, else a
+double ifElse(double condition, double a, double b); // b when condition is 0, else a
 double degreeToRadian(double x);
 double radianToDegree(double x);
-double round(double x);                    // halves go up: 2.5 gives 3, -2.5 gives -2
-double isEven(double x);                   // 1 or 0; an infinity counts as even
+double round(double x);  // halves go up: 2.5 gives 3, -2.5 gives -2
+double isEven(double x); // 1 or 0; an infinity counts as even
 
 } // namespace xonQMInterpreter

@@ -156,7 +156,8 @@ void CStackStreamIn::fetchBlock()
 char CStackStreamIn::getOn()
 {
     // Reading on at the end of what is held, the common case, goes without the checks.
-    if (m_Stream != nullptr && m_ReadPosition >= 0 && m_ReadPosition + 1 == m_Size && m_Size < MAX_LENGTH_TOKEN) {
+    if (m_Stream != nullptr && m_ReadPosition >= 0 && m_ReadPosition + 1 == m_Size
+        && m_Size < MAX_LENGTH_TOKEN) {
         if (!isSourceEnd())
             readFromSource();
         return at(m_ReadPosition++).m_Char;
@@ -169,11 +170,13 @@ char CStackStreamIn::getSlow()
     if (m_Stream == nullptr)
         raise("ERROR_MATCH_00012", "CStackStreamIn::get() SYSTEM ERROR : m_Stream == NULL");
     if (m_ReadPosition < 0)
-        raise("ERROR_MATCH_00013", "CStackStreamIn::get() SYSTEM ERROR : m_CurrentPositionBuffer < 0");
+        raise("ERROR_MATCH_00013",
+              "CStackStreamIn::get() SYSTEM ERROR : m_CurrentPositionBuffer < 0");
     if (m_Size < 0)
         raise("ERROR_MATCH_00014", "CStackStreamIn::get() SYSTEM ERROR : m_CurrentSizeBuffer < 0");
     if (m_Size > MAX_LENGTH_TOKEN)
-        raise("ERROR_MATCH_00016", "CStackStreamIn::get() SYSTEM ERROR : m_CurrentSizeBuffer > MAX_LENGTH_TOKEN");
+        raise("ERROR_MATCH_00016",
+              "CStackStreamIn::get() SYSTEM ERROR : m_CurrentSizeBuffer > MAX_LENGTH_TOKEN");
     if (m_ReadPosition > m_Size)
         raise("ERROR_MATCH_00017",
               "CStackStreamIn::get() SYSTEM ERROR : m_CurrentPositionBuffer > m_CurrentSizeBuffer");
@@ -236,12 +239,14 @@ bool CStackStreamIn::match(char c, int position)
     if (position < 0)
         raise("ERROR_MATCH_00001", "CStackStreamIn::match(...) SYSTEM ERROR : pos < 0");
     if (position >= m_Size)
-        raise("ERROR_MATCH_00002",
-              "CStackStreamIn::match(...) SYSTEM ERROR : pos >= m_CurrentSizeBuffer || pos >= MAX_LENGTH_TOKEN");
+        raise(
+            "ERROR_MATCH_00002",
+            "CStackStreamIn::match(...) SYSTEM ERROR : pos >= m_CurrentSizeBuffer || pos >= MAX_LENGTH_TOKEN");
     const CStreamPosition& record = at(position);
     if (record.m_Char != c)
-        throw CStreamException("ERROR_MATCH_00004", record.m_Line, record.m_Column,
-                               "CStackStreamIn::match(...) SYSTEM ERROR : it is a insufficient token");
+        throw CStreamException(
+            "ERROR_MATCH_00004", record.m_Line, record.m_Column,
+            "CStackStreamIn::match(...) SYSTEM ERROR : it is a insufficient token");
     remove(position, 1);
     return true;
 }
@@ -254,16 +259,19 @@ bool CStackStreamIn::match(const CTokenString& token, int position)
     if (position < 0)
         raise("ERROR_MATCH_00005", "CStackStreamIn::match(...) SYSTEM ERROR : pos < 0");
     if (position >= m_Size)
-        raise("ERROR_MATCH_00006",
-              "CStackStreamIn::match(...) SYSTEM ERROR : pos >= m_CurrentSizeBuffer || pos >= MAX_LENGTH_TOKEN");
+        raise(
+            "ERROR_MATCH_00006",
+            "CStackStreamIn::match(...) SYSTEM ERROR : pos >= m_CurrentSizeBuffer || pos >= MAX_LENGTH_TOKEN");
     if (length > m_Size - position)
-        raise("ERROR_MATCH_00007", "CStackStreamIn::match(...) SYSTEM ERROR : (len + pos) > m_CurrentSizeBuffer || "
-                                   "(len + pos) > MAX_LENGTH_TOKEN");
+        raise("ERROR_MATCH_00007",
+              "CStackStreamIn::match(...) SYSTEM ERROR : (len + pos) > m_CurrentSizeBuffer || "
+              "(len + pos) > MAX_LENGTH_TOKEN");
     for (int i = 0; i < length; ++i) {
         if (at(position + i).m_Char != token.charAt(i)) {
             const CStreamPosition& record = at(position);
-            throw CStreamException("ERROR_MATCH_00008", record.m_Line, record.m_Column, token,
-                                   "CStackStreamIn::match(...) SYSTEM ERROR : it is a insufficient token");
+            throw CStreamException(
+                "ERROR_MATCH_00008", record.m_Line, record.m_Column, token,
+                "CStackStreamIn::match(...) SYSTEM ERROR : it is a insufficient token");
         }
     }
     remove(position, length);
@@ -277,8 +285,9 @@ bool CStackStreamIn::match(int count, int position)
     if (position < 0)
         raise("ERROR_MATCH_00009", "CStackStreamIn::match(...) SYSTEM ERROR : pos < 0");
     if (position >= m_Size)
-        raise("ERROR_MATCH_00010",
-              "CStackStreamIn::match(...) SYSTEM ERROR : pos >= m_CurrentSizeBuffer || pos >= MAX_LENGTH_TOKEN");
+        raise(
+            "ERROR_MATCH_00010",
+            "CStackStreamIn::match(...) SYSTEM ERROR : pos >= m_CurrentSizeBuffer || pos >= MAX_LENGTH_TOKEN");
     if (count < 1)
         raise("ERROR_MATCH_00011", "CStackStreamIn::match(...) SYSTEM ERROR : count < 1");
     remove(position, count < m_Size - position ? count : m_Size - position);

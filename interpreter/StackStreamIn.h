@@ -1,8 +1,8 @@
 #pragma once
 
 #include "CharClasses.h"
-#include "Limits.h"
 #include "LimitString.h"
+#include "Limits.h"
 #include "StreamIn.h"
 
 namespace xonQMInterpreter {
@@ -51,8 +51,8 @@ public:
     // The next character; 0 at the end of the text and beyond the look-ahead's capacity.
     char get()
     {
-        if (m_Stream == nullptr || m_ReadPosition < 0 || m_ReadPosition >= m_Size ||
-            m_ReadPosition + 1 == m_Size) [[unlikely]]
+        if (m_Stream == nullptr || m_ReadPosition < 0 || m_ReadPosition >= m_Size
+            || m_ReadPosition + 1 == m_Size) [[unlikely]]
             return getOn();
         return at(m_ReadPosition++).m_Char;
     }
@@ -101,7 +101,10 @@ private:
     // Characters fetched from the source in one call.
     static constexpr int BLOCK_SIZE = 1024;
 
-    CStreamPosition& at(int index) { return m_Storage[index < m_GapStart ? index : index + m_GapLength]; }
+    CStreamPosition& at(int index)
+    {
+        return m_Storage[index < m_GapStart ? index : index + m_GapLength];
+    }
     const CStreamPosition& at(int index) const
     {
         return m_Storage[index < m_GapStart ? index : index + m_GapLength];

@@ -9,7 +9,10 @@ namespace xonQMInterpreter {
 class CStdFunction : public CFunction
 {
 public:
-    CStdFunction(const char* name, int countParameters) : CFunction(name, CSignature(CSignature::DEFAULT_KIND, countParameters)) {}
+    CStdFunction(const char* name, int countParameters)
+        : CFunction(name, CSignature(CSignature::DEFAULT_KIND, countParameters))
+    {
+    }
 };
 
 #define OMBRIX_DECLARE_STD_FUNCTION(ClassName)                                                     \
@@ -17,7 +20,8 @@ public:
     {                                                                                              \
     public:                                                                                        \
         ClassName();                                                                               \
-        bool perform(const C1DArray<CValue>& arguments, CValue& result, CMessageString& errorText) override; \
+        bool perform(const C1DArray<CValue>& arguments, CValue& result,                            \
+                     CMessageString& errorText) override;                                          \
     };
 
 OMBRIX_DECLARE_STD_FUNCTION(CFunctionIfElse)

@@ -50,8 +50,9 @@ void addValue(std::ostream& report, double value)
         return;
     }
     char digits[48];
-    const auto end = std::to_chars(digits, digits + sizeof digits - 1, value, std::chars_format::general,
-                                   REPORT_VALUE_DIGITS).ptr;
+    const auto end = std::to_chars(digits, digits + sizeof digits - 1, value,
+                                   std::chars_format::general, REPORT_VALUE_DIGITS)
+                         .ptr;
     *end = 0;
     add(report, digits);
 }
@@ -72,9 +73,9 @@ struct CTesting::TTotals
 };
 
 CTesting::CTesting(const char* inputFileName, const char* reportFileName, TTickClock clock)
-    : m_InputFileName(inputFileName != nullptr ? inputFileName : ""),
-      m_ReportFileName(reportFileName != nullptr ? reportFileName : ""),
-      m_Clock(clock ? std::move(clock) : TTickClock(steadyTickCount))
+    : m_InputFileName(inputFileName != nullptr ? inputFileName : "")
+    , m_ReportFileName(reportFileName != nullptr ? reportFileName : "")
+    , m_Clock(clock ? std::move(clock) : TTickClock(steadyTickCount))
 {
 }
 
@@ -143,8 +144,8 @@ void CTesting::requestStop()
     m_Interpreter.requestStop();
 }
 
-void CTesting::performBlock(CQMInterpreter& interpreter, const CBuffString& block, std::ostream& report,
-                            TTotals& totals)
+void CTesting::performBlock(CQMInterpreter& interpreter, const CBuffString& block,
+                            std::ostream& report, TTotals& totals)
 {
     try {
         const uint32_t blockStart = m_Clock();
@@ -179,7 +180,8 @@ void CTesting::performBlock(CQMInterpreter& interpreter, const CBuffString& bloc
         const uint32_t outputTime = m_Clock() - outputStart;
 
         addLine(report, "");
-        addNumberLine(report, "Size of text: ", static_cast<unsigned long long>(interpreter.getTextSize()));
+        addNumberLine(report,
+                      "Size of text: ", static_cast<unsigned long long>(interpreter.getTextSize()));
         addNumberLine(report, "Time of the calculation (mc): ", interpreter.getCalcTime());
         addNumberLine(report, "Time of the output into file: ", outputTime);
         addNumberLine(report, "Time of the test of this block: ", blockTime);

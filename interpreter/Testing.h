@@ -18,7 +18,8 @@ public:
     // The marker between the blocks of the input.
     static constexpr const char* BLOCK_MARKER = "***END_BLOCK***";
 
-    CTesting(const char* inputFileName, const char* reportFileName, TTickClock clock = steadyTickCount);
+    CTesting(const char* inputFileName, const char* reportFileName,
+             TTickClock clock = steadyTickCount);
     virtual ~CTesting() = default;
 
     // Runs the whole test. Missing or unreadable files end it silently; faults while a block
@@ -34,7 +35,8 @@ public:
 private:
     struct TTotals;
     void performText(const std::string& input, std::ostream& report, uint32_t testStart);
-    void performBlock(CQMInterpreter& interpreter, const CBuffString& block, std::ostream& report, TTotals& totals);
+    void performBlock(CQMInterpreter& interpreter, const CBuffString& block, std::ostream& report,
+                      TTotals& totals);
 
     CBuffString m_InputFileName;
     CBuffString m_ReportFileName;

@@ -17,7 +17,8 @@ std::atomic<uint64_t> g_LastLexerIdentity{0};
 
 } // namespace
 
-CTokenStack::CTokenStack() : m_Identity(g_LastLexerIdentity.fetch_add(1, std::memory_order_relaxed) + 1)
+CTokenStack::CTokenStack()
+    : m_Identity(g_LastLexerIdentity.fetch_add(1, std::memory_order_relaxed) + 1)
 {
     m_ReaderComments.setGroup(TOKEN_GROUP_COMMENT);
     m_ReaderReserved.setGroup(TOKEN_GROUP_RESERVED);
@@ -96,7 +97,8 @@ bool CTokenStack::parseToken(TTokenOptions& token)
         return true;
     if (token.m_GroupId == TOKEN_GROUP_RESERVED && parseTokenEx(TOKEN_KIND_WORD_OR_NUMBER, token))
         return true;
-    return parseTokenEx(TOKEN_KIND_ERRONEOUS, token) || parseTokenEx(TOKEN_KIND_INADMISSIBLE, token);
+    return parseTokenEx(TOKEN_KIND_ERRONEOUS, token)
+           || parseTokenEx(TOKEN_KIND_INADMISSIBLE, token);
 }
 
 bool CTokenStack::parseTokenEx(TTokenKind kind, TTokenOptions& token)
@@ -104,8 +106,9 @@ bool CTokenStack::parseTokenEx(TTokenKind kind, TTokenOptions& token)
     if (m_CurrentToken < 0)
         raise("ERROR_PARSE_00001", "CTokenStack::parseTokenEx SYSTEM ERROR : m_CurrentToken < 0");
     if (m_CurrentToken >= MAX_COUNT_TOKENS_IN_STACK)
-        raise("ERROR_PARSE_00002",
-              "CTokenStack::parseTokenEx SYSTEM ERROR : m_CurrentToken >= MAX_COUNT_TOKENS_IN_STACK");
+        raise(
+            "ERROR_PARSE_00002",
+            "CTokenStack::parseTokenEx SYSTEM ERROR : m_CurrentToken >= MAX_COUNT_TOKENS_IN_STACK");
     if (m_CountTokens > MAX_COUNT_TOKENS_IN_STACK)
         raise("ERROR_PARSE_00003",
               "CTokenStack::parseTokenEx SYSTEM ERROR : m_CountTokens > MAX_COUNT_TOKENS_IN_STACK");
@@ -120,7 +123,8 @@ bool CTokenStack::parseTokenEx(TTokenKind kind, TTokenOptions& token)
     m_Input.saveBookmark();
     const bool adjacent = skipSeparators() || !m_PreviousFlag;
     bool endOfText = false;
-    const TReadAnswer answer = readToken(kind, READ_MODE_BEGIN, m_FirstToken, adjacent, token, endOfText);
+    const TReadAnswer answer = readToken(kind, READ_MODE_BEGIN, m_FirstToken, adjacent, token,
+                                         endOfText);
     // Readers step back over what follows their token, so the read position is its length.
     const int firstLength = m_Input.getReadPosition();
 
@@ -134,8 +138,8 @@ bool CTokenStack::parseTokenEx(TTokenKind kind, TTokenOptions& token)
         } else {
             // Another character touches the token: take both only when it starts a token
             // that can be read completely right away.
-            const TReadAnswer second = readToken(TOKEN_KIND_ANY, READ_MODE_BOOKMARK, false, !m_WorkToken.m_Flag,
-                                                 token, endOfText);
+            const TReadAnswer second = readToken(TOKEN_KIND_ANY, READ_MODE_BOOKMARK, false,
+                                                 !m_WorkToken.m_Flag, token, endOfText);
             if (!isTaken(second, endOfText)) {
                 m_Input.clearBookmark();
                 m_Input.rewind();
@@ -169,8 +173,8 @@ bool CTokenStack::parseTokenEx(TTokenKind kind, TTokenOptions& token)
     return true;
 }
 
-TReadAnswer CTokenStack::readToken(TTokenKind kind, TReadMode mode, bool first, bool adjacent, TTokenOptions& token,
-                                   bool& endOfText)
+TReadAnswer CTokenStack::readToken(TTokenKind kind, TReadMode mode, bool first, bool adjacent,
+                                   TTokenOptions& token, bool& endOfText)
 {
     endOfText = false;
     // Readers that cannot begin at the first character would answer no token; they are
@@ -253,9 +257,11 @@ void CTokenStack::push(TTokenOptions& token)
 void CTokenStack::matchToken(const TTokenOptions& token)
 {
     if (m_CountTokens < 1)
-        raise("ERROR_MATCH_TOKEN_00001", "CTokenStack::matchToken SYSTEM ERROR : m_CountTokens <= 0");
+        raise("ERROR_MATCH_TOKEN_00001",
+              "CTokenStack::matchToken SYSTEM ERROR : m_CountTokens <= 0");
     if (!token.isSameToken(stacked(0)))
-        throw CStreamException("ERROR_MATCH_TOKEN_00002", m_Input.getLine(), m_Input.getColumn(), stacked(0).m_Text,
+        throw CStreamException("ERROR_MATCH_TOKEN_00002", m_Input.getLine(), m_Input.getColumn(),
+                               stacked(0).m_Text,
                                "CTokenStack::matchToken SYSTEM ERROR : not correct token");
     m_LastToken = token;
     m_StackStart = (m_StackStart + 1) % MAX_COUNT_TOKENS_IN_STACK;

@@ -33,7 +33,10 @@ public:
     bool addReservedWord(int id, const CTokenString& word, bool flag);
     bool addInadmissibleSymbol(const CTokenString& word, bool flag);
     template <int M>
-    bool isReservedWord(const CLimitString<M>& name) const { return m_ReaderReserved.isReserved(name); }
+    bool isReservedWord(const CLimitString<M>& name) const
+    {
+        return m_ReaderReserved.isReserved(name);
+    }
 
     // The next token after those already handed out; false when no reader finds one there
     // (only the comments and white space before that place are consumed). Raises
@@ -42,12 +45,16 @@ public:
     bool parseToken(TTokenOptions& token);
     // As parseToken, for a record changed only by clear and by this lexer since it last filled
     // it: when the record holds the next token already, nothing is copied.
-    bool parseTokenReusing(TTokenOptions& token) { return takeHeldToken(token) || parseToken(token); }
+    bool parseTokenReusing(TTokenOptions& token)
+    {
+        return takeHeldToken(token) || parseToken(token);
+    }
     // parseTokenReusing for a token read ahead already; false, nothing changed, when there is
     // none at the current place. It cannot fail, so callers may take it outside their guards.
     bool takeHeldToken(TTokenOptions& token)
     {
-        if (m_CurrentToken < 0 || m_CurrentToken >= m_CountTokens || m_CountTokens > MAX_COUNT_TOKENS_IN_STACK)
+        if (m_CurrentToken < 0 || m_CurrentToken >= m_CountTokens
+            || m_CountTokens > MAX_COUNT_TOKENS_IN_STACK)
             return false;
         const TTokenOptions& held = stacked(m_CurrentToken++);
         if (!isSameIssue(token, held))
@@ -62,8 +69,14 @@ public:
     void resetCurrentToken() { m_CurrentToken = 0; }
     // A copy of token index of those read ahead; false when there is none.
     bool getStackToken(int index, TTokenOptions& token) const;
-    bool getCurrentToken(TTokenOptions& token) const { return getStackToken(m_CurrentToken, token); }
-    bool getPreviousToken(TTokenOptions& token) const { return getStackToken(m_CurrentToken - 1, token); }
+    bool getCurrentToken(TTokenOptions& token) const
+    {
+        return getStackToken(m_CurrentToken, token);
+    }
+    bool getPreviousToken(TTokenOptions& token) const
+    {
+        return getStackToken(m_CurrentToken - 1, token);
+    }
     // A copy of the token committed last; false when there is none.
     bool getLastToken(TTokenOptions& token) const;
     // True when the text is read out and no token is left.
@@ -82,11 +95,11 @@ protected:
 private:
     // What a token request asks for; each reader answers the requests that name it.
     enum TTokenKind : unsigned {
-        TOKEN_KIND_ANY = 1u << 0,              // symbol, integer, real number or name
-        TOKEN_KIND_WORD_OR_NUMBER = 1u << 1,   // integer, real number or name
-        TOKEN_KIND_FLOAT = 1u << 2,            // real number
-        TOKEN_KIND_ERRONEOUS = 1u << 3,        // name beginning with a digit
-        TOKEN_KIND_INADMISSIBLE = 1u << 4,     // symbol that is not allowed
+        TOKEN_KIND_ANY = 1u << 0,            // symbol, integer, real number or name
+        TOKEN_KIND_WORD_OR_NUMBER = 1u << 1, // integer, real number or name
+        TOKEN_KIND_FLOAT = 1u << 2,          // real number
+        TOKEN_KIND_ERRONEOUS = 1u << 3,      // name beginning with a digit
+        TOKEN_KIND_INADMISSIBLE = 1u << 4,   // symbol that is not allowed
     };
     struct TReaderEntry
     {
@@ -96,8 +109,8 @@ private:
     static constexpr int READER_COUNT = 6;
 
     bool parseTokenEx(TTokenKind kind, TTokenOptions& token);
-    TReadAnswer readToken(TTokenKind kind, TReadMode mode, bool first, bool adjacent, TTokenOptions& token,
-                          bool& endOfText);
+    TReadAnswer readToken(TTokenKind kind, TReadMode mode, bool first, bool adjacent,
+                          TTokenOptions& token, bool& endOfText);
     // Skips comments and white space at the bookmark; answers whether there were any.
     bool skipSeparators();
     // Reads white space at the bookmark, consuming long runs in pieces; answers whether
@@ -107,10 +120,14 @@ private:
     void push(TTokenOptions& token);
     static bool isSameIssue(const TTokenOptions& left, const TTokenOptions& right)
     {
-        return left.m_Serial != 0 && left.m_Serial == right.m_Serial && left.m_Lexer == right.m_Lexer;
+        return left.m_Serial != 0 && left.m_Serial == right.m_Serial
+               && left.m_Lexer == right.m_Lexer;
     }
     // Tokens read ahead are kept in a ring, so committing one moves none.
-    TTokenOptions& stacked(int index) { return m_Tokens[(m_StackStart + index) % MAX_COUNT_TOKENS_IN_STACK]; }
+    TTokenOptions& stacked(int index)
+    {
+        return m_Tokens[(m_StackStart + index) % MAX_COUNT_TOKENS_IN_STACK];
+    }
     const TTokenOptions& stacked(int index) const
     {
         return m_Tokens[(m_StackStart + index) % MAX_COUNT_TOKENS_IN_STACK];

@@ -5,9 +5,12 @@ namespace xonQMInterpreter {
 CNameString unLeftOperatorTypeName(TTypeUnLeftOperator type)
 {
     switch (type) {
-    case UNLEFT_OPERATOR_NONE: return "none";
-    case UNLEFT_OPERATOR_PLUS: return "+ (plus)";
-    case UNLEFT_OPERATOR_MINUS: return "- (minus)";
+    case UNLEFT_OPERATOR_NONE:
+        return "none";
+    case UNLEFT_OPERATOR_PLUS:
+        return "+ (plus)";
+    case UNLEFT_OPERATOR_MINUS:
+        return "- (minus)";
     }
     return CNameString();
 }

@@ -18,7 +18,10 @@ CNameString unLeftOperatorTypeName(TTypeUnLeftOperator type);
 class CUnLeftOperator
 {
 public:
-    explicit CUnLeftOperator(TTypeUnLeftOperator type) : m_Type(type) {}
+    explicit CUnLeftOperator(TTypeUnLeftOperator type)
+        : m_Type(type)
+    {
+    }
     virtual ~CUnLeftOperator() = default;
 
     virtual bool perform(const CValue& operand, CValue& result, CMessageString& errorText) = 0;
@@ -31,14 +34,20 @@ private:
 class CUnLeftOperatorPlus : public CUnLeftOperator
 {
 public:
-    CUnLeftOperatorPlus() : CUnLeftOperator(UNLEFT_OPERATOR_PLUS) {}
+    CUnLeftOperatorPlus()
+        : CUnLeftOperator(UNLEFT_OPERATOR_PLUS)
+    {
+    }
     bool perform(const CValue& operand, CValue& result, CMessageString& errorText) override;
 };
 
 class CUnLeftOperatorMinus : public CUnLeftOperator
 {
 public:
-    CUnLeftOperatorMinus() : CUnLeftOperator(UNLEFT_OPERATOR_MINUS) {}
+    CUnLeftOperatorMinus()
+        : CUnLeftOperator(UNLEFT_OPERATOR_MINUS)
+    {
+    }
     bool perform(const CValue& operand, CValue& result, CMessageString& errorText) override;
 };
 

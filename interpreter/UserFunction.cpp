@@ -5,7 +5,8 @@
 
 namespace xonQMInterpreter {
 
-CUserFunction::CUserFunction(const CNameString& name, const CSignature& signature) : CFunction(name, signature)
+CUserFunction::CUserFunction(const CNameString& name, const CSignature& signature)
+    : CFunction(name, signature)
 {
     // A failed sizing leaves the function without slots; every parameter then reads as false.
     m_ParameterValues.resize(signature.getCountParameters());
@@ -30,17 +31,20 @@ CUserFunctionImpl::CUserFunctionImpl(const CNameString& name, const CSignature& 
 namespace {
 
 // Out of line: a body may call further functions, and this frame is part of every level.
-[[gnu::noinline]] void setFailureText(CMessageString& errorText, bool missingTree, const CNameString& name)
+[[gnu::noinline]] void setFailureText(CMessageString& errorText, bool missingTree,
+                                      const CNameString& name)
 {
     if (missingTree)
-        errorText = msgSystemError() + " : CUserFunction::m_Tree == NULL, " + msgUserFunctionName() + " " + name;
+        errorText = msgSystemError() + " : CUserFunction::m_Tree == NULL, " + msgUserFunctionName()
+                    + " " + name;
     else
         errorText = msgUserFunctionExecutionError() + ", " + msgUserFunctionName() + " " + name;
 }
 
 } // namespace
 
-bool CUserFunctionImpl::perform(const C1DArray<CValue>& arguments, CValue& result, CMessageString& errorText)
+bool CUserFunctionImpl::perform(const C1DArray<CValue>& arguments, CValue& result,
+                                CMessageString& errorText)
 {
     errorText.clear();
     if (!checkCountParameters(arguments.getCount(), errorText))

@@ -31,7 +31,8 @@ class CUserFunctionImpl : public CUserFunction
 public:
     CUserFunctionImpl(const CNameString& name, const CSignature& signature);
 
-    bool perform(const C1DArray<CValue>& arguments, CValue& result, CMessageString& errorText) override;
+    bool perform(const C1DArray<CValue>& arguments, CValue& result,
+                 CMessageString& errorText) override;
 };
 
 } // namespace xonQMInterpreter

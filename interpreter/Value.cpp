@@ -21,8 +21,9 @@ CNameString CValue::toString() const
         return std::signbit(m_Value) ? "-NAN" : "+NAN";
     // to_chars formats as the C locale does, whatever locale the process has set.
     char buffer[VALUE_TEXT_BUFFER];
-    const char* end = std::to_chars(buffer, buffer + VALUE_TEXT_BUFFER, m_Value, std::chars_format::general,
-                                    VALUE_TEXT_DIGITS).ptr;
+    const char* end = std::to_chars(buffer, buffer + VALUE_TEXT_BUFFER, m_Value,
+                                    std::chars_format::general, VALUE_TEXT_DIGITS)
+                          .ptr;
     CNameString text;
     text.assign(buffer, static_cast<int>(end - buffer));
     return text;

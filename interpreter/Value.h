@@ -9,7 +9,10 @@ class CValue
 {
 public:
     CValue() = default;
-    CValue(double value) : m_Value(value) {}
+    CValue(double value)
+        : m_Value(value)
+    {
+    }
 
     double getValue() const { return m_Value; }
     void setValue(double value) { m_Value = value; }

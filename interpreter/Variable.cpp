@@ -2,7 +2,9 @@
 
 namespace xonQMInterpreter {
 
-CVariable::CVariable(const CNameString& name, const CValue& value) : m_Name(name), m_Value(value)
+CVariable::CVariable(const CNameString& name, const CValue& value)
+    : m_Name(name)
+    , m_Value(value)
 {
     m_Name.trim();
 }

@@ -30,6 +30,6 @@ QString CExecutableLocation::folder()
 
 void CExecutableLocation::redirect(const QString& executableFilePath)
 {
-    redirectedPath() = executableFilePath.isEmpty() ? QString()
-                                                    : QFileInfo(executableFilePath).absoluteFilePath();
+    redirectedPath() =
+        executableFilePath.isEmpty() ? QString() : QFileInfo(executableFilePath).absoluteFilePath();
 }

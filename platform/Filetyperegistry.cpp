@@ -99,9 +99,10 @@ QString CFileTypeRegistry::desktopEntryPath() const
 
 QString CFileTypeRegistry::mimePackageText() const
 {
-    return QLatin1String("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-                         "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
-                         "  <mime-type type=\"")
+    return QLatin1String(
+               "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+               "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
+               "  <mime-type type=\"")
            + mimeType().toHtmlEscaped()
            + QLatin1String("\">\n"
                            "    <sub-class-of type=\"text/plain\"/>\n"
@@ -120,8 +121,7 @@ QString CFileTypeRegistry::desktopEntryText(const QString& executablePath) const
     return QLatin1String("[Desktop Entry]\n"
                          "Type=Application\n"
                          "Name=")
-           + m_ProgramName
-           + QLatin1String("\nExec=") + quoteExecArgument(executablePath)
+           + m_ProgramName + QLatin1String("\nExec=") + quoteExecArgument(executablePath)
            + QLatin1String(" %f\nMimeType=") + mimeType()
            + QLatin1String(";\nNoDisplay=true\nTerminal=false\n");
 }

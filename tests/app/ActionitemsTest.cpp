@@ -23,7 +23,8 @@ protected:
     {
         CWindowTest::SetUp();
         CHandlerGuard::setLogger([this](quint8 type, const QString& source, const QString& text) {
-            m_Logged.append(QString::number(type) + QLatin1Char('|') + source + QLatin1Char('|') + text);
+            m_Logged.append(QString::number(type) + QLatin1Char('|') + source + QLatin1Char('|')
+                            + text);
         });
     }
 
@@ -38,7 +39,8 @@ protected:
 
 TEST_F(ActionItems, AFailingHandlerIsLoggedUnderItsSourceAndShown)
 {
-    struct TCase {
+    struct TCase
+    {
         std::function<QAction*(QWidget*)> add;
         const char* source;
         const char* reason;
@@ -60,7 +62,8 @@ TEST_F(ActionItems, AFailingHandlerIsLoggedUnderItsSourceAndShown)
         QAction* action = c.add(&window);
         EXPECT_TRUE(window.actions().contains(action));
         action->trigger();
-        const QString logged = QLatin1String("1|") + QLatin1String(c.source) + QLatin1String("|broken");
+        const QString logged = QLatin1String("1|") + QLatin1String(c.source)
+                               + QLatin1String("|broken");
         EXPECT_EQ(m_Logged, QStringList{logged});
         ASSERT_EQ(m_Dialogs.messages.size(), 1u);
         EXPECT_EQ(m_Dialogs.messages.front().text, QStringLiteral("broken"));
@@ -85,8 +88,8 @@ TEST_F(ActionItems, MenuItemFollowsItsAction)
     QWidget window;
     QMenu menu;
     int runs = 0;
-    QAction* action =
-        addGuardedAction(&window, "ActionCopy", QKeySequence(Qt::CTRL | Qt::Key_C), [&runs] { ++runs; });
+    QAction* action = addGuardedAction(&window, "ActionCopy", QKeySequence(Qt::CTRL | Qt::Key_C),
+                                       [&runs] { ++runs; });
     action->setText(QStringLiteral("Copy"));
     QAction* item = addMenuItem(&menu, action, "MenuItemCopy");
     EXPECT_EQ(item->objectName(), QStringLiteral("MenuItemCopy"));

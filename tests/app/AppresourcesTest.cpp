@@ -10,7 +10,7 @@ namespace {
 
 // Every icon the windows ask for, by name.
 const QStringList kIconNames = {
-    QStringLiteral("ombrix"),         // window, tray and desktop entry
+    QStringLiteral("ombrix"), // window, tray and desktop entry
     QStringLiteral("new"),
     QStringLiteral("open"),
     QStringLiteral("save"),
@@ -27,7 +27,7 @@ const QStringList kIconNames = {
     QStringLiteral("zoom-out"),
     QStringLiteral("zoom-default"),
     QStringLiteral("word-wrap"),
-    QStringLiteral("save-results"),   // the results window's Save
+    QStringLiteral("save-results"), // the results window's Save
 };
 
 // An icon that loads but draws (almost) nothing is an SVG the renderer did not understand.
@@ -81,8 +81,8 @@ TEST_F(AppResources, EveryIconIsAPictureOfItsOwn)
         images.append(appIcon(name).pixmap(QSize(32, 32)).toImage());
     for (int i = 0; i < images.size(); ++i)
         for (int j = i + 1; j < images.size(); ++j)
-            EXPECT_NE(images[i], images[j]) << kIconNames[i].toStdString() << " and "
-                                             << kIconNames[j].toStdString();
+            EXPECT_NE(images[i], images[j])
+                << kIconNames[i].toStdString() << " and " << kIconNames[j].toStdString();
 }
 
 TEST_F(AppResources, ResourceHoldsExactlyTheListedIcons)

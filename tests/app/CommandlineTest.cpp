@@ -27,8 +27,10 @@ TEST(CommandLine, Grammar)
         {"empty line", "", "", "", false, false},
         {"blanks and controls only", "  \t \r\n ", "", "", false, false},
         {"calculate a document", "-calc sample.txt", "sample.txt", "", true, false},
-        {"blanks around the calculated name", "  -calc   sample.txt \t", "sample.txt", "", true, false},
-        {"calculated name with blanks inside", "-calc my notes.txt", "my notes.txt", "", true, false},
+        {"blanks around the calculated name", "  -calc   sample.txt \t", "sample.txt", "", true,
+         false},
+        {"calculated name with blanks inside", "-calc my notes.txt", "my notes.txt", "", true,
+         false},
         {"-calc alone is a document name", "-calc", "-calc", "", false, false},
         {"-calc joined to a word is a document name", "-calcfile", "-calcfile", "", false, false},
         {"a tab after -calc is no separator", "-calc\tx.txt", "-calc\tx.txt", "", false, false},
@@ -36,8 +38,8 @@ TEST(CommandLine, Grammar)
         {"-test alone uses the stored files", "-test", "", "", false, true},
         {"-test alone within blanks", "  -test \t", "", "", false, true},
         {"test input only", "-test in.txt", "in.txt", "", false, true},
-        {"test input and report", "-test in.txt reports/out.txt", "in.txt", "reports/out.txt", false,
-         true},
+        {"test input and report", "-test in.txt reports/out.txt", "in.txt", "reports/out.txt",
+         false, true},
         {"blanks after the input are no report", "-test in.txt    ", "in.txt", "", false, true},
         {"report name keeps its inner blanks", "-test  in.txt   my report.txt", "in.txt",
          "my report.txt", false, true},
@@ -84,9 +86,9 @@ TEST(CommandLine, ArgumentsJoinedBySingleBlanks)
     EXPECT_EQ(commandLineOf({QStringLiteral("ombrix"), QStringLiteral("-calc"),
                              QStringLiteral("my  file.txt")}),
               QStringLiteral("-calc my  file.txt"));
-    const TStartRequests requests = parseCommandLine(commandLineOf(
-        {QStringLiteral("ombrix"), QStringLiteral("-test"), QStringLiteral("in.txt"),
-         QStringLiteral("report"), QStringLiteral("file.txt")}));
+    const TStartRequests requests = parseCommandLine(
+        commandLineOf({QStringLiteral("ombrix"), QStringLiteral("-test"), QStringLiteral("in.txt"),
+                       QStringLiteral("report"), QStringLiteral("file.txt")}));
     EXPECT_EQ(requests.commandLineFile, QStringLiteral("in.txt"));
     EXPECT_EQ(requests.testOutputFile, QStringLiteral("report file.txt"));
 }
@@ -112,7 +114,10 @@ protected:
         CIsolatedSettingsTest::TearDown();
     }
 
-    static QString canonical(const QString& fileName) { return QFileInfo(fileName).canonicalFilePath(); }
+    static QString canonical(const QString& fileName)
+    {
+        return QFileInfo(fileName).canonicalFilePath();
+    }
 
 private:
     QString m_PreviousFolder;

@@ -58,14 +58,10 @@ TEST(Cp1251, SingleCharacters)
         char byte;
     };
     const TCase cases[] = {
-        {"euro sign", 0x20AC, '\x88'},
-        {"unassigned byte", 0x0098, '\x98'},
-        {"first capital", 0x0410, '\xC0'},
-        {"last small letter", 0x044F, '\xFF'},
-        {"capital IO", 0x0401, '\xA8'},
-        {"small io", 0x0451, '\xB8'},
-        {"numero sign", 0x2116, '\xB9'},
-        {"no-break space", 0x00A0, '\xA0'},
+        {"euro sign", 0x20AC, '\x88'},     {"unassigned byte", 0x0098, '\x98'},
+        {"first capital", 0x0410, '\xC0'}, {"last small letter", 0x044F, '\xFF'},
+        {"capital IO", 0x0401, '\xA8'},    {"small io", 0x0451, '\xB8'},
+        {"numero sign", 0x2116, '\xB9'},   {"no-break space", 0x00A0, '\xA0'},
         {"line feed stays", u'\n', '\n'},
     };
     for (const TCase& c : cases) {

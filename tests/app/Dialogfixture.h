@@ -40,5 +40,5 @@ protected:
     }
 
     std::unique_ptr<TMain> m_Main;
-    TForm* m_Form = nullptr;   // owned by the main window
+    TForm* m_Form = nullptr; // owned by the main window
 };

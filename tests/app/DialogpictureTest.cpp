@@ -16,8 +16,8 @@
 #include <QLabel>
 
 #include <functional>
-#include <optional>
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -31,7 +31,8 @@ protected:
 QImage drawn(TDialogPicture kind)
 {
     QWidget dialog;
-    setPictureLayout(&dialog, kind, new QHBoxLayout, QStringLiteral("Panel"), QStringLiteral("Picture"));
+    setPictureLayout(&dialog, kind, new QHBoxLayout, QStringLiteral("Panel"),
+                     QStringLiteral("Picture"));
     dialog.resize(dialog.minimumSizeHint().width(), 80);
     return dialog.findChild<QWidget*>(QStringLiteral("Picture"))->grab().toImage();
 }
@@ -54,7 +55,8 @@ bool holdsColour(const QImage& image, const QColor& colour)
 
 TEST_F(DialogPicture, EveryDialogWithAPictureShowsTheSameBandAtItsLeftEdge)
 {
-    struct TCase {
+    struct TCase
+    {
         const char* dialog;
         std::function<QWidget*(QWidget* owner)> make;
         const char* panel;
@@ -65,7 +67,8 @@ TEST_F(DialogPicture, EveryDialogWithAPictureShowsTheSameBandAtItsLeftEdge)
         {"replace", [](QWidget* o) { return new TFormReplaceText(o); }, "PanelLeft", "ImageLeft"},
         {"go to line", [](QWidget* o) { return new TFormGotoLine(o); }, "PanelLeft", "ImageLeft"},
         {"options", [](QWidget* o) { return new TFormOptions(o); }, "PanelImage", "Image"},
-        {"file information", [](QWidget* o) { return new TFormFileInfo(o); }, "PanelImage", "Image"},
+        {"file information", [](QWidget* o) { return new TFormFileInfo(o); }, "PanelImage",
+         "Image"},
         {"wait", [](QWidget* o) { return new TFormWaitCalc(o); }, "PanelImage", "Image"},
     };
     CTestMainWindow main;
@@ -79,7 +82,8 @@ TEST_F(DialogPicture, EveryDialogWithAPictureShowsTheSameBandAtItsLeftEdge)
         const auto* picture = panel->findChild<QWidget*>(QLatin1String(c.picture));
         ASSERT_NE(picture, nullptr);
         const QRect place(picture->mapTo(dialog, QPoint(0, 0)), picture->size());
-        EXPECT_EQ(place, QRect(0, 0, kDialogPictureWidth, dialog->height())) << "the whole left edge";
+        EXPECT_EQ(place, QRect(0, 0, kDialogPictureWidth, dialog->height()))
+            << "the whole left edge";
         // The band's gradient spreads over the dialog's height: its top is all but the same.
         const QColor top = dialog->grab().toImage().pixelColor(1, 0);
         if (!bandTop)

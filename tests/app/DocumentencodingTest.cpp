@@ -11,7 +11,7 @@ struct TDecodeCase
     QString text;
     TDocumentEncoding encoding;
     bool changedBySaving = false;
-    bool complete = true;   // false: only the beginning of a longer file
+    bool complete = true; // false: only the beginning of a longer file
 };
 
 struct TEncodeCase
@@ -51,7 +51,10 @@ TEST(DocumentEncoding, Decoding)
         {"cp1251 euro and numero", "\x88\xB9", utf8("€№"), kCp1251},
         {"valid UTF-8 with two-byte sequences", "\xD0\x9F\xD1\x80\xD0\xB8\n", utf8("При\n"), kUtf8},
         {"four-byte sequence", "x\xF0\x9F\x98\x80", utf8("x😀"), kUtf8},
-        {"byte-order mark dropped", "\xEF\xBB\xBF" "a = 1;\r\n", "a = 1;\n", kUtf8Bom},
+        {"byte-order mark dropped",
+         "\xEF\xBB\xBF"
+         "a = 1;\r\n",
+         "a = 1;\n", kUtf8Bom},
         {"byte-order mark alone", "\xEF\xBB\xBF", "", kUtf8Bom},
         {"byte-order mark before invalid bytes: every byte as cp1251, the mark too",
          "\xEF\xBB\xBF\xFF", utf8("п»їя"), kCp1251},
@@ -65,17 +68,32 @@ TEST(DocumentEncoding, Decoding)
         {"continuation byte alone", "\x80", utf8("Ђ"), kCp1251},
         {"every line end becomes LF", "a\r\nb\rc\nd\r\r\n", "a\nb\nc\nd\n\n", kCp1251},
         {"line ends in UTF-8", "\xD0\xB0\r\n\xD0\xB1\r", utf8("а\nб\n"), kUtf8},
-        {"UTF-16 LE", bytesOf("\xFF\xFE" "a\0\r\0\n\0\x3F\x04", 10), utf8("a\nп"), kUtf16Le},
+        {"UTF-16 LE",
+         bytesOf("\xFF\xFE"
+                 "a\0\r\0\n\0\x3F\x04",
+                 10),
+         utf8("a\nп"), kUtf16Le},
         {"UTF-16 BE", bytesOf("\xFE\xFF\0a\0\r\x04\x3F", 8), utf8("a\nп"), kUtf16Be},
-        {"UTF-16 with an odd byte at the end", bytesOf("\xFF\xFE" "a\0b", 5), "a", kUtf16Le, true},
-        {"UTF-16 cut by the read at an odd byte", bytesOf("\xFF\xFE" "a\0b", 5), "a", kUtf16Le, false,
-         false},
-        {"NUL in cp1251 will be a blank", bytesOf("a\0b", 3), QStringLiteral("a") + QChar(0) + "b", kCp1251,
-         true},
+        {"UTF-16 with an odd byte at the end",
+         bytesOf("\xFF\xFE"
+                 "a\0b",
+                 5),
+         "a", kUtf16Le, true},
+        {"UTF-16 cut by the read at an odd byte",
+         bytesOf("\xFF\xFE"
+                 "a\0b",
+                 5),
+         "a", kUtf16Le, false, false},
+        {"NUL in cp1251 will be a blank", bytesOf("a\0b", 3), QStringLiteral("a") + QChar(0) + "b",
+         kCp1251, true},
         {"NUL in UTF-8 is kept", bytesOf("\0\xD0\x9F", 3), QChar(0) + utf8("П"), kUtf8},
         {"read cut inside a sequence: still UTF-8", "\xD0\x9F\xD0", utf8("П"), kUtf8, false, false},
-        {"read cut inside a four-byte sequence", "\xD0\x9F\xF0\x9F\x98", utf8("П"), kUtf8, false, false},
-        {"read cut after the mark", "\xEF\xBB\xBF" "a\xE2\x82", "a", kUtf8Bom, false, false},
+        {"read cut inside a four-byte sequence", "\xD0\x9F\xF0\x9F\x98", utf8("П"), kUtf8, false,
+         false},
+        {"read cut after the mark",
+         "\xEF\xBB\xBF"
+         "a\xE2\x82",
+         "a", kUtf8Bom, false, false},
     };
     for (const TDecodeCase& c : cases) {
         const TDecodedDocument document = decodeDocument(c.bytes, c.complete);
@@ -105,22 +123,26 @@ TEST(DocumentEncoding, BinaryFilesDecodeAsCp1251)
 TEST(DocumentEncoding, Encoding)
 {
     const TEncodeCase cases[] = {
-        {"new ASCII document", "a = 1;\nb = 2;\n", std::nullopt, "a = 1;\r\nb = 2;\r\n", kCp1251, false},
+        {"new ASCII document", "a = 1;\nb = 2;\n", std::nullopt, "a = 1;\r\nb = 2;\r\n", kCp1251,
+         false},
         {"new Cyrillic document", utf8("Привет\n"), std::nullopt, "\xCF\xF0\xE8\xE2\xE5\xF2\r\n",
          kCp1251, false},
         {"new document the code page cannot hold", utf8("ü\n"), std::nullopt, "\xC3\xBC\r\n", kUtf8,
          false},
         {"cp1251 document that still fits", utf8("€\n"), kCp1251, "\x88\r\n", kCp1251, false},
-        {"cp1251 document that no longer fits", utf8("x = 1; // ü"), kCp1251,
-         "x = 1; // \xC3\xBC", kUtf8, true},
+        {"cp1251 document that no longer fits", utf8("x = 1; // ü"), kCp1251, "x = 1; // \xC3\xBC",
+         kUtf8, true},
         {"UTF-8 stays UTF-8 though it would fit", "a\n", kUtf8, "a\r\n", kUtf8, false},
         {"UTF-8 with its mark", utf8("я"), kUtf8Bom, "\xEF\xBB\xBF\xD1\x8F", kUtf8Bom, false},
         {"empty document with a mark", "", kUtf8Bom, "\xEF\xBB\xBF", kUtf8Bom, false},
-        {"CR LF is not doubled, a lone CR ends a line", "a\r\nb\rc", kCp1251, "a\r\nb\r\nc", kCp1251,
-         false},
+        {"CR LF is not doubled, a lone CR ends a line", "a\r\nb\rc", kCp1251, "a\r\nb\r\nc",
+         kCp1251, false},
         {"NUL is saved as a blank", QStringLiteral("a") + QChar(0) + "b", kCp1251, "a b", kCp1251,
          false},
-        {"UTF-16 LE with its mark", utf8("a\nя"), kUtf16Le, bytesOf("\xFF\xFE" "a\0\r\0\n\0\x4F\x04", 10),
+        {"UTF-16 LE with its mark", utf8("a\nя"), kUtf16Le,
+         bytesOf("\xFF\xFE"
+                 "a\0\r\0\n\0\x4F\x04",
+                 10),
          kUtf16Le, false},
         {"UTF-16 BE with its mark, a surrogate pair kept", utf8("😀"), kUtf16Be,
          bytesOf("\xFE\xFF\xD8\x3D\xDE\x00", 6), kUtf16Be, false},
@@ -152,11 +174,18 @@ TEST(DocumentEncoding, FilesReadAndSavedKeepTheirBytes)
         QByteArray bytes;
     };
     const TCase cases[] = {
-        {"UTF-16 LE", bytesOf("\xFF\xFE" "x\0=\0\x3F\x04\r\0\n\0", 12)},
+        {"UTF-16 LE", bytesOf("\xFF\xFE"
+                              "x\0=\0\x3F\x04\r\0\n\0",
+                              12)},
         {"UTF-16 BE", bytesOf("\xFE\xFF\0x\0=\x04\x3F\0\r\0\n", 12)},
-        {"UTF-16 with a lone surrogate", bytesOf("\xFF\xFE\x00\xD8" "a\0", 6)},
-        {"UTF-16 with a NUL", bytesOf("\xFF\xFE" "a\0\0\0", 6)},
-        {"UTF-8 mark before invalid bytes", "\xEF\xBB\xBF" "a\xFF\xC0\r\n"},
+        {"UTF-16 with a lone surrogate", bytesOf("\xFF\xFE\x00\xD8"
+                                                 "a\0",
+                                                 6)},
+        {"UTF-16 with a NUL", bytesOf("\xFF\xFE"
+                                      "a\0\0\0",
+                                      6)},
+        {"UTF-8 mark before invalid bytes", "\xEF\xBB\xBF"
+                                            "a\xFF\xC0\r\n"},
         {"UTF-8 mark before a cut sequence", "\xEF\xBB\xBF\xE2\x82"},
     };
     for (const TCase& c : cases) {

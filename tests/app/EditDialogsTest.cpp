@@ -209,7 +209,9 @@ TEST_F(GotoLineDialog, FieldTakesDigitsAndBackspaceOnly)
 
     // Pasted text with anything but digits is refused whole.
     const std::pair<const char*, const char*> pasted[] = {
-        {"34", "1234"}, {"5x", "12"}, {"-1", "12"},
+        {"34", "1234"},
+        {"5x", "12"},
+        {"-1", "12"},
     };
     for (const auto& [clipboard, text] : pasted) {
         edit->setText(QStringLiteral("12"));
@@ -223,7 +225,10 @@ TEST_F(GotoLineDialog, OkStoresTheNumberAndShowsItNextTime)
 {
     TFormGotoLine* form = new TFormGotoLine(m_Main.get());
     const std::pair<const char*, int> cases[] = {
-        {"42", 42}, {"0", 0}, {"007", 7}, {"2147483647", 2147483647},
+        {"42", 42},
+        {"0", 0},
+        {"007", 7},
+        {"2147483647", 2147483647},
     };
     for (const auto& [text, line] : cases) {
         whenModalActive(form, [form, text](QWidget*) {
@@ -269,8 +274,10 @@ TEST_F(FindDialog, CaptionsAndFocus)
     auto* form = new TFormFindText(m_Main.get());
     showActive(form);
     expectCaptions(form, " Find",
-                   {{"LabelFind", "Find What:"}, {"CheckBoxMatchCase", " Match Case"},
-                    {"ButtonOk", "Find Next"}, {"ButtonCancel", "Cancel"}});
+                   {{"LabelFind", "Find What:"},
+                    {"CheckBoxMatchCase", " Match Case"},
+                    {"ButtonOk", "Find Next"},
+                    {"ButtonCancel", "Cancel"}});
     EXPECT_TRUE(child<QComboBox>(form, "ComboBoxFind")->hasFocus());
     EXPECT_TRUE(form->getMatchCase());
 }
@@ -280,19 +287,21 @@ TEST_F(FindDialog, ComingBackToTheDialogPutsTheFocusIntoTheSearchField)
     auto* form = new TFormFindText(m_Main.get());
     showActive(form);
     child<QCheckBox>(form, "CheckBoxMatchCase")->setFocus();
-    QWidget elsewhere;   // another program's window
+    QWidget elsewhere; // another program's window
     showActive(&elsewhere);
     form->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(form));
     EXPECT_TRUE(child<QComboBox>(form, "ComboBoxFind")->hasFocus());
 }
 
-struct TSearch {
+struct TSearch
+{
     const char* text;
     bool matchCase;
 };
 
-struct THistoryCase {
+struct THistoryCase
+{
     std::vector<TSearch> searches;
     const char* history;
     const char* reason;
@@ -356,7 +365,8 @@ TEST_F(FindDialog, EnterAndTheMainWindowsFindNextActAsTheButton)
 
 TEST_F(FindDialog, PasteInsertsAtTheCaretAndEntersTheHistory)
 {
-    struct TCase {
+    struct TCase
+    {
         int selectFrom;
         int caret;
         const char* clipboard;
@@ -421,15 +431,19 @@ TEST_F(ReplaceDialog, CaptionsAndFocus)
     auto* form = new TFormReplaceText(m_Main.get());
     showActive(form);
     expectCaptions(form, " Replace",
-                   {{"LabelFind", "Find What:"}, {"LabelReplace", "Replace With:"},
-                    {"CheckBoxMatchCase", " Match Case"}, {"ButtonReplace", "Start"},
-                    {"ButtonReplaceAll", "Replace All"}, {"ButtonCancel", "Cancel"}});
+                   {{"LabelFind", "Find What:"},
+                    {"LabelReplace", "Replace With:"},
+                    {"CheckBoxMatchCase", " Match Case"},
+                    {"ButtonReplace", "Start"},
+                    {"ButtonReplaceAll", "Replace All"},
+                    {"ButtonCancel", "Cancel"}});
     EXPECT_TRUE(child<QComboBox>(form, "ComboBoxFind")->hasFocus());
 }
 
 TEST_F(ReplaceDialog, ButtonsFillBothHistoriesAndCallTheMainWindow)
 {
-    struct TCase {
+    struct TCase
+    {
         const char* button;
         const char* find;
         const char* replacement;
@@ -438,7 +452,7 @@ TEST_F(ReplaceDialog, ButtonsFillBothHistoriesAndCallTheMainWindow)
     const TCase cases[] = {
         {"ButtonReplace", "sin", "cos", "replaceWithPrompt(sin, cos, 0)"},
         {"ButtonReplaceAll", "sin", "cos", "replaceAll(sin, cos, 0)"},
-        {"ButtonReplace", "sin", "", nullptr},      // a text is never replaced by nothing
+        {"ButtonReplace", "sin", "", nullptr}, // a text is never replaced by nothing
         {"ButtonReplaceAll", "", "cos", nullptr},
         {"ButtonReplaceAll", "", "", nullptr},
     };
@@ -453,7 +467,7 @@ TEST_F(ReplaceDialog, ButtonsFillBothHistoriesAndCallTheMainWindow)
         EXPECT_EQ(takeCalls(), done ? c.call : "") << c.button;
         EXPECT_EQ(child<QComboBox>(form, "ComboBoxFind")->count(), done ? 1 : 0) << c.button;
         EXPECT_EQ(child<QComboBox>(form, "ComboBoxReplace")->count(), done ? 1 : 0) << c.button;
-        EXPECT_TRUE(form->isVisible()) << c.button;   // the main window closes it
+        EXPECT_TRUE(form->isVisible()) << c.button; // the main window closes it
         delete form;
     }
 }
@@ -483,8 +497,8 @@ TEST_F(ReplaceDialog, PasteGoesIntoTheFocusedField)
         pasteInto(combo, QStringLiteral("abef"), 2, 2, QStringLiteral("cd"));
         EXPECT_EQ(combo->currentText(), QStringLiteral("abcdef")) << focused;
         EXPECT_EQ(items(combo), "abcdef") << focused;
-        const char* other =
-            qstrcmp(focused, "ComboBoxFind") == 0 ? "ComboBoxReplace" : "ComboBoxFind";
+        const char* other = qstrcmp(focused, "ComboBoxFind") == 0 ? "ComboBoxReplace"
+                                                                  : "ComboBoxFind";
         EXPECT_EQ(child<QComboBox>(form, other)->count(), 0) << focused;
         EXPECT_TRUE(child<QComboBox>(form, other)->currentText().isEmpty()) << focused;
         delete form;
@@ -512,14 +526,18 @@ TEST_F(ReplacePrompt, Captions)
 {
     auto* form = new TFormDoReplace(m_Main.get());
     form->show();
-    expectCaptions(form, " Replace", {{"ButtonFindNext", "Find Next"}, {"ButtonReplace", "Replace"},
-                                      {"ButtonReplaceAll", "Replace All"}, {"ButtonLast", "Last"},
-                                      {"ButtonCancel", "Cancel"}});
+    expectCaptions(form, " Replace",
+                   {{"ButtonFindNext", "Find Next"},
+                    {"ButtonReplace", "Replace"},
+                    {"ButtonReplaceAll", "Replace All"},
+                    {"ButtonLast", "Last"},
+                    {"ButtonCancel", "Cancel"}});
 }
 
 TEST_F(ReplacePrompt, EachButtonCallsItsHookAndClosesOrStays)
 {
-    struct TCase {
+    struct TCase
+    {
         const char* button;
         const char* text;
         const char* replacement;

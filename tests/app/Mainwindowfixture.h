@@ -36,10 +36,7 @@ inline bool menuShowsCheckMark(QAction* action)
 class CMainWindowTest : public CWindowTest
 {
 protected:
-    void SetUp() override
-    {
-        CWindowTest::SetUp();
-    }
+    void SetUp() override { CWindowTest::SetUp(); }
 
     void TearDown() override
     {
@@ -84,7 +81,8 @@ protected:
             else if (c.unicode() < 128)
                 QTest::keyClick(target, c.toLatin1());
             else
-                QTest::sendKeyEvent(QTest::Click, target, Qt::Key_unknown, QString(c), Qt::NoModifier);
+                QTest::sendKeyEvent(QTest::Click, target, Qt::Key_unknown, QString(c),
+                                    Qt::NoModifier);
         }
     }
     // Keys go where the user's would: to the focused widget of the main window, made active

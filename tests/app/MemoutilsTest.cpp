@@ -1,9 +1,10 @@
 // The editor tools on a real editor drawn offscreen: offsets that count each line break as CR
 // LF, searching, replacing with undo, going to lines and centring them, the caret's column.
 
+#include "app/Memoutils.h"
+
 #include "app/Applimits.h"
 #include "app/Editorview.h"
-#include "app/Memoutils.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
@@ -55,7 +56,8 @@ protected:
     // The document's text with "\n" for each break, read past the tools.
     QString plain() const
     {
-        return m_Editor.document()->toRawText().replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+        return m_Editor.document()->toRawText().replace(QChar::ParagraphSeparator,
+                                                        QLatin1Char('\n'));
     }
 
     CEditorView view() { return CEditorView(&m_Editor); }
@@ -85,7 +87,13 @@ TEST_F(MemoToolsInEditor, ViewCountsLinesWithoutAnEmptyLastOne)
         {"a lone break is one empty line", "\n", {""}, "\r\n"},
         {"an empty line before the final break counts", "ab\n\n", {"ab", ""}, "ab\r\n\r\n"},
         {"breaks become CR LF", "ab\ncd", {"ab", "cd"}, "ab\r\ncd"},
-        {"a no-break space stays what it is", "a\xc2\xa0" "b", {s("a\xc2\xa0" "b")}, "a\xc2\xa0" "b"},
+        {"a no-break space stays what it is",
+         "a\xc2\xa0"
+         "b",
+         {s("a\xc2\xa0"
+            "b")},
+         "a\xc2\xa0"
+         "b"},
     };
     for (const TLinesCase& c : cases) {
         load(c.text);
@@ -112,9 +120,9 @@ struct TSelectionCase
     const char* reason;
     int start;
     int length;
-    int anchor;       // document positions count one per break
+    int anchor; // document positions count one per break
     int position;
-    int readStart;    // and back in CR LF offsets
+    int readStart; // and back in CR LF offsets
     int readLength;
 };
 
@@ -156,7 +164,9 @@ TEST(EditorView, WithoutAnEditorAnswersNothing)
         view.scrollLines(3);
         EXPECT_TRUE(view.lines().isEmpty());
         EXPECT_EQ(view.text(), QString());
-        EXPECT_EQ(view.selectionStart() + view.selectionLength() + view.caretLine() + view.firstVisibleLine(), 0);
+        EXPECT_EQ(view.selectionStart() + view.selectionLength() + view.caretLine()
+                      + view.firstVisibleLine(),
+                  0);
     }
 }
 
@@ -165,7 +175,8 @@ TEST(EditorView, WithoutAnEditorAnswersNothing)
 TEST_F(MemoToolsInEditor, LineToOffset)
 {
     load("ab\ncd\n\nxyz\n");
-    const struct {
+    const struct
+    {
         int line;
         int column;
         int offset;
@@ -189,12 +200,14 @@ TEST_F(MemoToolsInEditor, LineToOffset)
 TEST_F(MemoToolsInEditor, OffsetToLine)
 {
     load("ab\ncd");
-    const std::pair<int, int> cases[] = {
-        {5, 1}, {4, 1}, {3, 0} /* the LF itself */, {2, 0}, {0, 0}, {-1, 0}, {100, 1}};
+    const std::pair<int, int> cases[] = {{5, 1},  {4, 1}, {3, 0} /* the LF itself */,
+                                         {2, 0},  {0, 0}, {-1, 0},
+                                         {100, 1}};
     for (const auto& [offset, line] : cases)
         EXPECT_EQ(m_Tools.offsetToLine(offset), line) << offset;
     load("ab\n");
-    EXPECT_EQ(m_Tools.offsetToLine(4), 0) << "past the final break the last counted character is the CR";
+    EXPECT_EQ(m_Tools.offsetToLine(4), 0)
+        << "past the final break the last counted character is the CR";
     load("");
     EXPECT_EQ(m_Tools.offsetToLine(3), 0);
 }
@@ -239,11 +252,30 @@ TEST_F(MemoToolsInEditor, Find)
         {"a match over a break", "ab\ncd", "b\r\nc", true, 0, true, 1},
         {"letter case counts with Match Case", "x = sin(1)", "SIN", true, 0, false, 0},
         {"and not without it", "x = sin(1)", "SIN", false, 0, true, 4},
-        {"the sharp s keeps later offsets", "stra\xc3\x9f" "e x", "X", false, 0, true, 7},
-        {"the sharp s is not SS", "stra\xc3\x9f" "e", "STRASSE", false, 0, false, 0},
-        {"the sharp s matches itself", "STRA\xc3\x9f" "E", "stra\xc3\x9f" "e", false, 0, true, 0},
-        {"a no-break space is no blank", "a\xc2\xa0" "b", " b", true, 0, false, 0},
-        {"a no-break space is found", "a\xc2\xa0" "b", "\xc2\xa0" "B", false, 0, true, 1},
+        {"the sharp s keeps later offsets",
+         "stra\xc3\x9f"
+         "e x",
+         "X", false, 0, true, 7},
+        {"the sharp s is not SS",
+         "stra\xc3\x9f"
+         "e",
+         "STRASSE", false, 0, false, 0},
+        {"the sharp s matches itself",
+         "STRA\xc3\x9f"
+         "E",
+         "stra\xc3\x9f"
+         "e",
+         false, 0, true, 0},
+        {"a no-break space is no blank",
+         "a\xc2\xa0"
+         "b",
+         " b", true, 0, false, 0},
+        {"a no-break space is found",
+         "a\xc2\xa0"
+         "b",
+         "\xc2\xa0"
+         "B",
+         false, 0, true, 1},
         {"no match", "abc", "x", true, 0, false, 0},
         {"a negative start", "abc", "a", true, -1, false, 0},
         {"a start at the text's end", "abc", "c", true, 3, false, 0},
@@ -263,12 +295,12 @@ struct TFindNextCase
 {
     const char* reason;
     const char* text;
-    int start;        // the selection before
+    int start; // the selection before
     int length;
     const char* pattern;
     bool matchCase;
     bool found;
-    int newStart;     // and after
+    int newStart; // and after
     int newLength;
 };
 
@@ -281,7 +313,8 @@ TEST_F(MemoToolsInEditor, FindNext)
         {"wraps to the top", "a x b", 4, 0, "x", true, true, 2, 1},
         {"the only match selected already is found again", "a x b", 2, 1, "x", true, true, 2, 1},
         {"from the caret on the second line", "x\nab x", 5, 0, "x", true, true, 6, 1},
-        {"the empty line after the last break starts at the top", "a x\n", 5, 0, "x", true, true, 2, 1},
+        {"the empty line after the last break starts at the top", "a x\n", 5, 0, "x", true, true, 2,
+         1},
         {"no match from the top: the caret stays", "abc", 0, 0, "x", true, false, 0, 0},
         {"no match after a wrap: the selection goes", "abc def", 4, 2, "x", true, false, 4, 0},
         {"letter case counts with Match Case", "sin", 0, 0, "SIN", true, false, 0, 0},
@@ -338,7 +371,8 @@ TEST_F(MemoToolsInEditor, ReplaceOneTakesTheRememberedMatchThenTheNext)
     EXPECT_EQ(selection(), std::make_pair(9, 7));
     ASSERT_TRUE(m_Tools.replaceOne(QStringLiteral("SIN"), QStringLiteral("e"), true));
     EXPECT_EQ(plain(), s("cos\nx = tangent + e"));
-    EXPECT_FALSE(m_Tools.replaceOne(QStringLiteral("SIN"), QStringLiteral("e"), false)) << "none left";
+    EXPECT_FALSE(m_Tools.replaceOne(QStringLiteral("SIN"), QStringLiteral("e"), false))
+        << "none left";
     EXPECT_EQ(plain(), s("cos\nx = tangent + e"));
 
     m_Editor.document()->undo();
@@ -359,7 +393,8 @@ TEST_F(MemoToolsInEditor, ReplaceOneReplacesOnlyTheMatchNotAnotherSelection)
     m_Tools.resetMatch();
     select(7, 1);
     ASSERT_TRUE(m_Tools.replaceOne(QStringLiteral("x"), QStringLiteral("zz"), true));
-    EXPECT_EQ(plain(), s("keep y zz")) << "without a remembered match: after the selection, wrapping";
+    EXPECT_EQ(plain(), s("keep y zz"))
+        << "without a remembered match: after the selection, wrapping";
 }
 
 TEST_F(MemoToolsInEditor, FindForReplaceSkipsToTheNextMatch)
@@ -392,8 +427,14 @@ TEST_F(MemoToolsInEditor, ReplaceAll)
         {"Match Case keeps other cases", "Sin + SIN + sin", "sin", "cos", true, "Sin + SIN + cos"},
         {"without it all cases alike, the rest as it was", "Sin + SIN + sin", "sin", "cos", false,
          "cos + cos + cos"},
-        {"a sharp s before does not shift the matches", "\xc3\x9f sin SIN", "SIN", "x", false, "\xc3\x9f x x"},
-        {"a no-break space survives", "a\xc2\xa0" "b a", "a", "c", true, "c\xc2\xa0" "b c"},
+        {"a sharp s before does not shift the matches", "\xc3\x9f sin SIN", "SIN", "x", false,
+         "\xc3\x9f x x"},
+        {"a no-break space survives",
+         "a\xc2\xa0"
+         "b a",
+         "a", "c", true,
+         "c\xc2\xa0"
+         "b c"},
         {"a match over a break", "ab\ncd", "b\r\nc", "-", true, "a-d"},
     };
     for (const TReplaceAllCase& c : cases) {
@@ -444,7 +485,8 @@ TEST_F(MemoToolsInEditor, ReplaceAllKeepsTheHistoryAndTheView)
 
 TEST(LineScrollToCentre, Arithmetic)
 {
-    const struct {
+    const struct
+    {
         int line;
         int first;
         int clientHeight;
@@ -463,7 +505,8 @@ TEST(LineScrollToCentre, Arithmetic)
         {3, 0, 300, 13, -8, "near the top the scroll asks above it"},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(lineScrollToCentre(c.line, c.first, c.clientHeight, c.fontHeight), c.scroll) << c.reason;
+        EXPECT_EQ(lineScrollToCentre(c.line, c.first, c.clientHeight, c.fontHeight), c.scroll)
+            << c.reason;
 }
 
 // Where the view must put a centred line: half the visible lines below the top, or at the top.
@@ -478,7 +521,8 @@ TEST_F(MemoToolsInEditor, GotoLineCentredPutsTheLineInTheMiddle)
     load(numberedLines(300));
     const int above = linesAboveCentre(view());
     ASSERT_GT(above, 1);
-    const struct {
+    const struct
+    {
         int line;
         int caretLine;
         int top;
@@ -499,7 +543,8 @@ TEST_F(MemoToolsInEditor, GotoLineCentredPutsTheLineInTheMiddle)
             EXPECT_EQ(view().firstVisibleLine(), c.top) << c.reason;
         }
         const QRect caret = m_Editor.cursorRect();
-        EXPECT_TRUE(m_Editor.viewport()->rect().contains(caret)) << c.reason << ": the caret is in view";
+        EXPECT_TRUE(m_Editor.viewport()->rect().contains(caret))
+            << c.reason << ": the caret is in view";
     }
     EXPECT_EQ(m_Editor.verticalScrollBar()->value(), m_Editor.verticalScrollBar()->maximum());
 }
@@ -530,10 +575,12 @@ TEST_F(MemoToolsInEditor, WrappedLinesScrollAsOneLine)
     m_Editor.setLineWrapMode(QPlainTextEdit::WidgetWidth);
     QString text;
     for (int i = 0; i < 100; ++i)
-        text += QString::number(i) + QStringLiteral(": ") + QString(120, QLatin1Char('w')) + QLatin1Char('\n');
+        text += QString::number(i) + QStringLiteral(": ") + QString(120, QLatin1Char('w'))
+                + QLatin1Char('\n');
     load(text);
     const QTextBlock first = m_Editor.document()->firstBlock();
-    ASSERT_GT(m_Editor.document()->documentLayout()->blockBoundingRect(first).height(), 2 * view().fontHeight())
+    ASSERT_GT(m_Editor.document()->documentLayout()->blockBoundingRect(first).height(),
+              2 * view().fontHeight())
         << "the lines must wrap";
     const int above = linesAboveCentre(view());
     m_Tools.gotoLineCentred(60);
@@ -544,7 +591,8 @@ TEST_F(MemoToolsInEditor, WrappedLinesScrollAsOneLine)
 
 TEST_F(MemoToolsInEditor, GotoLastLine)
 {
-    const struct {
+    const struct
+    {
         const char* text;
         int caret;
         const char* reason;
@@ -567,7 +615,8 @@ TEST_F(MemoToolsInEditor, GotoLastLine)
 TEST_F(MemoToolsInEditor, SelectAt)
 {
     load("ab\ncd\nef");
-    const struct {
+    const struct
+    {
         int line;
         int column;
         int length;
@@ -595,7 +644,8 @@ TEST_F(MemoToolsInEditor, SelectAt)
 
 TEST_F(MemoToolsInEditor, CaretDisplayColumn)
 {
-    const struct {
+    const struct
+    {
         const char* line;
         int caret;
         int tabWidth;
@@ -620,7 +670,8 @@ TEST_F(MemoToolsInEditor, CaretDisplayColumn)
     }
     load("a\t\n");
     select(5, 0);
-    EXPECT_EQ(getCaretDisplayColumn(&m_Editor, kEditorTabWidth), 1) << "the empty line after the final break";
+    EXPECT_EQ(getCaretDisplayColumn(&m_Editor, kEditorTabWidth), 1)
+        << "the empty line after the final break";
     load("");
     EXPECT_EQ(getCaretDisplayColumn(&m_Editor, kEditorTabWidth), 1) << "no lines";
 }

@@ -133,7 +133,8 @@ const std::pair<int, const char*> kGolden[] = {
     {122, "Zoom Default"},
     {123, "Do you want to clear the list of recent files?"},
     {124, "Version"},
-    {125, "The program for arithmetic, mathematical calculations. \r\nThe expressions for the calculation are represented as the text that is very obvious, visual and very convenient at bulky calculations. Rules of a spelling of the mathematical text are simple and intuitively clear."},
+    {125,
+     "The program for arithmetic, mathematical calculations. \r\nThe expressions for the calculation are represented as the text that is very obvious, visual and very convenient at bulky calculations. Rules of a spelling of the mathematical text are simple and intuitively clear."},
     {129, "Email for technical support and your comments : "},
     {130, "Thank you for using Ombrix."},
     {146, "Load configuration from user settings"},
@@ -144,9 +145,12 @@ const std::pair<int, const char*> kGolden[] = {
     {151, "To hide icon in the panel of tasks at minimization of window"},
     {152, "To not display icon in the panel of tasks"},
     {153, "To use an auxiliary file for writing messages"},
-    {154, "The information about errors, time of start and end of the program will be written in a special file ombrix.log."},
-    {155, "The document holds characters that the Windows-1251 code page cannot represent, so it is saved in UTF-8."},
-    {168, "Some bytes of this document cannot be saved back as they are (a NUL byte becomes a blank): saving will change the file."},
+    {154,
+     "The information about errors, time of start and end of the program will be written in a special file ombrix.log."},
+    {155,
+     "The document holds characters that the Windows-1251 code page cannot represent, so it is saved in UTF-8."},
+    {168,
+     "Some bytes of this document cannot be saved back as they are (a NUL byte becomes a blank): saving will change the file."},
     {172, "Stop"},
     {173, "Error"},
 };
@@ -208,22 +212,31 @@ TEST(NameResources, NumbersOutsideTheCatalogueGiveAQuestionMark)
 
 TEST(NameResources, MessagesWithANameOrText)
 {
-    struct TCase {
+    struct TCase
+    {
         QString actual;
         const char* expected;
     };
     const TCase cases[] = {
         {getNameResourceTextNotFound(QStringLiteral("sin(x)")), "The text 'sin(x)' is not found."},
         {getNameResourceTextNotFound(QString()), "The text '' is not found."},
-        {getNameResourceNotLineNumber(QStringLiteral("2147483648")), "The text '2147483648' is not a number from 0 to 2147483647."},
-        {getNameResourceNotLineNumber(QString()), "The text '' is not a number from 0 to 2147483647."},
-        {getNameResourceTextTooBig(), "The text very big.\r\nThis text will be cut down up to 64 000 symbols."},
-        {getNameResourceFileNotFound(QStringLiteral("/home/u/a b.ombx")), "The file '/home/u/a b.ombx' is not found."},
+        {getNameResourceNotLineNumber(QStringLiteral("2147483648")),
+         "The text '2147483648' is not a number from 0 to 2147483647."},
+        {getNameResourceNotLineNumber(QString()),
+         "The text '' is not a number from 0 to 2147483647."},
+        {getNameResourceTextTooBig(),
+         "The text very big.\r\nThis text will be cut down up to 64 000 symbols."},
+        {getNameResourceFileNotFound(QStringLiteral("/home/u/a b.ombx")),
+         "The file '/home/u/a b.ombx' is not found."},
         {getNameResourceFileNotFound(QString()), "The file '' is not found."},
-        {getNameResourceFileReadError(QStringLiteral("x.txt")), "Error at reading of a file 'x.txt'."},
-        {getNameResourceFileWriteError(QStringLiteral("x.txt")), "Error at writing of a file 'x.txt'."},
-        {getNameResourceFileReadError(QString::fromUtf8("\xd1\x84.txt")), "Error at reading of a file '\xd1\x84.txt'."},
-        {getNameResourceFileWriteError(QStringLiteral("/a/r.txt")), "Error at writing of a file '/a/r.txt'."},
+        {getNameResourceFileReadError(QStringLiteral("x.txt")),
+         "Error at reading of a file 'x.txt'."},
+        {getNameResourceFileWriteError(QStringLiteral("x.txt")),
+         "Error at writing of a file 'x.txt'."},
+        {getNameResourceFileReadError(QString::fromUtf8("\xd1\x84.txt")),
+         "Error at reading of a file '\xd1\x84.txt'."},
+        {getNameResourceFileWriteError(QStringLiteral("/a/r.txt")),
+         "Error at writing of a file '/a/r.txt'."},
     };
     for (const TCase& c : cases)
         EXPECT_EQ(c.actual.toStdString(), c.expected);
@@ -231,7 +244,8 @@ TEST(NameResources, MessagesWithANameOrText)
 
 TEST(NameResources, CaptionsAsTheWindowsShowThem)
 {
-    struct TCase {
+    struct TCase
+    {
         QString actual;
         const char* expected;
         const char* reason;
@@ -249,7 +263,9 @@ TEST(NameResources, CaptionsAsTheWindowsShowThem)
 
 TEST(NameResources, EnglishIsChosen)
 {
-    EXPECT_EQ(selectLanguageText(QStringLiteral("Cancel"), QString::fromUtf8("\xd0\x9e\xd1\x82\xd0\xbc\xd0\xb5\xd0\xbd\xd0\xb0")),
+    EXPECT_EQ(selectLanguageText(QStringLiteral("Cancel"),
+                                 QString::fromUtf8(
+                                     "\xd0\x9e\xd1\x82\xd0\xbc\xd0\xb5\xd0\xbd\xd0\xb0")),
               QStringLiteral("Cancel"));
 }
 

@@ -85,7 +85,8 @@ TEST(NumberFormat, PrecisionIsClamped)
         {"precision 20 writes fifteen digits", 1.0 / 3.0, 20, 1, "0.333333333333333"},
         {"precision 15", 1.0 / 3.0, 15, 1, "0.333333333333333"},
         {"scientific precision 0 keeps two digits", 1234.5, 0, 2, "1.2e+003"},
-        {"scientific precision 20 keeps sixteen digits", 1.0 / 3.0, 20, 2, "3.333333333333333e-001"},
+        {"scientific precision 20 keeps sixteen digits", 1.0 / 3.0, 20, 2,
+         "3.333333333333333e-001"},
     };
     expectValues(std::begin(cases), std::end(cases));
 }
@@ -197,9 +198,9 @@ TEST(NumberFormat, OtherPatternsOfTheLanguage)
 
 TEST(NumberFormat, PatternsOutsideTheLanguage)
 {
-    const char* const patterns[] = {"",         "   ",        " 0.##", "0.## ",     "abc",
-                                    "0.##x",    "0.#e+",      "0.#e-000", "0.#E+000", ".##",
-                                    "00.#e+000", "#,##0.#e+000", "0.#.#", "0,0.#e+0"};
+    const char* const patterns[] = {"",          "   ",          " 0.##",    "0.## ",    "abc",
+                                    "0.##x",     "0.#e+",        "0.#e-000", "0.#E+000", ".##",
+                                    "00.#e+000", "#,##0.#e+000", "0.#.#",    "0,0.#e+0"};
     for (const char* pattern : patterns)
         EXPECT_FALSE(formatFloat(1.5, QString::fromLatin1(pattern), kComma).has_value())
             << "\"" << pattern << "\"";

@@ -28,7 +28,8 @@ TEST(RecentFileMenu, LongPathsKeepTheirEnds)
     const QString shortened = shortenFileName(path);
     EXPECT_EQ(shortened.size(), 79);
     EXPECT_EQ(shortened, path.left(38) + QStringLiteral("...") + path.right(38));
-    EXPECT_EQ(shortened, QStringLiteral("01234567890123456789012345678901234567...") + path.right(38));
+    EXPECT_EQ(shortened,
+              QStringLiteral("01234567890123456789012345678901234567...") + path.right(38));
 
     const QString longer = numberedPath(300);
     EXPECT_EQ(shortenFileName(longer), longer.left(38) + QStringLiteral("...") + longer.right(38));

@@ -31,8 +31,7 @@ TEST(ResultsText, AllVariablesByDestination)
         QString text;
     };
     const TCase cases[] = {
-        {"editor: comment lines", 0,
-         "// [Results of calculation] \r\n// a = 1\r\n// b = 0.25\r\n"},
+        {"editor: comment lines", 0, "// [Results of calculation] \r\n// a = 1\r\n// b = 0.25\r\n"},
         {"messages pane", 1, " [Results of calculation] \r\n a = 1\r\n b = 0.25\r\n"},
         {"results window", 2, " [Results of calculation] \r\n a = 1\r\n b = 0.25\r\n"},
         {"any other destination has no prefix", 7,
@@ -68,9 +67,9 @@ TEST(ResultsText, ChosenVariables)
 {
     CQMInterpreter interpreter;
     const QByteArray longName(64, 'v');
-    ASSERT_TRUE(interpreter.perform(("a = 1; b = a / 4; \xC0\xC1 = 2; " + longName + " = 3;").constData()));
-    ASSERT_EQ(variableNames(interpreter),
-              (QList<QByteArray>{"a", "b", "\xC0\xC1", longName}));
+    ASSERT_TRUE(
+        interpreter.perform(("a = 1; b = a / 4; \xC0\xC1 = 2; " + longName + " = 3;").constData()));
+    ASSERT_EQ(variableNames(interpreter), (QList<QByteArray>{"a", "b", "\xC0\xC1", longName}));
 
     struct TCase
     {
@@ -85,8 +84,9 @@ TEST(ResultsText, ChosenVariables)
         {"nothing found still has the header", {"zz"}, header},
         {"nothing chosen delivers nothing", {}, QString()},
         {"cp1251 name, byte for byte", {"\xC0\xC1"}, header + utf8("// АБ = 2\r\n")},
-        {"a name of the longest length", {longName}, header + "// " + QString::fromLatin1(longName)
-                                                          + " = 3\r\n"},
+        {"a name of the longest length",
+         {longName},
+         header + "// " + QString::fromLatin1(longName) + " = 3\r\n"},
         {"a longer name is not looked up cut", {longName + 'v'}, header},
         {"a name with NUL is not looked up cut", {QByteArray("a\0b", 3)}, header},
     };
@@ -94,16 +94,19 @@ TEST(ResultsText, ChosenVariables)
         EXPECT_EQ(buildResultsText(interpreter, c.names, styleFor(0)), c.text) << c.reason;
 
     EXPECT_EQ(buildResultsText(interpreter, styleFor(1)),
-              QStringLiteral(" [Results of calculation] \r\n a = 1\r\n b = 0.25\r\n") + utf8(" АБ = 2\r\n")
-                  + " " + QString::fromLatin1(longName) + " = 3\r\n");
+              QStringLiteral(" [Results of calculation] \r\n a = 1\r\n b = 0.25\r\n")
+                  + utf8(" АБ = 2\r\n") + " " + QString::fromLatin1(longName) + " = 3\r\n");
 }
 
 TEST(ResultsText, FormatResult)
 {
     const QString pattern = buildNumberFormat(12, 1);
-    EXPECT_EQ(formatResult(QStringLiteral("x"), 0.25, pattern, QString()), QStringLiteral("x = 0.25"));
-    EXPECT_EQ(formatResult(QStringLiteral(" \tx \r"), 5, pattern, QString()), QStringLiteral("x = 5"));
-    EXPECT_EQ(formatResult(QStringLiteral("x"), 5, QString(), QString()), QStringLiteral("x = (ERROR)"));
+    EXPECT_EQ(formatResult(QStringLiteral("x"), 0.25, pattern, QString()),
+              QStringLiteral("x = 0.25"));
+    EXPECT_EQ(formatResult(QStringLiteral(" \tx \r"), 5, pattern, QString()),
+              QStringLiteral("x = 5"));
+    EXPECT_EQ(formatResult(QStringLiteral("x"), 5, QString(), QString()),
+              QStringLiteral("x = (ERROR)"));
     EXPECT_EQ(formatResult(QStringLiteral("x"), 5, QStringLiteral("  "), QString()),
               QStringLiteral("x = (ERROR)"));
 }
@@ -119,12 +122,13 @@ TEST(ResultsText, MessageLines)
 
     // Errors first, then the plain message of the command; names come out of cp1251.
     interpreter.perform("\xC0\xC1 = 2 * ; exit; y = 1;");
-    EXPECT_EQ(messageLines(interpreter),
-              (QStringList{
-                  " [error, line 1, position 10] error in expression, the expression is missed after "
-                  "of the word '*'",
-                  utf8(" [error, line 1, position 1] error in the definition of new value for a "
-                       "variable, name of a varialble АБ"),
-                  " [line 1, position 12] the performance of a command 'exit'",
-              }));
+    EXPECT_EQ(
+        messageLines(interpreter),
+        (QStringList{
+            " [error, line 1, position 10] error in expression, the expression is missed after "
+            "of the word '*'",
+            utf8(" [error, line 1, position 1] error in the definition of new value for a "
+                 "variable, name of a varialble АБ"),
+            " [line 1, position 12] the performance of a command 'exit'",
+        }));
 }

@@ -33,7 +33,8 @@ QString shownText(const QWidget* control)
     return QStringLiteral("<no text control>");
 }
 
-struct TGolden {
+struct TGolden
+{
     const char* control;
     const char* text;
 };
@@ -69,7 +70,8 @@ TEST_F(AboutWindow, ShowsTheProgramsTexts)
 
 TEST_F(AboutWindow, LinksOpenTheirAddresses)
 {
-    struct TCase {
+    struct TCase
+    {
         const char* label;
         const char* address;
         const char* reason;
@@ -88,7 +90,8 @@ TEST_F(AboutWindow, LinksOpenTheirAddresses)
         ASSERT_NE(label, nullptr) << row.label;
         QTest::mouseClick(label, Qt::LeftButton);
         ASSERT_EQ(m_Dialogs.openedAddresses.size(), 1u) << row.reason;
-        EXPECT_EQ(m_Dialogs.openedAddresses.front().toString(), QLatin1String(row.address)) << row.reason;
+        EXPECT_EQ(m_Dialogs.openedAddresses.front().toString(), QLatin1String(row.address))
+            << row.reason;
     }
     EXPECT_TRUE(m_Dialogs.messages.empty());
 }

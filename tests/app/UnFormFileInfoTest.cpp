@@ -40,7 +40,9 @@ QStringList shownLines(const QString& fileName)
     TFormFileInfo info(&main);
     info.setFileName(fileName);
     info.show();
-    return info.findChild<QPlainTextEdit*>(QStringLiteral("MemoMain"))->toPlainText().split(QLatin1Char('\n'));
+    return info.findChild<QPlainTextEdit*>(QStringLiteral("MemoMain"))
+        ->toPlainText()
+        .split(QLatin1Char('\n'));
 }
 
 void writeDocument(const QString& fileName, qint64 size)
@@ -57,14 +59,16 @@ TEST_F(FileInfoWindow, WithoutAReadableFileOneLineSaysWhy)
     const QString missing = path(QStringLiteral("docs/missing.ombx"));
     const QString pipe = path(QStringLiteral("docs/pipe"));
     ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
-    struct TCase {
+    struct TCase
+    {
         QString given;
         QString line;
         const char* reason;
     };
     const TCase cases[] = {
         {QString(), QStringLiteral("The file is not defined"), "a document never saved"},
-        {QStringLiteral(" \t\r\n"), QStringLiteral("The file is not defined"), "blanks are no name"},
+        {QStringLiteral(" \t\r\n"), QStringLiteral("The file is not defined"),
+         "blanks are no name"},
         {missing, "The file '" + missing + "' is not found.", "no such file"},
         {" \t" + missing + "\r\n", "The file '" + missing + "' is not found.",
          "blanks and control characters around the name are dropped"},
@@ -94,8 +98,9 @@ TEST_F(FileInfoWindow, TheFileIsReadWhenTheWindowShows)
     created.setFileName(late);
     writeFile(late, "x = 1;");
     created.show();
-    const QStringList lines =
-        created.findChild<QPlainTextEdit*>(QStringLiteral("MemoMain"))->toPlainText().split(QLatin1Char('\n'));
+    const QStringList lines = created.findChild<QPlainTextEdit*>(QStringLiteral("MemoMain"))
+                                  ->toPlainText()
+                                  .split(QLatin1Char('\n'));
     ASSERT_EQ(lines.size(), 5);
     EXPECT_EQ(lines[0], "File's name: " + late);
 }
@@ -117,9 +122,9 @@ TEST_F(FileInfoWindow, SizeAndTimesOfAFile)
     const QString name = path(QStringLiteral("docs/big.ombx"));
     writeDocument(name, 1234567);
     const QDateTime born = QFileInfo(name).birthTime();
-    const QString creation = born.isValid()
-                                 ? QLocale().toString(born.toLocalTime(), QStringLiteral("M/d/yy h:mm:ss AP"))
-                                 : QString();
+    const QString creation =
+        born.isValid() ? QLocale().toString(born.toLocalTime(), QStringLiteral("M/d/yy h:mm:ss AP"))
+                       : QString();
     const QStringList expected = {
         "File's name: " + name,
         QStringLiteral("The size of a file: 1,234,567 byte"),
@@ -132,7 +137,8 @@ TEST_F(FileInfoWindow, SizeAndTimesOfAFile)
 
 TEST_F(FileInfoWindow, NumbersAndTimesFollowTheLocale)
 {
-    struct TCase {
+    struct TCase
+    {
         QLocale locale;
         const char* size;
         const char* changed;
@@ -150,8 +156,10 @@ TEST_F(FileInfoWindow, NumbersAndTimesFollowTheLocale)
         const CDefaultLocale locale{row.locale};
         const QStringList lines = shownLines(name);
         ASSERT_EQ(lines.size(), 5) << row.reason;
-        EXPECT_EQ(lines[1], QLatin1String("The size of a file: ") + QLatin1String(row.size)) << row.reason;
-        EXPECT_EQ(lines[3], QLatin1String("Date of change of a file: ") + QLatin1String(row.changed))
+        EXPECT_EQ(lines[1], QLatin1String("The size of a file: ") + QLatin1String(row.size))
+            << row.reason;
+        EXPECT_EQ(lines[3],
+                  QLatin1String("Date of change of a file: ") + QLatin1String(row.changed))
             << row.reason;
     }
 }

@@ -1,8 +1,7 @@
-#include "tests/app/Mainwindowfixture.h"
-
 #include "app/UnFormSelectVariable.h"
 #include "app/UnFormViewResults.h"
 #include "app/UnFormWaitCalc.h"
+#include "tests/app/Mainwindowfixture.h"
 
 #include <QAction>
 #include <QListWidget>
@@ -16,8 +15,9 @@ namespace {
 
 QByteArray optionsIni(int where, int precision, int format)
 {
-    return "[ViewResult]\r\nWhereShowResult=" + QByteArray::number(where) + "\r\nPrecision="
-           + QByteArray::number(precision) + "\r\nFormatNumber=" + QByteArray::number(format) + "\r\n";
+    return "[ViewResult]\r\nWhereShowResult=" + QByteArray::number(where)
+           + "\r\nPrecision=" + QByteArray::number(precision)
+           + "\r\nFormatNumber=" + QByteArray::number(format) + "\r\n";
 }
 
 class Calculation : public CMainWindowTest
@@ -81,7 +81,8 @@ TEST_F(Calculation, ResultsAppendedToTheEditorOncePerEdit)
     openWindow();
     typeText(QStringLiteral("a = 1; b = a / 4;"));
     press(Qt::Key_F5);
-    const QString once = QStringLiteral("a = 1; b = a / 4;\n// [Results of calculation] \n// a = 1\n// b = 0.25");
+    const QString once =
+        QStringLiteral("a = 1; b = a / 4;\n// [Results of calculation] \n// a = 1\n// b = 0.25");
     EXPECT_EQ(editorText(), once);
 
     press(Qt::Key_F5);
@@ -120,7 +121,8 @@ TEST_F(Calculation, FailedAnalysisListsErrorsAndNoResults)
     openWindow();
     typeText(QStringLiteral("a = 1;\nb = 2;\nc = ;"));
     press(Qt::Key_F5);
-    EXPECT_TRUE(paneText().startsWith(QStringLiteral(" [error, line 3, position 5]"))) << paneText().toStdString();
+    EXPECT_TRUE(paneText().startsWith(QStringLiteral(" [error, line 3, position 5]")))
+        << paneText().toStdString();
     EXPECT_FALSE(paneText().contains(QStringLiteral("Results of calculation")));
 }
 
@@ -136,7 +138,8 @@ TEST_F(Calculation, ResultsWindowShowsAndRefreshes)
     auto* memo = results->findChild<QPlainTextEdit*>(QStringLiteral("Memo"));
     ASSERT_NE(memo, nullptr);
     const QString shown = memo->toPlainText().trimmed();
-    EXPECT_TRUE(shown.startsWith(QStringLiteral("[Results of calculation] \n x = 1"))) << shown.toStdString();
+    EXPECT_TRUE(shown.startsWith(QStringLiteral("[Results of calculation] \n x = 1")))
+        << shown.toStdString();
     EXPECT_TRUE(shown.endsWith(QStringLiteral("567.5"))) << shown.toStdString();
 }
 
@@ -151,7 +154,8 @@ TEST_F(Calculation, DestinationsZeroAndOneCloseTheResultsWindow)
     TOptionsViewResult view = m_Window->getOptionsViewResult();
     view.WhereShowResult = 1;
     m_Window->setOptionsAndSave(m_Window->getOptionsFormMain(), m_Window->getOptionsEditor(),
-                                m_Window->getOptionsWinMsg(), view, m_Window->getOptionsFormViewResults());
+                                m_Window->getOptionsWinMsg(), view,
+                                m_Window->getOptionsFormViewResults());
     press(Qt::Key_F5);
     EXPECT_FALSE(m_Window->resultsWindow()->isVisible());
 }
@@ -161,7 +165,9 @@ TEST_F(Calculation, ResultsWindowIsRefreshedEmptiedAndClosedByTheRuns)
     writeIni(optionsIni(2, 12, 1));
     openWindow();
     const auto shown = [this] {
-        return m_Window->resultsWindow()->findChild<QPlainTextEdit*>(QStringLiteral("Memo"))->toPlainText();
+        return m_Window->resultsWindow()
+            ->findChild<QPlainTextEdit*>(QStringLiteral("Memo"))
+            ->toPlainText();
     };
     const auto setDestination = [this](int where) {
         TOptionsViewResult view = m_Window->getOptionsViewResult();
@@ -178,7 +184,8 @@ TEST_F(Calculation, ResultsWindowIsRefreshedEmptiedAndClosedByTheRuns)
     editor().setPlainText(QStringLiteral("x = 2;"));
     press(Qt::Key_F5);
     EXPECT_TRUE(m_Window->resultsWindow()->isVisible());
-    EXPECT_TRUE(shown().contains(QStringLiteral(" x = 2"))) << "refreshed: " << shown().toStdString();
+    EXPECT_TRUE(shown().contains(QStringLiteral(" x = 2")))
+        << "refreshed: " << shown().toStdString();
 
     editor().setPlainText(QStringLiteral("x = ;"));
     press(Qt::Key_F5);
@@ -264,14 +271,16 @@ TEST_F(Calculation, ChosenVariablesOnlyWithF4AndTheZoomKept)
         dialog->reject();
     });
     press(Qt::Key_F4);
-    EXPECT_TRUE(paneText().isEmpty()) << "a cancelled choice shows nothing: " << paneText().toStdString();
+    EXPECT_TRUE(paneText().isEmpty())
+        << "a cancelled choice shows nothing: " << paneText().toStdString();
 }
 
 TEST_F(Calculation, WaitWindowOnlyForTextsLongerThanTenThousandCharacters)
 {
     // 100 characters, 101 as the file holds them: a line break is CR LF there.
     const QString line = QStringLiteral("//") + QString(97, QLatin1Char('x')) + QLatin1Char('\n');
-    struct TCase {
+    struct TCase
+    {
         const char* reason;
         QString text;
         bool shown;
@@ -280,7 +289,8 @@ TEST_F(Calculation, WaitWindowOnlyForTextsLongerThanTenThousandCharacters)
         {"10000 characters", QStringLiteral("//") + QString(9998, QLatin1Char('x')), false},
         {"10001 characters", QStringLiteral("//") + QString(9999, QLatin1Char('x')), true},
         {"10000 with the line breaks counted twice", line.repeated(99) + QLatin1Char(' '), false},
-        {"10001 with the line breaks counted twice", line.repeated(99) + QStringLiteral("//"), true},
+        {"10001 with the line breaks counted twice", line.repeated(99) + QStringLiteral("//"),
+         true},
     };
     openWindow();
     for (const TCase& c : cases) {
@@ -290,7 +300,8 @@ TEST_F(Calculation, WaitWindowOnlyForTextsLongerThanTenThousandCharacters)
         press(Qt::Key_F5);
         qApp->removeEventFilter(&watch);
         EXPECT_EQ(watch.shown, c.shown) << c.reason;
-        EXPECT_TRUE(m_Window->findChildren<TFormWaitCalc*>().isEmpty()) << "gone after the run: " << c.reason;
+        EXPECT_TRUE(m_Window->findChildren<TFormWaitCalc*>().isEmpty())
+            << "gone after the run: " << c.reason;
         EXPECT_FALSE(m_Window->isWindowOpen(QStringLiteral("TFormWaitCalc"))) << c.reason;
     }
 }

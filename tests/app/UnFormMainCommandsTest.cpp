@@ -36,7 +36,10 @@ protected:
         return found;
     }
 
-    QString caretStatus() const { return child<QLabel>(m_Window.get(), "StatusPanelCaret")->text(); }
+    QString caretStatus() const
+    {
+        return child<QLabel>(m_Window.get(), "StatusPanelCaret")->text();
+    }
     QString clipboard() const { return QGuiApplication::clipboard()->text(); }
 
     void select(int start, int length)
@@ -479,7 +482,8 @@ TEST_F(Commands, RememberedMatchWithoutMatchCaseIsReplaced)
 
 TEST_F(Commands, ReplaceAllIsOneUndoStep)
 {
-    struct TCase {
+    struct TCase
+    {
         bool throughPrompt;
         const char* reason;
     };
@@ -489,11 +493,13 @@ TEST_F(Commands, ReplaceAllIsOneUndoStep)
         editor().document()->setModified(false);
         const QString before = editorText();
         if (c.throughPrompt) {
-            replaceThroughDialog(QStringLiteral("sin"), QStringLiteral("cos"), false, "ButtonReplace");
+            replaceThroughDialog(QStringLiteral("sin"), QStringLiteral("cos"), false,
+                                 "ButtonReplace");
             promptButton("ButtonReplaceAll")->click();
             EXPECT_FALSE(prompt()->isVisible()) << c.reason;
         } else {
-            replaceThroughDialog(QStringLiteral("sin"), QStringLiteral("cos"), false, "ButtonReplaceAll");
+            replaceThroughDialog(QStringLiteral("sin"), QStringLiteral("cos"), false,
+                                 "ButtonReplaceAll");
         }
         EXPECT_EQ(editorText(), QStringLiteral("cos(x) + cos(y)\nz = cos;")) << c.reason;
         EXPECT_FALSE(m_Window->findChild<TFormReplaceText*>()->isVisible()) << c.reason;
@@ -510,11 +516,12 @@ TEST_F(Commands, ReplaceAllIsOneUndoStep)
 
 TEST_F(Commands, ReplacementBeyondTheLimitIsTakenBack)
 {
-    struct TCase {
+    struct TCase
+    {
         const char* reason;
         QString text;
-        bool all;                  // Replace All, else one replacement
-        QString replacement;       // of every "x"
+        bool all;            // Replace All, else one replacement
+        QString replacement; // of every "x"
         bool kept;
     };
     const QString nearlyFull(kEditorMaxChars - 5, QLatin1Char('c'));
@@ -525,7 +532,8 @@ TEST_F(Commands, ReplacementBeyondTheLimitIsTakenBack)
          QStringLiteral("123456"), false},
         {"all replacements beyond", QString(kEditorMaxChars / 2, QLatin1Char('x')), true,
          QStringLiteral("yyy"), false},
-        {"all replacements within", QStringLiteral("x = 1; x = 2;"), true, QStringLiteral("yy"), true},
+        {"all replacements within", QStringLiteral("x = 1; x = 2;"), true, QStringLiteral("yy"),
+         true},
     };
     openWindow();
     for (const TCase& c : cases) {
@@ -545,7 +553,8 @@ TEST_F(Commands, ReplacementBeyondTheLimitIsTakenBack)
         EXPECT_EQ(m_Window->windowTitle().endsWith(QLatin1Char('*')), c.kept) << c.reason;
         ASSERT_EQ(m_Dialogs.messages.size(), c.kept ? 0u : 1u) << c.reason;
         if (!c.kept) {
-            EXPECT_EQ(m_Dialogs.messages[0].caption, QStringLiteral(" Inserting of Text")) << c.reason;
+            EXPECT_EQ(m_Dialogs.messages[0].caption, QStringLiteral(" Inserting of Text"))
+                << c.reason;
             QTest::keyClick(&editor(), Qt::Key_Y, Qt::ControlModifier);
             QTest::keyClick(&editor(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
             EXPECT_EQ(editorText(), expected) << "no redo brings it back: " << c.reason;
@@ -657,11 +666,13 @@ TEST_F(Commands, SelectionOverSeveralLinesIsFoundWhereItStands)
     press(Qt::Key_F3);
     EXPECT_TRUE(m_Dialogs.messages.empty());
     EXPECT_EQ(selectionStart(), 6);
-    EXPECT_EQ(selected(), QStringLiteral("ab") + QChar(QChar::ParagraphSeparator) + QStringLiteral("cd"));
+    EXPECT_EQ(selected(),
+              QStringLiteral("ab") + QChar(QChar::ParagraphSeparator) + QStringLiteral("cd"));
 
     select(0, 5);
     press(QKeySequence(Qt::CTRL | Qt::Key_F));
-    EXPECT_EQ(child<QComboBox>(findForm(), "ComboBoxFind")->currentText(), QStringLiteral("ab\r\ncd"));
+    EXPECT_EQ(child<QComboBox>(findForm(), "ComboBoxFind")->currentText(),
+              QStringLiteral("ab\r\ncd"));
 }
 
 // Go to line.
@@ -670,7 +681,8 @@ TEST_F(Commands, GotoLineKeepsTheNumberBetweenUses)
 {
     openWindow();
     typeText(QStringLiteral("a = 1;\nb = 2;\nc = 3;\nd = 4;"));
-    struct TCase {
+    struct TCase
+    {
         const char* typed;
         const char* offered;
         const char* status;
@@ -700,7 +712,8 @@ TEST_F(Commands, StatusLineShowsLineAndColumnWithTabStops)
 {
     openWindow();
     EXPECT_EQ(caretStatus(), QStringLiteral("Ln 1, Col 1"));
-    struct TCase {
+    struct TCase
+    {
         const char* typed;
         const char* status;
         const char* reason;
@@ -811,8 +824,10 @@ TEST_F(Commands, PaneMenuHoldsItsCommands)
         if (!action->isSeparator())
             names << action->objectName();
     }
-    EXPECT_EQ(names, (QStringList{QStringLiteral("ActionWinMsgCopy"), QStringLiteral("ActionWinMsgSelectAll"),
-                                  QStringLiteral("ActionWinMsgClear"), QStringLiteral("ActionWinMsgResize"),
+    EXPECT_EQ(names, (QStringList{QStringLiteral("ActionWinMsgCopy"),
+                                  QStringLiteral("ActionWinMsgSelectAll"),
+                                  QStringLiteral("ActionWinMsgClear"),
+                                  QStringLiteral("ActionWinMsgResize"),
                                   QStringLiteral("ActionWinMsgHide")}));
 }
 
@@ -887,7 +902,8 @@ TEST_F(Commands, TestingFromTheMenuUsesTheStoredFilesAsStored)
     const QString input = docPath(QStringLiteral("tests.txt"));
     const QString report = docPath(QStringLiteral("report.txt"));
     writeFile(input, "a = 1;\r\n***END_BLOCK***\r\nb = a;\r\n");
-    writeIni("[Testing]\r\nTestingFileIn=" + input.toUtf8() + "\r\nTestingFileOut=" + report.toUtf8() + "\r\n");
+    writeIni("[Testing]\r\nTestingFileIn=" + input.toUtf8()
+             + "\r\nTestingFileOut=" + report.toUtf8() + "\r\n");
     openWindow();
     QAction* testing = m_Window->findAction(QStringLiteral("ActionOptionsTesting"));
     EXPECT_FALSE(testing->isVisible()) << "its menu item is hidden";
@@ -1065,19 +1081,23 @@ TEST_F(Commands, MenusHoldTheirItemsInOrder)
         for (const QAction* action : child<QMenu>(m_Window.get(), menuName)->actions()) {
             if (action->isSeparator())
                 continue;
-            names << (action->menu() != nullptr ? action->menu()->objectName() : action->objectName());
+            names << (action->menu() != nullptr ? action->menu()->objectName()
+                                                : action->objectName());
         }
         return names.join(QLatin1Char(' ')).toStdString();
     };
-    EXPECT_EQ(items("MenuItemFile"), "ActionFileNew ActionFileOpen ActionFileSave ActionFileSaveAs "
-                                     "ActionFileInfo ActionFileRecentClear MenuItemFileRecent ActionFileExit");
-    EXPECT_EQ(items("MenuItemEdit"), "ActionEditUndo ActionEditCat ActionEditCopy ActionEditPaste "
-                                     "ActionEditDel ActionEditSelectAll ActionEditGoto ActionEditSearch "
-                                     "ActionEditSearchNext ActionEditReplace ActionWinMsgClear");
+    EXPECT_EQ(items("MenuItemFile"),
+              "ActionFileNew ActionFileOpen ActionFileSave ActionFileSaveAs "
+              "ActionFileInfo ActionFileRecentClear MenuItemFileRecent ActionFileExit");
+    EXPECT_EQ(items("MenuItemEdit"),
+              "ActionEditUndo ActionEditCat ActionEditCopy ActionEditPaste "
+              "ActionEditDel ActionEditSelectAll ActionEditGoto ActionEditSearch "
+              "ActionEditSearchNext ActionEditReplace ActionWinMsgClear");
     EXPECT_EQ(items("MenuItemView"), "ActionViewToolBar ActionViewStatusBar ActionViewWinMsg");
     EXPECT_EQ(items("MenuItemCalculation"), "ActionCalcAll ActionCalcChoose");
-    EXPECT_EQ(items("MenuItemOptions"), "ActionOptionsEditor ActionOptionsWinMsg ActionOptionsViewResults "
-                                        "ActionOptionsFormViewResults ActionOptionsMain ActionOptionsTesting");
+    EXPECT_EQ(items("MenuItemOptions"),
+              "ActionOptionsEditor ActionOptionsWinMsg ActionOptionsViewResults "
+              "ActionOptionsFormViewResults ActionOptionsMain ActionOptionsTesting");
     EXPECT_EQ(items("MenuItemHelp"), "ActionHelpContent ActionHelpAbout");
     EXPECT_EQ(items("PopupMenuCode"), "ActionEditUndo ActionEditCat ActionEditCopy ActionEditPaste "
                                       "ActionEditDel ActionEditSelectAll ActionCalcAll");

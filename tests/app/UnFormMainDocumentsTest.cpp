@@ -1,7 +1,6 @@
-#include "tests/app/Mainwindowfixture.h"
-
 #include "app/Applimits.h"
 #include "app/Nameresources.h"
+#include "tests/app/Mainwindowfixture.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -16,7 +15,6 @@
 #include <QTextCursor>
 
 #include <functional>
-
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -40,9 +38,12 @@ TEST_F(Documents, TitleFollowsTheDocumentAndItsChanges)
     EXPECT_EQ(m_Window->windowTitle(), QStringLiteral(" Ombrix*"));
     m_Dialogs.saveFileAnswers.push_back(docPath(QStringLiteral("a.txt")));
     press(QKeySequence(Qt::CTRL | Qt::Key_S));
-    EXPECT_EQ(m_Window->windowTitle(), QStringLiteral(" Ombrix-[") + docPath(QStringLiteral("a.txt")) + QLatin1Char(']'));
+    EXPECT_EQ(m_Window->windowTitle(),
+              QStringLiteral(" Ombrix-[") + docPath(QStringLiteral("a.txt")) + QLatin1Char(']'));
     typeText(QStringLiteral("b"));
-    EXPECT_EQ(m_Window->windowTitle(), QStringLiteral(" Ombrix-[") + docPath(QStringLiteral("a.txt")) + QStringLiteral("*]"));
+    EXPECT_EQ(m_Window->windowTitle(), QStringLiteral(" Ombrix-[")
+                                           + docPath(QStringLiteral("a.txt"))
+                                           + QStringLiteral("*]"));
 }
 
 TEST_F(Documents, SaveGoesToTheDialogOnceThenToTheSameFile)
@@ -54,14 +55,15 @@ TEST_F(Documents, SaveGoesToTheDialogOnceThenToTheSameFile)
     ASSERT_EQ(m_Dialogs.saveFileRequests.size(), 1u);
     EXPECT_EQ(m_Dialogs.saveFileRequests[0].defaultSuffix, QStringLiteral("txt"));
     EXPECT_EQ(m_Dialogs.saveFileRequests[0].filters,
-              (QStringList{QStringLiteral("Ombrix files (*.ombx)"), QStringLiteral("Text files (*.txt)"),
-                           QStringLiteral("All files (*)")}));
+              (QStringList{QStringLiteral("Ombrix files (*.ombx)"),
+                           QStringLiteral("Text files (*.txt)"), QStringLiteral("All files (*)")}));
     EXPECT_EQ(readFile(docPath(QStringLiteral("calc.txt"))), QByteArray("a = 1;\r\nb = 2;"));
 
     typeText(QStringLiteral("\nc = 3;"));
     press(QKeySequence(Qt::CTRL | Qt::Key_S));
     EXPECT_EQ(m_Dialogs.saveFileRequests.size(), 1u) << "no second dialog";
-    EXPECT_EQ(readFile(docPath(QStringLiteral("calc.txt"))), QByteArray("a = 1;\r\nb = 2;\r\nc = 3;"));
+    EXPECT_EQ(readFile(docPath(QStringLiteral("calc.txt"))),
+              QByteArray("a = 1;\r\nb = 2;\r\nc = 3;"));
     EXPECT_FALSE(editor().document()->isModified());
 }
 
@@ -81,20 +83,29 @@ TEST_F(Documents, SaveAfterTheFileVanishedAsksForAName)
 
 TEST_F(Documents, EncodingsOnDisk)
 {
-    struct TCase {
+    struct TCase
+    {
         const char* reason;
-        QByteArray fileBefore;     // empty: a new document
+        QByteArray fileBefore; // empty: a new document
         QString typed;
         QByteArray fileAfter;
         bool toldAboutUtf8;
     };
     const TCase cases[] = {
-        {"a new document that fits cp1251 is cp1251", {}, QString::fromUtf8("\xd0\xb0 = 1;"),
-         "\xe0 = 1;", false},
-        {"a new document beyond cp1251 is UTF-8", {}, QString::fromUtf8("\xe4\xb8\xad"),
-         "\xe4\xb8\xad", false},
-        {"a UTF-8 document stays UTF-8", "\xd0\xb0 = 1;", QStringLiteral("!"), "!\xd0\xb0 = 1;", false},
-        {"a UTF-8 document keeps its mark", "\xEF\xBB\xBFx", QStringLiteral("y"), "\xEF\xBB\xBFyx", false},
+        {"a new document that fits cp1251 is cp1251",
+         {},
+         QString::fromUtf8("\xd0\xb0 = 1;"),
+         "\xe0 = 1;",
+         false},
+        {"a new document beyond cp1251 is UTF-8",
+         {},
+         QString::fromUtf8("\xe4\xb8\xad"),
+         "\xe4\xb8\xad",
+         false},
+        {"a UTF-8 document stays UTF-8", "\xd0\xb0 = 1;", QStringLiteral("!"), "!\xd0\xb0 = 1;",
+         false},
+        {"a UTF-8 document keeps its mark", "\xEF\xBB\xBFx", QStringLiteral("y"), "\xEF\xBB\xBFyx",
+         false},
         {"a cp1251 document stays cp1251", "\xe0 = 1;", QStringLiteral("b"), "b\xe0 = 1;", false},
         {"a cp1251 document given other characters becomes UTF-8, said aloud", "\xe0;",
          QString::fromUtf8("\xe4\xb8\xad"), "\xe4\xb8\xad\xd0\xb0;", true},
@@ -102,8 +113,13 @@ TEST_F(Documents, EncodingsOnDisk)
          QString::fromUtf8("\xd1\x8f"), QByteArray("\xFF\xFE\x4F\x04x\0;\0\r\0\n\0", 12), false},
         {"UTF-16 BE stays UTF-16 BE", QByteArray("\xFE\xFF\0x", 4), QStringLiteral("y"),
          QByteArray("\xFE\xFF\0y\0x", 6), false},
-        {"invalid bytes after a UTF-8 mark stay as they were", "\xEF\xBB\xBF" "a\xFF\xC0",
-         QStringLiteral("b"), "b\xEF\xBB\xBF" "a\xFF\xC0", false},
+        {"invalid bytes after a UTF-8 mark stay as they were",
+         "\xEF\xBB\xBF"
+         "a\xFF\xC0",
+         QStringLiteral("b"),
+         "b\xEF\xBB\xBF"
+         "a\xFF\xC0",
+         false},
     };
     openWindow();
     int index = 0;
@@ -127,11 +143,12 @@ TEST_F(Documents, EncodingsOnDisk)
 
 TEST_F(Documents, SaveQueryOnCloseNewAndOpen)
 {
-    struct TCase {
+    struct TCase
+    {
         const char* reason;
         TMessageAnswer answer;
-        QString saveAs;            // answer of the save dialog after Yes; empty cancels it
-        bool documentKept;         // the command stopped: the text is still there
+        QString saveAs;    // answer of the save dialog after Yes; empty cancels it
+        bool documentKept; // the command stopped: the text is still there
     };
     const TCase cases[] = {
         {"Yes saves, then goes on", TMessageAnswer::Yes, QStringLiteral("saved.txt"), false},
@@ -149,7 +166,8 @@ TEST_F(Documents, SaveQueryOnCloseNewAndOpen)
             m_Dialogs.saveFileAnswers = {c.saveAs.isEmpty() ? QString() : docPath(c.saveAs)};
         trigger("ActionFileNew");
         ASSERT_EQ(m_Dialogs.messages.size(), 1u) << c.reason;
-        EXPECT_EQ(m_Dialogs.messages[0].text, QStringLiteral("The document has been changed. \r\n Save changes?"));
+        EXPECT_EQ(m_Dialogs.messages[0].text,
+                  QStringLiteral("The document has been changed. \r\n Save changes?"));
         EXPECT_EQ(m_Dialogs.messages[0].caption, QStringLiteral(" Attention!"));
         EXPECT_EQ(m_Dialogs.messages[0].buttons, TMessageButtons::YesNoCancel);
         EXPECT_EQ(editorText() == QStringLiteral("q = 1;"), c.documentKept) << c.reason;
@@ -180,8 +198,8 @@ TEST_F(Documents, FailingSaveIsShownAndTheDocumentStaysModified)
 {
     writeFile(docPath(QStringLiteral("plain.txt")), "not a folder");
     const QString targets[] = {
-        docPath(QStringLiteral("no/such/folder/k.txt")),   // a folder that does not exist
-        docPath(QStringLiteral("plain.txt/k.txt")),        // a file where a folder should be
+        docPath(QStringLiteral("no/such/folder/k.txt")), // a folder that does not exist
+        docPath(QStringLiteral("plain.txt/k.txt")),      // a file where a folder should be
     };
     openWindow();
     typeText(QStringLiteral("k = 1;"));
@@ -190,13 +208,16 @@ TEST_F(Documents, FailingSaveIsShownAndTheDocumentStaysModified)
         m_Dialogs.saveFileAnswers = {target};
         trigger("ActionFileSaveAs");
         ASSERT_EQ(m_Dialogs.messages.size(), 1u) << target.toStdString();
-        EXPECT_TRUE(m_Dialogs.messages[0].text.startsWith(QStringLiteral("Error at writing of a file '") + target))
+        EXPECT_TRUE(m_Dialogs.messages[0].text.startsWith(
+            QStringLiteral("Error at writing of a file '") + target))
             << m_Dialogs.messages[0].text.toStdString();
-        EXPECT_GT(m_Dialogs.messages[0].text.split(QLatin1Char('\n')).value(1).size(), 0) << "the reason follows";
+        EXPECT_GT(m_Dialogs.messages[0].text.split(QLatin1Char('\n')).value(1).size(), 0)
+            << "the reason follows";
         EXPECT_TRUE(editor().document()->isModified());
         EXPECT_TRUE(m_Window->windowTitle().endsWith(QLatin1Char('*')));
         EXPECT_FALSE(QFile::exists(target));
-        EXPECT_TRUE(m_Window->getFileName().isEmpty()) << "the document keeps no name it was not saved under";
+        EXPECT_TRUE(m_Window->getFileName().isEmpty())
+            << "the document keeps no name it was not saved under";
     }
 }
 
@@ -213,7 +234,8 @@ TEST_F(Documents, ReadOnlyFolderRefusesTheSave)
     press(QKeySequence(Qt::CTRL | Qt::Key_S));
     EXPECT_EQ(m_Dialogs.messages.size(), 1u);
     EXPECT_TRUE(editor().document()->isModified());
-    QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QFile::setPermissions(folder,
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
 TEST_F(Documents, OpeningFilesOfEveryKind)
@@ -241,7 +263,8 @@ TEST_F(Documents, OpeningFilesOfEveryKind)
     m_Dialogs.openFileAnswers = {docPath(QStringLiteral("crlf.txt"))};
     trigger("ActionFileOpen");
     EXPECT_EQ(editorText(), QStringLiteral("a = 1;\nb = 2;\n"));
-    EXPECT_EQ(m_Dialogs.openFileRequests.back().filters.first(), QStringLiteral("Ombrix files (*.ombx)"));
+    EXPECT_EQ(m_Dialogs.openFileRequests.back().filters.first(),
+              QStringLiteral("Ombrix files (*.ombx)"));
 }
 
 TEST_F(Documents, UnreadableFileIsShownAndNothingIsLost)
@@ -256,7 +279,8 @@ TEST_F(Documents, UnreadableFileIsShownAndNothingIsLost)
     m_Dialogs.openFileAnswers = {docPath(QStringLiteral("secret.txt"))};
     trigger("ActionFileOpen");
     ASSERT_EQ(m_Dialogs.messages.size(), 1u);
-    EXPECT_TRUE(m_Dialogs.messages[0].text.startsWith(QStringLiteral("Error at reading of a file")));
+    EXPECT_TRUE(
+        m_Dialogs.messages[0].text.startsWith(QStringLiteral("Error at reading of a file")));
     EXPECT_EQ(editorText(), QStringLiteral("mine"));
 }
 
@@ -268,10 +292,12 @@ TEST_F(Documents, PasteBeyondTheLimitKeepsWhatFitsOfTheInsertion)
     QTest::keyClick(&editor(), Qt::Key_Home, Qt::ControlModifier);
     QApplication::clipboard()->setText(QString(25, QLatin1Char('b')));
     press(QKeySequence(Qt::CTRL | Qt::Key_V));
-    EXPECT_EQ(editorText(), QString(10, QLatin1Char('b')) + existing) << "the user's own text is never cut";
+    EXPECT_EQ(editorText(), QString(10, QLatin1Char('b')) + existing)
+        << "the user's own text is never cut";
     ASSERT_EQ(m_Dialogs.messages.size(), 1u);
     EXPECT_EQ(m_Dialogs.messages[0].text,
-              QStringLiteral("The text very big.\r\nThis text will be cut down up to 64 000 symbols."));
+              QStringLiteral(
+                  "The text very big.\r\nThis text will be cut down up to 64 000 symbols."));
 }
 
 TEST_F(Documents, DroppedAndInputMethodTextIsHeldToTheLimit)
@@ -336,7 +362,8 @@ TEST_F(Documents, DroppedAndInputMethodTextIsHeldToTheLimit)
 
 TEST_F(Documents, TypingIntoAFullEditor)
 {
-    struct TCase {
+    struct TCase
+    {
         const char* reason;
         QByteArray options;
         Qt::Key key;
@@ -347,7 +374,8 @@ TEST_F(Documents, TypingIntoAFullEditor)
         {"a letter does not fit", "[Editor]\r\nUseTab=1\r\n", Qt::Key_A, true, true},
         {"a tab does not fit", "[Editor]\r\nUseTab=1\r\n", Qt::Key_Tab, true, true},
         {"a tab that moves the focus inserts nothing",
-         "[Editor]\r\nUseTab=0\r\n[FormMain]\r\nShowWindowMessages=1\r\n", Qt::Key_Tab, false, false},
+         "[Editor]\r\nUseTab=0\r\n[FormMain]\r\nShowWindowMessages=1\r\n", Qt::Key_Tab, false,
+         false},
     };
     for (const TCase& c : cases) {
         writeIni(c.options);
@@ -391,8 +419,9 @@ TEST_F(Documents, RecentFilesListTheirEntriesAndForgetVanishedOnes)
     QFile::remove(docPath(QStringLiteral("one.txt")));
     recent->actions()[1]->trigger();
     ASSERT_EQ(m_Dialogs.messages.size(), 1u);
-    EXPECT_EQ(m_Dialogs.messages[0].text,
-              QStringLiteral("The file '") + docPath(QStringLiteral("one.txt")) + QStringLiteral("' is not found."));
+    EXPECT_EQ(m_Dialogs.messages[0].text, QStringLiteral("The file '")
+                                              + docPath(QStringLiteral("one.txt"))
+                                              + QStringLiteral("' is not found."));
     EXPECT_EQ(m_Dialogs.messages[0].caption, QStringLiteral(" Search of a file"));
     m_Window->rebuildRecentMenu();
     EXPECT_EQ(recent->actions().size(), 1);
@@ -435,8 +464,8 @@ TEST_F(Documents, AFolderIsNoDocument)
     trigger("ActionFileOpen");
     ASSERT_EQ(m_Dialogs.messages.size(), 1u);
     const QStringList lines = m_Dialogs.messages[0].text.split(QLatin1Char('\n'));
-    EXPECT_EQ(lines.value(0), QStringLiteral("Error at reading of a file '") + docPath(QStringLiteral("folder.txt"))
-                                  + QStringLiteral("'."));
+    EXPECT_EQ(lines.value(0), QStringLiteral("Error at reading of a file '")
+                                  + docPath(QStringLiteral("folder.txt")) + QStringLiteral("'."));
     EXPECT_FALSE(lines.value(1).isEmpty()) << "the reason follows";
     EXPECT_EQ(editorText(), QStringLiteral("mine"));
     EXPECT_TRUE(m_Window->getFileName().isEmpty());
@@ -469,17 +498,19 @@ TEST_F(Documents, AHugeFileOpensCutAndIsReplacedOnlyThroughTheSaveDialog)
     EXPECT_TRUE(editorText().startsWith(QStringLiteral("first = 1;\n")));
     ASSERT_EQ(m_Dialogs.messages.size(), 2u);
     EXPECT_EQ(m_Dialogs.messages[0].text,
-              QStringLiteral("The text very big.\r\nThis text will be cut down up to 64 000 symbols."));
+              QStringLiteral(
+                  "The text very big.\r\nThis text will be cut down up to 64 000 symbols."));
     EXPECT_EQ(m_Dialogs.messages[1].text, getNameResource(TTextId::ChangedBySaving)) << "NUL bytes";
     EXPECT_EQ(m_Window->getFileName(), name) << "the name is kept";
 
-    struct TStep {
+    struct TStep
+    {
         const char* reason;
-        QString answer;        // of the save dialog; empty cancels
+        QString answer; // of the save dialog; empty cancels
         bool dialogShown;
         qint64 sizeAfter;
     };
-    const qint64 cutSize = kEditorMaxChars;   // NUL bytes saved as blanks, the line break as CR LF
+    const qint64 cutSize = kEditorMaxChars; // NUL bytes saved as blanks, the line break as CR LF
     const TStep steps[] = {
         {"the first save asks; cancelled, the file is whole", QString(), true, size},
         {"asked again, the name accepted: replaced", name, true, cutSize},
@@ -490,9 +521,11 @@ TEST_F(Documents, AHugeFileOpensCutAndIsReplacedOnlyThroughTheSaveDialog)
         m_Dialogs.saveFileAnswers = {step.answer};
         editor().document()->setModified(true);
         press(QKeySequence(Qt::CTRL | Qt::Key_S));
-        EXPECT_EQ(m_Dialogs.saveFileRequests.size() - asked, step.dialogShown ? 1u : 0u) << step.reason;
+        EXPECT_EQ(m_Dialogs.saveFileRequests.size() - asked, step.dialogShown ? 1u : 0u)
+            << step.reason;
         if (step.dialogShown) {
-            EXPECT_EQ(m_Dialogs.saveFileRequests.back().fileName, QStringLiteral("huge.txt")) << step.reason;
+            EXPECT_EQ(m_Dialogs.saveFileRequests.back().fileName, QStringLiteral("huge.txt"))
+                << step.reason;
             EXPECT_EQ(m_Dialogs.saveFileRequests.back().folder, docsFolder()) << step.reason;
         }
         EXPECT_EQ(QFileInfo(name).size(), step.sizeAfter) << step.reason;
@@ -501,14 +534,19 @@ TEST_F(Documents, AHugeFileOpensCutAndIsReplacedOnlyThroughTheSaveDialog)
 
 TEST_F(Documents, BytesThatSavingWouldChangeAreToldAtOpening)
 {
-    struct TCase {
+    struct TCase
+    {
         const char* reason;
         QByteArray bytes;
         bool told;
     };
     const TCase cases[] = {
         {"NUL in a cp1251 document", QByteArray("a\0b", 3), true},
-        {"an odd byte after UTF-16 text", QByteArray("\xFF\xFE" "a\0b", 5), true},
+        {"an odd byte after UTF-16 text",
+         QByteArray("\xFF\xFE"
+                    "a\0b",
+                    5),
+         true},
         {"NUL in a UTF-8 document is kept", QByteArray("\0\xD0\x9F", 3), false},
     };
     openWindow();
@@ -522,7 +560,8 @@ TEST_F(Documents, BytesThatSavingWouldChangeAreToldAtOpening)
         EXPECT_EQ(m_Window->getFileName(), name) << c.reason;
         ASSERT_EQ(m_Dialogs.messages.size(), c.told ? 1u : 0u) << c.reason;
         if (c.told) {
-            EXPECT_EQ(m_Dialogs.messages[0].text, getNameResource(TTextId::ChangedBySaving)) << c.reason;
+            EXPECT_EQ(m_Dialogs.messages[0].text, getNameResource(TTextId::ChangedBySaving))
+                << c.reason;
         }
     }
 }
@@ -548,21 +587,28 @@ TEST_F(Documents, PipesAndDevicesAreNoDocumentsAndFailuresAreLogged)
         trigger("ActionFileOpen");
         ASSERT_EQ(m_Dialogs.messages.size(), 1u);
         const QStringList lines = m_Dialogs.messages[0].text.split(QLatin1Char('\n'));
-        EXPECT_EQ(lines.value(0), QStringLiteral("Error at reading of a file '") + name + QStringLiteral("'."));
+        EXPECT_EQ(lines.value(0),
+                  QStringLiteral("Error at reading of a file '") + name + QStringLiteral("'."));
         EXPECT_FALSE(lines.value(1).isEmpty()) << "the reason follows";
         EXPECT_EQ(editorText(), QStringLiteral("mine"));
-
     }
     // Save failures are logged the same way.
     m_Dialogs.saveFileAnswers = {docPath(QStringLiteral("no/such/folder/k.txt"))};
     trigger("ActionFileSaveAs");
-    EXPECT_TRUE(m_Dialogs.messages.back().text.endsWith(QStringLiteral("'.\nNo such file or directory")));
+    EXPECT_TRUE(
+        m_Dialogs.messages.back().text.endsWith(QStringLiteral("'.\nNo such file or directory")));
     m_Window->close();
     m_Window.reset();
     const QByteArray log = readFile(binFolder() + QStringLiteral("/ombrix.log"));
-    EXPECT_EQ(log.count("[system error] [TFormMain::FileOpen] The error at executing of operation 'FileOpen'."), 2)
+    EXPECT_EQ(
+        log.count(
+            "[system error] [TFormMain::FileOpen] The error at executing of operation 'FileOpen'."),
+        2)
         << log.toStdString();
-    EXPECT_EQ(log.count("[system error] [TFormMain::FileSaveAs] The error at executing of operation 'FileSaveAs'."), 1);
+    EXPECT_EQ(
+        log.count(
+            "[system error] [TFormMain::FileSaveAs] The error at executing of operation 'FileSaveAs'."),
+        1);
 }
 
 } // namespace

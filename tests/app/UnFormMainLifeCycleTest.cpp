@@ -1,8 +1,7 @@
-#include "tests/app/Mainwindowfixture.h"
-
 #include "app/Applimits.h"
 #include "app/UnFormOptions.h"
 #include "app/UnFormWaitCalc.h"
+#include "tests/app/Mainwindowfixture.h"
 
 #include <QDir>
 #include <QFile>
@@ -29,7 +28,8 @@ TEST_F(LifeCycle, StoredPlaceIsKeptOnTheDesktop)
 
 TEST_F(LifeCycle, OptionsAreWrittenAtClosingOnly)
 {
-    writeIni("[FormMain]\r\nUseRegister=0\r\n[ViewResult]\r\nWhereShowResult=1\r\nPrecision=12\r\nFormatNumber=1\r\n");
+    writeIni(
+        "[FormMain]\r\nUseRegister=0\r\n[ViewResult]\r\nWhereShowResult=1\r\nPrecision=12\r\nFormatNumber=1\r\n");
     openWindow();
     const QByteArray before = readFile(iniPath());
     typeText(QStringLiteral("x = 1234567.5;"));
@@ -38,13 +38,15 @@ TEST_F(LifeCycle, OptionsAreWrittenAtClosingOnly)
     whenModal([](QWidget* modal) {
         auto* dialog = qobject_cast<TFormOptions*>(modal);
         ASSERT_NE(dialog, nullptr);
-        dialog->findChild<QRadioButton*>(QStringLiteral("RadioButtonFormatNumberScientific"))->setChecked(true);
+        dialog->findChild<QRadioButton*>(QStringLiteral("RadioButtonFormatNumberScientific"))
+            ->setChecked(true);
         dialog->ButtonOkClick();
     });
     m_Window->showOptions(TOptionsPage::ViewResults);
     EXPECT_EQ(m_Window->getOptionsViewResult().FormatNumber, 2);
     press(Qt::Key_F5);
-    EXPECT_TRUE(paneText().endsWith(QStringLiteral(" x = 1.2345675e+006"))) << paneText().toStdString();
+    EXPECT_TRUE(paneText().endsWith(QStringLiteral(" x = 1.2345675e+006")))
+        << paneText().toStdString();
     EXPECT_EQ(readFile(iniPath()), before) << "nothing is written before closing";
 
     editor().document()->setModified(false);
@@ -115,26 +117,29 @@ TEST_F(LifeCycle, CalcOnStartWithADocumentNotFoundDoesNothing)
 
 TEST_F(LifeCycle, TestModeFallsBackToTheStoredFiles)
 {
-    struct TCase {
+    struct TCase
+    {
         const char* reason;
-        QString input;             // given on the command line
+        QString input; // given on the command line
         QString report;
-        QByteArray storedIn;       // the Testing section's names, relative to the program
+        QByteArray storedIn; // the Testing section's names, relative to the program
         QByteArray storedOut;
-        QString written;           // the report expected, relative to the program; empty: none
-        bool inputLogged;          // the stored input was looked for in vain
+        QString written;  // the report expected, relative to the program; empty: none
+        bool inputLogged; // the stored input was looked for in vain
     };
     const TCase cases[] = {
-        {"both given", QStringLiteral("given.txt"), QStringLiteral("given-report.txt"), "stored.txt",
-         "stored-report.txt", QStringLiteral("given-report.txt"), false},
+        {"both given", QStringLiteral("given.txt"), QStringLiteral("given-report.txt"),
+         "stored.txt", "stored-report.txt", QStringLiteral("given-report.txt"), false},
         {"a given input not found: the stored one", QStringLiteral("missing.txt"),
-         QStringLiteral("given-report.txt"), "stored.txt", "", QStringLiteral("given-report.txt"), false},
+         QStringLiteral("given-report.txt"), "stored.txt", "", QStringLiteral("given-report.txt"),
+         false},
         {"nothing given: the stored files", QString(), QString(), "stored.txt", "stored-report.txt",
          QStringLiteral("stored-report.txt"), false},
         {"a given report without a file part: the stored one", QStringLiteral("given.txt"),
-         QStringLiteral("reports/"), "", "stored-report.txt", QStringLiteral("stored-report.txt"), false},
-        {"no input anywhere: nothing runs", QStringLiteral("missing.txt"), QStringLiteral("given-report.txt"),
-         "", "stored-report.txt", QString(), false},
+         QStringLiteral("reports/"), "", "stored-report.txt", QStringLiteral("stored-report.txt"),
+         false},
+        {"no input anywhere: nothing runs", QStringLiteral("missing.txt"),
+         QStringLiteral("given-report.txt"), "", "stored-report.txt", QString(), false},
         {"the stored input not found either: logged", QString(), QString(), "gone.txt",
          "stored-report.txt", QString(), true},
     };
@@ -142,8 +147,8 @@ TEST_F(LifeCycle, TestModeFallsBackToTheStoredFiles)
         QDir(binFolder()).removeRecursively();
         writeFile(binFolder() + QStringLiteral("/given.txt"), "g = 1;\r\n");
         writeFile(binFolder() + QStringLiteral("/stored.txt"), "s = 1;\r\n");
-        writeIni("[FormMain]\r\nWriteLogs=1\r\nUseRegister=0\r\n[Testing]\r\nTestingFileIn=" + c.storedIn
-                 + "\r\nTestingFileOut=" + c.storedOut + "\r\n");
+        writeIni("[FormMain]\r\nWriteLogs=1\r\nUseRegister=0\r\n[Testing]\r\nTestingFileIn="
+                 + c.storedIn + "\r\nTestingFileOut=" + c.storedOut + "\r\n");
         m_Window = std::make_unique<TFormMain>(nullptr, std::make_unique<CFakeTrayBackend>(m_Tray));
         m_Window->setTestMode();
         m_Window->setCommandLineFile(c.input);
@@ -154,11 +159,14 @@ TEST_F(LifeCycle, TestModeFallsBackToTheStoredFiles)
         m_Window->close();
         m_Window.reset();
 
-        const QStringList reports = QDir(binFolder()).entryList({QStringLiteral("*report*")}, QDir::Files);
-        EXPECT_EQ(reports, c.written.isEmpty() ? QStringList() : QStringList{c.written}) << c.reason;
+        const QStringList reports =
+            QDir(binFolder()).entryList({QStringLiteral("*report*")}, QDir::Files);
+        EXPECT_EQ(reports, c.written.isEmpty() ? QStringList() : QStringList{c.written})
+            << c.reason;
         if (!c.written.isEmpty()) {
             const QByteArray report = readFile(binFolder() + QLatin1Char('/') + c.written);
-            const QByteArray expectedText = c.input == QLatin1String("given.txt") ? "g = 1;" : "s = 1;";
+            const QByteArray expectedText = c.input == QLatin1String("given.txt") ? "g = 1;"
+                                                                                  : "s = 1;";
             EXPECT_TRUE(report.contains(expectedText)) << c.reason << report.toStdString();
         }
         const QByteArray log = readFile(binFolder() + QStringLiteral("/ombrix.log"));
@@ -169,9 +177,10 @@ TEST_F(LifeCycle, TestModeFallsBackToTheStoredFiles)
 
 TEST_F(LifeCycle, SelfTestReportThatCannotBeWrittenIsShownAndLogged)
 {
-    struct TCase {
+    struct TCase
+    {
         const char* reason;
-        const char* kind;   // what stands where the report goes: a folder or earlier reports
+        const char* kind; // what stands where the report goes: a folder or earlier reports
         rlim_t fileSizeLimit;
         const char* systemReason;
     };
@@ -201,8 +210,9 @@ TEST_F(LifeCycle, SelfTestReportThatCannotBeWrittenIsShownAndLogged)
             QCoreApplication::processEvents();
         }
         ASSERT_EQ(m_Dialogs.messages.size(), 1u) << c.reason;
-        EXPECT_EQ(m_Dialogs.messages[0].text, QStringLiteral("Error at writing of a file '") + report
-                                                  + QStringLiteral("'.\n") + QLatin1String(c.systemReason))
+        EXPECT_EQ(m_Dialogs.messages[0].text, QStringLiteral("Error at writing of a file '")
+                                                  + report + QStringLiteral("'.\n")
+                                                  + QLatin1String(c.systemReason))
             << c.reason;
         EXPECT_EQ(m_Dialogs.messages[0].caption, QStringLiteral(" Error")) << c.reason;
         EXPECT_TRUE(m_Window->isVisible()) << c.reason;

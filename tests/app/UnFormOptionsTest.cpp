@@ -30,7 +30,8 @@
 
 namespace {
 
-struct TRecords {
+struct TRecords
+{
     TOptionsFormMain formMain;
     TOptionsEditor editor;
     TOptionsWinMsg winMsg;
@@ -171,7 +172,8 @@ TEST_F(FormOptions, OkGivesEveryShownValueBackUnchanged)
 TEST_F(FormOptions, EachControlChangedIsReadIntoItsField)
 {
     const QString font = installedFonts().at(1);
-    struct TCase {
+    struct TCase
+    {
         const char* what;
         std::function<void(FormOptions&)> act;
         std::function<void(TRecords&)> expect;
@@ -181,7 +183,8 @@ TEST_F(FormOptions, EachControlChangedIsReadIntoItsField)
          [](auto& r) { r.formMain.UseFileExtension = false; }},
         {"user's store off", [](auto& t) { t.click("CheckBoxUseRegister"); },
          [](auto& r) { r.formMain.UseRegister = false; }},
-        {"log file", [](auto& t) { t.click("CheckBoxLogs"); }, [](auto& r) { r.formMain.WriteLogs = true; }},
+        {"log file", [](auto& t) { t.click("CheckBoxLogs"); },
+         [](auto& r) { r.formMain.WriteLogs = true; }},
         {"no taskbar icon (tray on)", [](auto& t) { t.click("CheckBoxHideTaskBarAlways"); },
          [](auto& r) { r.formMain.ShowTaskBarIcon = false; }},
         {"editor font", [&](auto& t) { t.choose("ComboBoxEditorFontName", font); },
@@ -190,8 +193,10 @@ TEST_F(FormOptions, EachControlChangedIsReadIntoItsField)
          [](auto& r) { r.editor.FontStyle = TFontStyle::Bold; }},
         {"messages size 72", [](auto& t) { t.choose("ComboBoxWinMsgFontSize", " 72"); },
          [](auto& r) { r.winMsg.FontSize = 72; }},
-        {"no tab key", [](auto& t) { t.click("CheckBoxEditorTab"); }, [](auto& r) { r.editor.UseTab = false; }},
-        {"messages wrap", [](auto& t) { t.click("CheckBoxWinMsgWrap"); }, [](auto& r) { r.winMsg.WrapWord = true; }},
+        {"no tab key", [](auto& t) { t.click("CheckBoxEditorTab"); },
+         [](auto& r) { r.editor.UseTab = false; }},
+        {"messages wrap", [](auto& t) { t.click("CheckBoxWinMsgWrap"); },
+         [](auto& r) { r.winMsg.WrapWord = true; }},
         {"results in the editor", [](auto& t) { t.click("RadioButtonViewResEditor"); },
          [](auto& r) { r.viewResult.WhereShowResult = 0; }},
         {"precision 7", [](auto& t) { t.choose("ComboBoxPrecision", "7"); },
@@ -262,11 +267,13 @@ TEST_F(FormOptions, ListsOfferStylesSizesPrecisionsAndTheInstalledFonts)
             texts.append(combo(name)->itemText(i));
         return texts;
     };
-    EXPECT_EQ(items("ComboBoxWinMsgFontStyle"), (QStringList{" Normal", " Italic", " Bold", " Bold italic"}));
+    EXPECT_EQ(items("ComboBoxWinMsgFontStyle"),
+              (QStringList{" Normal", " Italic", " Bold", " Bold italic"}));
     const QStringList sizes = items("ComboBoxFormResultsFontSize");
     EXPECT_EQ(sizes.size(), 24);
     EXPECT_EQ(sizes.first() + sizes.at(2) + sizes.last(), QStringLiteral("  8 10 72"));
-    EXPECT_EQ(items("ComboBoxPrecision").join(QLatin1Char(',')), QStringLiteral("1,2,3,4,5,6,7,8,9,10,11,12"));
+    EXPECT_EQ(items("ComboBoxPrecision").join(QLatin1Char(',')),
+              QStringLiteral("1,2,3,4,5,6,7,8,9,10,11,12"));
     // The built-in "Courier New" is kept at the top where this machine lacks it.
     QStringList names = items("ComboBoxEditorFontName");
     if (!installedFonts().contains(QStringLiteral("Courier New")))
@@ -279,7 +286,8 @@ TEST_F(FormOptions, RadioButtonsShowOutOfRangeValuesAndOkKeepsTheResultDestinati
 {
     // Any destination but 0 and 2 is the messages pane, as the calculation reads it; the number
     // formats stand at the nearest end.
-    const struct {
+    const struct
+    {
         int stored;
         const char* where;
         const char* format;
@@ -324,8 +332,8 @@ TEST_F(FormOptions, UnknownResultDestinationChangesOnlyWithTheUsersChoice)
 TEST_F(FormOptions, SelectPageFallsBackToTheMainPage)
 {
     const std::pair<int, const char*> cases[] = {
-        {0, "SheetMainOptions"}, {1, "SheetMainOptions"},     {2, "SheetEditor"},
-        {3, "SheetWinMsg"},      {4, "SheetViewResults"},     {5, "SheetFormViewResults"},
+        {0, "SheetMainOptions"}, {1, "SheetMainOptions"},  {2, "SheetEditor"},
+        {3, "SheetWinMsg"},      {4, "SheetViewResults"},  {5, "SheetFormViewResults"},
         {6, "SheetMainOptions"}, {-1, "SheetMainOptions"},
     };
     for (const auto& [index, page] : cases) {
@@ -376,8 +384,9 @@ TEST_F(FormOptions, DefaultShowsTheBuiltInValuesAndKeepsTheAssociation)
     expected.formMain.ShowTaskBarIcon = true;
     expected.formMain.WriteLogs = false;
     expected.viewResult.Precision = 12;
-    expected.results = TOptionsFormViewResults{100, 200, 300, 400, false, true,
-                                               QStringLiteral("Courier New"), {}, 10, 0, kWhite, false};
+    expected.results =
+        TOptionsFormViewResults{100, 200, 300, 400,    false, true, QStringLiteral("Courier New"),
+                                {},  10,  0,   kWhite, false};
     EXPECT_EQ(readAfterOk(), expected);
 }
 
@@ -403,7 +412,8 @@ TEST_F(FormOptions, LoadFromTheIniFileShowsStoredValuesOnly)
 {
     const QString font = installedFonts().at(1);
     writeFile(iniPath(), "[FormMain]\nShowSystemTrayIcon=1\nMinimizeToTaskBar=0\nWriteLogs=1\n"
-                         "UseFileExtension=0\n[Editor]\nFontName=" + font.toUtf8()
+                         "UseFileExtension=0\n[Editor]\nFontName="
+                             + font.toUtf8()
                              + "\nFontStyle=2\nFontSize=16\nFontColor=255\nBackgroundColor=65280\n"
                                "UseTab=0\n[ViewResult]\nWhereShowResult=0\nPrecision=3\n"
                                "FormatNumber=2\n[FormViewResult]\nStayOnTop=0\n");
@@ -420,7 +430,7 @@ TEST_F(FormOptions, LoadFromTheIniFileShowsStoredValuesOnly)
     expected.formMain.UseRegister = false; // the ini file's default
     expected.formMain.UseFileExtension = false;
     expected.editor = {font, TFontStyle::Bold, 16, 255, 65280, false};
-    expected.winMsg.WrapWord = true;       // the ini file's default for a missing key
+    expected.winMsg.WrapWord = true; // the ini file's default for a missing key
     expected.viewResult = {0, 3, 2};
     expected.results.StayOnTop = false;
     expected.results.WrapWord = true;
@@ -460,7 +470,8 @@ TEST_F(FormOptions, LoadButtonsDoNothingWithoutAMainWindow)
 
 TEST_F(FormOptions, ChosenColoursNeverMatchTheirAreasOtherColour)
 {
-    const struct {
+    const struct
+    {
         const char* button;
         TColor font;
         TColor background;
@@ -480,8 +491,8 @@ TEST_F(FormOptions, ChosenColoursNeverMatchTheirAreasOtherColour)
     for (const auto& c : cases) {
         TRecords handed;
         handed.editor.FontColor = handed.winMsg.FontColor = handed.results.FontColor = c.font;
-        handed.editor.BackgroundColor = handed.winMsg.BackgroundColor = handed.results.BackgroundColor =
-            c.background;
+        handed.editor.BackgroundColor = handed.winMsg.BackgroundColor =
+            handed.results.BackgroundColor = c.background;
         show(handed);
         m_Dialogs.colorAnswers = {c.answer};
         m_Dialogs.colorRequests.clear();
@@ -492,9 +503,11 @@ TEST_F(FormOptions, ChosenColoursNeverMatchTheirAreasOtherColour)
         const TRecords read = readAfterOk();
         const QByteArray button(c.button);
         const auto [font, background] =
-            button.contains("Editor")  ? std::pair(read.editor.FontColor, read.editor.BackgroundColor)
-            : button.contains("Msg")   ? std::pair(read.winMsg.FontColor, read.winMsg.BackgroundColor)
-                                       : std::pair(read.results.FontColor, read.results.BackgroundColor);
+            button.contains("Editor")
+                ? std::pair(read.editor.FontColor, read.editor.BackgroundColor)
+            : button.contains("Msg")
+                ? std::pair(read.winMsg.FontColor, read.winMsg.BackgroundColor)
+                : std::pair(read.results.FontColor, read.results.BackgroundColor);
         EXPECT_EQ(font, c.fontAfter) << c.button << " " << c.answer;
         EXPECT_EQ(background, c.backgroundAfter) << c.button << " " << c.answer;
         m_Form->show();
@@ -511,8 +524,12 @@ TEST_F(FormOptions, CancelledOrFailedColourChoiceChangesNothing)
     click("ButtonEditorFontColor");
     EXPECT_EQ(m_Dialogs.colorRequests.size(), 1u);
 
-    struct CFailingDialogs : CScriptedDialogs {
-        bool chooseColor(QWidget*, TColor&) override { throw std::runtime_error("no colour dialog"); }
+    struct CFailingDialogs : CScriptedDialogs
+    {
+        bool chooseColor(QWidget*, TColor&) override
+        {
+            throw std::runtime_error("no colour dialog");
+        }
     } failing;
     CDialogSeams::install(&failing);
     QStringList logged;
@@ -521,7 +538,8 @@ TEST_F(FormOptions, CancelledOrFailedColourChoiceChangesNothing)
     });
     click("ButtonEditorBkgColor");
     CDialogSeams::install(&m_Dialogs);
-    EXPECT_EQ(logged, QStringList{"1|TFormOptions::ButtonEditorBkgColorClick|The error in 'ColorDialog'."});
+    EXPECT_EQ(logged,
+              QStringList{"1|TFormOptions::ButtonEditorBkgColorClick|The error in 'ColorDialog'."});
     EXPECT_TRUE(failing.messages.empty() && m_Dialogs.messages.empty()) << "nothing is shown";
     EXPECT_EQ(sample("ImageEditor"), before);
     EXPECT_EQ(readAfterOk(), odd);
@@ -532,9 +550,15 @@ TEST_F(FormOptions, SampleIsDrawnInTheAreasColoursAndFont)
     TRecords handed;
     // A text font: a symbol font's glyphs stand away from where the text starts.
     const QStringList fonts = installedFonts();
-    const auto textFont = std::find_if(fonts.begin(), fonts.end(),
-                                       [](const QString& name) { return name.startsWith(QLatin1String("DejaVu")); });
-    handed.editor = {textFont != fonts.end() ? *textFont : fonts.at(0), TFontStyle::Bold, 24, 255, 0x00FF00, true};
+    const auto textFont = std::find_if(fonts.begin(), fonts.end(), [](const QString& name) {
+        return name.startsWith(QLatin1String("DejaVu"));
+    });
+    handed.editor = {textFont != fonts.end() ? *textFont : fonts.at(0),
+                     TFontStyle::Bold,
+                     24,
+                     255,
+                     0x00FF00,
+                     true};
     show(handed);
     m_Form->SelectPage(TOptionsPage::Editor);
     QApplication::processEvents();
@@ -680,7 +704,8 @@ TEST_F(FormOptions, FixedStayOnTopWindowWithNoCaptionCut)
         pages->setCurrentIndex(page);
         QApplication::processEvents();
         for (QAbstractButton* button : pages->widget(page)->findChildren<QAbstractButton*>())
-            EXPECT_GE(button->width(), button->sizeHint().width()) << button->objectName().toStdString();
+            EXPECT_GE(button->width(), button->sizeHint().width())
+                << button->objectName().toStdString();
     }
 }
 

@@ -44,12 +44,12 @@ protected:
         list()->setCurrentRow(row);
         QTest::keyClick(list(), Qt::Key_Space);
     }
-
 };
 
 TEST_F(SelectVariableWindow, NamesComeBackByteForByte)
 {
-    struct TCase {
+    struct TCase
+    {
         QByteArray name;
         QString shown;
         const char* reason;
@@ -117,7 +117,8 @@ TEST_F(SelectVariableWindow, CaptionsOnShowing)
 TEST_F(SelectVariableWindow, ZoomButtonsAndMenuEntriesShowTheirIcons)
 {
     showForm();
-    struct TCase {
+    struct TCase
+    {
         const char* control;
         const char* icon;
     };
@@ -199,7 +200,8 @@ TEST_F(SelectVariableWindow, EmptyListClosesWithOk)
 
 TEST_F(SelectVariableWindow, EveryWayOutGivesCancel)
 {
-    struct TCase {
+    struct TCase
+    {
         const char* way;
         std::function<void()> leave;
     };

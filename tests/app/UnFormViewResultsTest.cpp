@@ -29,7 +29,8 @@ public:
     using CTestMainWindow::writeLog;
     void writeLog(quint8 type, const QString& source, const QString& text) override
     {
-        logs.append(QString::number(type) + QLatin1String(" | ") + source + QLatin1String(" | ") + text);
+        logs.append(QString::number(type) + QLatin1String(" | ") + source + QLatin1String(" | ")
+                    + text);
     }
 
     QStringList logs;
@@ -58,8 +59,10 @@ protected:
         QTest::keyClick(memo(), Qt::Key_S, Qt::ControlModifier);
     }
 
-    QString docPath(const char* name) const { return docsFolder() + QLatin1Char('/') + QLatin1String(name); }
-
+    QString docPath(const char* name) const
+    {
+        return docsFolder() + QLatin1Char('/') + QLatin1String(name);
+    }
 };
 
 TEST_F(ResultsWindow, CaptionsOnShowing)
@@ -74,7 +77,8 @@ TEST_F(ResultsWindow, CaptionsOnShowing)
     EXPECT_EQ(child<QAction>("MenuItemEditCopy")->text(), QStringLiteral("Copy\tCtrl+C"));
     EXPECT_EQ(child<QAction>("MenuItemSelectAll")->text(), QStringLiteral("Select All\tCtrl+A"));
     EXPECT_EQ(child<QAction>("MenuItemEditWordWrap")->text(), QStringLiteral("Word-Wrap"));
-    EXPECT_EQ(child<QAction>("MenuItemViewShowToolBar")->text(), QStringLiteral("Show/Hide Toolbar"));
+    EXPECT_EQ(child<QAction>("MenuItemViewShowToolBar")->text(),
+              QStringLiteral("Show/Hide Toolbar"));
     EXPECT_EQ(child<QToolButton>("ToolButtonSave")->text(), QStringLiteral("Save"));
     EXPECT_TRUE(memo()->isReadOnly());
     EXPECT_TRUE(m_Main->isWindowOpen(QStringLiteral("TFormViewResults")));
@@ -83,13 +87,14 @@ TEST_F(ResultsWindow, CaptionsOnShowing)
 TEST_F(ResultsWindow, ToolButtonsAndMenuEntriesShowTheirIcons)
 {
     showForm();
-    struct TCase {
+    struct TCase
+    {
         const char* control;
         const char* icon;
     };
     const TCase buttons[] = {
-        {"ToolButtonSave", "save-results"}, {"ToolButtonWordWrap", "word-wrap"},
-        {"ToolButtonZoomIn", "zoom-in"},    {"ToolButtonZoomOut", "zoom-out"},
+        {"ToolButtonSave", "save-results"},        {"ToolButtonWordWrap", "word-wrap"},
+        {"ToolButtonZoomIn", "zoom-in"},           {"ToolButtonZoomOut", "zoom-out"},
         {"ToolButtonZoomDefault", "zoom-default"},
     };
     for (const TCase& c : buttons) {
@@ -99,14 +104,18 @@ TEST_F(ResultsWindow, ToolButtonsAndMenuEntriesShowTheirIcons)
         EXPECT_EQ(button->toolButtonStyle(), Qt::ToolButtonIconOnly) << c.control;
     }
     const TCase items[] = {
-        {"MenuItemFileSave", "save-results"}, {"MenuItemEditCopy", "copy"},
-        {"MenuItemCopy", "copy"},             {"MenuItemEditWordWrap", "word-wrap"},
-        {"MenuItemViewZoomIn", "zoom-in"},    {"MenuItemZoomDefault", "zoom-default"},
+        {"MenuItemFileSave", "save-results"},
+        {"MenuItemEditCopy", "copy"},
+        {"MenuItemCopy", "copy"},
+        {"MenuItemEditWordWrap", "word-wrap"},
+        {"MenuItemViewZoomIn", "zoom-in"},
+        {"MenuItemZoomDefault", "zoom-default"},
     };
     for (const TCase& c : items)
         EXPECT_TRUE(showsAppIcon(child<QAction>(c.control)->icon(), c.icon)) << c.control;
     // Entries with no picture of their own stay plain.
-    for (const char* plain : {"MenuItemFileExit", "MenuItemEditSelectAll", "MenuItemViewShowToolBar"})
+    for (const char* plain :
+         {"MenuItemFileExit", "MenuItemEditSelectAll", "MenuItemViewShowToolBar"})
         EXPECT_TRUE(child<QAction>(plain)->icon().isNull()) << plain;
 }
 
@@ -142,7 +151,9 @@ TEST_F(ResultsWindow, SelectAllAndCopy)
     child<QAction>("MenuItemCopy")->trigger();
     EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("a = 1"));
     child<QAction>("MenuItemEditSelectAll")->trigger();
-    EXPECT_EQ(memo()->textCursor().selectedText(), QString(QStringLiteral("a = 1") + QChar::ParagraphSeparator + QStringLiteral("b = 2")));
+    EXPECT_EQ(memo()->textCursor().selectedText(),
+              QString(QStringLiteral("a = 1") + QChar::ParagraphSeparator
+                      + QStringLiteral("b = 2")));
 }
 
 TEST_F(ResultsWindow, WordWrapToggles)
@@ -199,22 +210,28 @@ TEST_F(ResultsWindow, EscDoesNotCloseTheWindow)
 
 TEST_F(ResultsWindow, SavedFileHoldsTheLinesWithCrLf)
 {
-    struct TCase {
+    struct TCase
+    {
         QString text;
         QByteArray bytes;
         const char* reason;
     };
     const TCase cases[] = {
         {QStringLiteral("a = 1\nb = 2"), "a = 1\r\nb = 2\r\n", "the last line ends too"},
-        {QStringLiteral("a = 1\r\nb = 2\r\n"), "a = 1\r\nb = 2\r\n", "a break at the end opens no line"},
+        {QStringLiteral("a = 1\r\nb = 2\r\n"), "a = 1\r\nb = 2\r\n",
+         "a break at the end opens no line"},
         {QStringLiteral("a\n\nb"), "a\r\n\r\nb\r\n", "an empty line inside stays"},
         {QStringLiteral("\n"), "\r\n", "one empty line"},
         {QString::fromUtf8("\xD0\xB0\xD0\xB1 = 1"), "\xE0\xE1 = 1\r\n", "Cyrillic fits cp1251"},
-        {QString::fromUtf8("x = 1\xC2\xA0" "000 \xE2\x84\x96"), "x = 1\xA0" "000 \xB9\r\n",
+        {QString::fromUtf8("x = 1\xC2\xA0"
+                           "000 \xE2\x84\x96"),
+         "x = 1\xA0"
+         "000 \xB9\r\n",
          "no-break space and numero sign fit cp1251"},
         {QString::fromUtf8("\xD0\xB0 = \xE4\xB8\xAD"), "\xD0\xB0 = \xE4\xB8\xAD\r\n",
          "a character outside cp1251 makes all UTF-8"},
-        {QString::fromUtf8("\xC3\xA4\n\xD0\xB1"), "\xC3\xA4\r\n\xD0\xB1\r\n", "UTF-8 over every line"},
+        {QString::fromUtf8("\xC3\xA4\n\xD0\xB1"), "\xC3\xA4\r\n\xD0\xB1\r\n",
+         "UTF-8 over every line"},
     };
     showForm();
     int n = 0;
@@ -232,7 +249,7 @@ TEST_F(ResultsWindow, SaveAsksForATextFile)
 {
     showForm();
     m_Form->SetText(QStringLiteral("a = 1"));
-    QTest::mouseClick(child<QToolButton>("ToolButtonSave"), Qt::LeftButton);   // cancelled
+    QTest::mouseClick(child<QToolButton>("ToolButtonSave"), Qt::LeftButton); // cancelled
     ASSERT_EQ(m_Dialogs.saveFileRequests.size(), 1u);
     const TFileDialogRequest& request = m_Dialogs.saveFileRequests.front();
     EXPECT_EQ(request.title, QStringLiteral(" File's name"));
@@ -278,11 +295,13 @@ TEST_F(ResultsWindow, FailedSaveIsShownAndLoggedAndLeavesNoFile)
     EXPECT_FALSE(QFile::exists(fileName));
     ASSERT_EQ(m_Dialogs.messages.size(), 1u);
     const QString text = m_Dialogs.messages.front().text;
-    const QString expectedStart = QStringLiteral("Error at writing of a file '") + fileName + QStringLiteral("'.\n");
+    const QString expectedStart = QStringLiteral("Error at writing of a file '") + fileName
+                                  + QStringLiteral("'.\n");
     EXPECT_TRUE(text.startsWith(expectedStart)) << text.toStdString();
     EXPECT_GT(text.size(), expectedStart.size()) << "the reason follows";
     EXPECT_EQ(m_Dialogs.messages.front().caption, QStringLiteral(" Save"));
-    EXPECT_EQ(m_Main->logs, QStringList{QStringLiteral("1 | TFormViewResults::SaveText | The error at saving text.")});
+    EXPECT_EQ(m_Main->logs, QStringList{QStringLiteral(
+                                "1 | TFormViewResults::SaveText | The error at saving text.")});
     EXPECT_TRUE(m_Form->isVisible());
 }
 
@@ -310,8 +329,9 @@ TEST_F(ResultsWindow, StoredPlaceIsKeptOnTheDesktop)
     const int T = desktop.top();
     const int W = desktop.width();
     const int H = desktop.height();
-    struct TCase {
-        QRect stored;   // left, top, width, height
+    struct TCase
+    {
+        QRect stored; // left, top, width, height
         QRect shown;
         const char* reason;
     };
@@ -358,8 +378,8 @@ TEST_F(ResultsWindow, ShowingAppliesTheStoredRecord)
     options.ShowToolBar = false;
     options.FontStyle = TFontStyle::Bold;
     options.FontSize = 14;
-    options.FontColor = 0x0000FF;          // red
-    options.BackgroundColor = 0xFF0000;    // blue
+    options.FontColor = 0x0000FF;       // red
+    options.BackgroundColor = 0xFF0000; // blue
     options.WrapWord = true;
     showForm(options);
 

@@ -35,9 +35,9 @@ TEST_F(WaitWindow, StaysOnTopWithoutTitleButtons)
     EXPECT_TRUE(flags.testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_TRUE(flags.testFlag(Qt::CustomizeWindowHint));
     EXPECT_TRUE(flags.testFlag(Qt::WindowTitleHint));
-    for (const Qt::WindowType button : {Qt::WindowCloseButtonHint, Qt::WindowMinimizeButtonHint,
-                                        Qt::WindowMaximizeButtonHint, Qt::WindowSystemMenuHint,
-                                        Qt::WindowContextHelpButtonHint})
+    for (const Qt::WindowType button :
+         {Qt::WindowCloseButtonHint, Qt::WindowMinimizeButtonHint, Qt::WindowMaximizeButtonHint,
+          Qt::WindowSystemMenuHint, Qt::WindowContextHelpButtonHint})
         EXPECT_FALSE(flags.testFlag(button)) << button;
     wait.showAndPaint();
     EXPECT_EQ(wait.minimumSize(), wait.maximumSize());

@@ -4,7 +4,8 @@
 
 TEST(Zoom, PlaceOfASize)
 {
-    struct TCase {
+    struct TCase
+    {
         int pointSize;
         int index;
         const char* reason;

@@ -57,7 +57,8 @@ protected:
 
 TEST_F(ZoomCommands, ActionsEntriesAndButtons)
 {
-    struct TCase {
+    struct TCase
+    {
         const char* action;
         const char* item;
         const char* button;
@@ -68,8 +69,8 @@ TEST_F(ZoomCommands, ActionsEntriesAndButtons)
     const TCase cases[] = {
         {"ActionZoomIn", "MenuItemViewZoomIn", "ToolButtonZoomIn", "zoom-in", "Zoom In\tCtrl+Q",
          QKeySequence(Qt::CTRL | Qt::Key_Q)},
-        {"ActionZoomOut", "MenuItemViewZoomOut", "ToolButtonZoomOut", "zoom-out", "Zoom Out\tCtrl+W",
-         QKeySequence(Qt::CTRL | Qt::Key_W)},
+        {"ActionZoomOut", "MenuItemViewZoomOut", "ToolButtonZoomOut", "zoom-out",
+         "Zoom Out\tCtrl+W", QKeySequence(Qt::CTRL | Qt::Key_W)},
         {"ActionZoomDefault", "MenuItemViewZoomDefault", "ToolButtonZoomDefault", "zoom-default",
          "Zoom Default\tCtrl+E", QKeySequence(Qt::CTRL | Qt::Key_E)},
     };

@@ -1,7 +1,7 @@
-#include "tests/support/Isolatedsettings.h"
-
 #include "framework/Addsysfunctions.h"
+
 #include "framework/Arrayshortstring.h"
+#include "tests/support/Isolatedsettings.h"
 
 #include <QDir>
 #include <QFile>
@@ -40,7 +40,8 @@ TEST_F(FileFunctions, WhatCannotBeOpenedHasNoSize)
     // A named pipe is no file: opening it for reading would wait for a writer forever.
     const QString pipe = path(QStringLiteral("pipe"));
     ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
-    for (const QString& name : {path(QStringLiteral("missing.txt")), binFolder(), QString(), pipe}) {
+    for (const QString& name :
+         {path(QStringLiteral("missing.txt")), binFolder(), QString(), pipe}) {
         qint64 size = -7;
         EXPECT_FALSE(getFileSize(name, size)) << name.toStdString();
         EXPECT_EQ(size, -7);
@@ -75,7 +76,8 @@ TEST_F(FileFunctions, FileInfoGivesSizeAndTimes)
     QDateTime untouched(QDate(2000, 1, 1), QTime(0, 0));
     creation = lastWrite = lastAccess = untouched;
     size = -1;
-    EXPECT_FALSE(getFileInfo(path(QStringLiteral("missing")), size, creation, lastWrite, lastAccess));
+    EXPECT_FALSE(
+        getFileInfo(path(QStringLiteral("missing")), size, creation, lastWrite, lastAccess));
     EXPECT_EQ(size, -1);
     EXPECT_EQ(lastWrite, untouched);
 }

@@ -8,7 +8,8 @@ TEST(ArrayShortString, StorageGrowsByBlocksOf21)
 {
     CArrayShortString list;
     EXPECT_EQ(list.getCapacity(), 0);
-    const std::pair<int, int> countToCapacity[] = {{1, 21}, {20, 21}, {21, 21}, {22, 42}, {42, 42}, {43, 63}};
+    const std::pair<int, int> countToCapacity[] = {{1, 21},  {20, 21}, {21, 21},
+                                                   {22, 42}, {42, 42}, {43, 63}};
     int added = 0;
     for (const auto& [count, capacity] : countToCapacity) {
         for (; added < count; ++added)

@@ -1,7 +1,7 @@
-#include "tests/support/Isolatedsettings.h"
-
 #include "framework/Fileextension.h"
+
 #include "platform/Filetyperegistry.h"
+#include "tests/support/Isolatedsettings.h"
 
 #include <QFileInfo>
 #include <QMimeDatabase>
@@ -18,11 +18,14 @@ protected:
     QString binary() const { return path(QStringLiteral("bin/ombrix")); }
     bool registered() const
     {
-        return QFileInfo::exists(m_Registry.mimePackagePath()) && QFileInfo::exists(m_Registry.desktopEntryPath());
+        return QFileInfo::exists(m_Registry.mimePackagePath())
+               && QFileInfo::exists(m_Registry.desktopEntryPath());
     }
     static ino_t inodeOf(const QString& fileName)
     {
-        struct stat info {};
+        struct stat info
+        {
+        };
         return ::stat(QFile::encodeName(fileName).constData(), &info) == 0 ? info.st_ino : 0;
     }
 };
@@ -32,11 +35,14 @@ protected:
 TEST_F(FileExtension, RegisteredDocumentsHaveTheProgramsType)
 {
     registerFileExtension();
-    EXPECT_EQ(m_Registry.mimePackagePath(), dataHome() + QStringLiteral("/mime/packages/ombrix-ombx.xml"));
-    EXPECT_EQ(readFile(dataHome() + QStringLiteral("/applications/ombrix-ombx.desktop")).toStdString(),
-              "[Desktop Entry]\nType=Application\nName=Ombrix\nExec=\"" + binary().toStdString()
-                  + "\" %f\nMimeType=application/x-ombrix-ombx;\nNoDisplay=true\nTerminal=false\n");
-    const QMimeType type = QMimeDatabase().mimeTypeForFile(QStringLiteral("sums.ombx"), QMimeDatabase::MatchExtension);
+    EXPECT_EQ(m_Registry.mimePackagePath(),
+              dataHome() + QStringLiteral("/mime/packages/ombrix-ombx.xml"));
+    EXPECT_EQ(
+        readFile(dataHome() + QStringLiteral("/applications/ombrix-ombx.desktop")).toStdString(),
+        "[Desktop Entry]\nType=Application\nName=Ombrix\nExec=\"" + binary().toStdString()
+            + "\" %f\nMimeType=application/x-ombrix-ombx;\nNoDisplay=true\nTerminal=false\n");
+    const QMimeType type = QMimeDatabase().mimeTypeForFile(QStringLiteral("sums.ombx"),
+                                                           QMimeDatabase::MatchExtension);
     EXPECT_EQ(type.name(), QStringLiteral("application/x-ombrix-ombx"));
     EXPECT_TRUE(type.inherits(QStringLiteral("text/plain")));
 }
@@ -46,11 +52,13 @@ TEST_F(FileExtension, ExecutablePathIsQuotedForTheCommandLine)
     const std::pair<const char*, const char*> cases[] = {
         {"/home/a user/my programs/ombrix", "Exec=\"/home/a user/my programs/ombrix\" %f"},
         {"/opt/100%/ombrix", "Exec=\"/opt/100%%/ombrix\" %f"},
-        {"/opt/\"q\"/$HOME/`x`/ombrix", "Exec=\"/opt/\\\\\"q\\\\\"/\\\\$HOME/\\\\`x\\\\`/ombrix\" %f"},
+        {"/opt/\"q\"/$HOME/`x`/ombrix",
+         "Exec=\"/opt/\\\\\"q\\\\\"/\\\\$HOME/\\\\`x\\\\`/ombrix\" %f"},
         {"/opt/back\\slash/ombrix", "Exec=\"/opt/back\\\\\\\\slash/ombrix\" %f"},
     };
     for (const auto& [executable, exec] : cases) {
-        const QStringList lines = m_Registry.desktopEntryText(QString::fromUtf8(executable)).split(QLatin1Char('\n'));
+        const QStringList lines =
+            m_Registry.desktopEntryText(QString::fromUtf8(executable)).split(QLatin1Char('\n'));
         EXPECT_TRUE(lines.contains(QString::fromUtf8(exec))) << executable;
     }
 }

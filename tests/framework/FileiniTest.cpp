@@ -1,7 +1,7 @@
-#include "tests/support/Isolatedsettings.h"
-
 #include "framework/Fileini.h"
+
 #include "platform/Executablelocation.h"
+#include "tests/support/Isolatedsettings.h"
 
 #include <QDir>
 #include <QFile>
@@ -27,7 +27,8 @@ TEST_F(IniFile, WritesGoldenAndReadsBackWhatItWrote)
     {
         CIniFile ini;
         EXPECT_EQ(ini.readInteger(QStringLiteral("FormMain"), QStringLiteral("Top"), 25), 25);
-        ini.writeString(QStringLiteral("Editor"), QStringLiteral("FontName"), QStringLiteral("Courier New"));
+        ini.writeString(QStringLiteral("Editor"), QStringLiteral("FontName"),
+                        QStringLiteral("Courier New"));
         ini.writeInteger(QStringLiteral("FormMain"), QStringLiteral("Top"), -25);
         ini.writeBool(QStringLiteral("FormMain"), QStringLiteral("WriteLogs"), true);
         ini.writeBool(QStringLiteral("FormMain"), QStringLiteral("UseRegister"), false);
@@ -131,12 +132,13 @@ TEST_F(IniFile, WritesThatCouldAddLinesAreRefused)
 
 TEST_F(IniFile, IntegersThatDoNotParseReadAsTheDefault)
 {
-    writeFile(iniPath(), "[S]\nplain=42\npadded= -17 \nword=abc\ntail=12abc\ndecimal=1.5\ncomma=1,5\n"
-                         "huge=99999999999\nhex=0x10\nempty=\nflagOn=5\nflagOff=0\nflagWord=true\n");
+    writeFile(iniPath(),
+              "[S]\nplain=42\npadded= -17 \nword=abc\ntail=12abc\ndecimal=1.5\ncomma=1,5\n"
+              "huge=99999999999\nhex=0x10\nempty=\nflagOn=5\nflagOff=0\nflagWord=true\n");
     CIniFile ini;
     const std::pair<const char*, int> integers[] = {
-        {"plain", 42}, {"padded", -17}, {"word", -1}, {"tail", -1}, {"decimal", -1},
-        {"comma", -1}, {"huge", -1}, {"hex", -1}, {"empty", -1}, {"absent", -1},
+        {"plain", 42}, {"padded", -17}, {"word", -1}, {"tail", -1},  {"decimal", -1},
+        {"comma", -1}, {"huge", -1},    {"hex", -1},  {"empty", -1}, {"absent", -1},
     };
     for (const auto& [key, value] : integers)
         EXPECT_EQ(ini.readInteger(kSection, QString::fromUtf8(key), -1), value) << key;
@@ -208,9 +210,10 @@ TEST_F(IniFile, SavesInAFolderThatCannotBeWritten)
 
 TEST_F(IniFile, APipeOrFolderInTheFilesPlaceIsLeftAlone)
 {
-    struct TCase {
+    struct TCase
+    {
         const char* reason;
-        bool pipe;   // else a folder
+        bool pipe; // else a folder
     };
     const TCase cases[] = {{"a pipe would block the start", true}, {"a folder", false}};
     for (const TCase& c : cases) {

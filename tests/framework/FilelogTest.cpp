@@ -1,6 +1,6 @@
-#include "tests/support/Isolatedsettings.h"
-
 #include "framework/Filelog.h"
+
+#include "tests/support/Isolatedsettings.h"
 
 #include <QDir>
 #include <QLocale>
@@ -41,7 +41,8 @@ protected:
 
 TEST_F(FileLog, LineFormatGolden)
 {
-    struct TCase {
+    struct TCase
+    {
         int type;
         const char* source;
         const char* text;
@@ -50,7 +51,8 @@ TEST_F(FileLog, LineFormatGolden)
     const TCase cases[] = {
         {5, "", "Program started.", "[++-] " + kStamp + "[information] Program started."},
         {2, "TFormMain::FileOpen", "The error at executing of operation 'FileOpen'.",
-         "[+++] " + kStamp + "[error] [TFormMain::FileOpen] The error at executing of operation 'FileOpen'."},
+         "[+++] " + kStamp
+             + "[error] [TFormMain::FileOpen] The error at executing of operation 'FileOpen'."},
         {1, " \tsrc \n", "x", "[+++] " + kStamp + "[system error] [src] x"},
         {3, "", "w", "[++-] " + kStamp + "[warning] w"},
         {4, "", "s", "[++-] " + kStamp + "[success] s"},
@@ -63,8 +65,10 @@ TEST_F(FileLog, LineFormatGolden)
     // Month names and separators do not follow the user's locale.
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     for (const TCase& c : cases) {
-        EXPECT_EQ(m_Log.formatLine(static_cast<quint8>(c.type), QString::fromUtf8(c.source),
-                                   QString::fromUtf8(c.text)).toStdString(),
+        EXPECT_EQ(m_Log
+                      .formatLine(static_cast<quint8>(c.type), QString::fromUtf8(c.source),
+                                  QString::fromUtf8(c.text))
+                      .toStdString(),
                   c.expected);
     }
     QLocale::setDefault(QLocale::c());
@@ -107,11 +111,13 @@ TEST_F(FileLog, LinesAreTrimmedAndCutTo512Characters)
 {
     m_Log.addLine(QString(600, QLatin1Char('x')));
     // A character of two code units is not split at the cut.
-    m_Log.addLine(QString(511, QLatin1Char('y')) + QString::fromUtf8("\xf0\x9d\x9c\x8b") + QStringLiteral("z"));
+    m_Log.addLine(QString(511, QLatin1Char('y')) + QString::fromUtf8("\xf0\x9d\x9c\x8b")
+                  + QStringLiteral("z"));
     m_Log.addLine(QStringLiteral("  \t "));
     m_Log.addLine(QStringLiteral("\t padded \r"));
     m_Log.flush();
-    EXPECT_EQ(logLines(), (QList<QByteArray>{QByteArray(512, 'x'), QByteArray(511, 'y'), "padded"}));
+    EXPECT_EQ(logLines(),
+              (QList<QByteArray>{QByteArray(512, 'x'), QByteArray(511, 'y'), "padded"}));
 }
 
 // A log of the given size: numbered lines of 64 bytes with a blank line now and then.
@@ -233,13 +239,14 @@ TEST_F(FileLog, UnwritableFileDropsTheLinesAndTriesAgainNextTime)
     ASSERT_TRUE(QDir().mkpath(path(QStringLiteral("later"))));
     m_Log.add(QStringLiteral("kept"));
     m_Log.flush();
-    EXPECT_EQ(readFile(path(QStringLiteral("later/ombrix.log"))).toStdString(), "[+--] " + kStamp + "kept\n");
+    EXPECT_EQ(readFile(path(QStringLiteral("later/ombrix.log"))).toStdString(),
+              "[+--] " + kStamp + "kept\n");
 }
 
 TEST_F(FileLog, APipeInTheLogsPlaceIsSkipped)
 {
     ASSERT_EQ(::mkfifo(QFile::encodeName(logPath()).constData(), 0600), 0);
-    for (const qsizetype lines : {1, 64}) {   // a flush on request and one when the batch is full
+    for (const qsizetype lines : {1, 64}) { // a flush on request and one when the batch is full
         for (qsizetype i = 0; i < lines; ++i)
             m_Log.add(QStringLiteral("lost"));
         m_Log.flush();

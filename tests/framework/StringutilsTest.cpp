@@ -48,7 +48,8 @@ TEST(LeftWhole, CutsWithoutSplittingACharacterOfTwoCodeUnits)
             << c.text.toStdString() << " / " << c.maxLength;
 }
 
-struct TSearchCase {
+struct TSearchCase
+{
     const char* text;
     const char* pattern;
     int start;
@@ -59,17 +60,13 @@ struct TSearchCase {
 TEST(SubStrings, FindAndCount)
 {
     const TSearchCase cases[] = {
-        {"aaaa", "aa", 0, 0, 3},      // overlapping occurrences count each
-        {"aaaa", "aa", 1, 1, 2},
-        {"abcabc", "bc", 2, 4, 1},
-        {"abcabc", "BC", 0, -1, 0},   // exact letter case
-        {"abc", "abc", 0, 0, 1},
-        {"abc", "c", 2, 2, 1},
-        {"abc", "c", 3, -1, 0},       // start at the text's length
-        {"abc", "a", -1, -1, 0},
-        {"abc", "bc", 2, -1, 0},      // the pattern does not fit after start
-        {"abc", "abcd", 0, -1, 0},
-        {"", "a", 0, -1, 0},
+        {"aaaa", "aa", 0, 0, 3}, // overlapping occurrences count each
+        {"aaaa", "aa", 1, 1, 2},    {"abcabc", "bc", 2, 4, 1},
+        {"abcabc", "BC", 0, -1, 0}, // exact letter case
+        {"abc", "abc", 0, 0, 1},    {"abc", "c", 2, 2, 1},
+        {"abc", "c", 3, -1, 0},                              // start at the text's length
+        {"abc", "a", -1, -1, 0},    {"abc", "bc", 2, -1, 0}, // the pattern does not fit after start
+        {"abc", "abcd", 0, -1, 0},  {"", "a", 0, -1, 0},
         {"abc", "", 0, -1, 0},
     };
     for (const TSearchCase& c : cases) {
@@ -80,7 +77,8 @@ TEST(SubStrings, FindAndCount)
     }
 }
 
-struct TReplaceCase {
+struct TReplaceCase
+{
     const char* source;
     const char* pattern;
     const char* replacement;
@@ -96,7 +94,7 @@ TEST(SubStrings, ReplaceReturnsTheWholeNewText)
         {"aaa", "aa", "b", 0, 1, "ba"},
         {"aaaa", "aa", "bbb", 0, 2, "bbbbbb"},
         {"x=1; x=2;", "x", "long_name", 0, 2, "long_name=1; long_name=2;"}, // grows past the source
-        {"abcabc", "abc", "-", 1, 1, "abc-"},   // text before start is kept
+        {"abcabc", "abc", "-", 1, 1, "abc-"}, // text before start is kept
         {"abc", "z", "y", 0, 0, "abc"},
         // A void replacement leaves the target as it was.
         {"", "a", "b", 0, 0, "previous"},
@@ -109,7 +107,8 @@ TEST(SubStrings, ReplaceReturnsTheWholeNewText)
     for (const TReplaceCase& c : cases) {
         QString target = QStringLiteral("previous");
         EXPECT_EQ(replaceSubStrings(s(c.source), target, s(c.pattern), s(c.replacement), c.start),
-                  c.replaced) << c.source << " / " << c.pattern << " from " << c.start;
+                  c.replaced)
+            << c.source << " / " << c.pattern << " from " << c.start;
         EXPECT_EQ(target, s(c.result)) << c.source << " / " << c.pattern << " from " << c.start;
     }
 }
@@ -124,7 +123,8 @@ QStringList entries(const TArrayChosenStrings& list)
 
 TEST(ChosenStrings, AddPutsTheTextFirst)
 {
-    struct TCase {
+    struct TCase
+    {
         const char* name;
         bool caseSensitive;
         QStringList adds;
@@ -133,11 +133,15 @@ TEST(ChosenStrings, AddPutsTheTextFirst)
     const TCase cases[] = {
         {"new texts go first", false, {"a", "b", "c"}, {"c", "b", "a"}},
         {"an equal text moves to the front", false, {"a", "b", "c", "b"}, {"b", "c", "a"}},
-        {"other letter case moves it and takes the new case", false, {"sin", "cos", "SIN"}, {"SIN", "cos"}},
+        {"other letter case moves it and takes the new case",
+         false,
+         {"sin", "cos", "SIN"},
+         {"SIN", "cos"}},
         {"case-sensitive lists keep both", true, {"sin", "cos", "SIN"}, {"SIN", "cos", "sin"}},
         {"the first entry again changes nothing", false, {"a", "b", "b"}, {"b", "a"}},
         {"empty texts are ignored", false, {"a", "", "b"}, {"b", "a"}},
-        {"a full list moves an entry and keeps its count", false,
+        {"a full list moves an entry and keeps its count",
+         false,
          {"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12", "4"},
          {"4", "12", "11", "10", "9", "8", "7", "6", "5", "3", "2", "1"}},
     };

@@ -1,7 +1,7 @@
-#include "tests/support/Isolatedsettings.h"
-
 #include "framework/Useroptionsmanager.h"
+
 #include "platform/Executablelocation.h"
+#include "tests/support/Isolatedsettings.h"
 
 #include <QFile>
 #include <QSettings>
@@ -11,15 +11,17 @@
 namespace {
 
 const QString kFontName = QString::fromUtf8("Mono, \"\xd0\x9c\xd0\xbe\xd0\xbd\xd0\xbe\"");
-const TOptionsFormMain kFormMain{-3, 1920, 801, 602, false, false, false, true,
-                                 true, false, false, true, true, false};
-const TOptionsEditor kEditor{kFontName, TFontStyle::Bold | TFontStyle::Italic, 14, 255, 0xABCDEF, false};
+const TOptionsFormMain kFormMain{-3,   1920, 801,   602,   false, false, false,
+                                 true, true, false, false, true,  true,  false};
+const TOptionsEditor kEditor{kFontName, TFontStyle::Bold | TFontStyle::Italic, 14, 255, 0xABCDEF,
+                             false};
 const TOptionsWinMsg kWinMsg{QStringLiteral("Mono"), TFontStyle::Italic, 8, 65280, 0, true};
 const TOptionsViewResult kViewResult{2, 4, 2};
-const TOptionsFormViewResults kResults{100, 200, 300, 400, false, false,
-                                       QStringLiteral("Serif"), TFontStyle::Bold, 20, 1, 2, true};
+const TOptionsFormViewResults kResults{
+    100, 200, 300, 400, false, false, QStringLiteral("Serif"), TFontStyle::Bold, 20, 1, 2, true};
 
-struct TRecords {
+struct TRecords
+{
     TOptionsFormMain formMain;
     TOptionsEditor editor;
     TOptionsWinMsg winMsg;
@@ -58,14 +60,24 @@ TEST_F(OptionsManager, FreshStartLoadsTheDefaults)
     EXPECT_FALSE(manager.getUseRegister());
     TRecords fromIni;
     fromIni.loadFrom(manager, false);
-    EXPECT_EQ(fromIni.formMain, (TOptionsFormMain{25, 25, 570, 425, true, true, false, false,
-                                                  false, true, true, false, false, true}));
+    EXPECT_EQ(fromIni.formMain, (TOptionsFormMain{25, 25, 570, 425, true, true, false, false, false,
+                                                  true, true, false, false, true}));
     EXPECT_EQ(fromIni.editor, TOptionsEditor());
-    EXPECT_EQ(fromIni.winMsg, (TOptionsWinMsg{QStringLiteral("Courier New"), {}, 10, 0, 16777215, true}));
+    EXPECT_EQ(fromIni.winMsg,
+              (TOptionsWinMsg{QStringLiteral("Courier New"), {}, 10, 0, 16777215, true}));
     EXPECT_EQ(fromIni.viewResult, (TOptionsViewResult{1, 12, 0}));
-    EXPECT_EQ(fromIni.results, (TOptionsFormViewResults{25, 25, 470, 325, true, true,
-                                                        QStringLiteral("Courier New"), {}, 10, 0,
-                                                        16777215, true}));
+    EXPECT_EQ(fromIni.results, (TOptionsFormViewResults{25,
+                                                        25,
+                                                        470,
+                                                        325,
+                                                        true,
+                                                        true,
+                                                        QStringLiteral("Courier New"),
+                                                        {},
+                                                        10,
+                                                        0,
+                                                        16777215,
+                                                        true}));
 
     // Nothing in the user's store: the records keep what they held, but for the three
     // switches, which always come from the ini file.
@@ -195,8 +207,9 @@ TEST_F(OptionsManager, SwitchesAndTestingAlwaysLiveInTheIniFile)
     EXPECT_EQ(iniText(), QByteArray("[FormMain]\nWriteLogs=1\nUseRegister=1\nUseFileExtension=0\n\n"
                                     "[Testing]\nTestingFileIn=in\nTestingFileOut=out\n"));
     EXPECT_EQ(stored(QStringLiteral("FormMain/Top")).toInt(), -3);
-    for (const char* key : {"FormMain/WriteLogs", "FormMain/UseRegister", "FormMain/UseFileExtension",
-                            "Testing/TestingFileIn", "Testing/TestingFileOut"})
+    for (const char* key :
+         {"FormMain/WriteLogs", "FormMain/UseRegister", "FormMain/UseFileExtension",
+          "Testing/TestingFileIn", "Testing/TestingFileOut"})
         EXPECT_FALSE(stored(QString::fromLatin1(key)).isValid()) << key;
 
     CUserOptionsManager next;
@@ -210,7 +223,8 @@ TEST_F(OptionsManager, SectionWithoutSomeKeysTakesTheStoresDefaults)
     writeFile(iniPath(), "[FormViewResult]\nTop=1\n");
     writeFile(userStorePath(), "[FormViewResult]\nTop=1\n");
     CUserOptionsManager manager;
-    const std::tuple<bool, int, int, bool> cases[] = {{false, 470, 325, true}, {true, 570, 425, false}};
+    const std::tuple<bool, int, int, bool> cases[] = {{false, 470, 325, true},
+                                                      {true, 570, 425, false}};
     for (const auto& [useRegister, width, height, wrapWord] : cases) {
         TRecords records;
         records.loadFrom(manager, useRegister);
@@ -223,9 +237,10 @@ TEST_F(OptionsManager, SectionWithoutSomeKeysTakesTheStoresDefaults)
 
 TEST_F(OptionsManager, CorruptValuesLoadAsTheirDefaultsAndTheRestStillLoads)
 {
-    const QByteArray corrupt = "[FormMain]\nTop=abc\nLeft=5\nWidth=1e3\nMaximized=yes\nShowToolBar=0\n"
-                               "[Editor]\nFontName=Mono\nFontStyle=7\nFontSize=99999999999\nUseTab=0\n"
-                               "[ViewResult]\nPrecision=\nFormatNumber=2\n";
+    const QByteArray corrupt =
+        "[FormMain]\nTop=abc\nLeft=5\nWidth=1e3\nMaximized=yes\nShowToolBar=0\n"
+        "[Editor]\nFontName=Mono\nFontStyle=7\nFontSize=99999999999\nUseTab=0\n"
+        "[ViewResult]\nPrecision=\nFormatNumber=2\n";
     writeFile(iniPath(), corrupt);
     // In the user's store a text with a comma reads back as a list, not as a text.
     writeFile(userStorePath(), corrupt + "[WinMsg]\nFontName=a, b\nFontSize=9\n");
@@ -235,8 +250,10 @@ TEST_F(OptionsManager, CorruptValuesLoadAsTheirDefaultsAndTheRestStillLoads)
         const TOptionsFormMain& formMain = records.formMain;
         EXPECT_EQ(std::make_tuple(formMain.Top, formMain.Left, formMain.Width, formMain.Maximized,
                                   formMain.ShowToolBar),
-                  std::make_tuple(25, 5, 570, false, false)) << useRegister;
-        EXPECT_EQ(records.editor, (TOptionsEditor{QStringLiteral("Mono"), {}, 10, 0, 16777215, false}))
+                  std::make_tuple(25, 5, 570, false, false))
+            << useRegister;
+        EXPECT_EQ(records.editor,
+                  (TOptionsEditor{QStringLiteral("Mono"), {}, 10, 0, 16777215, false}))
             << useRegister;
         EXPECT_EQ(records.viewResult, (TOptionsViewResult{1, 12, 2})) << useRegister;
         if (useRegister) {
@@ -263,7 +280,8 @@ TEST_F(OptionsManager, FailedSavesAreReported)
 {
     // No folder for the ini file, and a plain file where the user's store needs a folder.
     CExecutableLocation::redirect(path(QStringLiteral("no such folder/ombrix")));
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, path(QStringLiteral("blocked/config")));
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                       path(QStringLiteral("blocked/config")));
     writeFile(path(QStringLiteral("blocked")), "a file");
     CUserOptionsManager manager;
     EXPECT_FALSE(manager.saveEditor(kEditor, false));
@@ -274,7 +292,8 @@ TEST_F(OptionsManager, FailedSavesAreReported)
 
 TEST_F(OptionsManager, RecentFileRules)
 {
-    struct TCase {
+    struct TCase
+    {
         const char* name;
         std::vector<QString> adds;
         int deleted;
@@ -283,8 +302,14 @@ TEST_F(OptionsManager, RecentFileRules)
     const TCase cases[] = {
         {"a listed name moves to the front", {"D", "A", "B", "A"}, -1, {"A", "B", "D"}},
         {"the first name again changes nothing", {"A", "B", "B"}, -1, {"B", "A"}},
-        {"a sixth name drops the oldest", {"1", "2", "3", "4", "5", "6"}, -1, {"6", "5", "4", "3", "2"}},
-        {"moving the last of a full list", {"1", "2", "3", "4", "5", "1"}, -1, {"1", "5", "4", "3", "2"}},
+        {"a sixth name drops the oldest",
+         {"1", "2", "3", "4", "5", "6"},
+         -1,
+         {"6", "5", "4", "3", "2"}},
+        {"moving the last of a full list",
+         {"1", "2", "3", "4", "5", "1"},
+         -1,
+         {"1", "5", "4", "3", "2"}},
         {"other letter case is another file", {"/a.ombx", "/A.ombx"}, -1, {"/A.ombx", "/a.ombx"}},
         {"names are trimmed, blank names ignored", {" /x \n", "\t", "/x"}, -1, {"/x"}},
         {"deleting closes the gap", {"5", "4", "3", "2", "1"}, 1, {"1", "3", "4", "5"}},
@@ -306,8 +331,9 @@ TEST_F(OptionsManager, RecentFilesLoadWithoutGapsOrDuplicates)
     const std::pair<const char*, std::vector<QString>> cases[] = {{"UseRegister=0", {"x", "y"}},
                                                                   {"UseRegister=1", {"u", "v"}}};
     for (const auto& [choice, expected] : cases) {
-        writeFile(iniPath(), QByteArray("[FormMain]\n") + choice
-                                 + "\n[RecentFiles]\nfile_0=x\nfile_1=\nfile_2=x\nfile_3=y\nfile_4=  \n");
+        writeFile(iniPath(),
+                  QByteArray("[FormMain]\n") + choice
+                      + "\n[RecentFiles]\nfile_0=x\nfile_1=\nfile_2=x\nfile_3=y\nfile_4=  \n");
         CUserOptionsManager manager;
         manager.loadUseRegister();
         manager.addRecentFile(QStringLiteral("left over"));

@@ -17,7 +17,8 @@ std::string places(const std::string& text, int tabSize)
     TTextInput in(text, tabSize);
     std::string result;
     while (in.input->get() != 0)
-        result += std::to_string(in.input->getLine()) + ":" + std::to_string(in.input->getColumn()) + " ";
+        result += std::to_string(in.input->getLine()) + ":" + std::to_string(in.input->getColumn())
+                  + " ";
     return result;
 }
 
@@ -40,9 +41,13 @@ TEST(StackStreamIn, PlacesEveryCharacter)
         {"a\r\nb", 4, "1:1 1:1 2:0 2:1 ", "CR takes no column, so CR LF places as LF"},
         {"\nx", 4, "2:0 2:1 ", "a leading line end leaves line 1"},
         {"\r\rab", 4, "0:0 0:0 1:1 1:2 ", "CR before any character stays before it"},
-        {"a\x07\x08\x0C" "b", 4, "1:1 1:1 1:1 1:1 1:2 ", "BEL, BS and FF take no column"},
+        {"a\x07\x08\x0C"
+         "b",
+         4, "1:1 1:1 1:1 1:1 1:2 ", "BEL, BS and FF take no column"},
         {"ab\r\tc", 4, "1:1 1:2 1:2 1:3 1:4 ", "a CR still moves the tab phase"},
-        {"a\x0B" "b", 4, "1:1 1:2 1:3 ", "VT takes a column"},
+        {"a\x0B"
+         "b",
+         4, "1:1 1:2 1:3 ", "VT takes a column"},
         {"\tx", 0, "1:0 1:1 ", "a zero tab width gives TAB no width"},
         {"\tx", -3, "1:4 1:5 ", "a negative tab width is ignored"},
     };
@@ -151,7 +156,8 @@ TEST(StackStreamIn, MismatchNamesThePlaceAndTheToken)
         in.input->match(CTokenString("cx"), 5);
         FAIL() << "no exception";
     } catch (const CStreamException& e) {
-        EXPECT_EQ(e.getText(), "CStackStreamIn::match(...) SYSTEM ERROR : it is a insufficient token");
+        EXPECT_EQ(e.getText(),
+                  "CStackStreamIn::match(...) SYSTEM ERROR : it is a insufficient token");
         EXPECT_EQ(e.getLine(), 2);
         EXPECT_EQ(e.getColumn(), 3);
         EXPECT_EQ(e.getToken(), "cx");

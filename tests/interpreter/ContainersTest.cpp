@@ -1,5 +1,6 @@
-#include "ArrayElements.h"
 #include "Containers.h"
+
+#include "ArrayElements.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +14,11 @@ namespace {
 // A table of names that counts the elements it deletes.
 struct TCounted
 {
-    TCounted(const char* name, int& deleted) : m_Name(name), m_Deleted(deleted) {}
+    TCounted(const char* name, int& deleted)
+        : m_Name(name)
+        , m_Deleted(deleted)
+    {
+    }
     ~TCounted() { ++m_Deleted; }
     CNameString m_Name;
     int& m_Deleted;
@@ -22,13 +27,16 @@ struct TCounted
 class CCountedTable : public CArrayElements<TCounted, CNameString>
 {
 public:
-    void setParameters(const C1DArray<CValue>&) override {}
-    void getResult(CValue&) override {}
+    void setParameters(const C1DArray<CValue>&) override { }
+    void getResult(CValue&) override { }
     CBuffString getText() override { return CBuffString(); }
-    void fill() override {}
+    void fill() override { }
     bool find(const CNameString&, int&) override { return false; }
     bool perform(const CNameString&) override { return false; }
-    bool add(const char* name, int& deleted) { return addElement(std::make_unique<TCounted>(name, deleted)); }
+    bool add(const char* name, int& deleted)
+    {
+        return addElement(std::make_unique<TCounted>(name, deleted));
+    }
 };
 
 } // namespace

@@ -46,16 +46,20 @@ TEST(Controller, ParameterNodesNeedTheFunctionBeingDefined)
     CInterpreterCore core;
     EXPECT_EQ(core.controller.createNodeParameter(nullptr, 2, 3, 0), nullptr);
     EXPECT_TRUE(core.controller.isStop());
-    EXPECT_EQ(core.lines(), Lines{" [system error, line 2, position 3] error of the program : error in definition of "
-                                  "value of parameter (userFunction = NULL)"});
+    EXPECT_EQ(
+        core.lines(),
+        Lines{" [system error, line 2, position 3] error of the program : error in definition of "
+              "value of parameter (userFunction = NULL)"});
 
     CInterpreterCore defining;
     CUserFunction* function = nullptr;
     ASSERT_TRUE(defining.controller.addUserFunction("f", CSignature(1, 2), function));
     defining.controller.setCurrentUserFunction(function);
     EXPECT_EQ(defining.controller.createNodeParameter(nullptr, 1, 1, 2), nullptr);
-    EXPECT_EQ(defining.lines(), Lines{" [system error, line 1, position 1] error of the program: error in definition of "
-                                      "value of parameter (index < 0 || index >= userFunction->getCountParameters())"});
+    EXPECT_EQ(
+        defining.lines(),
+        Lines{" [system error, line 1, position 1] error of the program: error in definition of "
+              "value of parameter (index < 0 || index >= userFunction->getCountParameters())"});
     std::unique_ptr<CNode> good(defining.controller.createNodeParameter(nullptr, 1, 1, 1));
     EXPECT_NE(good, nullptr);
 }

@@ -1,9 +1,8 @@
 // Evaluation of statement trees built by hand through the controller: values, failures with
 // their texts and positions, the stop rule, "exit" and user functions.
 
-#include "InterpreterCore.h"
-
 #include "Exceptions.h"
+#include "InterpreterCore.h"
 #include "Limits.h"
 
 #include <gtest/gtest.h>
@@ -66,13 +65,15 @@ TEST(Evaluation, FailingFirstDefinitionLeavesVariableUninitialised)
     core.define("y", 2, 1, [&](CNode* root) { core.variable(root, "x", 2, 5); });
     EXPECT_FALSE(core.finish());
     EXPECT_EQ(core.value("x"), "<uninitialised>");
-    EXPECT_EQ(core.lines(),
-              (Lines{" [error, line 1, position 6] error at performance of operation '/', division by zero",
-                     " [error, line 1, position 1] error in the definition of new value for a variable, "
-                     "name of a varialble x",
-                     " [error, line 2, position 5] the varialble is not initialized, name of a varialble x",
-                     " [error, line 2, position 1] error in the definition of new value for a variable, "
-                     "name of a varialble y"}));
+    EXPECT_EQ(
+        core.lines(),
+        (Lines{
+            " [error, line 1, position 6] error at performance of operation '/', division by zero",
+            " [error, line 1, position 1] error in the definition of new value for a variable, "
+            "name of a varialble x",
+            " [error, line 2, position 5] the varialble is not initialized, name of a varialble x",
+            " [error, line 2, position 1] error in the definition of new value for a variable, "
+            "name of a varialble y"}));
 }
 
 TEST(Evaluation, FailingRedefinitionKeepsEarlierValue)
@@ -87,8 +88,9 @@ TEST(Evaluation, FailingRedefinitionKeepsEarlierValue)
     EXPECT_FALSE(core.finish());
     EXPECT_EQ(core.value("x"), "7");
     ASSERT_EQ(core.lines().size(), 2u);
-    EXPECT_EQ(core.lines()[0],
-              " [error, line 2, position 7] error at performance of operation '^', the negative basis at a real parameter");
+    EXPECT_EQ(
+        core.lines()[0],
+        " [error, line 2, position 7] error at performance of operation '^', the negative basis at a real parameter");
     EXPECT_EQ(core.variables.getCount(), 1);
 }
 
@@ -103,7 +105,9 @@ TEST(Evaluation, LeftOperandFailureSkipsRightOperand)
     core.finish();
     const Lines lines = core.lines();
     ASSERT_EQ(lines.size(), 2u);
-    EXPECT_EQ(lines[0], " [error, line 1, position 5] the varialble is not initialized, name of a varialble undefinedLeft");
+    EXPECT_EQ(
+        lines[0],
+        " [error, line 1, position 5] the varialble is not initialized, name of a varialble undefinedLeft");
 }
 
 TEST(Evaluation, StandardFunctions)
@@ -138,21 +142,23 @@ TEST(Evaluation, StandardFunctions)
     });
     core.finish();
     EXPECT_EQ(core.value("s"), "4");
-    EXPECT_EQ(core.lines(),
-              (Lines{" [error, line 1, position 5] wrong number of parameters in function, function max has the "
-                     "following number of parameters 2, the established number of parameters 3",
-                     " [error, line 1, position 1] error in the definition of new value for a variable, "
-                     "name of a varialble m",
-                     " [error, line 2, position 10] error at performance of operation '/', division by zero",
-                     " [error, line 2, position 1] error in the definition of new value for a variable, "
-                     "name of a varialble n",
-                     " [error, line 4, position 5] error at execution of the standard function : 'ln', "
-                     "the negative number as parameter is not allowable",
-                     " [error, line 4, position 1] error in the definition of new value for a variable, "
-                     "name of a varialble l",
-                     " [error, line 5, position 5] standard function is not found, name of a standard function nosuch",
-                     " [error, line 5, position 1] error in the definition of new value for a variable, "
-                     "name of a varialble z"}));
+    EXPECT_EQ(
+        core.lines(),
+        (Lines{
+            " [error, line 1, position 5] wrong number of parameters in function, function max has the "
+            "following number of parameters 2, the established number of parameters 3",
+            " [error, line 1, position 1] error in the definition of new value for a variable, "
+            "name of a varialble m",
+            " [error, line 2, position 10] error at performance of operation '/', division by zero",
+            " [error, line 2, position 1] error in the definition of new value for a variable, "
+            "name of a varialble n",
+            " [error, line 4, position 5] error at execution of the standard function : 'ln', "
+            "the negative number as parameter is not allowable",
+            " [error, line 4, position 1] error in the definition of new value for a variable, "
+            "name of a varialble l",
+            " [error, line 5, position 5] standard function is not found, name of a standard function nosuch",
+            " [error, line 5, position 1] error in the definition of new value for a variable, "
+            "name of a varialble z"}));
 }
 
 TEST(Evaluation, ConstantsAndUnaryOperators)
@@ -163,7 +169,8 @@ TEST(Evaluation, ConstantsAndUnaryOperators)
         core.controller.createNodeConstant(mult, 1, 5, "_PI");
         core.number(mult, 2);
     });
-    core.define("e", 2, 1, [&](CNode* root) { core.controller.createNodeConstant(root, 2, 5, "_E"); });
+    core.define("e", 2, 1,
+                [&](CNode* root) { core.controller.createNodeConstant(root, 2, 5, "_E"); });
     core.define("n", 3, 1, [&](CNode* root) {
         CNode* minus = core.controller.createNodeUnLeftOperator(root, 3, 5, UNLEFT_OPERATOR_MINUS);
         core.number(minus, 0);
@@ -173,14 +180,16 @@ TEST(Evaluation, ConstantsAndUnaryOperators)
         core.number(plus, 5);
     });
     // A constant that does not exist fails only when its value is asked for, silently.
-    core.define("c", 5, 1, [&](CNode* root) { core.controller.createNodeConstant(root, 5, 5, "_X"); });
+    core.define("c", 5, 1,
+                [&](CNode* root) { core.controller.createNodeConstant(root, 5, 5, "_X"); });
     core.finish();
     EXPECT_EQ(core.value("p"), "6.28318530717959");
     EXPECT_EQ(core.value("e"), "2.718281828459");
     EXPECT_EQ(core.value("n"), "-0");
     EXPECT_EQ(core.value("q"), "5");
-    EXPECT_EQ(core.lines(), (Lines{" [error, line 5, position 1] error in the definition of new value for a "
-                                   "variable, name of a varialble c"}));
+    EXPECT_EQ(core.lines(),
+              (Lines{" [error, line 5, position 1] error in the definition of new value for a "
+                     "variable, name of a varialble c"}));
 }
 
 TEST(Evaluation, BrokenTreesReportSystemErrors)
@@ -192,24 +201,29 @@ TEST(Evaluation, BrokenTreesReportSystemErrors)
     });
     core.finish();
     EXPECT_TRUE(core.controller.isStop());
-    EXPECT_EQ(core.lines()[0], " [system error, line 1, position 7] system error, the number of parameters for binary "
-                               "operation does not coincide with number of child units, name of a binary operation "
-                               "+ (plus), number of child units 1");
+    EXPECT_EQ(
+        core.lines()[0],
+        " [system error, line 1, position 7] system error, the number of parameters for binary "
+        "operation does not coincide with number of child units, name of a binary operation "
+        "+ (plus), number of child units 1");
 
     CInterpreterCore unary;
     unary.define("b", 2, 1, [&](CNode* root) {
         unary.controller.createNodeUnLeftOperator(root, 2, 5, UNLEFT_OPERATOR_MINUS);
     });
     unary.finish();
-    EXPECT_EQ(unary.lines()[0], " [system error, line 2, position 5] the number of parameters for left-hand operation "
-                                "does not coincide with number of child units, name of a left-hand operation "
-                                "- (minus), number of child units 0");
+    EXPECT_EQ(
+        unary.lines()[0],
+        " [system error, line 2, position 5] the number of parameters for left-hand operation "
+        "does not coincide with number of child units, name of a left-hand operation "
+        "- (minus), number of child units 0");
 
     CInterpreterCore empty;
     empty.define("c", 3, 4, [](CNode*) {});
     empty.finish();
-    EXPECT_EQ(empty.lines()[0],
-              " [system error, line 3, position 4] the child node for executable node is null, name of a varialble c");
+    EXPECT_EQ(
+        empty.lines()[0],
+        " [system error, line 3, position 4] the child node for executable node is null, name of a varialble c");
 }
 
 TEST(Evaluation, VariableReadWithoutTableEntry)
@@ -222,7 +236,8 @@ TEST(Evaluation, VariableReadWithoutTableEntry)
         root->addChild(ghost);
     });
     core.finish();
-    EXPECT_EQ(core.lines()[0], " [error, line 1, position 5] the varialble is not found, name of a varialble ghost");
+    EXPECT_EQ(core.lines()[0],
+              " [error, line 1, position 5] the varialble is not found, name of a varialble ghost");
 }
 
 TEST(Evaluation, NullNodesThrowAfterReporting)
@@ -278,7 +293,8 @@ TEST(Evaluation, ExitStopsEvaluationAtTheNextStatement)
     // a = 1; exit; b = 2; (c is never analysed)
     CInterpreterCore core;
     core.define("a", 1, 1, [&](CNode* root) { core.number(root, 1); });
-    core.controller.setTree(std::unique_ptr<CNode>(core.controller.createNodeCommand(nullptr, 2, 1, "exit")));
+    core.controller.setTree(
+        std::unique_ptr<CNode>(core.controller.createNodeCommand(nullptr, 2, 1, "exit")));
     EXPECT_EQ(core.value("a"), "1");
     EXPECT_FALSE(core.controller.isExit());
     core.define("b", 3, 1, [&](CNode* root) { core.number(root, 2); });
@@ -289,9 +305,13 @@ TEST(Evaluation, ExitStopsEvaluationAtTheNextStatement)
 
     // A command the table does not know fails as an error.
     CInterpreterCore unknown;
-    unknown.controller.setTree(std::unique_ptr<CNode>(unknown.controller.createNodeCommand(nullptr, 1, 1, "Exit")));
+    unknown.controller.setTree(
+        std::unique_ptr<CNode>(unknown.controller.createNodeCommand(nullptr, 1, 1, "Exit")));
     EXPECT_FALSE(unknown.finish());
-    EXPECT_EQ(unknown.lines(), Lines{" [error, line 1, position 1] error at execution of the command, name of a command Exit"});
+    EXPECT_EQ(
+        unknown.lines(),
+        Lines{
+            " [error, line 1, position 1] error at execution of the command, name of a command Exit"});
 }
 
 TEST(Evaluation, UserFunctionsBindParametersInOrder)
@@ -335,7 +355,8 @@ TEST(Evaluation, NestedCallsShareNothing)
     core.number(inner, 1);
     core.controller.setCurrentUserFunction(nullptr);
 
-    core.define("a", 1, 1, [&](CNode* root) { core.number(call(core, call(core, root, "f"), "f"), 2); });
+    core.define("a", 1, 1,
+                [&](CNode* root) { core.number(call(core, call(core, root, "f"), "f"), 2); });
     core.define("b", 2, 1, [&](CNode* root) { core.number(call(core, root, "k"), 3); });
     EXPECT_TRUE(core.finish());
     EXPECT_EQ(core.value("a"), "4");
@@ -358,20 +379,23 @@ TEST(Evaluation, UserFunctionFailures)
         core.number(node, 1);
         core.number(node, 2);
     });
-    core.define("c", 4, 1, [&](CNode* root) { core.controller.createNodeUserFunction(root, 4, 5, "nosuch"); });
+    core.define("c", 4, 1,
+                [&](CNode* root) { core.controller.createNodeUserFunction(root, 4, 5, "nosuch"); });
     core.finish();
-    EXPECT_EQ(core.lines(),
-              (Lines{" [error, line 1, position 10] error at performance of operation '/', division by zero",
-                     " [error, line 2, position 5] error at execution of the user function, name of a user function h",
-                     " [error, line 2, position 1] error in the definition of new value for a variable, "
-                     "name of a varialble a",
-                     " [error, line 3, position 5] wrong number of parameters in function, user's function h has "
-                     "the following number of parameters 1, the established number of parameters 2",
-                     " [error, line 3, position 1] error in the definition of new value for a variable, "
-                     "name of a varialble b",
-                     " [error, line 4, position 5] user function is not found, name of a user function nosuch",
-                     " [error, line 4, position 1] error in the definition of new value for a variable, "
-                     "name of a varialble c"}));
+    EXPECT_EQ(
+        core.lines(),
+        (Lines{
+            " [error, line 1, position 10] error at performance of operation '/', division by zero",
+            " [error, line 2, position 5] error at execution of the user function, name of a user function h",
+            " [error, line 2, position 1] error in the definition of new value for a variable, "
+            "name of a varialble a",
+            " [error, line 3, position 5] wrong number of parameters in function, user's function h has "
+            "the following number of parameters 1, the established number of parameters 2",
+            " [error, line 3, position 1] error in the definition of new value for a variable, "
+            "name of a varialble b",
+            " [error, line 4, position 5] user function is not found, name of a user function nosuch",
+            " [error, line 4, position 1] error in the definition of new value for a variable, "
+            "name of a varialble c"}));
 }
 
 TEST(Evaluation, MillionTermChainEvaluatesAndDeletes)

@@ -38,7 +38,8 @@ TEST(Facade, RunsStartAfresh)
     const TRun second = runText(interpreter, "b = f(2);");
     EXPECT_FALSE(second.performed);
     EXPECT_EQ(second.variables, Lines{"b=0"});
-    EXPECT_EQ(second.messages.front(), " [error, line 1, position 5] error in expression, the unknown word: f");
+    EXPECT_EQ(second.messages.front(),
+              " [error, line 1, position 5] error in expression, the unknown word: f");
 }
 
 TEST(Facade, OutOfRangeReadsAnswerNothing)
@@ -70,8 +71,9 @@ TEST(Facade, NegativeTabWidthIsIgnored)
     interpreter.setTabSize(8);
     interpreter.setTabSize(-1);
     interpreter.perform("\tx = ;");
-    EXPECT_STREQ(interpreter.getError(0).c_str(),
-                 " [error, line 1, position 13] error in expression, the expression is missed after of the word '='");
+    EXPECT_STREQ(
+        interpreter.getError(0).c_str(),
+        " [error, line 1, position 13] error in expression, the expression is missed after of the word '='");
 }
 
 TEST(Facade, CalcTimeIsTheDifferenceOfTicksAlsoAcrossAWrap)

@@ -23,7 +23,8 @@ TEST(FuzzRegressions, EveryKeptInputEndsCleanly)
             continue;
         SCOPED_TRACE(entry.path().filename().string());
         std::ifstream file(entry.path(), std::ios::binary);
-        const std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+        const std::string text((std::istreambuf_iterator<char>(file)),
+                               std::istreambuf_iterator<char>());
         EXPECT_NO_THROW(runText(interpreter, text));
         const TRun next = runText(interpreter, "a = 1;");
         EXPECT_TRUE(next.performed);

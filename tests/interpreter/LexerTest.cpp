@@ -22,7 +22,8 @@ std::unique_ptr<CAnalysisLexical> makeLexer()
                    {15, "="}, {22, "("}, {23, ")"}, {24, ";"}, {25, ","}};
     for (const auto& symbol : symbols)
         lexer->addReservedWord(symbol.id, symbol.word, false);
-    for (const char* symbol : {"~", "%", "`", "!", "@", "$", "&", "|", "\\", "<", ">", "[", "]", "{", "}", "'"})
+    for (const char* symbol :
+         {"~", "%", "`", "!", "@", "$", "&", "|", "\\", "<", ">", "[", "]", "{", "}", "'"})
         lexer->addInadmissibleSymbol(symbol, false);
     return lexer;
 }
@@ -51,9 +52,9 @@ std::string lex(CAnalysisLexical& lexer, const std::string& text, bool& finished
             result += "!" + std::string(token.m_Text.c_str()) + " ";
             continue;
         }
-        result += std::string(token.m_Text.c_str()) + "/" + std::to_string(token.m_TypeId) + "/" +
-                  std::to_string(token.m_GroupId) + "@" + std::to_string(token.m_StartLine) + ":" +
-                  std::to_string(token.m_StartColumn) + " ";
+        result += std::string(token.m_Text.c_str()) + "/" + std::to_string(token.m_TypeId) + "/"
+                  + std::to_string(token.m_GroupId) + "@" + std::to_string(token.m_StartLine) + ":"
+                  + std::to_string(token.m_StartColumn) + " ";
         lexer.matchToken(token);
     }
     return result;
@@ -81,13 +82,16 @@ TEST(AnalysisLexical, TokensOfTheLanguage)
         {"a = 1;", "a/1/3@1:1 =/15/1@1:3 1/2/2@1:5 ;/24/1@1:6 ", "a definition"},
         {"x=2.5*y;", "x/1/3@1:1 =/15/1@1:2 2.5/3/2@1:3 */11/1@1:6 y/1/3@1:7 ;/24/1@1:8 ",
          "numbers and names touch symbols"},
-        {"f(x, 1e-3)^2", "f/1/3@1:1 (/22/1@1:2 x/1/3@1:3 ,/25/1@1:4 1e-3/3/2@1:6 )/23/1@1:10 ^/14/1@1:11 2/2/2@1:12 ",
+        {"f(x, 1e-3)^2",
+         "f/1/3@1:1 (/22/1@1:2 x/1/3@1:3 ,/25/1@1:4 1e-3/3/2@1:6 )/23/1@1:10 ^/14/1@1:11 2/2/2@1:12 ",
          "a call"},
         {"2x;", "2x/41/4@1:1 ;/24/1@1:3 ", "a name beginning with a digit is one erroneous word"},
         {"a < b", "a/1/3@1:1 </5/5@1:3 b/1/3@1:5 ", "an inadmissible symbol"},
         {"a/*c*/=1;", "a/1/3@1:1 =/15/1@1:7 1/2/2@1:8 ;/24/1@1:9 ", "a comment between tokens"},
-        {"a = 1; // note", "a/1/3@1:1 =/15/1@1:3 1/2/2@1:5 ;/24/1@1:6 ", "a comment after the last token"},
-        {"x = 1;\n// x = 1\n", "x/1/3@1:1 =/15/1@1:3 1/2/2@1:5 ;/24/1@1:6 ", "result lines appended as comments"},
+        {"a = 1; // note", "a/1/3@1:1 =/15/1@1:3 1/2/2@1:5 ;/24/1@1:6 ",
+         "a comment after the last token"},
+        {"x = 1;\n// x = 1\n", "x/1/3@1:1 =/15/1@1:3 1/2/2@1:5 ;/24/1@1:6 ",
+         "result lines appended as comments"},
         {"# c\n\ty\t=\t3", "y/1/3@2:5 =/15/1@2:9 3/2/2@2:13 ", "tabs move to the stops"},
         {"\nx", "x/1/3@2:1 ", "a leading line end counts as leaving line 1"},
         {"1. 5;", "1.5/3/2@1:1 ;/24/1@1:5 ", "a number read across white space"},
@@ -120,7 +124,8 @@ TEST(AnalysisLexical, TextSizeAndEmptiness)
     EXPECT_TRUE(lexer->isEndOfText());
     EXPECT_TRUE(lexer->isEndOfTokens());
     EXPECT_TRUE(lexer->isReservedWord(CNameString("^")));
-    EXPECT_FALSE(lexer->isReservedWord(CNameString("<"))) << "inadmissible symbols are not reserved words";
+    EXPECT_FALSE(lexer->isReservedWord(CNameString("<")))
+        << "inadmissible symbols are not reserved words";
 }
 
 TEST(AnalysisLexical, LookAheadAndCommit)
@@ -244,7 +249,8 @@ TEST(AnalysisLexical, HostileTexts)
         {"x = " + std::string(200000, '7') + ";", "one huge number"},
         {"a" + std::string(100000, '*') + "b", "stars"},
         {std::string(100000, '/') + "*", "slashes and an unmatched comment opener"},
-        {"1." + std::string(5000, ' ') + "5", "a number broken by white space beyond the look-ahead"},
+        {"1." + std::string(5000, ' ') + "5",
+         "a number broken by white space beyond the look-ahead"},
         {std::string(500, '(') + "1" + std::string(500, ')'), "deep brackets"},
         {longName + " = 1;", "a name longer than the look-ahead"},
     };
@@ -271,7 +277,8 @@ TEST(AnalysisLexical, LongTextsKeepTheirPlaces)
     const TCase cases[] = {
         {"a" + blanks + "= 1", "a/1/3@1:1 =/15/1@1:5002 1/2/2@1:5004 ", "a long run of blanks"},
         {lines + "# c\nx", "x/1/3@3002:1 ", "a comment after many line ends"},
-        {"a" + blanks + "/* c */b", "a/1/3@1:1 b/1/3@1:5009 ", "a comment after a long run of blanks"},
+        {"a" + blanks + "/* c */b", "a/1/3@1:1 b/1/3@1:5009 ",
+         "a comment after a long run of blanks"},
         {"/*" + blanks + "*/z", "z/1/3@1:5005 ", "a long comment"},
     };
     auto lexer = makeLexer();
@@ -291,7 +298,8 @@ TEST(AnalysisLexical, TenMegabyteTexts)
         int tokens;
         const char* reason;
     } cases[] = {
-        {std::string(size, 'x'), 1, "one name: the look-ahead's worth is a token, the rest is refused"},
+        {std::string(size, 'x'), 1,
+         "one name: the look-ahead's worth is a token, the rest is refused"},
         {std::string(size, ' ') + "x", 1, "white space"},
         {"/*" + std::string(size, 'a'), 0, "a comment never closed"},
         {std::string(size / 2, '\n') + "# c\n1;", 2, "line ends before a comment"},

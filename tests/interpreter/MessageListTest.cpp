@@ -19,7 +19,7 @@ constexpr unsigned char MSG_SYSTEM_ERROR = MESSAGE_KIND_SYSTEM_ERROR;
 struct TFormatCase
 {
     unsigned char kind;
-    int arity;   // 4: with line and position, 3: with line, 2: neither
+    int arity; // 4: with line and position, 3: with line, 2: neither
     int line;
     int position;
     const char* text;
@@ -106,7 +106,6 @@ TEST(ArrayMessages, ListsHaveTheirCapacities)
         messages->addMessage("m", MSG_PLAIN, i);
     EXPECT_EQ(messages->getCountMessages(), MAX_COUNT_MESSAGES);
     EXPECT_EQ(messages->getMessage(MAX_COUNT_MESSAGES - 1), " [line 127] m") << "in arrival order";
-
 }
 
 TEST(ArrayMessages, OutOfRangeReadsAreEmptyAndClearEmpties)
@@ -116,14 +115,17 @@ TEST(ArrayMessages, OutOfRangeReadsAreEmptyAndClearEmpties)
     messages->addMessage("b", MSG_WARNING);
     messages->addMessage("c", MSG_PLAIN);
     messages->addMessage("d", 5);
-    EXPECT_EQ(messages->getCountMessages(), 1) << "a message of kind 5 is neither stored nor counted";
+    EXPECT_EQ(messages->getCountMessages(), 1)
+        << "a message of kind 5 is neither stored nor counted";
     for (int index : {-1, 1, 12}) {
         EXPECT_TRUE(messages->getError(index).isEmpty());
         EXPECT_TRUE(messages->getWarning(index).isEmpty());
         EXPECT_TRUE(messages->getMessage(index).isEmpty());
     }
     messages->clear();
-    EXPECT_EQ(messages->getCountErrors() + messages->getCountWarnings() + messages->getCountMessages(), 0);
+    EXPECT_EQ(messages->getCountErrors() + messages->getCountWarnings()
+                  + messages->getCountMessages(),
+              0);
     EXPECT_TRUE(messages->getError(0).isEmpty());
 }
 

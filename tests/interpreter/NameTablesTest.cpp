@@ -13,12 +13,14 @@ TEST(NameTables, StandardFunctionsInRegistrationOrder)
     CArrayStdFunctions table;
     table.fill();
     ASSERT_EQ(table.getCount(), 33);
-    const char* names[] = {"ifelse", "toradian", "todegree", "percent", "pratio", "abs", "floor", "round", "iseven",
-                           "exp", "pow", "mod", "ln", "log", "logx", "sqrt", "sqr", "cos", "sin", "arccos", "arcsin",
-                           "ch", "sh", "tg", "arctg", "th", "max", "min", "isequal", "isgreat", "isless",
-                           "isegreat", "iseless"};
-    const int arity[] = {3, 1, 1, 2, 2, 1, 1, 1, 1, 1, 2, 2, 1, 1, 2, 1, 1, 1, 1, 1, 1,
-                         1, 1, 1, 1, 1, 2, 2, 2, 2, 2, 2, 2};
+    const char* names[] = {"ifelse", "toradian", "todegree", "percent", "pratio",  "abs",
+                           "floor",  "round",    "iseven",   "exp",     "pow",     "mod",
+                           "ln",     "log",      "logx",     "sqrt",    "sqr",     "cos",
+                           "sin",    "arccos",   "arcsin",   "ch",      "sh",      "tg",
+                           "arctg",  "th",       "max",      "min",     "isequal", "isgreat",
+                           "isless", "isegreat", "iseless"};
+    const int arity[] = {3, 1, 1, 2, 2, 1, 1, 1, 1, 1, 2, 2, 1, 1, 2, 1, 1,
+                         1, 1, 1, 1, 1, 1, 1, 1, 1, 2, 2, 2, 2, 2, 2, 2};
     for (int i = 0; i < 33; ++i) {
         int index = -1;
         CSignature signature;
@@ -158,7 +160,8 @@ TEST(NameTables, ManyNamesStayFindable)
     // The hashed index must answer exactly what a scan would, across its growth.
     CArrayVariables table;
     for (int i = 0; i < 5000; ++i)
-        ASSERT_TRUE(table.add(std::make_unique<CVariable>(("v" + std::to_string(i)).c_str(), CValue())));
+        ASSERT_TRUE(
+            table.add(std::make_unique<CVariable>(("v" + std::to_string(i)).c_str(), CValue())));
     for (int i = 0; i < 5000; i += 7) {
         int index = -1;
         ASSERT_TRUE(table.find(("v" + std::to_string(i)).c_str(), index));
@@ -179,8 +182,9 @@ TEST(NameTables, UnaryOperators)
     table.setParameters(none);
     EXPECT_FALSE(table.perform(UNLEFT_OPERATOR_MINUS));
     table.getErrorText(text);
-    EXPECT_STREQ(text.c_str(),
-                 "system error, error at execution of the left-hand operation, there is not enough parameters");
+    EXPECT_STREQ(
+        text.c_str(),
+        "system error, error at execution of the left-hand operation, there is not enough parameters");
 
     C1DArray<CValue> one;
     one.add(CValue(4));
@@ -199,7 +203,8 @@ TEST(NameTables, TreesAndCommands)
     CInterpreterCore core;
     EXPECT_FALSE(core.trees.perform(-1));
     EXPECT_FALSE(core.trees.perform(0));
-    core.controller.setTree(std::unique_ptr<CNode>(core.controller.createNodeCommand(nullptr, 1, 1, "exit")));
+    core.controller.setTree(
+        std::unique_ptr<CNode>(core.controller.createNodeCommand(nullptr, 1, 1, "exit")));
     EXPECT_FALSE(core.trees.perform(1));
     EXPECT_TRUE(core.trees.perform(0));
     EXPECT_TRUE(core.controller.isExit());

@@ -13,7 +13,11 @@ namespace {
 // Counts its deletions, to prove a subtree goes exactly once.
 struct CCountedNode : CNodeEmpty
 {
-    CCountedNode(CNode* parent, int* deleted) : CNodeEmpty(parent, 1, 1), m_Deleted(deleted) {}
+    CCountedNode(CNode* parent, int* deleted)
+        : CNodeEmpty(parent, 1, 1)
+        , m_Deleted(deleted)
+    {
+    }
     ~CCountedNode() override { ++*m_Deleted; }
     bool perform() override { return true; }
     int* m_Deleted;
@@ -108,7 +112,8 @@ TEST(Nodes, KindTexts)
         {std::make_unique<CNodeParameterImpl>(nullptr, 0, nullptr, 1, 1),
          "parameter : 0, name of a user function : NULL"},
         {std::make_unique<CNodeCommandImpl>("exit", nullptr, 1, 1), "command : exit"},
-        {std::make_unique<CNodeBinOperatorImpl>(BIN_OPERATOR_POWER, nullptr, 1, 1), "binary operation : ^ (power)"},
+        {std::make_unique<CNodeBinOperatorImpl>(BIN_OPERATOR_POWER, nullptr, 1, 1),
+         "binary operation : ^ (power)"},
         {std::make_unique<CNodeUnLeftOperatorImpl>(UNLEFT_OPERATOR_MINUS, nullptr, 1, 1),
          "left-hand operation : - (minus)"},
     };

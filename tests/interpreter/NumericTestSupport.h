@@ -27,7 +27,8 @@ inline bool sameNumber(double a, double b)
     return bitsOf(a) == bitsOf(b);
 }
 
-inline xonQMInterpreter::C1DArray<xonQMInterpreter::CValue> valuesOf(const std::vector<double>& values)
+inline xonQMInterpreter::C1DArray<xonQMInterpreter::CValue>
+valuesOf(const std::vector<double>& values)
 {
     xonQMInterpreter::C1DArray<xonQMInterpreter::CValue> array;
     for (double value : values)

@@ -1,7 +1,6 @@
 #include "BinOperators.h"
-#include "UnLeftOperators.h"
-
 #include "NumericTestSupport.h"
+#include "UnLeftOperators.h"
 
 #include <gtest/gtest.h>
 
@@ -19,11 +18,16 @@ constexpr double UNTOUCHED = 42.0;
 std::unique_ptr<CBinOperator> makeOperator(TTypeBinOperator type)
 {
     switch (type) {
-    case BIN_OPERATOR_PLUS: return std::make_unique<CBinOperatorPlus>();
-    case BIN_OPERATOR_MINUS: return std::make_unique<CBinOperatorMinus>();
-    case BIN_OPERATOR_MULT: return std::make_unique<CBinOperatorMult>();
-    case BIN_OPERATOR_DIV: return std::make_unique<CBinOperatorDiv>();
-    default: return std::make_unique<CBinOperatorPower>();
+    case BIN_OPERATOR_PLUS:
+        return std::make_unique<CBinOperatorPlus>();
+    case BIN_OPERATOR_MINUS:
+        return std::make_unique<CBinOperatorMinus>();
+    case BIN_OPERATOR_MULT:
+        return std::make_unique<CBinOperatorMult>();
+    case BIN_OPERATOR_DIV:
+        return std::make_unique<CBinOperatorDiv>();
+    default:
+        return std::make_unique<CBinOperatorPower>();
     }
 }
 
@@ -32,8 +36,8 @@ struct TOperatorCase
     TTypeBinOperator type;
     double left, right;
     bool ok;
-    double value;        // the result on success
-    const char* text;    // the error text on failure
+    double value;     // the result on success
+    const char* text; // the error text on failure
 };
 
 } // namespace
@@ -42,30 +46,38 @@ TEST(BinOperators, ComputeOrExplain)
 {
     const TOperatorCase cases[] = {
         {BIN_OPERATOR_PLUS, 1.0, 2.0, true, 3.0, ""},
-        {BIN_OPERATOR_PLUS, 1e308, 1e308, false, 0, "error at performance of operation '+', too big number"},
+        {BIN_OPERATOR_PLUS, 1e308, 1e308, false, 0,
+         "error at performance of operation '+', too big number"},
         {BIN_OPERATOR_MINUS, 5.0, 7.0, true, -2.0, ""},
-        {BIN_OPERATOR_MINUS, 1e308, -1e308, false, 0, "error at performance of operation '-', too big number"},
+        {BIN_OPERATOR_MINUS, 1e308, -1e308, false, 0,
+         "error at performance of operation '-', too big number"},
         {BIN_OPERATOR_MINUS, -1e308, 1e308, true, -INF, ""},
         {BIN_OPERATOR_MULT, 2.0, 3.0, true, 6.0, ""},
-        {BIN_OPERATOR_MULT, 1e308, 10.0, false, 0, "error at performance of operation '*', too big number"},
+        {BIN_OPERATOR_MULT, 1e308, 10.0, false, 0,
+         "error at performance of operation '*', too big number"},
         {BIN_OPERATOR_MULT, -1e308, 10.0, true, -INF, ""},
         {BIN_OPERATOR_DIV, 1.0, 4.0, true, 0.25, ""},
-        {BIN_OPERATOR_DIV, 1.0, 0.0, false, 0, "error at performance of operation '/', division by zero"},
-        {BIN_OPERATOR_DIV, 0.0, 0.0, false, 0, "error at performance of operation '/', division by zero"},
-        {BIN_OPERATOR_DIV, 1e308, 0.1, false, 0, "error at performance of operation '/', too big number"},
+        {BIN_OPERATOR_DIV, 1.0, 0.0, false, 0,
+         "error at performance of operation '/', division by zero"},
+        {BIN_OPERATOR_DIV, 0.0, 0.0, false, 0,
+         "error at performance of operation '/', division by zero"},
+        {BIN_OPERATOR_DIV, 1e308, 0.1, false, 0,
+         "error at performance of operation '/', too big number"},
         {BIN_OPERATOR_POWER, 0.0, 0.0, true, 0.0, ""},
         {BIN_OPERATOR_POWER, 2.0, 0.0, true, 1.0, ""},
         {BIN_OPERATOR_POWER, -2.0, 3.0, true, -8.0, ""},
-        {BIN_OPERATOR_POWER, 0.0, -1.0, false, 0, "error at performance of operation '^' : division by zero"},
+        {BIN_OPERATOR_POWER, 0.0, -1.0, false, 0,
+         "error at performance of operation '^' : division by zero"},
         {BIN_OPERATOR_POWER, -8.0, 0.5, false, 0,
          "error at performance of operation '^', the negative basis at a real parameter"},
-        {BIN_OPERATOR_POWER, 10.0, 400.0, false, 0, "error at performance of operation '^', too big number"},
+        {BIN_OPERATOR_POWER, 10.0, 400.0, false, 0,
+         "error at performance of operation '^', too big number"},
         {BIN_OPERATOR_POWER, 10.0, -400.5, false, 0, "error at performance of operation '^'"},
         {BIN_OPERATOR_POWER, 1e-310, -1.0, false, 0, "error at performance of operation '^'"},
     };
     for (const TOperatorCase& c : cases) {
-        SCOPED_TRACE(std::string(binOperatorTypeName(c.type).c_str()) + " " + std::to_string(c.left) + " "
-                     + std::to_string(c.right));
+        SCOPED_TRACE(std::string(binOperatorTypeName(c.type).c_str()) + " " + std::to_string(c.left)
+                     + " " + std::to_string(c.right));
         std::unique_ptr<CBinOperator> op = makeOperator(c.type);
         EXPECT_EQ(op->getType(), c.type);
         CValue result(UNTOUCHED);
@@ -78,9 +90,11 @@ TEST(BinOperators, ComputeOrExplain)
 
 TEST(BinOperators, TypeNames)
 {
-    const char* names[] = {"none", "+ (plus)", "- (minus)", "* (mult)", "/ (div)", "^ (power)", "", ""};
+    const char* names[] = {"none",    "+ (plus)",  "- (minus)", "* (mult)",
+                           "/ (div)", "^ (power)", "",          ""};
     for (int kind = 0; kind < 8; ++kind)
-        EXPECT_STREQ(binOperatorTypeName(static_cast<TTypeBinOperator>(kind)).c_str(), names[kind]) << kind;
+        EXPECT_STREQ(binOperatorTypeName(static_cast<TTypeBinOperator>(kind)).c_str(), names[kind])
+            << kind;
 }
 
 TEST(ArrayBinOperators, FillHoldsTheFiveInOrder)
@@ -125,9 +139,11 @@ TEST(ArrayBinOperators, FailuresKeepThePreviousResult)
     };
     const TRow rows[] = {
         {{1.0, 0.0}, BIN_OPERATOR_DIV, "error at performance of operation '/', division by zero"},
-        {{1.0}, BIN_OPERATOR_DIV,
+        {{1.0},
+         BIN_OPERATOR_DIV,
          "system error, error at execution of the binary operation, there is not enough parameters"},
-        {{}, BIN_OPERATOR_PLUS,
+        {{},
+         BIN_OPERATOR_PLUS,
          "system error, error at execution of the binary operation, there is not enough parameters"},
         {{1.0, 2.0}, BIN_OPERATOR_NONE, "the binary operation is not found"},
     };
@@ -154,11 +170,7 @@ TEST(UnLeftOperators, PlusCopiesMinusNegates)
         double operand, plus, minus;
     };
     const TRow rows[] = {
-        {2.5, 2.5, -2.5},
-        {0.0, 0.0, -0.0},
-        {-0.0, -0.0, 0.0},
-        {-INF, -INF, INF},
-        {NaN, NaN, NaN},
+        {2.5, 2.5, -2.5}, {0.0, 0.0, -0.0}, {-0.0, -0.0, 0.0}, {-INF, -INF, INF}, {NaN, NaN, NaN},
     };
     CUnLeftOperatorPlus plus;
     CUnLeftOperatorMinus minus;
@@ -182,5 +194,7 @@ TEST(UnLeftOperators, TypeNames)
 {
     const char* names[] = {"none", "+ (plus)", "- (minus)", ""};
     for (int kind = 0; kind < 4; ++kind)
-        EXPECT_STREQ(unLeftOperatorTypeName(static_cast<TTypeUnLeftOperator>(kind)).c_str(), names[kind]) << kind;
+        EXPECT_STREQ(unLeftOperatorTypeName(static_cast<TTypeUnLeftOperator>(kind)).c_str(),
+                     names[kind])
+            << kind;
 }

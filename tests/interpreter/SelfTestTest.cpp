@@ -33,9 +33,10 @@ class SelfTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        m_Folder = fs::temp_directory_path() /
-                   ("ombrix-selftest-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
-                    ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        m_Folder = fs::temp_directory_path()
+                   / ("ombrix-selftest-"
+                      + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-"
+                      + ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(m_Folder);
         fs::create_directories(m_Folder);
     }
@@ -78,9 +79,11 @@ TEST_F(SelfTest, WithoutMarkerOneBlock)
 {
     const std::string report = run("x = 1 +;");
     EXPECT_EQ(report.find("[START] "), report.rfind("[START] "));
-    EXPECT_NE(report.find("[MESSAGES] \r\n [error, line 1, position 8] error in expression, the expression is missed "
-                          "after of the word '+'\r\n"),
-              std::string::npos);
+    EXPECT_NE(
+        report.find(
+            "[MESSAGES] \r\n [error, line 1, position 8] error in expression, the expression is missed "
+            "after of the word '+'\r\n"),
+        std::string::npos);
     EXPECT_NE(report.find("[RESULTS] \r\nx=0\r\n"), std::string::npos);
 }
 
@@ -89,7 +92,8 @@ TEST_F(SelfTest, EmptyBlocksRunAsEmptyTexts)
     const std::string report = run("***END_BLOCK******END_BLOCK***a = 1;");
     EXPECT_EQ(report.find("***END_BLOCK***"), std::string::npos) << "a block ran the whole input";
     size_t empty = 0;
-    for (size_t at = report.find("text is empty"); at != std::string::npos; at = report.find("text is empty", at + 1))
+    for (size_t at = report.find("text is empty"); at != std::string::npos;
+         at = report.find("text is empty", at + 1))
         ++empty;
     EXPECT_EQ(empty, 2u);
     EXPECT_NE(report.find("a=1"), std::string::npos);
@@ -146,6 +150,7 @@ TEST_F(SelfTest, AFaultInABlockIsReportedAndTheTestGoesOn)
     });
     testing.perform();
     const std::string report = readFile(m_Folder / "report.txt");
-    EXPECT_NE(report.find("[TEXT] \r\na = 1; \r\nerror at 'interpreter.perform'\r\n[START] "), std::string::npos);
+    EXPECT_NE(report.find("[TEXT] \r\na = 1; \r\nerror at 'interpreter.perform'\r\n[START] "),
+              std::string::npos);
     EXPECT_NE(report.find("b=2"), std::string::npos);
 }

@@ -1,8 +1,8 @@
-#include "Constants.h"
-#include "SafeMath.h"
 #include "StdFunctions.h"
 
+#include "Constants.h"
 #include "NumericTestSupport.h"
+#include "SafeMath.h"
 
 #include <gtest/gtest.h>
 
@@ -87,7 +87,11 @@ TEST(StdFunctions, NamesAritiesAndResults)
         {"ifelse", make<CFunctionIfElse>(), {-0.001, 1, 2}, 1, "non-zero chooses the second"},
         {"toradian", make<CFunctionDegreeToRadian>(), {180}, pi, "half a turn"},
         {"todegree", make<CFunctionRadianToDegree>(), {pi}, 180, "half a turn"},
-        {"todegree", make<CFunctionRadianToDegree>(), {1e307}, INF, "unguarded: infinity without a message"},
+        {"todegree",
+         make<CFunctionRadianToDegree>(),
+         {1e307},
+         INF,
+         "unguarded: infinity without a message"},
         {"percent", make<CFunctionPercent>(), {50, 200}, 25, "what percent 50 is of 200"},
         {"percent", make<CFunctionPercent>(), {-1e307, 1}, -INF, "-infinity passes"},
         {"pratio", make<CFunctionPRatio>(), {50, 200}, 100, "50 percent of 200"},
@@ -149,7 +153,9 @@ TEST(StdFunctions, FailuresNameTheFunctionAndTheCause)
         {make<CFunctionLogX>(), {-2, 10}, failure("logx", NEGATIVE), "negative base"},
         {make<CFunctionLogX>(), {2, 0}, failure("logx", ZERO), "number 0"},
         {make<CFunctionPow>(), {0, -1}, failure("pow", DIVISION_BY_ZERO), "comma, unlike '^'"},
-        {make<CFunctionPow>(), {-8, 1.0 / 3.0}, failure("pow", "the negative basis at a real parameter"),
+        {make<CFunctionPow>(),
+         {-8, 1.0 / 3.0},
+         failure("pow", "the negative basis at a real parameter"),
          "negative base"},
         {make<CFunctionPow>(), {10, 400}, failure("pow", TOO_BIG), "overflow"},
         {make<CFunctionPow>(), {10, -400.5}, failure("pow"), "underflow: no detail"},
@@ -174,12 +180,21 @@ TEST(StdFunctions, WrongArgumentCount)
 {
     const std::string head = "wrong number of parameters in function, function ";
     expectFailures({
-        {make<CFunctionMax>(), {1, 2, 3},
-         head + "max has the following number of parameters 2, the established number of parameters 3", "too many"},
-        {make<CFunctionIfElse>(), {},
-         head + "ifelse has the following number of parameters 3, the established number of parameters 0", "none"},
-        {make<CFunctionSin>(), {1, 2},
-         head + "sin has the following number of parameters 1, the established number of parameters 2", "two"},
+        {make<CFunctionMax>(),
+         {1, 2, 3},
+         head
+             + "max has the following number of parameters 2, the established number of parameters 3",
+         "too many"},
+        {make<CFunctionIfElse>(),
+         {},
+         head
+             + "ifelse has the following number of parameters 3, the established number of parameters 0",
+         "none"},
+        {make<CFunctionSin>(),
+         {1, 2},
+         head
+             + "sin has the following number of parameters 1, the established number of parameters 2",
+         "two"},
     });
 }
 

@@ -21,7 +21,8 @@ TEST(LimitString, CutsAtCapacity)
     EXPECT_FALSE(name.append(static_cast<const char*>(nullptr)));
 
     const CTokenString longToken(std::string(600, 'k').c_str());
-    EXPECT_EQ(("'" + CMessageString("=") + "' after of '" + longToken).length(), MAX_LENGTH_MESSAGE);
+    EXPECT_EQ(("'" + CMessageString("=") + "' after of '" + longToken).length(),
+              MAX_LENGTH_MESSAGE);
     EXPECT_EQ(", " + CNameString("v"), ", v");
 }
 

@@ -83,7 +83,9 @@ TEST(ReaderWords, ReadsIntegersAndNames)
         {"x1_a ", READ_TOKEN_COMPLETE, "x1_a", "letters, digits and underscores"},
         {"_a1(", READ_TOKEN_FOLLOWED, "_a1", "an underscore may begin a name"},
         {"\xC0\xFF\xE9 ", READ_TOKEN_COMPLETE, "\xC0\xFF\xE9", "cp1251 letters"},
-        {"\xA8" "a", READ_NO_TOKEN, "", "0xA8 is no letter"},
+        {"\xA8"
+         "a",
+         READ_NO_TOKEN, "", "0xA8 is no letter"},
         {"a\xB8", READ_TOKEN_FOLLOWED, "a", "nor is 0xB8"},
         {"a\x07", READ_TOKEN_FOLLOWED, "a", "BEL is no white space for the readers"},
     };
@@ -110,7 +112,8 @@ TEST(ReaderTokenBase, RefusesATouchingTokenUnlessAllowed)
     reader.setStream(spaced.input.get());
     spaced.input->get();
     spaced.input->saveBookmark();
-    EXPECT_EQ(reader.parse(READ_MODE_BOOKMARK, false), READ_TOKEN_COMPLETE) << "white space separates";
+    EXPECT_EQ(reader.parse(READ_MODE_BOOKMARK, false), READ_TOKEN_COMPLETE)
+        << "white space separates";
     EXPECT_EQ(reader.getSpaceText(), " ");
 }
 

@@ -1,7 +1,7 @@
 #include "Value.h"
-#include "Variable.h"
 
 #include "NumericTestSupport.h"
+#include "Variable.h"
 
 #include <gtest/gtest.h>
 

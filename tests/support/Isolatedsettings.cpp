@@ -15,7 +15,8 @@ void CIsolatedSettingsTest::SetUp()
     ASSERT_TRUE(QDir().mkpath(binFolder()));
     ASSERT_TRUE(QDir().mkpath(docsFolder()));
     CExecutableLocation::redirect(path(QStringLiteral("bin/ombrix")));
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, path(QStringLiteral("config")));
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                       path(QStringLiteral("config")));
     qputenv("XDG_DATA_HOME", dataHome().toUtf8());
 }
 

@@ -1,11 +1,11 @@
 #pragma once
 
-#include <gtest/gtest.h>
-
 #include <QElapsedTimer>
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
+
+#include <gtest/gtest.h>
 
 // A test that leaves a modal dialog waiting for an answer would hang the whole run. While a
 // test runs, a modal dialog that stays open longer than kModalDialogPatienceMs fails the test

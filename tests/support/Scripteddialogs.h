@@ -12,7 +12,8 @@
 class CScriptedDialogs : public CDialogSeams
 {
 public:
-    struct TMessage {
+    struct TMessage
+    {
         QString text;
         QString caption;
         TMessageIcon icon;
@@ -30,9 +31,9 @@ public:
 
     // Scripted answers, used in order.
     std::deque<TMessageAnswer> messageAnswers;
-    std::deque<QString> openFileAnswers;   // an empty name cancels
-    std::deque<QString> saveFileAnswers;   // an empty name cancels
-    std::deque<TColor> colorAnswers;       // none left: cancelled
+    std::deque<QString> openFileAnswers; // an empty name cancels
+    std::deque<QString> saveFileAnswers; // an empty name cancels
+    std::deque<TColor> colorAnswers;     // none left: cancelled
     bool desktopOpens = true;
 
     // What was asked.

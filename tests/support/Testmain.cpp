@@ -14,7 +14,8 @@ int main(int argc, char** argv)
     QTemporaryDir home;
     if (!home.isValid())
         return 1;
-    for (const char* name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_RUNTIME_DIR"})
+    for (const char* name :
+         {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_RUNTIME_DIR"})
         qputenv(name, (home.path() + QLatin1Char('/') + QLatin1String(name)).toUtf8());
     qputenv("HOME", home.path().toUtf8());
 

@@ -6,7 +6,8 @@ namespace {
 
 QString call(const char* name, const QStringList& arguments)
 {
-    return QLatin1String(name) + QLatin1Char('(') + arguments.join(QLatin1String(", ")) + QLatin1Char(')');
+    return QLatin1String(name) + QLatin1Char('(') + arguments.join(QLatin1String(", "))
+           + QLatin1Char(')');
 }
 
 QString flag(bool value)
@@ -67,17 +68,20 @@ void CTestMainWindow::resetSearch()
     hookCalls << call("resetSearch", {});
 }
 
-void CTestMainWindow::replaceWithPrompt(const QString& text, const QString& replacement, bool matchCase)
+void CTestMainWindow::replaceWithPrompt(const QString& text, const QString& replacement,
+                                        bool matchCase)
 {
     hookCalls << call("replaceWithPrompt", {text, replacement, flag(matchCase)});
 }
 
-void CTestMainWindow::findForReplace(const QString& text, const QString& replacement, bool matchCase)
+void CTestMainWindow::findForReplace(const QString& text, const QString& replacement,
+                                     bool matchCase)
 {
     hookCalls << call("findForReplace", {text, replacement, flag(matchCase)});
 }
 
-void CTestMainWindow::replaceCurrent(const QString& text, const QString& replacement, bool matchCase)
+void CTestMainWindow::replaceCurrent(const QString& text, const QString& replacement,
+                                     bool matchCase)
 {
     hookCalls << call("replaceCurrent", {text, replacement, flag(matchCase)});
 }

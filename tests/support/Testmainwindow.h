@@ -8,7 +8,8 @@
 class CFakeTrayBackend : public CTrayBackend
 {
 public:
-    struct TState {
+    struct TState
+    {
         bool refuses = false;
         bool failsToConnect = false; // taking the mouse handler throws
         bool shown = false;
@@ -41,7 +42,8 @@ public:
 
     void findText(const QString& text, bool matchCase) override;
     void resetSearch() override;
-    void replaceWithPrompt(const QString& text, const QString& replacement, bool matchCase) override;
+    void replaceWithPrompt(const QString& text, const QString& replacement,
+                           bool matchCase) override;
     void findForReplace(const QString& text, const QString& replacement, bool matchCase) override;
     void replaceCurrent(const QString& text, const QString& replacement, bool matchCase) override;
     void replaceAll(const QString& text, const QString& replacement, bool matchCase) override;
