@@ -185,17 +185,25 @@ QString formatScientific(TDecimal& decimal, const TPattern& pattern)
 
 } // namespace
 
+TNumberFormat numberFormatOf(int formatNumber)
+{
+    return formatNumber == kPlainNumbers || formatNumber == kScientificNumbers
+               ? static_cast<TNumberFormat>(formatNumber)
+               : kGroupedNumbers;
+}
+
 QString buildNumberFormat(int precision, int formatNumber)
 {
     const QString digits(std::clamp(precision, kPrecisionMin, kPrecisionMax), QLatin1Char('#'));
-    switch (formatNumber) {
-    case 1:
+    switch (numberFormatOf(formatNumber)) {
+    case kPlainNumbers:
         return QLatin1String("0.") + digits;
-    case 2:
+    case kScientificNumbers:
         return QLatin1String("0.") + digits + QLatin1String("e+000");
-    default:
-        return QLatin1String("#,##0.") + digits;
+    case kGroupedNumbers:
+        break;
     }
+    return QLatin1String("#,##0.") + digits;
 }
 
 std::optional<QString> formatFloat(double value, const QString& pattern,

@@ -18,8 +18,14 @@
 // always "."; a value that rounds to zero has no sign. Infinities read "+INF" and "-INF",
 // NaNs "+NAN" and "-NAN" by their sign bit.
 
-// The pattern of a number format (0 grouped, 1 plain, 2 scientific; any other as 0) with the
-// precision as the number of fraction digits, kept within kPrecisionMin..kPrecisionMax.
+// The stored number formats; any other stored value is read as kGroupedNumbers.
+enum TNumberFormat { kGroupedNumbers = 0, kPlainNumbers = 1, kScientificNumbers = 2 };
+
+// The format a stored value means, read alike by the results and the options dialog.
+TNumberFormat numberFormatOf(int formatNumber);
+
+// The pattern of a number format with the precision as the number of fraction digits, kept
+// within kPrecisionMin..kPrecisionMax.
 QString buildNumberFormat(int precision, int formatNumber);
 
 // The value written by the pattern, or nothing for a pattern outside the language above.

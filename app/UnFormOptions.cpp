@@ -2,6 +2,7 @@
 
 #include "app/Applimits.h"
 #include "app/Fonts.h"
+#include "app/Numberformat.h"
 #include "app/Resultstext.h"
 #include "app/Screencentring.h"
 #include "framework/Dialogseams.h"
@@ -322,12 +323,18 @@ void TFormOptions::showViewResultOptions(const TOptionsViewResult& options)
         break;
     }
 
-    if (options.FormatNumber < 1)
+    m_ShownFormatNumber = options.FormatNumber;
+    switch (numberFormatOf(options.FormatNumber)) {
+    case kGroupedNumbers:
         m_RadioButtonFormatNumberGeneralEx->setChecked(true);
-    else if (options.FormatNumber == 1)
+        break;
+    case kPlainNumbers:
         m_RadioButtonFormatNumberGeneral->setChecked(true);
-    else
+        break;
+    case kScientificNumbers:
         m_RadioButtonFormatNumberScientific->setChecked(true);
+        break;
+    }
 }
 
 void TFormOptions::readViewResultOptions(TOptionsViewResult& options) const
@@ -343,13 +350,13 @@ void TFormOptions::readViewResultOptions(TOptionsViewResult& options) const
     options.WhereShowResult = resultsDestination(m_ShownWhereShowResult) == chosen
                                   ? m_ShownWhereShowResult
                                   : static_cast<int>(chosen);
-    options.FormatNumber = 0;
-    if (m_RadioButtonFormatNumberGeneralEx->isChecked())
-        options.FormatNumber = 0;
+    TNumberFormat format = kGroupedNumbers;
     if (m_RadioButtonFormatNumberGeneral->isChecked())
-        options.FormatNumber = 1;
+        format = kPlainNumbers;
     if (m_RadioButtonFormatNumberScientific->isChecked())
-        options.FormatNumber = 2;
+        format = kScientificNumbers;
+    options.FormatNumber =
+        numberFormatOf(m_ShownFormatNumber) == format ? m_ShownFormatNumber : format;
 }
 
 void TFormOptions::ReadAllOptions()

@@ -153,6 +153,8 @@ private:
     std::array<TFontControls, 3> m_FontControls;
     // The result destination as last shown, kept when the user leaves its choice alone.
     int m_ShownWhereShowResult = 1;
+    // The number format as last shown, kept alike.
+    int m_ShownFormatNumber = 0;
 
     QTabWidget* m_PageControl = nullptr;
     QWidget* m_SheetMainOptions = nullptr;

@@ -282,10 +282,10 @@ TEST_F(FormOptions, ListsOfferStylesSizesPrecisionsAndTheInstalledFonts)
     EXPECT_FALSE(combo("ComboBoxEditorFontName")->isEditable());
 }
 
-TEST_F(FormOptions, RadioButtonsShowOutOfRangeValuesAndOkKeepsTheResultDestination)
+TEST_F(FormOptions, RadioButtonsShowOutOfRangeValuesAsTheyAreReadAndOkKeepsThem)
 {
-    // Any destination but 0 and 2 is the messages pane, as the calculation reads it; the number
-    // formats stand at the nearest end.
+    // Any destination but 0 and 2 is the messages pane and any number format but 1 and 2 the
+    // grouped one, as the calculation reads them; OK keeps the stored values.
     const struct
     {
         int stored;
@@ -293,11 +293,11 @@ TEST_F(FormOptions, RadioButtonsShowOutOfRangeValuesAndOkKeepsTheResultDestinati
         const char* format;
         int readFormat;
     } cases[] = {
-        {-5, "RadioButtonViewResWinMsg", "RadioButtonFormatNumberGeneralEx", 0},
+        {-5, "RadioButtonViewResWinMsg", "RadioButtonFormatNumberGeneralEx", -5},
         {0, "RadioButtonViewResEditor", "RadioButtonFormatNumberGeneralEx", 0},
         {1, "RadioButtonViewResWinMsg", "RadioButtonFormatNumberGeneral", 1},
         {2, "RadioButtonViewResForm", "RadioButtonFormatNumberScientific", 2},
-        {9, "RadioButtonViewResWinMsg", "RadioButtonFormatNumberScientific", 2},
+        {9, "RadioButtonViewResWinMsg", "RadioButtonFormatNumberGeneralEx", 9},
     };
     for (const auto& c : cases) {
         TRecords handed;
@@ -321,10 +321,15 @@ TEST_F(FormOptions, UnknownResultDestinationChangesOnlyWithTheUsersChoice)
     for (const auto& [clicks, read] : cases) {
         TRecords handed;
         handed.viewResult.WhereShowResult = 7;
+        handed.viewResult.FormatNumber = 7;
         show(handed);
         for (const QString& name : clicks)
             click(name);
-        EXPECT_EQ(readAfterOk().viewResult.WhereShowResult, read) << clicks.join(' ').toStdString();
+        const TOptionsViewResult taken = readAfterOk().viewResult;
+        EXPECT_EQ(taken.WhereShowResult, read) << clicks.join(' ').toStdString();
+        // The number format is not touched by these clicks.
+        EXPECT_EQ(taken.FormatNumber, clicks.contains(QStringLiteral("ButtonDefault")) ? 0 : 7)
+            << clicks.join(' ').toStdString();
         m_Form->show();
     }
 }
