@@ -355,8 +355,8 @@ void TFormOptions::readViewResultOptions(TOptionsViewResult& options) const
         format = kPlainNumbers;
     if (m_RadioButtonFormatNumberScientific->isChecked())
         format = kScientificNumbers;
-    options.FormatNumber =
-        numberFormatOf(m_ShownFormatNumber) == format ? m_ShownFormatNumber : format;
+    options.FormatNumber = numberFormatOf(m_ShownFormatNumber) == format ? m_ShownFormatNumber
+                                                                         : format;
 }
 
 void TFormOptions::ReadAllOptions()
