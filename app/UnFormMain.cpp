@@ -514,7 +514,9 @@ void TFormMain::buildMenus()
                      MenuItemFileRecent);
     connect(file, &QMenu::aboutToShow, this, [this] {
         CHandlerGuard::run("TFormMain::MenuItemFileClick", [this] {
-            m_Actions.ActionFileRecentClear->setEnabled(m_OptionsManager.getRecentFilesCount() > 0);
+            // A run keeps the list as it is; its end gives the command back.
+            m_Actions.ActionFileRecentClear->setEnabled(!isCalculating()
+                                                        && m_OptionsManager.getRecentFilesCount() > 0);
             rebuildRecentMenu();
         });
     });
