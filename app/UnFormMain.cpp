@@ -515,8 +515,8 @@ void TFormMain::buildMenus()
     connect(file, &QMenu::aboutToShow, this, [this] {
         CHandlerGuard::run("TFormMain::MenuItemFileClick", [this] {
             // A run keeps the list as it is; its end gives the command back.
-            m_Actions.ActionFileRecentClear->setEnabled(!isCalculating()
-                                                        && m_OptionsManager.getRecentFilesCount() > 0);
+            m_Actions.ActionFileRecentClear->setEnabled(
+                !isCalculating() && m_OptionsManager.getRecentFilesCount() > 0);
             rebuildRecentMenu();
         });
     });
