@@ -9,8 +9,8 @@
 class QAction;
 class TFormMain;
 
-// The main window's actions, by name: a misspelt one does not compile. Each object name is
-// the member's name, so findAction finds it by the same word.
+// The main window's actions, by name: code that names a missing one does not compile. Each
+// table row's object name spells its member's name, so findAction finds it by the same word.
 struct TMainActions
 {
     QAction* ActionShowProgram = nullptr;

@@ -456,8 +456,10 @@ void TFormMain::buildActions()
             action->setIcon(appIcon(QLatin1String(row.icon)));
         // A style draws the check mark only where no icon stands: a toggle's menu entry
         // shows its state, not its picture.
-        action->setCheckable(row.checkable);
-        action->setIconVisibleInMenu(!row.checkable);
+        if (row.checkable) {
+            action->setCheckable(true);
+            action->setIconVisibleInMenu(false);
+        }
         m_Actions.*row.action = action;
     }
 }
@@ -500,13 +502,15 @@ void TFormMain::buildMenus()
 {
     QMenuBar* bar = menuBar();
     bar->setObjectName(QStringLiteral("MainMenu"));
+    QMenu* file = nullptr;
     for (const TMenuPlace& place : kMenuBarMenus) {
         QMenu* menu = bar->addMenu(QString());
         menu->setObjectName(QLatin1String(place.name));
         addPlacedActions(menu, place.place, actionRows(), m_Actions);
+        if (place.place == kInFileMenu)
+            file = menu;
     }
 
-    QMenu* file = findChild<QMenu*>(QStringLiteral("MenuItemFile"));
     const QList<QAction*> fileItems = file->actions();
     MenuItemFileRecent = new QMenu(file);
     MenuItemFileRecent->setObjectName(QStringLiteral("MenuItemFileRecent"));

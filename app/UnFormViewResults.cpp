@@ -143,6 +143,7 @@ void TFormViewResults::createActions()
     m_ActionWordWrap->setCheckable(true);
     m_ActionViewToolBar = addGuardedAction(this, "ActionViewToolBar", QKeySequence(),
                                            [this] { setToolBarShown(m_ToolBarMain->isHidden()); });
+    m_ActionViewToolBar->setCheckable(true);
     m_ActionSave->setIcon(appIcon(QStringLiteral("save-results")));
     m_ActionCopy->setIcon(appIcon(QStringLiteral("copy")));
     m_ActionWordWrap->setIcon(appIcon(QStringLiteral("word-wrap")));
@@ -164,9 +165,7 @@ void TFormViewResults::createControls()
     addMenuItem(m_MenuItemEdit, m_ActionWordWrap, "MenuItemEditWordWrap");
     m_MenuItemView = mainMenu->addMenu(QString());
     m_MenuItemView->setObjectName(QStringLiteral("MenuItemView"));
-    m_MenuItemViewShowToolBar = addMenuItem(m_MenuItemView, m_ActionViewToolBar,
-                                            "MenuItemViewShowToolBar");
-    m_MenuItemViewShowToolBar->setCheckable(true);
+    addMenuItem(m_MenuItemView, m_ActionViewToolBar, "MenuItemViewShowToolBar");
     m_MenuItemView->addSeparator();
     m_ZoomCommands.addMenuItems(m_MenuItemView, "MenuItemView");
 
@@ -235,7 +234,7 @@ void TFormViewResults::setWordWrap(bool wrap)
 void TFormViewResults::setToolBarShown(bool shown)
 {
     m_ToolBarMain->setVisible(shown);
-    m_MenuItemViewShowToolBar->setChecked(shown);
+    m_ActionViewToolBar->setChecked(shown);
 }
 
 void TFormViewResults::save()

@@ -57,7 +57,6 @@ private:
     QMenu* m_MenuItemFile = nullptr;
     QMenu* m_MenuItemEdit = nullptr;
     QMenu* m_MenuItemView = nullptr;
-    QAction* m_MenuItemViewShowToolBar = nullptr;
     QMenu* m_PopupMenu = nullptr;
     QToolBar* m_ToolBarMain = nullptr;
     QPlainTextEdit* m_Memo = nullptr;

@@ -2,18 +2,20 @@
 
 #include <QApplication>
 #include <QTimer>
+#include <QWidget>
 
 namespace {
 
 constexpr int kActivePollIntervalMs = 10;
 
-} // namespace
-
+// The modal dialog when it is also the active window; null otherwise.
 QWidget* activeModalDialog()
 {
     QWidget* modal = QApplication::activeModalWidget();
     return modal != nullptr && QApplication::activeWindow() == modal ? modal : nullptr;
 }
+
+} // namespace
 
 void whenModalActive(QObject* context, std::function<void(QWidget*)> act)
 {
