@@ -1,6 +1,8 @@
 #include "app/Fonts.h"
 
 #include "app/Applimits.h"
+#include "framework/Addsysfunctions.h"
+#include "framework/Arrayshortstring.h"
 
 #include <QFontDatabase>
 #include <QRegularExpression>
@@ -14,6 +16,15 @@ QString withoutFoundry(const QString& family)
 {
     static const QRegularExpression foundry(QStringLiteral("\\s*\\[[^\\[\\]]*\\]$"));
     return QString(family).remove(foundry);
+}
+
+// Installed, by its name with or without the foundry.
+bool hasFontFamily(const QString& family)
+{
+    const QStringList families = QFontDatabase::families();
+    return families.contains(family)
+           || std::any_of(families.begin(), families.end(),
+                          [&](const QString& known) { return withoutFoundry(known) == family; });
 }
 
 } // namespace
@@ -37,22 +48,20 @@ QStringList uniqueFontFamilies(const QStringList& reported)
 
 QStringList installedFontFamilies()
 {
-    QStringList scalable;
-    for (const QString& family : QFontDatabase::families(QFontDatabase::Latin)) {
-        if (QFontDatabase::isSmoothlyScalable(family))
-            scalable.append(family);
-    }
-    return uniqueFontFamilies(scalable);
+    CArrayShortString scalable;
+    GetFontNames(QFontDatabase::Latin, true, scalable);
+    QStringList reported;
+    reported.reserve(scalable.getCount());
+    QString family;
+    for (int i = 0; scalable.get(i, family); ++i)
+        reported.append(family);
+    return uniqueFontFamilies(reported);
 }
 
 QString availableFontFamily(const QString& family)
 {
-    const QStringList families = QFontDatabase::families();
-    if (families.contains(family)
-        || std::any_of(families.begin(), families.end(),
-                       [&](const QString& known) { return withoutFoundry(known) == family; }))
-        return family;
-    return QFontDatabase::systemFont(QFontDatabase::FixedFont).family();
+    return hasFontFamily(family) ? family
+                                 : QFontDatabase::systemFont(QFontDatabase::FixedFont).family();
 }
 
 int shownFontSize(int storedSize)
@@ -67,10 +76,9 @@ int storedFontSize(int storedSize, int shownSize)
 
 QFont makeFont(const QString& family, TFontStyles style, int pointSize)
 {
-    const QString available = availableFontFamily(family);
     // The stand-in keeps the system's hint for a fixed-width face, should its name be an alias.
-    QFont font = available == family ? QFont(family)
-                                     : QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    QFont font = hasFontFamily(family) ? QFont(family)
+                                       : QFontDatabase::systemFont(QFontDatabase::FixedFont);
     font.setPointSize(shownFontSize(pointSize));
     font.setBold(style.testFlag(TFontStyle::Bold));
     font.setItalic(style.testFlag(TFontStyle::Italic));

@@ -4,7 +4,6 @@
 #include "app/Calculationrun.h"
 #include "app/Codeeditor.h"
 #include "app/Cp1251.h"
-#include "app/Nameresources.h"
 #include "app/Numberformat.h"
 #include "app/Resultstext.h"
 #include "app/Testingrun.h"
@@ -16,8 +15,6 @@
 #include "app/UnFormReplaceText.h"
 #include "app/UnFormSelectVariable.h"
 #include "app/UnFormViewResults.h"
-#include "framework/Dialogseams.h"
-#include "framework/Filelog.h"
 #include "framework/Handlerguard.h"
 #include "interpreter/Testing.h"
 
@@ -33,7 +30,6 @@
 #include <QTextDocument>
 
 #include <algorithm>
-#include <memory>
 #include <optional>
 #include <utility>
 #include <vector>

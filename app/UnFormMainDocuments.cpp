@@ -17,8 +17,6 @@
 #include "platform/Executablelocation.h"
 #include "platform/Plainfile.h"
 
-#include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QMenu>
 
@@ -137,10 +135,10 @@ bool TFormMain::openFile(const QString& name)
     if (path.isEmpty())
         return false;
     // A folder or a device is no document: it is not found, as a missing file.
-    if (!QFileInfo(path).isFile()) {
+    if (!isPlainFile(path)) {
         const bool bare = QFileInfo(path).fileName() == path;
         const QString beside = CExecutableLocation::folder() + QLatin1Char('/') + path;
-        if (!bare || !QFileInfo(beside).isFile())
+        if (!bare || !isPlainFile(beside))
             return false;
         path = beside;
     }
@@ -257,7 +255,7 @@ void TFormMain::openRecentFile(int index)
     if (openFile(name))
         return;
     // A file that is there but could not be read was reported while opening it.
-    if (!QFileInfo(name).isFile()) {
+    if (!isPlainFile(name)) {
         showInformation(this, getNameResourceFileNotFound(shortenFileName(name)),
                         blankCaption(TTextId::SearchOfFile));
         m_OptionsManager.deleteRecentFile(index);

@@ -57,11 +57,17 @@ void addValue(std::ostream& report, double value)
     add(report, digits);
 }
 
-// A stop request is taken by one test, as by one run of the interpreter.
+// A stop request is taken by one test, as by one run of the interpreter: one that came too
+// late for the test's last block must not stop the next test.
 struct TStopTaken
 {
     std::atomic<bool>& request;
-    ~TStopTaken() { request.store(false, std::memory_order_relaxed); }
+    CQMInterpreter& interpreter;
+    ~TStopTaken()
+    {
+        request.store(false, std::memory_order_relaxed);
+        interpreter.clearStopRequest();
+    }
 };
 
 } // namespace
@@ -77,11 +83,12 @@ CTesting::CTesting(const char* inputFileName, const char* reportFileName, TTickC
     , m_ReportFileName(reportFileName != nullptr ? reportFileName : "")
     , m_Clock(clock ? std::move(clock) : TTickClock(steadyTickCount))
 {
+    m_Interpreter.setClock(m_Clock);
 }
 
 void CTesting::perform()
 {
-    const TStopTaken taken{m_StopRequested};
+    const TStopTaken taken{m_StopRequested, m_Interpreter};
     if (!m_InputFileName.hasNonSpace() || !m_ReportFileName.hasNonSpace())
         return;
     // The full time covers opening and reading the files.
@@ -100,15 +107,12 @@ void CTesting::perform()
 
 void CTesting::perform(const std::string& input, std::ostream& report)
 {
-    const TStopTaken taken{m_StopRequested};
+    const TStopTaken taken{m_StopRequested, m_Interpreter};
     performText(input, report, m_Clock());
 }
 
 void CTesting::performText(const std::string& input, std::ostream& output, uint32_t testStart)
 {
-    CQMInterpreter& interpreter = m_Interpreter;
-    interpreter.setClock(m_Clock);
-
     CBuffString text;
     for (const char c : input)
         text.append(c);
@@ -129,7 +133,7 @@ void CTesting::performText(const std::string& input, std::ostream& output, uint3
         if (markerFound)
             start = marker + markerLength;
         block.append(' ');
-        performBlock(interpreter, block, output, totals);
+        performBlock(block, output, totals);
     }
 
     addLine(output, "");
@@ -144,8 +148,7 @@ void CTesting::requestStop()
     m_Interpreter.requestStop();
 }
 
-void CTesting::performBlock(CQMInterpreter& interpreter, const CBuffString& block,
-                            std::ostream& report, TTotals& totals)
+void CTesting::performBlock(const CBuffString& block, std::ostream& report, TTotals& totals)
 {
     try {
         const uint32_t blockStart = m_Clock();
@@ -153,23 +156,24 @@ void CTesting::performBlock(CQMInterpreter& interpreter, const CBuffString& bloc
         addLine(report, BLOCK_RULE);
         addLine(report, "[TEXT] ");
         addLine(report, block.c_str());
-        interpreter.perform(block.c_str());
+        m_Interpreter.perform(block.c_str());
         const uint32_t outputStart = m_Clock();
 
-        if (interpreter.hasErrors() || interpreter.hasWarnings() || interpreter.hasMessages()) {
+        if (m_Interpreter.hasErrors() || m_Interpreter.hasWarnings()
+            || m_Interpreter.hasMessages()) {
             addLine(report, "[MESSAGES] ");
-            for (int i = 0; i < interpreter.getCountErrors(); ++i)
-                addLine(report, interpreter.getError(i).c_str());
-            for (int i = 0; i < interpreter.getCountWarnings(); ++i)
-                addLine(report, interpreter.getWarning(i).c_str());
-            for (int i = 0; i < interpreter.getCountMessages(); ++i)
-                addLine(report, interpreter.getMessage(i).c_str());
+            for (int i = 0; i < m_Interpreter.getCountErrors(); ++i)
+                addLine(report, m_Interpreter.getError(i).c_str());
+            for (int i = 0; i < m_Interpreter.getCountWarnings(); ++i)
+                addLine(report, m_Interpreter.getWarning(i).c_str());
+            for (int i = 0; i < m_Interpreter.getCountMessages(); ++i)
+                addLine(report, m_Interpreter.getMessage(i).c_str());
         }
         addLine(report, "[RESULTS] ");
-        for (int i = 0; i < interpreter.getCountVariables(); ++i) {
+        for (int i = 0; i < m_Interpreter.getCountVariables(); ++i) {
             CNameString name;
             double value = 0.0;
-            interpreter.getVariable(i, name, value);
+            m_Interpreter.getVariable(i, name, value);
             add(report, name.c_str());
             add(report, "=");
             addValue(report, value);
@@ -180,15 +184,15 @@ void CTesting::performBlock(CQMInterpreter& interpreter, const CBuffString& bloc
         const uint32_t outputTime = m_Clock() - outputStart;
 
         addLine(report, "");
-        addNumberLine(report,
-                      "Size of text: ", static_cast<unsigned long long>(interpreter.getTextSize()));
-        addNumberLine(report, "Time of the calculation (mc): ", interpreter.getCalcTime());
+        addNumberLine(report, "Size of text: ",
+                      static_cast<unsigned long long>(m_Interpreter.getTextSize()));
+        addNumberLine(report, "Time of the calculation (mc): ", m_Interpreter.getCalcTime());
         addNumberLine(report, "Time of the output into file: ", outputTime);
         addNumberLine(report, "Time of the test of this block: ", blockTime);
         add(report, "[FINISH] ");
         addLine(report, BLOCK_RULE);
         addLine(report, "");
-        totals.calculation += interpreter.getCalcTime();
+        totals.calculation += m_Interpreter.getCalcTime();
         totals.output += outputTime;
     } catch (...) {
         addLine(report, "error at 'interpreter.perform'");

@@ -35,8 +35,7 @@ public:
 private:
     struct TTotals;
     void performText(const std::string& input, std::ostream& report, uint32_t testStart);
-    void performBlock(CQMInterpreter& interpreter, const CBuffString& block, std::ostream& report,
-                      TTotals& totals);
+    void performBlock(const CBuffString& block, std::ostream& report, TTotals& totals);
 
     CBuffString m_InputFileName;
     CBuffString m_ReportFileName;

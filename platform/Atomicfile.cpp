@@ -8,6 +8,7 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -36,13 +37,14 @@ int writeAllAt(int fd, const QByteArray& content, off_t offset)
     return 0;
 }
 
-// Takes the room for the bytes from offset on; the error number, or 0. A failure gives back
-// whatever part was taken, so the file keeps its size.
-int reserve(int fd, off_t offset, qsizetype length, off_t sizeBefore)
+// Takes the room the file needs to grow from sizeBefore to sizeAfter, so that writing cannot run
+// out of it halfway; the error number, or 0. Only the growth is reserved: the blocks the file
+// has are its own. A failure gives back whatever part was taken, so the file keeps its size.
+int reserve(int fd, off_t sizeBefore, off_t sizeAfter)
 {
-    if (length <= 0)
+    if (sizeAfter <= sizeBefore)
         return 0;
-    const int error = ::posix_fallocate(fd, offset, static_cast<off_t>(length));
+    const int error = ::posix_fallocate(fd, sizeBefore, sizeAfter - sizeBefore);
     if (error != 0) {
         struct stat info = {};
         if (::fstat(fd, &info) == 0 && info.st_size != sizeBefore)
@@ -78,12 +80,13 @@ bool writeInPlace(const QByteArray& path, const QByteArray& content, int tempora
         return fail(reason, errno == ENOENT ? temporaryError : errno);
     struct stat info = {};
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        const int error = S_ISREG(info.st_mode) ? errno : EOPNOTSUPP;
         ::close(fd);
-        return fail(reason, EOPNOTSUPP);
+        return fail(reason, error);
     }
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     // Nothing of the old file is touched before the room for all of the new one is had.
-    int error = reserve(fd, 0, content.size(), info.st_size);
+    int error = reserve(fd, info.st_size, static_cast<off_t>(content.size()));
     if (error == 0)
         error = writeAllAt(fd, content, 0);
     if (error == 0 && ::ftruncate(fd, static_cast<off_t>(content.size())) != 0)
@@ -162,10 +165,14 @@ bool appendToFile(const QString& fileName, const QByteArray& content, QString& r
     if (openPlainFile(file, fileName, QIODevice::WriteOnly, reason) != TPlainOpen::Opened)
         return false;
     const int fd = file.handle();
+    // Another copy of the program appending at the same time would write at the same end;
+    // the lock, released with the file, makes the two appends one after the other.
+    if (::flock(fd, LOCK_EX) != 0)
+        return fail(reason, errno);
     struct stat info = {};
     if (::fstat(fd, &info) != 0)
         return fail(reason, errno);
-    int error = reserve(fd, info.st_size, content.size(), info.st_size);
+    int error = reserve(fd, info.st_size, info.st_size + static_cast<off_t>(content.size()));
     if (error == 0)
         error = writeAllAt(fd, content, info.st_size);
     if (error != 0) {

@@ -60,7 +60,12 @@ TPlainOpen openPlainFile(QFile& file, const QString& fileName, QIODevice::OpenMo
             return TPlainOpen::NotPlain;
         return error == ENOENT ? TPlainOpen::Missing : TPlainOpen::Failed;
     }
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    if (::fstat(fd, &info) != 0) {
+        reason = systemReason(errno);
+        ::close(fd);
+        return TPlainOpen::Failed;
+    }
+    if (!S_ISREG(info.st_mode)) {
         reason = systemReason(notPlainError(info.st_mode));
         ::close(fd);
         return TPlainOpen::NotPlain;

@@ -45,16 +45,10 @@ constexpr TColor kWhite = 16777215;
 constexpr TColor kNavy = 8388608;
 constexpr TColor kSilver = 12632256;
 
-// Families this machine has, as the name lists offer them.
-QStringList installedFonts()
-{
-    return installedFontFamilies();
-}
-
 // A value other than the built-in one in every field.
 TRecords oddRecords()
 {
-    const QStringList fonts = installedFonts();
+    const QStringList fonts = installedFontFamilies();
     if (fonts.size() < 3)
         throw std::runtime_error("fewer than three font families installed");
     return {{-3, 1920, 801, 602, false, false, false, true, true, false, false, true, false, false},
@@ -171,7 +165,7 @@ TEST_F(FormOptions, OkGivesEveryShownValueBackUnchanged)
 
 TEST_F(FormOptions, EachControlChangedIsReadIntoItsField)
 {
-    const QString font = installedFonts().at(1);
+    const QString font = installedFontFamilies().at(1);
     struct TCase
     {
         const char* what;
@@ -232,7 +226,7 @@ TEST_F(FormOptions, ValuesTheListsLackAreKeptAsTheirFirstEntry)
     handed.viewResult.Precision = 13;
     handed.editor.FontSize = 13;
     handed.winMsg.FontName = QStringLiteral("No Such Family 42");
-    handed.results.FontName = installedFonts().at(0).toUpper(); // letter case differs
+    handed.results.FontName = installedFontFamilies().at(0).toUpper(); // letter case differs
     show(handed);
     const std::pair<const char*, QString> kept[] = {
         {"ComboBoxPrecision", QStringLiteral("13")},
@@ -255,8 +249,8 @@ TEST_F(FormOptions, ValuesTheListsLackAreKeptAsTheirFirstEntry)
     EXPECT_EQ(combo("ComboBoxPrecision")->currentText(), QStringLiteral("12"));
     EXPECT_EQ(combo("ComboBoxPrecision")->count(), kOptionsPrecisionItems);
     EXPECT_EQ(combo("ComboBoxEditorFontSize")->count(), static_cast<int>(kZoomFontSizes.size()));
-    choose("ComboBoxWinMsgFontName", installedFonts().at(0));
-    EXPECT_EQ(readAfterOk().winMsg.FontName, installedFonts().at(0));
+    choose("ComboBoxWinMsgFontName", installedFontFamilies().at(0));
+    EXPECT_EQ(readAfterOk().winMsg.FontName, installedFontFamilies().at(0));
 }
 
 TEST_F(FormOptions, ListsOfferStylesSizesPrecisionsAndTheInstalledFonts)
@@ -276,9 +270,9 @@ TEST_F(FormOptions, ListsOfferStylesSizesPrecisionsAndTheInstalledFonts)
               QStringLiteral("1,2,3,4,5,6,7,8,9,10,11,12"));
     // The built-in "Courier New" is kept at the top where this machine lacks it.
     QStringList names = items("ComboBoxEditorFontName");
-    if (!installedFonts().contains(QStringLiteral("Courier New")))
+    if (!installedFontFamilies().contains(QStringLiteral("Courier New")))
         names.removeFirst();
-    EXPECT_EQ(names, installedFonts());
+    EXPECT_EQ(names, installedFontFamilies());
     EXPECT_FALSE(combo("ComboBoxEditorFontName")->isEditable());
 }
 
@@ -415,7 +409,7 @@ TEST_F(FormOptions, SaveNowThenCancelGivesBackTheHandedRecords)
 
 TEST_F(FormOptions, LoadFromTheIniFileShowsStoredValuesOnly)
 {
-    const QString font = installedFonts().at(1);
+    const QString font = installedFontFamilies().at(1);
     writeFile(iniPath(), "[FormMain]\nShowSystemTrayIcon=1\nMinimizeToTaskBar=0\nWriteLogs=1\n"
                          "UseFileExtension=0\n[Editor]\nFontName="
                              + font.toUtf8()
@@ -554,7 +548,7 @@ TEST_F(FormOptions, SampleIsDrawnInTheAreasColoursAndFont)
 {
     TRecords handed;
     // A text font: a symbol font's glyphs stand away from where the text starts.
-    const QStringList fonts = installedFonts();
+    const QStringList fonts = installedFontFamilies();
     const auto textFont = std::find_if(fonts.begin(), fonts.end(), [](const QString& name) {
         return name.startsWith(QLatin1String("DejaVu"));
     });
@@ -595,7 +589,7 @@ TEST_F(FormOptions, SampleShowsTheFontItsAreaGets)
 {
     // As wide as the results window's text in the same font: a family this machine lacks, and
     // one it lists without its foundries where it has such.
-    const QStringList fonts = installedFonts();
+    const QStringList fonts = installedFontFamilies();
     const auto unqualified = std::find_if(fonts.begin(), fonts.end(), [](const QString& name) {
         return !QFontDatabase::families().contains(name);
     });
