@@ -8,6 +8,7 @@
 #include <fstream>
 #include <iterator>
 #include <regex>
+#include <sstream>
 #include <stdexcept>
 #include <string>
 
@@ -153,4 +154,18 @@ TEST_F(SelfTest, AFaultInABlockIsReportedAndTheTestGoesOn)
     EXPECT_NE(report.find("[TEXT] \r\na = 1; \r\nerror at 'interpreter.perform'\r\n[START] "),
               std::string::npos);
     EXPECT_NE(report.find("b=2"), std::string::npos);
+}
+
+TEST(SelfTestStop, ARequestIsTakenByOneTest)
+{
+    // Asked before a test: that test runs no block, and the next one runs as if never asked.
+    CTesting testing(nullptr, nullptr, [] { return 0u; });
+    testing.requestStop();
+    std::ostringstream stopped;
+    testing.perform("x = 1;", stopped);
+    EXPECT_EQ(stopped.str().find("[START] "), std::string::npos);
+    std::ostringstream next;
+    testing.perform("x = 1;", next);
+    EXPECT_NE(next.str().find("[RESULTS] \r\nx=1\r\n"), std::string::npos) << next.str();
+    EXPECT_EQ(next.str().find("stopped"), std::string::npos) << next.str();
 }
