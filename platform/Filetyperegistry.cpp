@@ -1,12 +1,14 @@
 #include "platform/Filetyperegistry.h"
 
 #include "platform/Atomicfile.h"
+#include "platform/Plainfile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QtDebug>
 
 namespace {
 
@@ -40,13 +42,27 @@ bool holdsLineBreak(const QString& text)
     return text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r'));
 }
 
+// Only plain files are this program's: anything else in their place (a pipe would block the
+// program for good) is left alone, and said so.
+void warnNotPlain(const QString& path)
+{
+    qWarning().noquote() << path << "is not a plain file, left alone";
+}
+
 bool writeIfDifferent(const QString& path, const QByteArray& content, bool* changed)
 {
     *changed = false;
-    QFile existing(path);
-    if (existing.open(QIODevice::ReadOnly) && existing.readAll() == content)
+    // A longer file is not the one wanted, whatever it holds: more of it is never read.
+    QByteArray existing;
+    bool complete = false;
+    QString reason;
+    const TPlainOpen opened = readPlainFile(path, content.size(), existing, complete, reason);
+    if (opened == TPlainOpen::NotPlain) {
+        warnNotPlain(path);
+        return false;
+    }
+    if (opened == TPlainOpen::Opened && complete && existing == content)
         return true;
-    existing.close();
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
         return false;
     if (!writeFileAtomically(path, content))
@@ -60,6 +76,10 @@ bool removeIfPresent(const QString& path, bool* removed)
     *removed = false;
     if (!QFileInfo::exists(path))
         return true;
+    if (!isPlainFile(path)) {
+        warnNotPlain(path);
+        return false;
+    }
     *removed = QFile::remove(path);
     return *removed;
 }

@@ -14,9 +14,11 @@ public:
 
     // Declares the type and the command that opens it; a file is written only when its
     // content differs from what is wanted. False when something could not be written or the
-    // executable path cannot stand in a command line.
+    // executable path cannot stand in a command line. Anything but a plain file in the place of
+    // either file is not this program's: it is left alone, with a line on standard error, and
+    // the answer is false.
     bool registerType(const QString& executablePath) const;
-    // Removes this program's own two files; missing files are no error.
+    // Removes this program's own two files, and only plain files; missing files are no error.
     bool unregisterType() const;
 
     QString mimeType() const;

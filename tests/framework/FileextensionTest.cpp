@@ -3,6 +3,7 @@
 #include "platform/Filetyperegistry.h"
 #include "tests/support/Isolatedsettings.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QMimeDatabase>
 
@@ -110,6 +111,14 @@ TEST_F(FileExtension, BadPathsAndUnwritableFoldersWriteNothing)
     EXPECT_FALSE(m_Registry.registerType(binary()));
     registerFileExtension();
     EXPECT_EQ(readFile(dataHome()), QByteArray("not a folder"));
+
+    // A pipe in the entry's place: nothing waits for its other end, and the pipe stays.
+    const QString pipe = m_Registry.desktopEntryPath();
+    ASSERT_TRUE(QFile::remove(dataHome()) && QDir().mkpath(QFileInfo(pipe).path()));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    EXPECT_FALSE(m_Registry.registerType(binary()));
+    EXPECT_FALSE(m_Registry.unregisterType());
+    EXPECT_TRUE(QFileInfo::exists(pipe) && !QFileInfo(pipe).isFile()) << "still the pipe";
 }
 
 } // namespace
