@@ -6,7 +6,9 @@
 #include <QFileInfo>
 #include <QRandomGenerator>
 
+#include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -15,6 +17,10 @@
 namespace {
 
 constexpr int kTemporaryNameTries = 100;
+constexpr int kTemporaryLetters = 6;
+// A copy of the program that waits for the lock while others keep replacing the file tries
+// this many times.
+constexpr int kLockTries = 100;
 
 // Writes all of the content at the offset; the error number, or 0.
 int writeAllAt(int fd, const QByteArray& content, off_t offset)
@@ -34,6 +40,27 @@ int writeAllAt(int fd, const QByteArray& content, off_t offset)
         left -= written;
         offset += written;
     }
+    return 0;
+}
+
+// Reads the last bytes of the file, at most `bytes` of them; the error number, or 0.
+int readTail(int fd, off_t size, qint64 bytes, QByteArray& tail)
+{
+    const off_t start = size > bytes ? size - static_cast<off_t>(bytes) : 0;
+    tail.resize(static_cast<qsizetype>(size - start));
+    qsizetype got = 0;
+    while (got < tail.size()) {
+        const ssize_t read = ::pread(fd, tail.data() + got, static_cast<size_t>(tail.size() - got),
+                                     start + got);
+        if (read < 0 && errno == EINTR)
+            continue;
+        if (read < 0)
+            return errno;
+        if (read == 0)
+            break;
+        got += read;
+    }
+    tail.truncate(got);
     return 0;
 }
 
@@ -66,18 +93,26 @@ QString writtenPath(const QString& fileName)
     return target.isEmpty() ? fileName : target;
 }
 
+QByteArray folderOf(const QByteArray& path)
+{
+    const qsizetype slash = path.lastIndexOf('/');
+    return slash < 0    ? QByteArrayLiteral(".")
+           : slash == 0 ? QByteArrayLiteral("/")
+                        : path.left(slash);
+}
+
 bool fail(QString& reason, int error)
 {
     reason = systemReason(error);
     return false;
 }
 
-bool writeInPlace(const QByteArray& path, const QByteArray& content, int temporaryError,
-                  QString& reason)
+bool writeInPlace(const QByteArray& path, const QByteArray& content, QString& reason,
+                  int missingError = ENOENT)
 {
     const int fd = ::open(path.constData(), O_WRONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
     if (fd < 0)
-        return fail(reason, errno == ENOENT ? temporaryError : errno);
+        return fail(reason, errno == ENOENT ? missingError : errno);
     struct stat info = {};
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         const int error = S_ISREG(info.st_mode) ? errno : EOPNOTSUPP;
@@ -99,13 +134,139 @@ bool writeInPlace(const QByteArray& path, const QByteArray& content, int tempora
     return error == 0 || fail(reason, error);
 }
 
+// The file's name with a random ending, shortened where the folder would not take it whole.
 QByteArray temporaryName(const QByteArray& path)
 {
     static const char kLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
-    QByteArray name = path + '.';
-    for (int i = 0; i < 6; ++i)
+    const qsizetype baseStart = path.lastIndexOf('/') + 1;
+    long nameMax = ::pathconf(folderOf(path).constData(), _PC_NAME_MAX);
+    if (nameMax <= 0)
+        nameMax = NAME_MAX;
+    const qsizetype baseLength = std::min(path.size() - baseStart,
+                                          std::max<qsizetype>(nameMax - 1 - kTemporaryLetters, 0));
+    QByteArray name = path.left(baseStart + baseLength) + '.';
+    for (int i = 0; i < kTemporaryLetters; ++i)
         name += kLetters[QRandomGenerator::global()->bounded(int(sizeof kLetters) - 1)];
     return name;
+}
+
+// Makes the new name last through a crash. A failure here does not fail the save: the new
+// content already stands under the name for every reader, and some file systems cannot sync a
+// folder at all, which would make every save there fail.
+void syncFolder(const QByteArray& path)
+{
+    const int fd = ::open(folderOf(path).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    (void)::fsync(fd);
+    ::close(fd);
+}
+
+// Puts the content in the place of the file at path, which `existing` describes (null: there is
+// none), through a temporary file beside it; in place where that would lose something.
+bool replaceFile(const QByteArray& path, const struct stat* existing, const QByteArray& content,
+                 QString& reason)
+{
+    // A new file under this name would leave the other names with the old content.
+    if (existing != nullptr && existing->st_nlink > 1)
+        return writeInPlace(path, content, reason);
+    QByteArray temporary;
+    int fd = -1;
+    for (int i = 0; i < kTemporaryNameTries && fd < 0; ++i) {
+        temporary = temporaryName(path);
+        // Nobody else reads the content before the file has the old one's rights.
+        fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC,
+                    existing != nullptr ? 0600 : 0666);
+        if (fd < 0 && errno != EEXIST)
+            break;
+    }
+    if (fd < 0) {
+        const int error = errno;
+        // In a folder that refuses the temporary file, in place: else the file could never be
+        // saved again.
+        if (existing != nullptr && (error == EACCES || error == EPERM || error == EROFS))
+            return writeInPlace(path, content, reason, error);
+        return fail(reason, error);
+    }
+    int error = 0;
+    if (existing != nullptr) {
+        // The owner first: giving a file away clears the set-id bits of its mode.
+        if (::fchown(fd, existing->st_uid, existing->st_gid) != 0) {
+            ::close(fd);
+            ::unlink(temporary.constData());
+            // Who may not give the file to its owner writes it in place, so it stays theirs.
+            return writeInPlace(path, content, reason);
+        }
+        if (::fchmod(fd, existing->st_mode & 07777) != 0)
+            error = errno;
+    }
+    if (error == 0)
+        error = writeAllAt(fd, content, 0);
+    if (error == 0 && ::fdatasync(fd) != 0)
+        error = errno;
+    const int closeError = closeChecked(fd);
+    if (error == 0)
+        error = closeError;
+    if (error == 0 && ::rename(temporary.constData(), path.constData()) != 0)
+        error = errno;
+    if (error != 0) {
+        ::unlink(temporary.constData());
+        return fail(reason, error);
+    }
+    syncFolder(path);
+    return true;
+}
+
+// Adds the content after the file's first `size` bytes; a failure takes back what was added.
+bool appendAt(int fd, off_t size, const QByteArray& content, QString& reason)
+{
+    int error = reserve(fd, size, size + static_cast<off_t>(content.size()));
+    if (error == 0)
+        error = writeAllAt(fd, content, size);
+    if (error != 0) {
+        (void)::ftruncate(fd, size);
+        return fail(reason, error);
+    }
+    return true;
+}
+
+bool appendLocked(const QString& fileName, const QByteArray& content, const TFileCut* cut,
+                  QString& reason)
+{
+    for (int i = 0; i < kLockTries; ++i) {
+        QFile file;
+        bool readable = true;
+        if (openPlainFile(file, fileName, QIODevice::ReadWrite, reason) != TPlainOpen::Opened) {
+            // A file that may be added to but not read is still added to.
+            readable = false;
+            if (openPlainFile(file, fileName, QIODevice::WriteOnly, reason) != TPlainOpen::Opened)
+                return false;
+        }
+        const int fd = file.handle();
+        // Another copy of the program adding or cutting at the same time waits for this one;
+        // the lock goes with the file.
+        if (::flock(fd, LOCK_EX) != 0)
+            return fail(reason, errno);
+        struct stat locked = {};
+        if (::fstat(fd, &locked) != 0)
+            return fail(reason, errno);
+        // A copy that cut the file while this one waited has put a new file under the name: the
+        // old one, and its lock, are nobody's any more.
+        const QByteArray path = QFile::encodeName(writtenPath(fileName));
+        struct stat named = {};
+        if (::stat(path.constData(), &named) != 0 || named.st_dev != locked.st_dev
+            || named.st_ino != locked.st_ino)
+            continue;
+        if (cut == nullptr || locked.st_size <= cut->limit)
+            return appendAt(fd, locked.st_size, content, reason);
+        if (!readable)
+            return fail(reason, EACCES);
+        QByteArray tail;
+        if (const int error = readTail(fd, locked.st_size, cut->tailBytes, tail); error != 0)
+            return fail(reason, error);
+        return replaceFile(path, &locked, cut->make(tail, tail.size() == locked.st_size), reason);
+    }
+    return fail(reason, EAGAIN);
 }
 
 } // namespace
@@ -121,64 +282,24 @@ bool writeFileAtomically(const QString& fileName, const QByteArray& content, QSt
     const QByteArray path = QFile::encodeName(writtenPath(fileName));
     struct stat existing = {};
     const bool exists = ::stat(path.constData(), &existing) == 0;
-    if (exists && !S_ISREG(existing.st_mode))
+    if (!exists)
+        return replaceFile(path, nullptr, content, reason);
+    if (!S_ISREG(existing.st_mode))
         return fail(reason, S_ISDIR(existing.st_mode) ? EISDIR : EOPNOTSUPP);
-
-    QByteArray temporary;
-    int fd = -1;
-    for (int i = 0; i < kTemporaryNameTries && fd < 0; ++i) {
-        temporary = temporaryName(path);
-        fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd < 0 && errno != EEXIST)
-            break;
-    }
-    if (fd < 0) {
-        const int error = errno;
-        // In a folder that refuses the temporary file, in place: else the file could never be
-        // saved again.
-        if (exists && (error == EACCES || error == EPERM || error == EROFS))
-            return writeInPlace(path, content, error, reason);
-        return fail(reason, error);
-    }
-    int error = 0;
-    if (exists && ::fchmod(fd, existing.st_mode & 07777) != 0)
-        error = errno;
-    if (error == 0)
-        error = writeAllAt(fd, content, 0);
-    if (error == 0 && ::fdatasync(fd) != 0)
-        error = errno;
-    const int closeError = closeChecked(fd);
-    if (error == 0)
-        error = closeError;
-    if (error == 0 && ::rename(temporary.constData(), path.constData()) != 0)
-        error = errno;
-    if (error != 0) {
-        ::unlink(temporary.constData());
-        return fail(reason, error);
-    }
-    return true;
+    // The folder would let the file be replaced; the file itself says whether it may be written,
+    // as the system answers for this user (a read-only mount included).
+    if (::faccessat(AT_FDCWD, path.constData(), W_OK, AT_EACCESS) != 0)
+        return fail(reason, errno);
+    return replaceFile(path, &existing, content, reason);
 }
 
 bool appendToFile(const QString& fileName, const QByteArray& content, QString& reason)
 {
-    QFile file;
-    if (openPlainFile(file, fileName, QIODevice::WriteOnly, reason) != TPlainOpen::Opened)
-        return false;
-    const int fd = file.handle();
-    // Another copy of the program appending at the same time would write at the same end;
-    // the lock, released with the file, makes the two appends one after the other.
-    if (::flock(fd, LOCK_EX) != 0)
-        return fail(reason, errno);
-    struct stat info = {};
-    if (::fstat(fd, &info) != 0)
-        return fail(reason, errno);
-    int error = reserve(fd, info.st_size, info.st_size + static_cast<off_t>(content.size()));
-    if (error == 0)
-        error = writeAllAt(fd, content, info.st_size);
-    if (error != 0) {
-        // What was written of the new part goes again: the old content stays whole.
-        (void)::ftruncate(fd, info.st_size);
-        return fail(reason, error);
-    }
-    return true;
+    return appendLocked(fileName, content, nullptr, reason);
+}
+
+bool appendToFile(const QString& fileName, const QByteArray& content, const TFileCut& cut,
+                  QString& reason)
+{
+    return appendLocked(fileName, content, &cut, reason);
 }

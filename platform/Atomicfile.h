@@ -3,16 +3,34 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
+
 // Replaces the file with the content in one step: the content goes to a temporary file beside
-// it, which takes the file's place only when completely written. On failure the old file is
-// left as it was and false is answered. Where no temporary file can be made beside it (a
-// writable file in a folder that is not), the file is written in place instead: a file that
-// can be written at all is never refused. In place, the room for the whole content is taken
-// first, so a full disk leaves the old file as it was. Only plain files are written.
+// it, which takes the file's place only when completely written, with the file's mode, owner
+// and group. On failure the old file is left as it was and false is answered. A file the
+// running user may not write is refused, whatever its folder allows. Where the file cannot be
+// replaced without losing something (no temporary file can be made beside it, its owner cannot
+// be kept, or it has other names), it is written in place instead: a file that can be written
+// at all is never refused. In place, the room for the whole content is taken first, so a full
+// disk leaves the old file as it was. Only plain files are written.
 bool writeFileAtomically(const QString& fileName, const QByteArray& content);
 // As above; on failure the system's reason is written into reason.
 bool writeFileAtomically(const QString& fileName, const QByteArray& content, QString& reason);
 
+// What a file grown beyond `limit` bytes is cut to: `make` turns its last bytes (at most
+// `tailBytes`; `whole` when they are all of it) into the file's new content.
+struct TFileCut
+{
+    qint64 limit = 0;
+    qint64 tailBytes = 0;
+    std::function<QByteArray(const QByteArray& tail, bool whole)> make;
+};
+
 // Adds the content at the end of a plain file, creating it when missing. The room is taken
-// first: a failure leaves the file as it was, with the system's reason.
+// first: a failure leaves the file as it was, with the system's reason. Every copy of the
+// program adds under one lock, so that two copies adding at once write one after the other.
 bool appendToFile(const QString& fileName, const QByteArray& content, QString& reason);
+// As above, but a file larger than cut.limit is instead replaced, under the same lock, by what
+// cut.make answers, as writeFileAtomically replaces a file.
+bool appendToFile(const QString& fileName, const QByteArray& content, const TFileCut& cut,
+                  QString& reason);

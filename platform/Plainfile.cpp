@@ -19,9 +19,10 @@ int openFlags(QIODevice::OpenMode mode)
     // O_NONBLOCK: opening a pipe swapped in after the check returns at once instead of
     // waiting for its other end.
     const int common = O_CLOEXEC | O_NOCTTY | O_NONBLOCK;
-    if (mode.testFlag(QIODevice::WriteOnly))
-        return common | O_WRONLY | O_CREAT | (mode.testFlag(QIODevice::Append) ? O_APPEND : 0);
-    return common | O_RDONLY;
+    if (!mode.testFlag(QIODevice::WriteOnly))
+        return common | O_RDONLY;
+    const int access = mode.testFlag(QIODevice::ReadOnly) ? O_RDWR : O_WRONLY;
+    return common | access | O_CREAT | (mode.testFlag(QIODevice::Append) ? O_APPEND : 0);
 }
 
 } // namespace

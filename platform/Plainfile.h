@@ -19,8 +19,8 @@ enum class TPlainOpen {
 bool isPlainFile(const QString& fileName);
 
 // Opens the file into `file` (which must not be open): ReadOnly reads it; WriteOnly|Append
-// appends to it and creates it when missing. On anything but Opened, `reason` receives the
-// system's explanation.
+// appends to it and creates it when missing; ReadWrite reads and writes it, creating it when
+// missing. On anything but Opened, `reason` receives the system's explanation.
 TPlainOpen openPlainFile(QFile& file, const QString& fileName, QIODevice::OpenMode mode,
                          QString& reason);
 

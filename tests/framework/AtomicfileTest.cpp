@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <csignal>
 #include <functional>
+#include <grp.h>
 #include <memory>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -23,9 +24,13 @@ struct TChildAnswer
     QString reason;
 };
 
+constexpr uid_t kNobody = 65534;
+
 // Runs the write in a child process whose files cannot grow beyond the limit: past it the
 // system answers EFBIG, as a full disk answers ENOSPC, and this process keeps its own limit.
-TChildAnswer writeInChild(rlim_t fileSizeLimit, const std::function<bool(QString&)>& write)
+// An unprivileged child runs as the user and group kNobody.
+TChildAnswer writeInChild(rlim_t fileSizeLimit, const std::function<bool(QString&)>& write,
+                          bool unprivileged = false)
 {
     int channel[2];
     if (::pipe(channel) != 0)
@@ -38,6 +43,9 @@ TChildAnswer writeInChild(rlim_t fileSizeLimit, const std::function<bool(QString
         ::getrlimit(RLIMIT_FSIZE, &limit);
         limit.rlim_cur = fileSizeLimit;
         ::setrlimit(RLIMIT_FSIZE, &limit);
+        if (unprivileged
+            && (::setgroups(0, nullptr) != 0 || ::setgid(kNobody) != 0 || ::setuid(kNobody) != 0))
+            ::_exit(2);
         QString reason;
         const bool written = write(reason);
         const QByteArray bytes = reason.toUtf8();
@@ -215,6 +223,58 @@ TEST_F(AtomicFile, ALinkIsWrittenThroughAndTheModeKept)
     const auto mode = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadOther;
     EXPECT_EQ(QFile::permissions(filePath()) & ~(QFileDevice::ReadUser | QFileDevice::WriteUser),
               mode);
+}
+
+TEST_F(AtomicFile, TheFileDecidesWhoWritesItAndKeepsItsOwnerModeAndNames)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "files of other users are made as root";
+    ASSERT_EQ(::chmod(QFile::encodeName(path(QString())).constData(), 0711), 0);
+    ASSERT_EQ(::chmod(QFile::encodeName(docsFolder()).constData(), 0777), 0);
+    struct TCase
+    {
+        const char* reason;
+        uid_t owner; // and group
+        mode_t mode;
+        bool byNobody; // else by root
+        bool written;
+        int nameLength = 5;
+        bool linked = false; // a second hard link
+    };
+    const TCase cases[] = {
+        {"a read-only file in a writable folder", kNobody, 0444, true, false},
+        {"root's file the user may not write", 0, 0644, true, false},
+        {"root's file the user may write stays root's", 0, 0666, true, true},
+        {"root writing another's file gives it back", kNobody, 0640, false, true},
+        {"set-id bits outlive the change of owner", kNobody, 06750, false, true},
+        {"a private file stays private", 0, 0600, false, true},
+        {"the longest name a folder takes", 0, 0644, false, true, 255},
+        {"a name the temporary ending would make too long", 0, 0644, false, true, 249},
+        {"a second link shows the new content", 0, 0644, false, true, 5, true},
+    };
+    const QByteArray link = QFile::encodeName(docsFolder() + QStringLiteral("/link"));
+    for (const TCase& c : cases) {
+        const QString file = docsFolder() + QLatin1Char('/') + QString(c.nameLength, u'n');
+        const QByteArray name = QFile::encodeName(file);
+        writeFile(file, "old");
+        ASSERT_TRUE(::chown(name.constData(), c.owner, c.owner) == 0
+                    && ::chmod(name.constData(), c.mode) == 0
+                    && (!c.linked || ::link(name.constData(), link.constData()) == 0));
+        const TChildAnswer answer = writeInChild(
+            RLIM_INFINITY,
+            [&](QString& reason) { return writeFileAtomically(file, "new", reason); }, c.byNobody);
+        EXPECT_EQ(answer.reason, c.written ? QString() : systemReason(EACCES)) << c.reason;
+        EXPECT_EQ(readFile(file), QByteArray(c.written ? "new" : "old")) << c.reason;
+        struct stat info = {};
+        ASSERT_EQ(::stat(name.constData(), &info), 0);
+        EXPECT_EQ(std::tuple(info.st_uid, info.st_gid, info.st_mode & 07777, info.st_nlink),
+                  std::tuple(c.owner, c.owner, c.mode, c.linked ? 2u : 1u))
+            << c.reason;
+        EXPECT_EQ(readFile(QString::fromLocal8Bit(link)), c.linked ? "new" : QByteArray());
+        EXPECT_EQ(QDir(docsFolder()).entryList(QDir::Files | QDir::Hidden).size(), c.linked ? 2 : 1)
+            << c.reason << ": no temporary file is left";
+        ASSERT_TRUE(QFile::remove(file) && (!c.linked || ::unlink(link.constData()) == 0));
+    }
 }
 
 } // namespace
