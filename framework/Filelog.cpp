@@ -2,9 +2,7 @@
 
 #include "framework/Addsysfunctions.h"
 #include "platform/Atomicfile.h"
-#include "platform/Plainfile.h"
 
-#include <QFile>
 #include <QLocale>
 #include <QtDebug>
 
@@ -80,6 +78,30 @@ private:
         return line;
     }
 };
+
+// The last lines of a log that is cut, from its end. Unless that end is all of the file, its
+// first line began before it: kLogTailMaxBytes holds kLogLinesKept of the longest lines this
+// log writes, so that one is none of its lines and is left out.
+QByteArray lastLines(const QByteArray& tail, bool whole)
+{
+    CTailLines lines;
+    qsizetype start = 0;
+    if (!whole) {
+        const qsizetype firstEnd = tail.indexOf('\n');
+        start = firstEnd < 0 ? tail.size() : firstEnd + 1;
+    }
+    while (start < tail.size()) {
+        qsizetype end = tail.indexOf('\n', start);
+        if (end < 0)
+            end = tail.size();
+        lines.push(tail.mid(start, end - start));
+        start = end + 1;
+    }
+    QByteArray content;
+    for (int i = 0; i < lines.getCount(); ++i)
+        content += lines.get(i) + '\n';
+    return content;
+}
 
 } // namespace
 
@@ -170,44 +192,19 @@ void CFileLog::flush()
 {
     if (m_Pending.getCount() == 0)
         return;
-    const QString path = getFilePath();
-    if (isOverLimit())
-        cutAndAppendPending(path);
-    else
-        appendPending(path);
-    // Lines that could not be written are dropped: the next flush tries the file again.
-    m_Pending.clear();
-}
-
-void CFileLog::appendPending(const QString& path)
-{
     QByteArray lines;
     for (int i = 0; i < m_Pending.getCount(); ++i)
         lines += fileLine(m_Pending.get(i));
+    // One byte more than the lines kept can fill: when it ends a line, the first kept line
+    // starts right after it.
+    const TFileCut cut{kLogSizeLimit, kLogTailMaxBytes + 1,
+                       [&lines](const QByteArray& tail, bool whole) {
+                           return lastLines(tail, whole) + lines;
+                       }};
+    const QString path = getFilePath();
     QString reason;
-    if (!appendToFile(path, lines, reason))
+    if (!appendToFile(path, lines, cut, reason))
         qWarning().noquote() << "Log lines not written to" << path << ':' << reason;
-}
-
-void CFileLog::cutAndAppendPending(const QString& path)
-{
-    CTailLines tail;
-    QFile current;
-    QString reason;
-    if (openPlainFile(current, path, QIODevice::ReadOnly, reason) != TPlainOpen::Opened) {
-        qWarning().noquote() << "Log lines not written to" << path << ':' << reason;
-        return;
-    }
-    while (!current.atEnd())
-        tail.push(current.readLine());
-    if (current.error() != QFileDevice::NoError)
-        return;
-    current.close();
-    // The cut log is complete before it replaces the old one, so a failure loses nothing.
-    QByteArray content;
-    for (int i = 0; i < tail.getCount(); ++i)
-        content += tail.get(i) + '\n';
-    for (int i = 0; i < m_Pending.getCount(); ++i)
-        content += fileLine(m_Pending.get(i));
-    writeFileAtomically(path, content);
+    // Lines that could not be written are dropped: the next flush tries the file again.
+    m_Pending.clear();
 }

@@ -33,8 +33,9 @@ using CLogLines = CStackMessages<kLogLinesKept, kLogLineMaxLength>;
 
 // The log file: one line per entry, collected in memory and appended to the file
 // kLogLinesKept lines at a time and when the object is destroyed. A file grown beyond
-// kLogSizeLimit bytes is first cut to its last kLogLinesKept lines. Nothing that goes wrong with
-// the file reaches the caller.
+// kLogSizeLimit bytes is first cut to its last kLogLinesKept lines, read from its end only;
+// other copies of the program wait meanwhile, as they do for an append. Nothing that goes wrong
+// with the file reaches the caller.
 class CFileLog : public CTemplateSingleton<CFileLog>
 {
 public:
@@ -73,9 +74,6 @@ public:
     bool isOverLimit() const;
 
 private:
-    void appendPending(const QString& path);
-    void cutAndAppendPending(const QString& path);
-
     QString m_FileName;
     QString m_Folder;
     TClock m_Clock;

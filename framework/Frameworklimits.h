@@ -14,3 +14,6 @@ constexpr int kShortStringBlock = 21; // storage grows by this many slots at a t
 constexpr int kLogLinesKept = 64; // lines held before writing, and lines kept when cutting
 constexpr int kLogLineMaxLength = 512;
 constexpr long long kLogSizeLimit = 262144; // beyond this many bytes the log is cut
+// The end of the log read to cut it: room for kLogLinesKept lines of kLogLineMaxLength
+// characters of up to four bytes each, and a line end of up to two bytes after each.
+constexpr long long kLogTailMaxBytes = kLogLinesKept * (kLogLineMaxLength * 4LL + 2);

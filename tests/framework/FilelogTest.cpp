@@ -6,6 +6,8 @@
 #include <QLocale>
 
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -215,6 +217,50 @@ TEST_F(FileLog, CutInAReadOnlyFolderHappensInPlace)
     lines = logLines();
     ASSERT_EQ(lines.size(), 66);
     EXPECT_EQ(lines.last().toStdString(), "[+--] " + kStamp + "second batch");
+}
+
+TEST_F(FileLog, TwoCopiesClosingTogetherKeepEveryLine)
+{
+    for (int round = 0; round < 5; ++round) {
+        writeFile(logPath(), oldLog(262145));
+        // Both copies wait for the start and then cut the log at once.
+        int start[2];
+        ASSERT_EQ(::pipe(start), 0);
+        pid_t copies[2];
+        for (int copy = 0; copy < 2; ++copy) {
+            if ((copies[copy] = ::fork()) == 0) {
+                ::close(start[1]);
+                char go = 0;
+                (void)!::read(start[0], &go, 1);
+                setUp(m_Log);
+                m_Log.add(QStringLiteral("copy %1 line 1").arg(copy));
+                m_Log.add(QStringLiteral("copy %1 line 2").arg(copy));
+                m_Log.flush();
+                ::_exit(0);
+            }
+        }
+        ::close(start[0]);
+        ::close(start[1]);
+        for (const pid_t copy : copies)
+            ::waitpid(copy, nullptr, 0);
+        EXPECT_EQ(logLines().size(), 64 + 2 + 2) << "the cut log and the lines of both copies";
+    }
+}
+
+TEST_F(FileLog, HugeLogIsCutFromItsEnd)
+{
+    // Gigabytes without a line break: the line they make is none of this log's.
+    writeFile(logPath(), "no line break from here on");
+    QFile log(logPath());
+    ASSERT_TRUE(log.open(QIODevice::ReadWrite) && log.resize(3LL << 30) && log.seek(log.size()));
+    const QByteArray end = "\nkept 1\nkept 2\n";
+    ASSERT_EQ(log.write(end), end.size());
+    log.close();
+    m_Log.add(QStringLiteral("new"));
+    m_Log.flush();
+    EXPECT_EQ(logLines(),
+              (QList<QByteArray>{"kept 1", "kept 2",
+                                 QByteArray::fromStdString("[+--] " + kStamp + "new")}));
 }
 
 TEST_F(FileLog, FailedCutLeavesTheOldLogWhole)
