@@ -14,3 +14,6 @@ constexpr int kShortStringBlock = 21; // storage grows by this many slots at a t
 constexpr int kLogLinesKept = 64; // lines held before writing, and lines kept when cutting
 constexpr int kLogLineMaxLength = 512;
 constexpr long long kLogSizeLimit = 262144; // beyond this many bytes the log is cut
+
+// Options.
+constexpr long long kIniFileSizeLimit = 1048576; // a larger ini file holds no options of ours

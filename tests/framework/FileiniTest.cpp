@@ -1,5 +1,6 @@
 #include "framework/Fileini.h"
 
+#include "framework/Frameworklimits.h"
 #include "platform/Executablelocation.h"
 #include "tests/support/Isolatedsettings.h"
 
@@ -69,10 +70,10 @@ TEST_F(IniFile, KeepsEverythingItDoesNotChange)
                                               "Top = 7\r\n"
                                               "# a note\n"
                                               "garbage line \xff\xfe\n"
-                                              "Left=3\n"
+                                              "Left=3\r\n"
                                               "\n"
                                               "[Editor]\n"
-                                              "FontName=Mono\n"));
+                                              "FontName=Mono\r\n"));
 }
 
 TEST_F(IniFile, BlanksAroundKeysAndValuesAreNoPartOfThem)
@@ -101,7 +102,7 @@ TEST_F(IniFile, BlanksAroundKeysAndValuesAreNoPartOfThem)
     // Writing finds the hand-edited key and replaces its line.
     ini.writeString(QStringLiteral("Editor"), QStringLiteral("FontName"), QStringLiteral("Mono"));
     ASSERT_TRUE(ini.updateFile());
-    EXPECT_TRUE(readFile(iniPath()).startsWith("[Editor]\r\nFontName=Mono\n\tFontSize"));
+    EXPECT_TRUE(readFile(iniPath()).startsWith("[Editor]\r\nFontName=Mono\r\n\tFontSize"));
 }
 
 TEST_F(IniFile, WritesThatCouldAddLinesAreRefused)
@@ -158,12 +159,40 @@ TEST_F(IniFile, EraseSectionRemovesEveryCopyOfIt)
     EXPECT_EQ(readFile(iniPath()), QByteArray("[FormMain]\nTop=1\n"));
 }
 
-TEST_F(IniFile, SeesChangesMadeByOthersUntilItHasWritesOfItsOwn)
+TEST_F(IniFile, NewAndRewrittenLinesEndAsTheFirstLineDoes)
+{
+    const std::tuple<const char*, QByteArray, QByteArray> cases[] = {
+        {"LF", "[S]\nk=1\n", "[S]\nk=2\nnew=3\n\n[T]\nx=4\n"},
+        {"CR LF", "[S]\r\nk=1\r\n", "[S]\r\nk=2\r\nnew=3\r\n\r\n[T]\r\nx=4\r\n"},
+        {"CR LF, the last line unended", "[S]\r\nk=1", "[S]\r\nk=2\r\nnew=3\r\n\r\n[T]\r\nx=4\r\n"},
+        {"the first line decides", "[S]\nk=1\r\n", "[S]\nk=2\nnew=3\n\n[T]\nx=4\n"},
+        {"a new file", {}, "[S]\nk=2\nnew=3\n\n[T]\nx=4\n"},
+    };
+    for (const auto& [reason, before, after] : cases) {
+        QFile::remove(iniPath());
+        if (!before.isEmpty())
+            writeFile(iniPath(), before);
+        CIniFile ini;
+        EXPECT_EQ(ini.readString(kSection, QStringLiteral("k"), QStringLiteral("1")),
+                  QStringLiteral("1"))
+            << reason;
+        ini.writeInteger(kSection, QStringLiteral("k"), 2);
+        ini.writeInteger(kSection, QStringLiteral("new"), 3);
+        ini.writeInteger(QStringLiteral("T"), QStringLiteral("x"), 4);
+        ASSERT_TRUE(ini.updateFile()) << reason;
+        EXPECT_EQ(readFile(iniPath()), after) << reason;
+    }
+}
+
+TEST_F(IniFile, SeesChangesMadeByOthersAfterAReload)
 {
     CIniFile ini;
     writeFile(iniPath(), "[S]\nk=first\n");
     EXPECT_EQ(ini.readString(kSection, QStringLiteral("k"), QString()), QStringLiteral("first"));
     writeFile(iniPath(), "[S]\nk=second\nother=kept\n");
+    EXPECT_EQ(ini.readString(kSection, QStringLiteral("k"), QString()), QStringLiteral("first"))
+        << "read once, until reloaded";
+    ini.reload();
     ini.writeString(kSection, QStringLiteral("k"), QStringLiteral("mine"));
     ASSERT_TRUE(ini.updateFile());
     EXPECT_EQ(readFile(iniPath()), QByteArray("[S]\nk=mine\nother=kept\n"));
@@ -188,7 +217,8 @@ TEST_F(IniFile, FailedUpdateLosesNothing)
         EXPECT_FALSE(ini.updateFile());
     }
     EXPECT_EQ(readFile(iniPath()), before);
-    // The write is still staged and goes in with the next update.
+    // The write is still staged, also over a reload, and goes in with the next update.
+    ini.reload();
     EXPECT_EQ(ini.readInteger(kSection, QStringLiteral("k"), 0), 2);
     EXPECT_TRUE(ini.updateFile());
     EXPECT_TRUE(readFile(iniPath()).startsWith("[S]\nk=2\n"));
@@ -208,29 +238,49 @@ TEST_F(IniFile, SavesInAFolderThatCannotBeWritten)
     }
 }
 
-TEST_F(IniFile, APipeOrFolderInTheFilesPlaceIsLeftAlone)
+TEST_F(IniFile, APipeAFolderOrAFileTooLargeIsLeftAlone)
 {
+    enum class TKind { Pipe, Folder, File };
     struct TCase
     {
         const char* reason;
-        bool pipe; // else a folder
+        TKind kind;
+        qint64 size;
+        const char* failure; // null: read and written as any options file
     };
-    const TCase cases[] = {{"a pipe would block the start", true}, {"a folder", false}};
+    const TCase cases[] = {
+        {"a pipe would block the start", TKind::Pipe, 0, "Operation not supported"},
+        {"a folder", TKind::Folder, 0, "Is a directory"},
+        {"too large to hold options", TKind::File, kIniFileSizeLimit + 1, "File too large"},
+        {"as large as options may be", TKind::File, kIniFileSizeLimit, nullptr},
+    };
     for (const TCase& c : cases) {
         QFile::remove(iniPath());
         QDir(iniPath()).removeRecursively();
-        if (c.pipe)
+        if (c.kind == TKind::Pipe)
             ASSERT_EQ(::mkfifo(QFile::encodeName(iniPath()).constData(), 0600), 0);
-        else
+        else if (c.kind == TKind::Folder)
             ASSERT_TRUE(QDir().mkpath(iniPath()));
+        else
+            writeFile(iniPath(), "[S]\nk=1\n" + QByteArray(c.size - 9, ';') + '\n');
+        const bool leftAlone = c.failure != nullptr;
         {
             CIniFile ini;
-            EXPECT_EQ(ini.readInteger(kSection, QStringLiteral("k"), 7), 7) << c.reason;
-            EXPECT_FALSE(ini.writeInteger(kSection, QStringLiteral("k"), 1)) << c.reason;
-            EXPECT_FALSE(ini.updateFile()) << c.reason;
+            EXPECT_EQ(ini.readInteger(kSection, QStringLiteral("k"), 7), leftAlone ? 7 : 1)
+                << c.reason;
+            EXPECT_EQ(ini.writeInteger(kSection, QStringLiteral("k"), 2), !leftAlone) << c.reason;
+            EXPECT_EQ(ini.updateFile(), !leftAlone) << c.reason;
+            if (leftAlone) {
+                EXPECT_EQ(ini.getFailureReason(), QLatin1String(c.failure)) << c.reason;
+            }
         }
-        EXPECT_EQ(QFileInfo(iniPath()).isDir(), !c.pipe) << c.reason;
-        EXPECT_FALSE(QFileInfo(iniPath()).isFile()) << c.reason << ": still not a plain file";
+        if (c.kind == TKind::File) {
+            EXPECT_EQ(readFile(iniPath()).startsWith("[S]\nk=2\n"), !leftAlone) << c.reason;
+            EXPECT_EQ(QFileInfo(iniPath()).size(), c.size) << c.reason;
+        } else {
+            EXPECT_EQ(QFileInfo(iniPath()).isDir(), c.kind == TKind::Folder) << c.reason;
+            EXPECT_FALSE(QFileInfo(iniPath()).isFile()) << c.reason << ": still not a plain file";
+        }
     }
 }
 
