@@ -1,6 +1,7 @@
 #include "app/Applimits.h"
 #include "app/UnFormOptions.h"
 #include "app/UnFormWaitCalc.h"
+#include "framework/Frameworklimits.h"
 #include "tests/app/Mainwindowfixture.h"
 
 #include <QDir>
@@ -9,6 +10,8 @@
 #include <QRegularExpression>
 #include <QTimer>
 #include <QWindow>
+
+#include <optional>
 
 namespace {
 
@@ -223,6 +226,63 @@ TEST_F(LifeCycle, SelfTestReportThatCannotBeWrittenIsShownAndLogged)
         }
         const QByteArray log = readFile(binFolder() + QStringLiteral("/ombrix.log"));
         EXPECT_TRUE(log.contains("[error] [TFormMain::performTesting] Error at writing of a file"))
+            << c.reason << log.toStdString();
+    }
+}
+
+TEST_F(LifeCycle, OptionsThatCannotBeWrittenAreShownAndTheWindowStillCloses)
+{
+    struct TCase
+    {
+        const char* reason;
+        QByteArray ini;       // none when empty
+        const char* readOnly; // a folder that cannot be written, or null
+        QString place;        // the file named
+        const char* systemReason;
+        bool logged;
+    };
+    const TCase cases[] = {
+        {"the ini file in a folder that cannot be written",
+         {},
+         "bin",
+         iniPath(),
+         "Permission denied",
+         false},
+        {"the user's store in a home that cannot be written",
+         "[FormMain]\nWriteLogs=1\nUseRegister=1\n", "config", userStorePath(), "Permission denied",
+         true},
+        {"an ini file too large to hold options", QByteArray(kIniFileSizeLimit + 1, '\n'), nullptr,
+         iniPath(), "File too large", false},
+    };
+    // Root may write any folder: there the rows of read-only folders cannot fail.
+    const bool enforced = CReadOnlyFolder(docsFolder()).isEnforced();
+    for (const TCase& c : cases) {
+        if (c.readOnly != nullptr && !enforced)
+            continue;
+        QDir(binFolder()).removeRecursively();
+        QDir(path(QStringLiteral("config"))).removeRecursively();
+        ASSERT_TRUE(QDir().mkpath(binFolder()) && QDir().mkpath(path(QStringLiteral("config"))));
+        if (!c.ini.isEmpty())
+            writeIni(c.ini);
+        m_Dialogs.messages.clear();
+        openWindow();
+        {
+            std::optional<CReadOnlyFolder> readOnly;
+            if (c.readOnly != nullptr)
+                readOnly.emplace(path(QLatin1String(c.readOnly)));
+            m_Window->close();
+        }
+        EXPECT_FALSE(m_Window->isVisible()) << c.reason;
+        m_Window.reset();
+        ASSERT_EQ(m_Dialogs.messages.size(), 1u) << c.reason;
+        EXPECT_EQ(m_Dialogs.messages[0].text,
+                  QStringLiteral("The options are not saved.\nError at writing of a file '")
+                      + c.place + QStringLiteral("'.\n") + QLatin1String(c.systemReason))
+            << c.reason;
+        EXPECT_EQ(m_Dialogs.messages[0].icon, TMessageIcon::Warning) << c.reason;
+        const QByteArray log = readFile(binFolder() + QStringLiteral("/ombrix.log"));
+        EXPECT_EQ(log.contains("[error] [TFormMain::saveOptions] The options are not saved."),
+                  c.logged)
             << c.reason << log.toStdString();
     }
 }
