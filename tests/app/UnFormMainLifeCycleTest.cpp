@@ -232,59 +232,39 @@ TEST_F(LifeCycle, SelfTestReportThatCannotBeWrittenIsShownAndLogged)
 
 TEST_F(LifeCycle, OptionsThatCannotBeWrittenAreShownAndTheWindowStillCloses)
 {
-    struct TCase
-    {
-        const char* reason;
-        QByteArray ini;       // none when empty
-        const char* readOnly; // a folder that cannot be written, or null
-        QString place;        // the file named
-        const char* systemReason;
-        bool logged;
-    };
-    const TCase cases[] = {
-        {"the ini file in a folder that cannot be written",
-         {},
-         "bin",
-         iniPath(),
-         "Permission denied",
-         false},
-        {"the user's store in a home that cannot be written",
-         "[FormMain]\nWriteLogs=1\nUseRegister=1\n", "config", userStorePath(), "Permission denied",
-         true},
-        {"an ini file too large to hold options", QByteArray(kIniFileSizeLimit + 1, '\n'), nullptr,
-         iniPath(), "File too large", false},
-    };
-    // Root may write any folder: there the rows of read-only folders cannot fail.
+    // Root may write any folder: there only the last row fails.
     const bool enforced = CReadOnlyFolder(docsFolder()).isEnforced();
-    for (const TCase& c : cases) {
-        if (c.readOnly != nullptr && !enforced)
+    const std::tuple<QByteArray, const char*, QString, const char*> cases[] = {
+        {{}, "bin", iniPath(), "Permission denied"},
+        {"[FormMain]\nWriteLogs=1\nUseRegister=1\n", "config", userStorePath(),
+         "Permission denied"},
+        {QByteArray(kIniFileSizeLimit + 1, '\n'), nullptr, iniPath(), "File too large"},
+    };
+    ASSERT_TRUE(QDir().mkpath(path(QStringLiteral("config"))));
+    for (const auto& [ini, readOnly, place, reason] : cases) {
+        if (readOnly != nullptr && !enforced)
             continue;
-        QDir(binFolder()).removeRecursively();
-        QDir(path(QStringLiteral("config"))).removeRecursively();
-        ASSERT_TRUE(QDir().mkpath(binFolder()) && QDir().mkpath(path(QStringLiteral("config"))));
-        if (!c.ini.isEmpty())
-            writeIni(c.ini);
+        if (!ini.isEmpty())
+            writeIni(ini);
         m_Dialogs.messages.clear();
         openWindow();
         {
-            std::optional<CReadOnlyFolder> readOnly;
-            if (c.readOnly != nullptr)
-                readOnly.emplace(path(QLatin1String(c.readOnly)));
+            std::optional<CReadOnlyFolder> folder;
+            if (readOnly != nullptr)
+                folder.emplace(path(QLatin1String(readOnly)));
             m_Window->close();
         }
-        EXPECT_FALSE(m_Window->isVisible()) << c.reason;
-        m_Window.reset();
-        ASSERT_EQ(m_Dialogs.messages.size(), 1u) << c.reason;
+        EXPECT_FALSE(m_Window->isVisible()) << reason;
+        ASSERT_EQ(m_Dialogs.messages.size(), 1u) << reason;
         EXPECT_EQ(m_Dialogs.messages[0].text,
-                  QStringLiteral("The options are not saved.\nError at writing of a file '")
-                      + c.place + QStringLiteral("'.\n") + QLatin1String(c.systemReason))
-            << c.reason;
-        EXPECT_EQ(m_Dialogs.messages[0].icon, TMessageIcon::Warning) << c.reason;
-        const QByteArray log = readFile(binFolder() + QStringLiteral("/ombrix.log"));
-        EXPECT_EQ(log.contains("[error] [TFormMain::saveOptions] The options are not saved."),
-                  c.logged)
-            << c.reason << log.toStdString();
+                  QStringLiteral("The options are not saved.\nError at writing of a file '") + place
+                      + QStringLiteral("'.\n") + QLatin1String(reason));
+        EXPECT_EQ(m_Dialogs.messages[0].icon, TMessageIcon::Warning);
     }
+    // Logs are on in the second row only.
+    EXPECT_EQ(readFile(binFolder() + QStringLiteral("/ombrix.log"))
+                  .contains("[error] [TFormMain::saveOptions] The options are not saved."),
+              enforced);
 }
 
 TEST_F(LifeCycle, StartAndEndAreLoggedWhenLogsAreOn)

@@ -294,21 +294,20 @@ TEST_F(OptionsManager, FailedSavesAreReported)
                                            QStringLiteral("No such file or directory")},
                                           {path(QStringLiteral("blocked/config/Ombrix.conf")),
                                            QStringLiteral("Not a directory")}}));
-    EXPECT_TRUE(manager.takeSaveFailures().empty());
 }
 
 TEST_F(OptionsManager, EachLoadAndSaveSeesTheIniFileAsItIsThen)
 {
     CUserOptionsManager manager;
     TOptionsEditor editor;
-    for (const int size : {11, 12}) {
-        writeFile(iniPath(), "[Editor]\nFontSize=" + QByteArray::number(size) + '\n');
+    for (const QByteArray size : {"11", "12"}) {
+        writeFile(iniPath(), "[Editor]\nFontSize=" + size + '\n');
         manager.loadEditor(editor, false);
-        EXPECT_EQ(editor.FontSize, size);
+        EXPECT_EQ(editor.FontSize, size.toInt());
     }
-    writeFile(iniPath(), "[Other]\nkept=1\n");
+    writeFile(iniPath(), "[Other]\nkept=2\n");
     ASSERT_TRUE(manager.saveViewResult(kViewResult, false));
-    EXPECT_TRUE(iniText().startsWith("[Other]\nkept=1\n\n[ViewResult]\n"));
+    EXPECT_TRUE(iniText().startsWith("[Other]\nkept=2\n\n[ViewResult]\n"));
 }
 
 TEST_F(OptionsManager, RecentFileRules)
