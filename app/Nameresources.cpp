@@ -14,7 +14,7 @@ struct TNameResource
     const char* russian;
 };
 
-// Numbers 126 to 128, 131 to 145, 156 to 167 and 169 to 171 are not shown by any window and
+// Numbers 126 to 128, 131 to 145, 156 to 167, 170 and 171 are not shown by any window and
 // hold no text. Each number's two texts stand on lines of their own, however long.
 // clang-format off
 constexpr TNameResource kNameResources[kNameResourceCount] = {
@@ -322,7 +322,8 @@ constexpr TNameResource kNameResources[kNameResourceCount] = {
     /* 167 */ {"", ""},
     /* 168 */ {"Some bytes of this document cannot be saved back as they are (a NUL byte becomes a blank): saving will change the file.",
              "Некоторые байты этого документа нельзя сохранить в прежнем виде (нулевой байт станет пробелом): сохранение изменит файл."},
-    /* 169 */ {"", ""},
+    /* 169 */ {"The options are not saved.",
+             "Настройки не сохранены."},
     /* 170 */ {"", ""},
     /* 171 */ {"", ""},
     /* 172 */ {"Stop",

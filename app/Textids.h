@@ -3,7 +3,7 @@
 #include <QString>
 
 // The numbers of the catalogue's texts by what they say or where they stand, so no window
-// writes a bare number. Numbers 126 to 128, 131 to 145, 156 to 167 and 169 to 171 hold no text.
+// writes a bare number. Numbers 126 to 128, 131 to 145, 156 to 167, 170 and 171 hold no text.
 enum class TTextId : quint8 {
     Byte = 0,
     ProgramName = 1,
@@ -144,6 +144,7 @@ enum class TTextId : quint8 {
     LogFileExplanation = 154,
     SavedAsUtf8 = 155,
     ChangedBySaving = 168,
+    OptionsNotSaved = 169,
     Stop = 172,
     Error = 173,
 };

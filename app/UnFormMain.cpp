@@ -730,6 +730,19 @@ void TFormMain::saveOptions()
         registerFileExtension();
     else
         unregisterFileExtension();
+
+    // Options not stored are lost when the program ends: the user learns where and why.
+    const std::vector<TStoreFailure> failures = m_OptionsManager.takeSaveFailures();
+    if (failures.empty())
+        return;
+    QString message = getNameResource(TTextId::OptionsNotSaved);
+    for (const TStoreFailure& failure : failures)
+        message += QLatin1Char('\n') + getNameResourceFileWriteError(failure.fileName)
+                   + QLatin1Char('\n') + failure.reason;
+    writeLog(CFileLog::TYPE_ERROR, QStringLiteral("TFormMain::saveOptions"), message);
+    CDialogSeams::current().showMessage(this, message, blankCaption(TTextId::Error),
+                                        TMessageIcon::Warning, TMessageButtons::Ok,
+                                        TMessageAnswer::Ok);
 }
 
 void TFormMain::setOptionsAndSave(const TOptionsFormMain& formMain, const TOptionsEditor& editor,

@@ -1,5 +1,6 @@
 #include "framework/Fileini.h"
 
+#include "framework/Frameworklimits.h"
 #include "framework/Stringutils.h"
 #include "platform/Atomicfile.h"
 #include "platform/Executablelocation.h"
@@ -8,6 +9,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QtDebug>
+
+#include <cerrno>
 
 namespace {
 
@@ -103,17 +106,32 @@ QString CIniFile::getFileName() const
     return m_FileName;
 }
 
-void CIniFile::refresh() const
+void CIniFile::reload() const
 {
-    if (m_Dirty)
+    m_Stale = true;
+}
+
+QByteArray CIniFile::withLineEnd(const QByteArray& line) const
+{
+    // Lines are joined with '\n': a CR LF file's lines carry their CR.
+    return m_CrLf ? line + '\r' : line;
+}
+
+void CIniFile::load() const
+{
+    if (!m_Stale || m_Dirty)
         return;
+    m_Stale = false;
     m_Lines.clear();
     m_HasByteOrderMark = false;
-    const bool toldUnreadable = m_Unreadable;
-    m_Unreadable = false;
-    QFile file;
+    m_CrLf = false;
+    const bool toldUnreadable = !m_Unreadable.isEmpty();
+    m_Unreadable.clear();
+    QByteArray content;
+    bool complete = false;
     QString reason;
-    const TPlainOpen opened = openPlainFile(file, m_FileName, QIODevice::ReadOnly, reason);
+    const TPlainOpen opened = readPlainFile(m_FileName, kIniFileSizeLimit, content, complete,
+                                            reason);
     if (opened == TPlainOpen::Missing)
         return;
     if (opened != TPlainOpen::Opened) {
@@ -122,16 +140,28 @@ void CIniFile::refresh() const
         if (opened == TPlainOpen::NotPlain && !toldUnreadable)
             qWarning().noquote() << m_FileName
                                  << "is not a plain file, options not read:" << reason;
-        m_Unreadable = true;
+        m_Unreadable = reason;
         return;
     }
-    QByteArray content = file.readAll();
+    if (!complete) {
+        // Nor is a file too large to hold options: writing back a sparse one would fill it.
+        if (!toldUnreadable)
+            qWarning().noquote() << m_FileName << "is larger than" << kIniFileSizeLimit
+                                 << "bytes, options not read";
+        m_Unreadable = systemReason(EFBIG);
+        return;
+    }
     if (content.startsWith(kByteOrderMark)) {
         m_HasByteOrderMark = true;
         content.remove(0, kByteOrderMark.size());
     }
+    const qsizetype firstEnd = content.indexOf('\n');
+    m_CrLf = firstEnd > 0 && content.at(firstEnd - 1) == '\r';
+    // A last line without its end is given the file's.
     if (content.endsWith('\n'))
         content.chop(1);
+    else
+        content = withLineEnd(content);
     if (!content.isEmpty())
         m_Lines = content.split('\n');
 }
@@ -167,14 +197,14 @@ int CIniFile::findKey(int header, const QString& key) const
 
 bool CIniFile::sectionExists(const QString& section) const
 {
-    refresh();
+    load();
     return findSection(trimBlanks(section)) >= 0;
 }
 
 QString CIniFile::readString(const QString& section, const QString& key,
                              const QString& defaultValue) const
 {
-    refresh();
+    load();
     const int header = findSection(trimBlanks(section));
     if (header < 0)
         return defaultValue;
@@ -189,27 +219,28 @@ int CIniFile::readInteger(const QString& section, const QString& key, int defaul
     return ok ? value : defaultValue;
 }
 
-bool CIniFile::refuse()
+bool CIniFile::refuse(const QString& reason)
 {
-    m_WriteRefused = true;
+    if (m_Refusal.isEmpty())
+        m_Refusal = reason;
     return false;
 }
 
 bool CIniFile::writeString(const QString& section, const QString& key, const QString& value)
 {
     if (!isWritableSection(section) || !isWritableKey(key) || holdsLineBreak(value))
-        return refuse();
-    refresh();
-    if (m_Unreadable)
-        return refuse();
+        return refuse(systemReason(EINVAL));
+    load();
+    if (!m_Unreadable.isEmpty())
+        return refuse(m_Unreadable);
     const QString sectionName = trimBlanks(section);
     const QString keyText = trimBlanks(key);
-    const QByteArray line = keyText.toUtf8() + '=' + value.toUtf8();
+    const QByteArray line = withLineEnd(keyText.toUtf8() + '=' + value.toUtf8());
     int header = findSection(sectionName);
     if (header < 0) {
         if (!m_Lines.isEmpty() && !m_Lines.last().trimmed().isEmpty())
-            m_Lines.append(QByteArray());
-        m_Lines.append('[' + sectionName.toUtf8() + ']');
+            m_Lines.append(withLineEnd(QByteArray()));
+        m_Lines.append(withLineEnd('[' + sectionName.toUtf8() + ']'));
         header = m_Lines.size() - 1;
     }
     const int existing = findKey(header, keyText);
@@ -234,9 +265,9 @@ bool CIniFile::writeInteger(const QString& section, const QString& key, int valu
 
 bool CIniFile::eraseSection(const QString& section)
 {
-    refresh();
-    if (m_Unreadable)
-        return refuse();
+    load();
+    if (!m_Unreadable.isEmpty())
+        return refuse(m_Unreadable);
     const QString name = trimBlanks(section);
     for (int header = findSection(name); header >= 0; header = findSection(name)) {
         m_Lines.erase(m_Lines.begin() + header, m_Lines.begin() + sectionEnd(header));
@@ -247,15 +278,21 @@ bool CIniFile::eraseSection(const QString& section)
 
 bool CIniFile::updateFile()
 {
-    const bool refused = m_WriteRefused;
-    m_WriteRefused = false;
-    if (!m_Dirty)
-        return !refused;
-    QByteArray content = m_HasByteOrderMark ? kByteOrderMark : QByteArray();
-    for (const QByteArray& line : std::as_const(m_Lines))
-        content += line + '\n';
-    if (!writeFileAtomically(m_FileName, content))
-        return false;
-    m_Dirty = false;
-    return !refused;
+    const QString refusal = m_Refusal;
+    m_Refusal.clear();
+    if (m_Dirty) {
+        QByteArray content = m_HasByteOrderMark ? kByteOrderMark : QByteArray();
+        for (const QByteArray& line : std::as_const(m_Lines))
+            content += line + '\n';
+        if (!writeFileAtomically(m_FileName, content, m_FailureReason))
+            return false;
+        m_Dirty = false;
+    }
+    m_FailureReason = refusal;
+    return refusal.isEmpty();
+}
+
+QString CIniFile::getFailureReason() const
+{
+    return m_FailureReason;
 }

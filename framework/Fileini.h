@@ -7,16 +7,21 @@
 // The ini file beside the executable: the executable's path with its extension replaced by
 // ".ini". Lines are "[Section]" and "Key=Value"; sections and keys match without regard to
 // letter case; blanks around a key or a value are no part of it. Every line this object does
-// not change is written back byte for byte, and a value holding a line break is refused, so
-// nothing stored can add lines of its own. Writes are staged and stored together by updateFile(),
-// through a temporary file that replaces the ini file only once it is complete.
+// not change is written back byte for byte, and the lines it writes end as the file's first
+// line does; a value holding a line break is refused, so nothing stored can add lines of its
+// own. Writes are staged and stored together by updateFile(), through a temporary file that
+// replaces the ini file only once it is complete. A file larger than kIniFileSizeLimit is no
+// options file: it is not read, and nothing is written over it.
 class CIniFile : public COptionStore
 {
 public:
     CIniFile();
     ~CIniFile() override;
 
-    QString getFileName() const;
+    QString getFileName() const override;
+    // The file is read once, at the first look-up or write after this call, so what follows
+    // answers what the file holds then. Staged writes are kept and answered until stored.
+    void reload() const;
 
     bool sectionExists(const QString& section) const override;
     QString readString(const QString& section, const QString& key,
@@ -26,20 +31,25 @@ public:
     bool writeInteger(const QString& section, const QString& key, int value) override;
     bool eraseSection(const QString& section) override;
     bool updateFile() override;
+    QString getFailureReason() const override;
 
 private:
-    void refresh() const;
+    void load() const;
+    QByteArray withLineEnd(const QByteArray& line) const;
     int findSection(const QString& section) const;
     int sectionEnd(int header) const;
     int findKey(int header, const QString& key) const;
-    bool refuse();
+    bool refuse(const QString& reason);
 
     QString m_FileName;
-    // Without staged writes the file is read again before every look-up, so the object
-    // always answers what the file holds now.
+    // Each line without its '\n'; a CR of a CR LF line stays part of it.
     mutable QByteArrayList m_Lines;
+    mutable bool m_Stale = true;
     mutable bool m_HasByteOrderMark = false;
-    mutable bool m_Unreadable = false;
+    mutable bool m_CrLf = false;
+    // Why the file cannot be read; while set, nothing is written over it.
+    mutable QString m_Unreadable;
     bool m_Dirty = false;
-    bool m_WriteRefused = false;
+    QString m_Refusal;
+    QString m_FailureReason;
 };

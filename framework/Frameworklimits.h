@@ -17,3 +17,6 @@ constexpr long long kLogSizeLimit = 262144; // beyond this many bytes the log is
 // The end of the log read to cut it: room for kLogLinesKept lines of kLogLineMaxLength
 // characters of up to four bytes each, and a line end of up to two bytes after each.
 constexpr long long kLogTailMaxBytes = kLogLinesKept * (kLogLineMaxLength * 4LL + 2);
+
+// Options.
+constexpr long long kIniFileSizeLimit = 1048576; // a larger ini file holds no options of ours

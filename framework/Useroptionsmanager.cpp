@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <initializer_list>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -236,6 +237,22 @@ bool CUserOptionsManager::canLoad(const QString& section, bool useRegister) cons
     return !useRegister || m_Registry.sectionExists(section);
 }
 
+bool CUserOptionsManager::noted(const COptionStore& store, bool stored)
+{
+    const QString fileName = store.getFileName();
+    const auto named = [&fileName](const TStoreFailure& failure) {
+        return failure.fileName == fileName;
+    };
+    if (!stored && std::none_of(m_SaveFailures.begin(), m_SaveFailures.end(), named))
+        m_SaveFailures.push_back({fileName, store.getFailureReason()});
+    return stored;
+}
+
+std::vector<TStoreFailure> CUserOptionsManager::takeSaveFailures()
+{
+    return std::exchange(m_SaveFailures, {});
+}
+
 bool CUserOptionsManager::getUseRegister() const
 {
     return m_UseRegister;
@@ -243,15 +260,17 @@ bool CUserOptionsManager::getUseRegister() const
 
 void CUserOptionsManager::loadUseRegister()
 {
+    m_IniFile.reload();
     m_UseRegister = m_IniFile.readBool(SECTION_FORM_MAIN, KEY_USE_REGISTER, false);
 }
 
 bool CUserOptionsManager::setUseRegister(bool useRegister)
 {
     m_UseRegister = useRegister;
+    m_IniFile.reload();
     COptionStore& store = target(useRegister);
     store.eraseSection(SECTION_RECENT_FILES);
-    return store.updateFile();
+    return noted(store, store.updateFile());
 }
 
 void CUserOptionsManager::loadFormMain(TOptionsFormMain& options) const
@@ -261,6 +280,7 @@ void CUserOptionsManager::loadFormMain(TOptionsFormMain& options) const
 
 void CUserOptionsManager::loadFormMain(TOptionsFormMain& options, bool useRegister) const
 {
+    m_IniFile.reload();
     readFields(m_IniFile, SECTION_FORM_MAIN, formMainSwitches(), true, options);
     if (canLoad(SECTION_FORM_MAIN, useRegister))
         readFields(source(useRegister), SECTION_FORM_MAIN, formMainFields(), !useRegister, options);
@@ -273,9 +293,11 @@ bool CUserOptionsManager::saveFormMain(const TOptionsFormMain& options)
 
 bool CUserOptionsManager::saveFormMain(const TOptionsFormMain& options, bool useRegister)
 {
+    m_IniFile.reload();
     writeFields(m_IniFile, SECTION_FORM_MAIN, formMainSwitches(), options);
-    const bool switchesSaved = m_IniFile.updateFile();
-    return writeSection(target(useRegister), SECTION_FORM_MAIN, formMainFields(), options)
+    const bool switchesSaved = noted(m_IniFile, m_IniFile.updateFile());
+    COptionStore& store = target(useRegister);
+    return noted(store, writeSection(store, SECTION_FORM_MAIN, formMainFields(), options))
            && switchesSaved;
 }
 
@@ -286,6 +308,7 @@ void CUserOptionsManager::loadEditor(TOptionsEditor& options) const
 
 void CUserOptionsManager::loadEditor(TOptionsEditor& options, bool useRegister) const
 {
+    m_IniFile.reload();
     if (canLoad(SECTION_EDITOR, useRegister))
         readFields(source(useRegister), SECTION_EDITOR, editorFields(), !useRegister, options);
 }
@@ -297,7 +320,9 @@ bool CUserOptionsManager::saveEditor(const TOptionsEditor& options)
 
 bool CUserOptionsManager::saveEditor(const TOptionsEditor& options, bool useRegister)
 {
-    return writeSection(target(useRegister), SECTION_EDITOR, editorFields(), options);
+    m_IniFile.reload();
+    COptionStore& store = target(useRegister);
+    return noted(store, writeSection(store, SECTION_EDITOR, editorFields(), options));
 }
 
 void CUserOptionsManager::loadWinMsg(TOptionsWinMsg& options) const
@@ -307,6 +332,7 @@ void CUserOptionsManager::loadWinMsg(TOptionsWinMsg& options) const
 
 void CUserOptionsManager::loadWinMsg(TOptionsWinMsg& options, bool useRegister) const
 {
+    m_IniFile.reload();
     if (canLoad(SECTION_WIN_MSG, useRegister))
         readFields(source(useRegister), SECTION_WIN_MSG, winMsgFields(), !useRegister, options);
 }
@@ -318,7 +344,9 @@ bool CUserOptionsManager::saveWinMsg(const TOptionsWinMsg& options)
 
 bool CUserOptionsManager::saveWinMsg(const TOptionsWinMsg& options, bool useRegister)
 {
-    return writeSection(target(useRegister), SECTION_WIN_MSG, winMsgFields(), options);
+    m_IniFile.reload();
+    COptionStore& store = target(useRegister);
+    return noted(store, writeSection(store, SECTION_WIN_MSG, winMsgFields(), options));
 }
 
 void CUserOptionsManager::loadViewResult(TOptionsViewResult& options) const
@@ -328,6 +356,7 @@ void CUserOptionsManager::loadViewResult(TOptionsViewResult& options) const
 
 void CUserOptionsManager::loadViewResult(TOptionsViewResult& options, bool useRegister) const
 {
+    m_IniFile.reload();
     if (canLoad(SECTION_VIEW_RESULT, useRegister))
         readFields(source(useRegister), SECTION_VIEW_RESULT, viewResultFields(), !useRegister,
                    options);
@@ -340,7 +369,9 @@ bool CUserOptionsManager::saveViewResult(const TOptionsViewResult& options)
 
 bool CUserOptionsManager::saveViewResult(const TOptionsViewResult& options, bool useRegister)
 {
-    return writeSection(target(useRegister), SECTION_VIEW_RESULT, viewResultFields(), options);
+    m_IniFile.reload();
+    COptionStore& store = target(useRegister);
+    return noted(store, writeSection(store, SECTION_VIEW_RESULT, viewResultFields(), options));
 }
 
 void CUserOptionsManager::loadFormViewResult(TOptionsFormViewResults& options) const
@@ -351,6 +382,7 @@ void CUserOptionsManager::loadFormViewResult(TOptionsFormViewResults& options) c
 void CUserOptionsManager::loadFormViewResult(TOptionsFormViewResults& options,
                                              bool useRegister) const
 {
+    m_IniFile.reload();
     if (canLoad(SECTION_FORM_VIEW_RESULT, useRegister))
         readFields(source(useRegister), SECTION_FORM_VIEW_RESULT, formViewResultFields(),
                    !useRegister, options);
@@ -364,8 +396,10 @@ bool CUserOptionsManager::saveFormViewResult(const TOptionsFormViewResults& opti
 bool CUserOptionsManager::saveFormViewResult(const TOptionsFormViewResults& options,
                                              bool useRegister)
 {
-    return writeSection(target(useRegister), SECTION_FORM_VIEW_RESULT, formViewResultFields(),
-                        options);
+    m_IniFile.reload();
+    COptionStore& store = target(useRegister);
+    return noted(store,
+                 writeSection(store, SECTION_FORM_VIEW_RESULT, formViewResultFields(), options));
 }
 
 void CUserOptionsManager::loadAll(TOptionsFormMain& formMain, TOptionsEditor& editor,
@@ -381,17 +415,20 @@ void CUserOptionsManager::loadAll(TOptionsFormMain& formMain, TOptionsEditor& ed
 
 void CUserOptionsManager::loadTesting(TOptionsTesting& options) const
 {
+    m_IniFile.reload();
     readFields(m_IniFile, SECTION_TESTING, testingFields(), true, options);
 }
 
 bool CUserOptionsManager::saveTesting(const TOptionsTesting& options)
 {
-    return writeSection(m_IniFile, SECTION_TESTING, testingFields(), options);
+    m_IniFile.reload();
+    return noted(m_IniFile, writeSection(m_IniFile, SECTION_TESTING, testingFields(), options));
 }
 
 void CUserOptionsManager::loadRecentFiles()
 {
     clearRecentFiles();
+    m_IniFile.reload();
     const COptionStore& store = source(m_UseRegister);
     int taken = 0;
     for (int i = 0; i < kRecentFilesCount; ++i) {
@@ -405,6 +442,7 @@ void CUserOptionsManager::loadRecentFiles()
 
 bool CUserOptionsManager::saveRecentFiles()
 {
+    m_IniFile.reload();
     COptionStore& store = target(m_UseRegister);
     for (int i = 0; i < kRecentFilesCount; ++i) {
         const QString name = trimBlanks(m_RecentFiles[i]);
@@ -412,7 +450,7 @@ bool CUserOptionsManager::saveRecentFiles()
             break;
         store.writeString(SECTION_RECENT_FILES, recentFileKey(i), name);
     }
-    return store.updateFile();
+    return noted(store, store.updateFile());
 }
 
 void CUserOptionsManager::addRecentFile(const QString& name)

@@ -6,12 +6,23 @@
 #include "platform/Userregistry.h"
 
 #include <array>
+#include <vector>
+
+// A store that could not keep what was saved: its file and the system's reason.
+struct TStoreFailure
+{
+    QString fileName;
+    QString reason;
+
+    bool operator==(const TStoreFailure&) const = default;
+};
 
 // Loads and saves the option records and keeps the list of recent files. The records go to
 // the ini file beside the executable or to the user's own store, as UseRegister says; the
 // switches WriteLogs, UseRegister and UseFileExtension and the section "Testing" always live
 // in the ini file. A load never fails: what is missing or unreadable takes the key's default.
-// A save answers whether everything was stored.
+// A save answers whether everything was stored. Each load and save reads the ini file once, so
+// it sees what the file holds at that time.
 class CUserOptionsManager
 {
 public:
@@ -67,13 +78,18 @@ public:
     int getRecentFilesCount() const;
     void clearRecentFiles();
 
+    // The stores that failed in the saves since the last call, each once, with the first reason.
+    std::vector<TStoreFailure> takeSaveFailures();
+
 private:
     const COptionStore& source(bool useRegister) const;
     COptionStore& target(bool useRegister);
     bool canLoad(const QString& section, bool useRegister) const;
+    bool noted(const COptionStore& store, bool stored);
 
     bool m_UseRegister = false;
     CIniFile m_IniFile;
     CUserRegistry m_Registry;
     std::array<QString, kRecentFilesCount> m_RecentFiles;
+    std::vector<TStoreFailure> m_SaveFailures;
 };

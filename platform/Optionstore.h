@@ -10,6 +10,9 @@ class COptionStore
 public:
     virtual ~COptionStore() = default;
 
+    // The file that holds the values, to name the store to the user.
+    virtual QString getFileName() const = 0;
+
     virtual bool sectionExists(const QString& section) const = 0;
 
     virtual QString readString(const QString& section, const QString& key,
@@ -29,4 +32,6 @@ public:
     // Makes the staged writes lasting. False when the store could not be written or a write
     // since the previous call was refused.
     virtual bool updateFile() = 0;
+    // Why updateFile() last answered false, in the system's words.
+    virtual QString getFailureReason() const = 0;
 };

@@ -1,9 +1,15 @@
 #include "platform/Userregistry.h"
 
+#include "platform/Plainfile.h"
+
 #include <QFile>
+#include <QFileInfo>
 #include <QStringList>
 
+#include <cerrno>
 #include <limits>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -13,12 +19,43 @@ bool isPlainName(const QString& name)
     return !name.isEmpty() && !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\'));
 }
 
+// The store tells only that its file could not be written; the system says why. The file is
+// replaced through a temporary file and guarded by a lock file beside it, so its folder must
+// take new files, and a missing folder is made in the nearest one that exists.
+QString whyNotWritable(const QString& fileName)
+{
+    const QByteArray file = QFile::encodeName(fileName);
+    struct stat info = {};
+    if (::stat(file.constData(), &info) == 0) {
+        if (S_ISDIR(info.st_mode))
+            return systemReason(EISDIR);
+        if (::access(file.constData(), W_OK) != 0)
+            return systemReason(errno);
+    }
+    QString folder = QFileInfo(fileName).absolutePath();
+    while (::access(QFile::encodeName(folder).constData(), F_OK) != 0) {
+        const int error = errno;
+        const QString parent = QFileInfo(folder).path();
+        if (error != ENOENT || parent == folder)
+            return systemReason(error);
+        folder = parent;
+    }
+    if (::access(QFile::encodeName(folder).constData(), W_OK | X_OK) != 0)
+        return systemReason(errno);
+    return systemReason(EIO);
+}
+
 } // namespace
 
 CUserRegistry::CUserRegistry(const QString& title)
     : m_Settings(QSettings::NativeFormat, QSettings::UserScope, title)
 {
     m_Settings.setFallbacksEnabled(false);
+}
+
+QString CUserRegistry::getFileName() const
+{
+    return m_Settings.fileName();
 }
 
 QString CUserRegistry::path(const QString& section, const QString& key)
@@ -110,7 +147,17 @@ bool CUserRegistry::updateFile()
     }
     m_Settings.sync();
     // A format error only tells that the file was malformed when it was read.
-    const bool stored = m_Settings.status() != QSettings::AccessError && !m_WriteRefused;
+    const bool written = m_Settings.status() != QSettings::AccessError;
+    if (!written)
+        m_FailureReason = whyNotWritable(m_Settings.fileName());
+    else if (m_WriteRefused)
+        m_FailureReason = systemReason(EINVAL);
+    const bool stored = written && !m_WriteRefused;
     m_WriteRefused = false;
     return stored;
+}
+
+QString CUserRegistry::getFailureReason() const
+{
+    return m_FailureReason;
 }

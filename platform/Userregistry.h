@@ -13,6 +13,8 @@ class CUserRegistry : public COptionStore
 public:
     explicit CUserRegistry(const QString& title);
 
+    QString getFileName() const override;
+
     bool sectionExists(const QString& section) const override;
     QString readString(const QString& section, const QString& key,
                        const QString& defaultValue) const override;
@@ -21,6 +23,7 @@ public:
     bool writeInteger(const QString& section, const QString& key, int value) override;
     bool eraseSection(const QString& section) override;
     bool updateFile() override;
+    QString getFailureReason() const override;
 
 private:
     static QString path(const QString& section, const QString& key);
@@ -29,4 +32,5 @@ private:
     QSettings m_Settings;
     bool m_WriteRefused = false;
     bool m_MalformedKept = false;
+    QString m_FailureReason;
 };

@@ -1,6 +1,7 @@
 #include "app/Applimits.h"
 #include "app/UnFormOptions.h"
 #include "app/UnFormWaitCalc.h"
+#include "framework/Frameworklimits.h"
 #include "tests/app/Mainwindowfixture.h"
 
 #include <QDir>
@@ -9,6 +10,8 @@
 #include <QRegularExpression>
 #include <QTimer>
 #include <QWindow>
+
+#include <optional>
 
 namespace {
 
@@ -225,6 +228,43 @@ TEST_F(LifeCycle, SelfTestReportThatCannotBeWrittenIsShownAndLogged)
         EXPECT_TRUE(log.contains("[error] [TFormMain::performTesting] Error at writing of a file"))
             << c.reason << log.toStdString();
     }
+}
+
+TEST_F(LifeCycle, OptionsThatCannotBeWrittenAreShownAndTheWindowStillCloses)
+{
+    // Root may write any folder: there only the last row fails.
+    const bool enforced = CReadOnlyFolder(docsFolder()).isEnforced();
+    const std::tuple<QByteArray, const char*, QString, const char*> cases[] = {
+        {{}, "bin", iniPath(), "Permission denied"},
+        {"[FormMain]\nWriteLogs=1\nUseRegister=1\n", "config", userStorePath(),
+         "Permission denied"},
+        {QByteArray(kIniFileSizeLimit + 1, '\n'), nullptr, iniPath(), "File too large"},
+    };
+    ASSERT_TRUE(QDir().mkpath(path(QStringLiteral("config"))));
+    for (const auto& [ini, readOnly, place, reason] : cases) {
+        if (readOnly != nullptr && !enforced)
+            continue;
+        if (!ini.isEmpty())
+            writeIni(ini);
+        m_Dialogs.messages.clear();
+        openWindow();
+        {
+            std::optional<CReadOnlyFolder> folder;
+            if (readOnly != nullptr)
+                folder.emplace(path(QLatin1String(readOnly)));
+            m_Window->close();
+        }
+        EXPECT_FALSE(m_Window->isVisible()) << reason;
+        ASSERT_EQ(m_Dialogs.messages.size(), 1u) << reason;
+        EXPECT_EQ(m_Dialogs.messages[0].text,
+                  QStringLiteral("The options are not saved.\nError at writing of a file '") + place
+                      + QStringLiteral("'.\n") + QLatin1String(reason));
+        EXPECT_EQ(m_Dialogs.messages[0].icon, TMessageIcon::Warning);
+    }
+    // Logs are on in the second row only.
+    EXPECT_EQ(readFile(binFolder() + QStringLiteral("/ombrix.log"))
+                  .contains("[error] [TFormMain::saveOptions] The options are not saved."),
+              enforced);
 }
 
 TEST_F(LifeCycle, StartAndEndAreLoggedWhenLogsAreOn)

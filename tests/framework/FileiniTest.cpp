@@ -1,5 +1,6 @@
 #include "framework/Fileini.h"
 
+#include "framework/Frameworklimits.h"
 #include "platform/Executablelocation.h"
 #include "tests/support/Isolatedsettings.h"
 
@@ -47,6 +48,7 @@ TEST_F(IniFile, WritesGoldenAndReadsBackWhatItWrote)
     EXPECT_TRUE(again.readBool(QStringLiteral("formmain"), QStringLiteral("writelogs"), false));
 }
 
+// Lines it writes end as the file's first line does.
 TEST_F(IniFile, KeepsEverythingItDoesNotChange)
 {
     writeFile(iniPath(), "\xEF\xBB\xBF; written by hand\r\n"
@@ -61,6 +63,7 @@ TEST_F(IniFile, KeepsEverythingItDoesNotChange)
     CIniFile ini;
     ini.writeInteger(QStringLiteral("FormMain"), QStringLiteral("Left"), 3);
     ini.writeString(QStringLiteral("Editor"), QStringLiteral("FontName"), QStringLiteral("Mono"));
+    ini.writeInteger(QStringLiteral("New"), QStringLiteral("k"), 1);
     ASSERT_TRUE(ini.updateFile());
     EXPECT_EQ(ini.readInteger(QStringLiteral("FormMain"), QStringLiteral("Top"), 0), 7);
     EXPECT_EQ(readFile(iniPath()), QByteArray("\xEF\xBB\xBF; written by hand\r\n"
@@ -69,10 +72,13 @@ TEST_F(IniFile, KeepsEverythingItDoesNotChange)
                                               "Top = 7\r\n"
                                               "# a note\n"
                                               "garbage line \xff\xfe\n"
-                                              "Left=3\n"
+                                              "Left=3\r\n"
                                               "\n"
                                               "[Editor]\n"
-                                              "FontName=Mono\n"));
+                                              "FontName=Mono\r\n"
+                                              "\r\n"
+                                              "[New]\r\n"
+                                              "k=1\r\n"));
 }
 
 TEST_F(IniFile, BlanksAroundKeysAndValuesAreNoPartOfThem)
@@ -101,7 +107,7 @@ TEST_F(IniFile, BlanksAroundKeysAndValuesAreNoPartOfThem)
     // Writing finds the hand-edited key and replaces its line.
     ini.writeString(QStringLiteral("Editor"), QStringLiteral("FontName"), QStringLiteral("Mono"));
     ASSERT_TRUE(ini.updateFile());
-    EXPECT_TRUE(readFile(iniPath()).startsWith("[Editor]\r\nFontName=Mono\n\tFontSize"));
+    EXPECT_TRUE(readFile(iniPath()).startsWith("[Editor]\r\nFontName=Mono\r\n\tFontSize"));
 }
 
 TEST_F(IniFile, WritesThatCouldAddLinesAreRefused)
@@ -158,12 +164,15 @@ TEST_F(IniFile, EraseSectionRemovesEveryCopyOfIt)
     EXPECT_EQ(readFile(iniPath()), QByteArray("[FormMain]\nTop=1\n"));
 }
 
-TEST_F(IniFile, SeesChangesMadeByOthersUntilItHasWritesOfItsOwn)
+TEST_F(IniFile, SeesChangesMadeByOthersAfterAReload)
 {
     CIniFile ini;
     writeFile(iniPath(), "[S]\nk=first\n");
     EXPECT_EQ(ini.readString(kSection, QStringLiteral("k"), QString()), QStringLiteral("first"));
     writeFile(iniPath(), "[S]\nk=second\nother=kept\n");
+    EXPECT_EQ(ini.readString(kSection, QStringLiteral("k"), QString()), QStringLiteral("first"))
+        << "read once, until reloaded";
+    ini.reload();
     ini.writeString(kSection, QStringLiteral("k"), QStringLiteral("mine"));
     ASSERT_TRUE(ini.updateFile());
     EXPECT_EQ(readFile(iniPath()), QByteArray("[S]\nk=mine\nother=kept\n"));
@@ -188,7 +197,8 @@ TEST_F(IniFile, FailedUpdateLosesNothing)
         EXPECT_FALSE(ini.updateFile());
     }
     EXPECT_EQ(readFile(iniPath()), before);
-    // The write is still staged and goes in with the next update.
+    // The write is still staged, also over a reload, and goes in with the next update.
+    ini.reload();
     EXPECT_EQ(ini.readInteger(kSection, QStringLiteral("k"), 0), 2);
     EXPECT_TRUE(ini.updateFile());
     EXPECT_TRUE(readFile(iniPath()).startsWith("[S]\nk=2\n"));
@@ -208,29 +218,37 @@ TEST_F(IniFile, SavesInAFolderThatCannotBeWritten)
     }
 }
 
-TEST_F(IniFile, APipeOrFolderInTheFilesPlaceIsLeftAlone)
+TEST_F(IniFile, APipeAFolderOrAFileTooLargeIsLeftAlone)
 {
-    struct TCase
-    {
-        const char* reason;
-        bool pipe; // else a folder
+    enum class TKind { Pipe, Folder, TooLarge };
+    const std::pair<TKind, const char*> cases[] = {
+        {TKind::Pipe, "Operation not supported"}, // it would block the start
+        {TKind::Folder, "Is a directory"},
+        {TKind::TooLarge, "File too large"},
     };
-    const TCase cases[] = {{"a pipe would block the start", true}, {"a folder", false}};
-    for (const TCase& c : cases) {
+    const QByteArray tooLarge = "[S]\nk=1\n" + QByteArray(kIniFileSizeLimit - 7, ';');
+    for (const auto& [kind, failure] : cases) {
         QFile::remove(iniPath());
         QDir(iniPath()).removeRecursively();
-        if (c.pipe)
+        if (kind == TKind::Pipe)
             ASSERT_EQ(::mkfifo(QFile::encodeName(iniPath()).constData(), 0600), 0);
-        else
+        else if (kind == TKind::Folder)
             ASSERT_TRUE(QDir().mkpath(iniPath()));
+        else
+            writeFile(iniPath(), tooLarge);
         {
             CIniFile ini;
-            EXPECT_EQ(ini.readInteger(kSection, QStringLiteral("k"), 7), 7) << c.reason;
-            EXPECT_FALSE(ini.writeInteger(kSection, QStringLiteral("k"), 1)) << c.reason;
-            EXPECT_FALSE(ini.updateFile()) << c.reason;
+            EXPECT_EQ(ini.readInteger(kSection, QStringLiteral("k"), 7), 7) << failure;
+            EXPECT_FALSE(ini.writeInteger(kSection, QStringLiteral("k"), 1)) << failure;
+            EXPECT_FALSE(ini.updateFile()) << failure;
+            EXPECT_EQ(ini.getFailureReason(), QLatin1String(failure));
         }
-        EXPECT_EQ(QFileInfo(iniPath()).isDir(), !c.pipe) << c.reason;
-        EXPECT_FALSE(QFileInfo(iniPath()).isFile()) << c.reason << ": still not a plain file";
+        EXPECT_EQ(QFileInfo(iniPath()).isDir(), kind == TKind::Folder) << failure;
+        if (kind == TKind::TooLarge) {
+            EXPECT_TRUE(readFile(iniPath()) == tooLarge) << "not written over";
+        } else {
+            EXPECT_FALSE(QFileInfo(iniPath()).isFile()) << failure << ": still not a plain file";
+        }
     }
 }
 

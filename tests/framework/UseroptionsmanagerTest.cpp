@@ -288,6 +288,26 @@ TEST_F(OptionsManager, FailedSavesAreReported)
     EXPECT_FALSE(manager.saveEditor(kEditor, true));
     EXPECT_FALSE(manager.saveFormMain(kFormMain, true)); // the switches could not be stored
     EXPECT_FALSE(manager.saveTesting({}));
+    // Each store once, with the system's reason.
+    EXPECT_EQ(manager.takeSaveFailures(),
+              (std::vector<TStoreFailure>{{path(QStringLiteral("no such folder/ombrix.ini")),
+                                           QStringLiteral("No such file or directory")},
+                                          {path(QStringLiteral("blocked/config/Ombrix.conf")),
+                                           QStringLiteral("Not a directory")}}));
+}
+
+TEST_F(OptionsManager, EachLoadAndSaveSeesTheIniFileAsItIsThen)
+{
+    CUserOptionsManager manager;
+    TOptionsEditor editor;
+    for (const QByteArray size : {"11", "12"}) {
+        writeFile(iniPath(), "[Editor]\nFontSize=" + size + '\n');
+        manager.loadEditor(editor, false);
+        EXPECT_EQ(editor.FontSize, size.toInt());
+    }
+    writeFile(iniPath(), "[Other]\nkept=2\n");
+    ASSERT_TRUE(manager.saveViewResult(kViewResult, false));
+    EXPECT_TRUE(iniText().startsWith("[Other]\nkept=2\n\n[ViewResult]\n"));
 }
 
 TEST_F(OptionsManager, RecentFileRules)
