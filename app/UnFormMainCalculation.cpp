@@ -83,14 +83,14 @@ bool TFormMain::calculate()
     return succeeded;
 }
 
-bool TFormMain::runSelfTest(const QString& input, const QString& report, QString& reason)
+TTestingOutcome TFormMain::runSelfTest(const QString& input, const QString& report)
 {
     xonQMInterpreter::CTesting testing(QFile::encodeName(input).constData(),
                                        QFile::encodeName(report).constData());
-    bool written = true;
-    runOnWorker([&] { written = runTestingIntoReport(testing, input, report, reason); },
+    TTestingOutcome outcome;
+    runOnWorker([&] { outcome = runTestingIntoReport(testing, input, report); },
                 [&testing] { testing.requestStop(); }, false);
-    return written;
+    return outcome;
 }
 
 void TFormMain::runWhenShown(std::function<void()> run)
