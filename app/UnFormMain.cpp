@@ -174,7 +174,6 @@ std::span<const TMainActionRow> TFormMain::actionRows()
          .name = "MenuItemTrayAbout",
          .handler = [](W& w) { w.showAbout(); },
          .text = TTextId::AboutProgram,
-         .keptDuringRun = true,
          .places = kInTrayMenu,
          .source = "TFormMain::ActionHelpAboutExecute"},
         {.action = &A::ActionFileNew,
