@@ -14,7 +14,7 @@ TTestingOutcome runTestingIntoReport(xonQMInterpreter::CTesting& testing,
     TTestingOutcome outcome;
     QByteArray input;
     bool complete = true;
-    if (readPlainFile(inputFileName, xonQMInterpreter::CTesting::MAX_INPUT_LENGTH, input, complete,
+    if (readPlainFile(inputFileName, xonQMInterpreter::kMaxTestInputLength, input, complete,
                       outcome.reason)
         != TPlainOpen::Opened) {
         outcome.failure = TTestingFailure::Input;

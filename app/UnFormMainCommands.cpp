@@ -315,10 +315,10 @@ void TFormMain::performTesting(const QString& input, const QString& report)
     const TTestingOutcome outcome = runSelfTest(input, report);
     if (outcome.failure == TTestingFailure::None) {
         if (outcome.inputCut) {
-            showInformation(
-                this,
-                getNameResourceTestInputCut(input, xonQMInterpreter::CTesting::MAX_INPUT_LENGTH),
-                blankCaption(TTextId::Testing));
+            showInformation(this,
+                            getNameResourceTestInputCut(input,
+                                                        xonQMInterpreter::kMaxTestInputLength),
+                            blankCaption(TTextId::Testing));
         }
         return;
     }

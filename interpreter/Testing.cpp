@@ -122,7 +122,7 @@ void CTesting::perform()
     // What lies beyond the longest input the test takes is never read.
     std::string text;
     std::vector<char> chunk(kReadChunkBytes);
-    while (text.size() <= static_cast<size_t>(MAX_INPUT_LENGTH)) {
+    while (text.size() <= static_cast<size_t>(kMaxTestInputLength)) {
         input.read(chunk.data(), static_cast<std::streamsize>(chunk.size()));
         if (input.gcount() <= 0)
             break;
@@ -141,8 +141,8 @@ void CTesting::perform(std::string_view input, std::ostream& report, bool comple
 void CTesting::performText(std::string_view input, bool complete, std::ostream& output,
                            uint32_t testStart)
 {
-    if (input.size() > static_cast<size_t>(MAX_INPUT_LENGTH)) {
-        input = input.substr(0, MAX_INPUT_LENGTH);
+    if (input.size() > static_cast<size_t>(kMaxTestInputLength)) {
+        input = input.substr(0, kMaxTestInputLength);
         complete = false;
     }
     const size_t taken = input.size();

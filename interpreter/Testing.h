@@ -19,10 +19,6 @@ class CTesting
 public:
     // The marker between the blocks of the input.
     static constexpr const char* BLOCK_MARKER = "***END_BLOCK***";
-    // The longest input a test takes: its last block, with the two blanks the test adds, must
-    // fit the interpreter's text. The rest of a longer input is not tested, and the report
-    // says so.
-    static constexpr int MAX_INPUT_LENGTH = MAX_LENGTH_BUFFER - 2;
 
     CTesting(const char* inputFileName, const char* reportFileName,
              TTickClock clock = steadyTickCount);
@@ -33,7 +29,8 @@ public:
     void perform();
     // Runs the test on an input already read and writes the report to the stream, for a
     // caller that reads and writes the files itself; the file names are not used. complete
-    // false: the input is only the start of a longer one, which the report tells.
+    // false: the input is only the start of a longer one, which the report tells, as it tells
+    // of an input beyond kMaxTestInputLength.
     void perform(std::string_view input, std::ostream& report, bool complete = true);
     // Safe from any thread: the block in progress ends as a stopped run, the blocks after it
     // are not run, and the report says so after that block, before its totals.
