@@ -128,7 +128,6 @@ TEST_F(LifeCycle, TestModeFallsBackToTheStoredFiles)
         bool inputLogged; // the stored input was looked for in vain
         QString box;      // why nothing ran; empty: no box
     };
-    const QString folder = binFolder() + QStringLiteral("/folder");
     const TCase cases[] = {
         {"both given", QStringLiteral("given.txt"), QStringLiteral("given-report.txt"),
          "stored.txt", "stored-report.txt", QStringLiteral("given-report.txt"), false, QString()},
@@ -146,14 +145,9 @@ TEST_F(LifeCycle, TestModeFallsBackToTheStoredFiles)
         {"the stored input not found either: logged, and its name is why", QString(), QString(),
          "gone.txt", "stored-report.txt", QString(), true,
          QStringLiteral("Error at reading of a file 'gone.txt'.\nNo such file or directory")},
-        {"a given input that is a folder", folder, QStringLiteral("given-report.txt"), "",
-         "stored-report.txt", QString(), false,
-         QStringLiteral("Error at reading of a file '") + folder
-             + QStringLiteral("'.\nIs a directory")},
     };
     for (const TCase& c : cases) {
         QDir(binFolder()).removeRecursively();
-        ASSERT_TRUE(QDir().mkpath(folder));
         m_Dialogs.messages.clear();
         writeFile(binFolder() + QStringLiteral("/given.txt"), "g = 1;\r\n");
         writeFile(binFolder() + QStringLiteral("/stored.txt"), "s = 1;\r\n");

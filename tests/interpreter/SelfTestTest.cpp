@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -164,11 +163,9 @@ TEST(SelfTestEnd, AStoppedOrCutTestSaysSoBeforeItsTotals)
         const char* reason;
         const char* stopAt; // the stop is asked once this stands in the report; null: never
         bool complete;
-        const char* expected; // the lines between the last block and the totals
+        const char* expected; // the lines before the totals
     };
     const TCase cases[] = {
-        {"ran to the end", nullptr, true,
-         "[FINISH] ************************************\r\n\r\n\r\n"},
         {"stopped in the second block of three", "[TEXT] \r\nb = 2; \r\n", true,
          "[FINISH] ************************************\r\n\r\n"
          "[STOPPED] The test was stopped here; blocks not run: 1 of 3.\r\n\r\n"},
@@ -190,14 +187,10 @@ TEST(SelfTestEnd, AStoppedOrCutTestSaysSoBeforeItsTotals)
         self = &testing;
         testing.perform(std::string_view(input).substr(0, c.complete ? input.size() : 36), report,
                         c.complete);
-        const std::string text = report.str();
-        const size_t totals = text.find("Full time of the test: ");
-        ASSERT_NE(totals, std::string::npos) << c.reason;
-        EXPECT_EQ(text.substr(0, totals).rfind(c.expected), totals - std::strlen(c.expected))
+        EXPECT_NE(report.str().find(std::string(c.expected) + "Full time of the test: "),
+                  std::string::npos)
             << c.reason << "\n"
-            << text;
-        EXPECT_EQ(text.find("the calculation is stopped") != std::string::npos, c.stopAt != nullptr)
-            << c.reason;
+            << report.str();
     }
 }
 
@@ -208,10 +201,9 @@ TEST(SelfTestStop, ARequestIsTakenByOneTest)
     testing.requestStop();
     std::ostringstream stopped;
     testing.perform("x = 1;", stopped);
-    EXPECT_EQ(stopped.str().find("[START] "), std::string::npos);
-    EXPECT_EQ(stopped.str().find(
-                  "[STOPPED] The test was stopped here; blocks not run: 1 of 1.\r\n"),
-              0u);
+    EXPECT_TRUE(stopped.str().starts_with(
+        "[STOPPED] The test was stopped here; blocks not run: 1 of 1.\r\n"))
+        << stopped.str();
     std::ostringstream next;
     testing.perform("x = 1;", next);
     EXPECT_NE(next.str().find("[RESULTS] \r\nx=1\r\n"), std::string::npos) << next.str();
