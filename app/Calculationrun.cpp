@@ -3,7 +3,9 @@
 #include "app/Applimits.h"
 #include "app/UnFormWaitCalc.h"
 
+#include <QApplication>
 #include <QEventLoop>
+#include <QKeyEvent>
 #include <QThread>
 #include <QTimer>
 #include <QWidget>
@@ -32,6 +34,7 @@ void CCalculationRun::run(const std::function<void()>& job, std::function<void()
         CCalculationRun& run;
         ~TEnd()
         {
+            qApp->removeEventFilter(&run);
             run.m_Wait.reset();
             run.m_Stop = nullptr;
             run.m_Running = false;
@@ -68,6 +71,9 @@ void CCalculationRun::run(const std::function<void()>& job, std::function<void()
         try {
             if (lockForLongRun)
                 lockForLongRun();
+            // Wherever the keyboard is: the wait window may not be up yet, or the user may
+            // have clicked another window since.
+            qApp->installEventFilter(this);
             // A quit that arrived before the loop started was taken by other event processing
             // and is lost: the flag tells that the job has already ended.
             if (!done.load(std::memory_order_acquire))
@@ -82,6 +88,23 @@ void CCalculationRun::run(const std::function<void()>& job, std::function<void()
     }
     if (failure)
         std::rethrow_exception(failure);
+}
+
+bool CCalculationRun::eventFilter(QObject* watched, QEvent* event)
+{
+    const bool escape = (event->type() == QEvent::KeyPress
+                         || event->type() == QEvent::ShortcutOverride)
+                        && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape;
+    // An open menu takes Esc to close itself, as it always does; the next one stops the run.
+    if (!escape || QApplication::activePopupWidget() != nullptr)
+        return QObject::eventFilter(watched, event);
+    // Taken as no short cut, so that the key press itself follows and stops the run once.
+    if (event->type() == QEvent::ShortcutOverride) {
+        event->accept();
+        return true;
+    }
+    requestStop();
+    return true;
 }
 
 void CCalculationRun::requestStop()

@@ -24,12 +24,16 @@ public:
     // thrown again here. stop asks the job to end; it is called on this thread while the job
     // runs. The wait window shows at once with waitAtOnce, otherwise once the run has lasted
     // kWaitWindowDelayMs. A run that lasts longer than kQuickRunMs turns this thread's event
-    // loop, after lockForLongRun has locked what the job must not see change.
+    // loop, after lockForLongRun has locked what the job must not see change; from then on Esc
+    // in any of the program's windows asks the job to stop.
     void run(const std::function<void()>& job, std::function<void()> stop, bool waitAtOnce,
              const std::function<void()>& lockForLongRun);
     bool isRunning() const { return m_Running; }
     // Asks the run in progress to end; nothing when none runs.
     void requestStop();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void showWaitWindow();

@@ -439,6 +439,18 @@ QString getNameResourceFileWriteError(const QString& name)
                                   + QLatin1String("'."));
 }
 
+QString getNameResourceTestInputCut(const QString& name, qint64 characters)
+{
+    const QString count = QString::number(characters);
+    return selectLanguageText(
+        QLatin1String("The file '") + name
+            + QLatin1String("' is longer than the test can take: only its first ") + count
+            + QLatin1String(" characters were tested."),
+        QString::fromUtf8("Файл '") + name
+            + QString::fromUtf8("' длиннее, чем может принять тест: проверены только первые ")
+            + count + QString::fromUtf8(" символов."));
+}
+
 QString getNameResource(TTextId id)
 {
     return getNameResource(static_cast<quint8>(id));

@@ -26,3 +26,5 @@ QString getNameResourceNotLineNumber(const QString& text);
 QString getNameResourceFileNotFound(const QString& name);
 QString getNameResourceFileReadError(const QString& name);
 QString getNameResourceFileWriteError(const QString& name);
+// A self-test input longer than the test takes: only its first characters were tested.
+QString getNameResourceTestInputCut(const QString& name, qint64 characters);

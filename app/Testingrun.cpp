@@ -4,27 +4,39 @@
 #include "platform/Atomicfile.h"
 #include "platform/Plainfile.h"
 
-#include <QFile>
-
+#include <cerrno>
 #include <sstream>
+#include <string_view>
 
-bool runTestingIntoReport(xonQMInterpreter::CTesting& testing, const QString& inputFileName,
-                          const QString& reportFileName, QString& reason)
+TTestingOutcome runTestingIntoReport(xonQMInterpreter::CTesting& testing,
+                                     const QString& inputFileName, const QString& reportFileName)
 {
-    if (inputFileName.trimmed().isEmpty() || reportFileName.trimmed().isEmpty())
-        return true;
-    QFile input;
-    QString inputReason;
-    if (openPlainFile(input, inputFileName, QIODevice::ReadOnly, inputReason) != TPlainOpen::Opened)
-        return true;
-    const QByteArray text = input.readAll();
-    if (input.error() != QFileDevice::NoError)
-        return true;
-    input.close();
+    TTestingOutcome outcome;
+    QByteArray input;
+    bool complete = true;
+    if (readPlainFile(inputFileName, xonQMInterpreter::kMaxTestInputLength, input, complete,
+                      outcome.reason)
+        != TPlainOpen::Opened) {
+        outcome.failure = TTestingFailure::Input;
+        return outcome;
+    }
+    // A test that could never be written is not run.
+    if (reportFileName.trimmed().isEmpty()) {
+        outcome.failure = TTestingFailure::Report;
+        outcome.reason = systemReason(ENOENT);
+        return outcome;
+    }
+    outcome.inputCut = !complete;
 
     std::ostringstream report;
-    testing.perform(text.toStdString(), report);
-    const std::string written = report.str();
-    return appendToFile(reportFileName,
-                        QByteArray(written.data(), static_cast<qsizetype>(written.size())), reason);
+    testing.perform(std::string_view(input.constData(), static_cast<size_t>(input.size())), report,
+                    complete);
+    // Written from where it stands: a large input is in it once more.
+    const std::string_view written = report.view();
+    if (!appendToFile(reportFileName,
+                      QByteArray::fromRawData(written.data(),
+                                              static_cast<qsizetype>(written.size())),
+                      outcome.reason))
+        outcome.failure = TTestingFailure::Report;
+    return outcome;
 }

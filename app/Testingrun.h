@@ -6,10 +6,21 @@ namespace xonQMInterpreter {
 class CTesting;
 }
 
+// What kept a self-test from its report, if anything.
+enum class TTestingFailure { None, Input, Report };
+
+struct TTestingOutcome
+{
+    TTestingFailure failure = TTestingFailure::None;
+    // The system's reason for a failure.
+    QString reason;
+    // Only the start of the input was tested: the rest is more than the test takes.
+    bool inputCut = false;
+};
+
 // Runs the self-test with testing (which a stop request reaches) on the input file and appends its
-// report to the report file. Only plain files are read and written, and the report is appended
-// whole or not at all, so earlier reports are never cut. An input that cannot be read runs nothing
-// and writes nothing, as a missing one; false, with the system's reason, only when the report could
-// not be written.
-bool runTestingIntoReport(xonQMInterpreter::CTesting& testing, const QString& inputFileName,
-                          const QString& reportFileName, QString& reason);
+// report to the report file. Only plain files are read and written, the input no further than the
+// test takes, and the report is appended whole or not at all, so earlier reports are never cut. An
+// input that cannot be read, or a report without a name, runs nothing and writes nothing.
+TTestingOutcome runTestingIntoReport(xonQMInterpreter::CTesting& testing,
+                                     const QString& inputFileName, const QString& reportFileName);

@@ -174,7 +174,6 @@ std::span<const TMainActionRow> TFormMain::actionRows()
          .name = "MenuItemTrayAbout",
          .handler = [](W& w) { w.showAbout(); },
          .text = TTextId::AboutProgram,
-         .keptDuringRun = true,
          .places = kInTrayMenu,
          .source = "TFormMain::ActionHelpAboutExecute"},
         {.action = &A::ActionFileNew,
@@ -895,10 +894,17 @@ void TFormMain::carryOutStartRequests()
                 && !resolveOutputFileName(m_OptionsTesting.TestingFileOut, report))
                 report.clear();
         }
+        // A name that could not be settled is tried as it was given (else as stored), so that
+        // the user who asked for the test learns why it did not run.
+        if (input.isEmpty())
+            input = m_CommandLineFile.isEmpty() ? m_OptionsTesting.TestingFileIn
+                                                : m_CommandLineFile;
+        if (report.isEmpty())
+            report = m_TestOutputFile.isEmpty() ? m_OptionsTesting.TestingFileOut
+                                                : m_TestOutputFile;
         m_CommandLineFile.clear();
         m_TestOutputFile.clear();
-        if (!input.isEmpty() && !report.isEmpty())
-            runWhenShown([this, input, report] { performTesting(input, report); });
+        runWhenShown([this, input, report] { performTesting(input, report); });
         return;
     }
     if (!m_CommandLineFile.isEmpty() && openFile(m_CommandLineFile) && m_CalcOnStart) {

@@ -32,6 +32,7 @@ class TFormReplaceText;
 class TFormSelectVariable;
 class TFormViewResults;
 enum class TOptionsPage;
+struct TTestingOutcome;
 
 // The calculator's main window: the editor of the calculation text above the messages pane,
 // with the menus, tool bar, status line and tray menu. Its code is split by concern:
@@ -149,8 +150,7 @@ private:
     void scrollToLinesAdded(int firstBlock);
     // Asks the run in progress to end; the window's commands come back when it has.
     void stopCalculation();
-    // False, with the system's reason, when the report could not be written.
-    bool runSelfTest(const QString& input, const QString& report, QString& reason);
+    TTestingOutcome runSelfTest(const QString& input, const QString& report);
     // Runs job on the worker with the text and every command that would change it or start
     // another run locked; see CCalculationRun::run.
     void runOnWorker(const std::function<void()>& job, std::function<void()> stop, bool waitAtOnce);
@@ -168,7 +168,8 @@ private:
     void doReplace();
     void showHelpContents();
     void runTesting();
-    // The self-test on the files; a report that cannot be written is shown and logged.
+    // The self-test on the files; an input that cannot be read or a report that cannot be
+    // written is shown and logged, an input cut is shown.
     void performTesting(const QString& input, const QString& report);
     void updateStatusLine();
     QString getCaretStatusText() const;

@@ -83,14 +83,14 @@ bool TFormMain::calculate()
     return succeeded;
 }
 
-bool TFormMain::runSelfTest(const QString& input, const QString& report, QString& reason)
+TTestingOutcome TFormMain::runSelfTest(const QString& input, const QString& report)
 {
     xonQMInterpreter::CTesting testing(QFile::encodeName(input).constData(),
                                        QFile::encodeName(report).constData());
-    bool written = true;
-    runOnWorker([&] { written = runTestingIntoReport(testing, input, report, reason); },
+    TTestingOutcome outcome;
+    runOnWorker([&] { outcome = runTestingIntoReport(testing, input, report); },
                 [&testing] { testing.requestStop(); }, false);
-    return written;
+    return outcome;
 }
 
 void TFormMain::runWhenShown(std::function<void()> run)
@@ -119,10 +119,11 @@ void TFormMain::runOnWorker(const std::function<void()>& job, std::function<void
     if (m_Run == nullptr)
         m_Run = new CCalculationRun(this);
 
-    // Locked for a long run: the text, the commands that change it or start another run, and
-    // the dialogs that edit it without a command.
+    // Locked for a long run: the text, the commands that change it or start another run, the
+    // dialogs that edit it without a command, and the results window's commands.
     std::vector<QPointer<QAction>> disabled;
     std::vector<QPointer<QWidget>> dialogs;
+    QPointer<TFormViewResults> results;
     std::optional<bool> readOnly;
     const auto lock = [&] {
         for (const TMainActionRow& row : actionRows()) {
@@ -144,6 +145,10 @@ void TFormMain::runOnWorker(const std::function<void()>& job, std::function<void
                 dialogs.emplace_back(dialog);
             }
         }
+        if (m_FormViewResults != nullptr) {
+            results = m_FormViewResults.data();
+            results->setCommandsLocked(true);
+        }
         readOnly = MemoCode->isReadOnly();
         MemoCode->setReadOnly(true);
     };
@@ -152,6 +157,7 @@ void TFormMain::runOnWorker(const std::function<void()>& job, std::function<void
         TFormMain& window;
         std::vector<QPointer<QAction>>& actions;
         std::vector<QPointer<QWidget>>& dialogs;
+        QPointer<TFormViewResults>& results;
         std::optional<bool>& readOnly;
         ~TUnlock()
         {
@@ -163,8 +169,10 @@ void TFormMain::runOnWorker(const std::function<void()>& job, std::function<void
             for (const QPointer<QWidget>& dialog : dialogs)
                 if (dialog != nullptr)
                     dialog->setEnabled(true);
+            if (results != nullptr)
+                results->setCommandsLocked(false);
         }
-    } unlock{*this, disabled, dialogs, readOnly};
+    } unlock{*this, disabled, dialogs, results, readOnly};
 
     m_Run->run(job, std::move(stop), waitAtOnce, lock);
 

@@ -3,6 +3,7 @@
 #include "app/Applimits.h"
 #include "app/Codeeditor.h"
 #include "app/Nameresources.h"
+#include "app/Testingrun.h"
 #include "app/Textlimit.h"
 #include "app/UnFormAbout.h"
 #include "app/UnFormDoReplace.h"
@@ -13,6 +14,7 @@
 #include "framework/Dialogseams.h"
 #include "framework/Filelog.h"
 #include "framework/Handlerguard.h"
+#include "interpreter/Testing.h"
 #include "platform/Executablelocation.h"
 #include "platform/Plainfile.h"
 
@@ -310,14 +312,23 @@ void TFormMain::runTesting()
 
 void TFormMain::performTesting(const QString& input, const QString& report)
 {
-    QString reason;
-    if (runSelfTest(input, report, reason))
+    const TTestingOutcome outcome = runSelfTest(input, report);
+    if (outcome.failure == TTestingFailure::None) {
+        if (outcome.inputCut) {
+            showInformation(this,
+                            getNameResourceTestInputCut(input,
+                                                        xonQMInterpreter::kMaxTestInputLength),
+                            blankCaption(TTextId::Testing));
+        }
         return;
+    }
     // The window stays as it was: the user learns why the report is missing.
-    const QString message = getNameResourceFileWriteError(report);
+    const QString message = outcome.failure == TTestingFailure::Input
+                                ? getNameResourceFileReadError(input)
+                                : getNameResourceFileWriteError(report);
     writeLog(CFileLog::TYPE_ERROR, QStringLiteral("TFormMain::performTesting"),
-             message + QLatin1Char(' ') + reason);
-    CDialogSeams::current().showMessage(this, message + QLatin1Char('\n') + reason,
+             message + QLatin1Char(' ') + outcome.reason);
+    CDialogSeams::current().showMessage(this, message + QLatin1Char('\n') + outcome.reason,
                                         blankCaption(TTextId::Error), TMessageIcon::Warning,
                                         TMessageButtons::Ok, TMessageAnswer::Ok);
 }

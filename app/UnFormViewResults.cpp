@@ -21,6 +21,8 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include <utility>
+
 namespace {
 
 // The lines of the text each ended by CR LF, in cp1251 when every character has a place there
@@ -94,6 +96,23 @@ void TFormViewResults::SetText(const QString& text)
     lines.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     m_Memo->setPlainText(lines);
     m_Memo->viewport()->update();
+}
+
+void TFormViewResults::setCommandsLocked(bool locked)
+{
+    if (locked) {
+        for (QAction* action : actions()) {
+            if (action->isEnabled()) {
+                action->setEnabled(false);
+                m_LockedActions.push_back(action);
+            }
+        }
+        return;
+    }
+    for (QAction* action : std::exchange(m_LockedActions, {}))
+        action->setEnabled(true);
+    // Each zoom button takes its action's state again: at the end of its range it stays off.
+    m_ZoomCommands.updateButtons();
 }
 
 void TFormViewResults::formShow()

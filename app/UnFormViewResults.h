@@ -4,6 +4,8 @@
 #include "framework/Structures.h"
 #include "framework/UnFormSecondary.h"
 
+#include <vector>
+
 class QAction;
 class QKeyEvent;
 class QMenu;
@@ -28,6 +30,9 @@ public:
     // Top, Left, Width, Height, FontSize, WrapWord and ShowToolBar; the rest is left as it was.
     void GetOptions(TOptionsFormViewResults& options) const;
     void SetText(const QString& text);
+    // While a calculation runs none of the window's commands is at hand; afterwards each is as
+    // it was before.
+    void setCommandsLocked(bool locked);
 
 protected:
     void formShow() override;
@@ -46,6 +51,7 @@ private:
 
     CZoomCommands m_ZoomCommands;
     TOptionsFormViewResults m_Options;
+    std::vector<QAction*> m_LockedActions;
 
     QAction* m_ActionSave = nullptr;
     QAction* m_ActionExit = nullptr;

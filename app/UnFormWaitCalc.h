@@ -21,7 +21,7 @@ signals:
     void stopRequested();
 
 public slots:
-    // Esc asks for the stop instead of hiding the window while the run goes on.
+    // Closing the window asks for the stop instead of hiding it while the run goes on.
     void reject() override;
 
 protected:

@@ -11,6 +11,10 @@ constexpr int MAX_LENGTH_TOKEN = 1024;  // token texts, exception codes; also th
 // The longest text a growable string may hold.
 constexpr int MAX_LENGTH_BUFFER = 512000000;
 
+// The longest self-test input taken: its last block, with the two blanks the test adds, must
+// fit one text of the interpreter. The rest of a longer input is not tested.
+constexpr int kMaxTestInputLength = MAX_LENGTH_BUFFER - 2;
+
 // Tokens the lexer may read ahead before the parser commits one.
 constexpr int MAX_COUNT_TOKENS_IN_STACK = 12;
 

@@ -1,12 +1,13 @@
 #include "Testing.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <ostream>
 #include <string>
+#include <vector>
 
 namespace xonQMInterpreter {
 
@@ -15,26 +16,44 @@ namespace {
 constexpr const char* LINE_END = "\r\n";
 constexpr int REPORT_VALUE_DIGITS = 6;
 constexpr const char* BLOCK_RULE = "************************************";
+constexpr size_t kReadChunkBytes = size_t(1) << 16U;
 
-void add(std::ostream& report, const char* text)
+void add(std::ostream& report, std::string_view text)
 {
-    report.write(text, static_cast<std::streamsize>(std::strlen(text)));
+    report.write(text.data(), static_cast<std::streamsize>(text.size()));
 }
 
-void addLine(std::ostream& report, const char* text)
+void addLine(std::ostream& report, std::string_view text)
 {
     add(report, text);
     add(report, LINE_END);
 }
 
-void addNumberLine(std::ostream& report, const char* lead, unsigned long long number)
+void addNumber(std::ostream& report, unsigned long long number)
 {
     char digits[24];
     const auto end = std::to_chars(digits, digits + sizeof digits - 1, number).ptr;
     *end = 0;
-    add(report, lead);
     add(report, digits);
+}
+
+void addNumberLine(std::ostream& report, const char* lead, unsigned long long number)
+{
+    add(report, lead);
+    addNumber(report, number);
     addLine(report, ".");
+}
+
+// The blocks from start to the end of the input: the one that starts there and one after
+// each marker that follows.
+unsigned long long countBlocksFrom(std::string_view input, size_t start)
+{
+    const std::string_view marker(CTesting::BLOCK_MARKER);
+    unsigned long long count = 1;
+    for (size_t at = input.find(marker, start); at != std::string_view::npos;
+         at = input.find(marker, at + marker.size()))
+        ++count;
+    return count;
 }
 
 // General notation with 6 significant digits, as the report has always shown values;
@@ -100,42 +119,78 @@ void CTesting::perform()
     std::ofstream output(m_ReportFileName.c_str(), std::ios::binary | std::ios::app);
     if (!output)
         return;
-    const std::string text{std::istreambuf_iterator<char>(input), std::istreambuf_iterator<char>()};
+    // What lies beyond the longest input the test takes is never read.
+    std::string text;
+    std::vector<char> chunk(kReadChunkBytes);
+    while (text.size() <= static_cast<size_t>(kMaxTestInputLength)) {
+        input.read(chunk.data(), static_cast<std::streamsize>(chunk.size()));
+        if (input.gcount() <= 0)
+            break;
+        text.append(chunk.data(), static_cast<size_t>(input.gcount()));
+    }
     input.close();
-    performText(text, output, testStart);
+    performText(text, true, output, testStart);
 }
 
-void CTesting::perform(const std::string& input, std::ostream& report)
+void CTesting::perform(std::string_view input, std::ostream& report, bool complete)
 {
     const TStopTaken taken{m_StopRequested, m_Interpreter};
-    performText(input, report, m_Clock());
+    performText(input, complete, report, m_Clock());
 }
 
-void CTesting::performText(const std::string& input, std::ostream& output, uint32_t testStart)
+void CTesting::performText(std::string_view input, bool complete, std::ostream& output,
+                           uint32_t testStart)
 {
-    CBuffString text;
-    for (const char c : input)
-        text.append(c);
-    text.append(' ');
-
-    TTotals totals;
-    const int markerLength = static_cast<int>(std::strlen(BLOCK_MARKER));
-    int start = 0;
-    bool markerFound = true;
-    while (markerFound && !m_StopRequested.load(std::memory_order_relaxed)) {
-        const int marker = text.find(BLOCK_MARKER, start);
-        markerFound = marker > -1;
-        CBuffString block;
-        const int end = markerFound ? marker : text.length();
-        // An empty block (a marker at the start, two markers in a row) runs as an empty text.
-        if (end > start)
-            block = text.subString(start, end - start);
-        if (markerFound)
-            start = marker + markerLength;
-        block.append(' ');
-        performBlock(block, output, totals);
+    if (input.size() > static_cast<size_t>(kMaxTestInputLength)) {
+        input = input.substr(0, kMaxTestInputLength);
+        complete = false;
+    }
+    const size_t taken = input.size();
+    // A NUL character never reaches the interpreter. The input is copied only when it holds
+    // one: a large input would otherwise take its memory twice.
+    std::string withoutNul;
+    if (input.find('\0') != std::string_view::npos) {
+        withoutNul.reserve(input.size());
+        std::copy_if(input.begin(), input.end(), std::back_inserter(withoutNul),
+                     [](char c) { return c != 0; });
+        input = withoutNul;
     }
 
+    TTotals totals;
+    const std::string_view marker(BLOCK_MARKER);
+    size_t start = 0;
+    bool markerFound = true;
+    unsigned long long blocksRun = 0;
+    while (markerFound && !m_StopRequested.load(std::memory_order_relaxed)) {
+        const size_t at = input.find(marker, start);
+        markerFound = at != std::string_view::npos;
+        // An empty block (a marker at the start, two markers in a row) runs as an empty text.
+        const std::string_view text = input.substr(start, markerFound ? at - start
+                                                                      : std::string_view::npos);
+        if (markerFound)
+            start = at + marker.size();
+        // Every block gets a blank, and the whole input one more: the last block ends with two.
+        std::string block;
+        block.reserve(text.size() + 2);
+        block.append(text);
+        block.append(markerFound ? 1 : 2, ' ');
+        performBlock(block, output, totals);
+        ++blocksRun;
+    }
+
+    if (m_StopRequested.load(std::memory_order_relaxed)) {
+        const unsigned long long notRun = markerFound ? countBlocksFrom(input, start) : 0;
+        add(output, "[STOPPED] The test was stopped here; blocks not run: ");
+        addNumber(output, notRun);
+        add(output, " of ");
+        addNumber(output, blocksRun + notRun);
+        addLine(output, ".");
+    }
+    if (!complete) {
+        add(output, "[CUT] The input was cut after ");
+        addNumber(output, taken);
+        addLine(output, " characters; the rest of it was not tested.");
+    }
     addLine(output, "");
     addNumberLine(output, "Full time of the test: ", static_cast<uint32_t>(m_Clock() - testStart));
     addNumberLine(output, "Full time of the calculation (mc): ", totals.calculation);
@@ -148,14 +203,14 @@ void CTesting::requestStop()
     m_Interpreter.requestStop();
 }
 
-void CTesting::performBlock(const CBuffString& block, std::ostream& report, TTotals& totals)
+void CTesting::performBlock(const std::string& block, std::ostream& report, TTotals& totals)
 {
     try {
         const uint32_t blockStart = m_Clock();
         add(report, "[START] ");
         addLine(report, BLOCK_RULE);
         addLine(report, "[TEXT] ");
-        addLine(report, block.c_str());
+        addLine(report, block);
         m_Interpreter.perform(block.c_str());
         const uint32_t outputStart = m_Clock();
 

@@ -1,11 +1,13 @@
 #pragma once
 
 #include "BuffString.h"
+#include "Limits.h"
 #include "QMInterpreter.h"
 
 #include <atomic>
 #include <iosfwd>
 #include <string>
+#include <string_view>
 
 namespace xonQMInterpreter {
 
@@ -26,16 +28,19 @@ public:
     // runs are written into the report.
     void perform();
     // Runs the test on an input already read and writes the report to the stream, for a
-    // caller that reads and writes the files itself; the file names are not used.
-    void perform(const std::string& input, std::ostream& report);
+    // caller that reads and writes the files itself; the file names are not used. complete
+    // false: the input is only the start of a longer one, which the report tells, as it tells
+    // of an input beyond kMaxTestInputLength.
+    void perform(std::string_view input, std::ostream& report, bool complete = true);
     // Safe from any thread: the block in progress ends as a stopped run, the blocks after it
-    // are not run, and the report ends with its totals as usual.
+    // are not run, and the report says so after that block, before its totals.
     void requestStop();
 
 private:
     struct TTotals;
-    void performText(const std::string& input, std::ostream& report, uint32_t testStart);
-    void performBlock(const CBuffString& block, std::ostream& report, TTotals& totals);
+    void performText(std::string_view input, bool complete, std::ostream& report,
+                     uint32_t testStart);
+    void performBlock(const std::string& block, std::ostream& report, TTotals& totals);
 
     CBuffString m_InputFileName;
     CBuffString m_ReportFileName;

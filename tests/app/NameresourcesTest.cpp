@@ -238,6 +238,9 @@ TEST(NameResources, MessagesWithANameOrText)
          "Error at reading of a file '\xd1\x84.txt'."},
         {getNameResourceFileWriteError(QStringLiteral("/a/r.txt")),
          "Error at writing of a file '/a/r.txt'."},
+        {getNameResourceTestInputCut(QStringLiteral("big.txt"), 511999998),
+         "The file 'big.txt' is longer than the test can take: only its first 511999998 "
+         "characters were tested."},
     };
     for (const TCase& c : cases)
         EXPECT_EQ(c.actual.toStdString(), c.expected);

@@ -338,7 +338,7 @@ namespace {
 
 TEST_F(Calculation, ARunStoppedOrClosedLeavesTheTextToTheUser)
 {
-    enum TWay { kStop, kEsc, kExit, kClose };
+    enum TWay { kStop, kEsc, kEscEditor, kEscResults, kExit, kClose };
     struct TCase
     {
         const char* reason;
@@ -349,14 +349,27 @@ TEST_F(Calculation, ARunStoppedOrClosedLeavesTheTextToTheUser)
     const TCase cases[] = {
         {"Stop on the wait window", kStop, TMessageAnswer::Cancel, false},
         {"Esc on the wait window", kEsc, TMessageAnswer::Cancel, false},
+        {"Esc in the editor, the wait window not needed", kEscEditor, TMessageAnswer::Cancel,
+         false},
+        {"Esc in the results window", kEscResults, TMessageAnswer::Cancel, false},
         {"File > Exit, changes discarded", kExit, TMessageAnswer::No, true},
         {"window closed, cancelled at the save query", kClose, TMessageAnswer::Cancel, false},
     };
+    // The results window stays open over the runs, its zoom at the default.
+    writeIni(optionsIni(2, 12, 1));
     for (const TCase& c : cases) {
         openWindow();
         // A recent file, so clearing the list would be at hand but for the run.
         writeFile(docPath(QStringLiteral("levels.txt")), "r = 1;\r\n");
         ASSERT_TRUE(m_Window->openFile(docPath(QStringLiteral("levels.txt"))));
+        press(Qt::Key_F5);
+        TFormViewResults* results = m_Window->resultsWindow();
+        ASSERT_NE(results, nullptr);
+        QAction* resultsSave = results->findChild<QAction*>(QStringLiteral("ActionSave"));
+        QAction* resultsZoomIn = results->findChild<QAction*>(QStringLiteral("ActionZoomIn"));
+        QWidget* zoomDefault =
+            results->findChild<QWidget*>(QStringLiteral("ToolButtonZoomDefault"));
+        ASSERT_FALSE(zoomDefault->isEnabled());
         editor().setPlainText(doublingText());
         editor().document()->setModified(true);
         m_Dialogs.messages.clear();
@@ -365,20 +378,28 @@ TEST_F(Calculation, ARunStoppedOrClosedLeavesTheTextToTheUser)
         bool locked = false;
         whileRunning([&] {
             TFormWaitCalc* wait = shownWaitWindow();
-            if (closing ? !m_Window->isCalculating() : wait == nullptr)
+            const bool waitNeeded = c.way == kStop || c.way == kEsc;
+            if (waitNeeded ? wait == nullptr : !m_Window->isCalculating())
                 return false;
             // The File menu opened during the run enables nothing of it again.
             emit m_Window->findChild<QMenu*>(QStringLiteral("MenuItemFile"))->aboutToShow();
             locked = editor().isReadOnly()
                      && !m_Window->findAction(QStringLiteral("ActionCalcAll"))->isEnabled()
                      && !m_Window->findAction(QStringLiteral("ActionFileRecentClear"))->isEnabled()
+                     && !m_Window->findAction(QStringLiteral("MenuItemTrayAbout"))->isEnabled()
                      && m_Window->findAction(QStringLiteral("ActionFileExit"))->isEnabled()
-                     && (closing
+                     && !resultsSave->isEnabled() && !resultsZoomIn->isEnabled()
+                     && (!waitNeeded
                          || wait->focusWidget()->objectName() == QLatin1String("ButtonStop"));
             if (c.way == kStop)
                 wait->findChild<QPushButton*>(QStringLiteral("ButtonStop"))->click();
             else if (c.way == kEsc)
                 QTest::keyClick(wait->focusWidget(), Qt::Key_Escape);
+            else if (c.way == kEscEditor)
+                QTest::keyClick(&editor(), Qt::Key_Escape);
+            else if (c.way == kEscResults)
+                QTest::keyClick(results->findChild<QWidget*>(QStringLiteral("Memo")),
+                                Qt::Key_Escape);
             else if (c.way == kExit)
                 m_Window->findAction(QStringLiteral("ActionFileExit"))->trigger();
             else
@@ -396,6 +417,8 @@ TEST_F(Calculation, ARunStoppedOrClosedLeavesTheTextToTheUser)
             EXPECT_FALSE(editor().isReadOnly()) << c.reason;
             EXPECT_TRUE(m_Window->findAction(QStringLiteral("ActionCalcAll"))->isEnabled())
                 << c.reason;
+            EXPECT_TRUE(resultsSave->isEnabled() && resultsZoomIn->isEnabled()) << c.reason;
+            EXPECT_FALSE(zoomDefault->isEnabled()) << "as before the run: " << c.reason;
             press(QKeySequence(Qt::CTRL | Qt::Key_S));
             EXPECT_EQ(readFile(docPath(QStringLiteral("levels.txt"))),
                       doublingText().replace(QLatin1Char('\n'), QStringLiteral("\r\n")).toLatin1())

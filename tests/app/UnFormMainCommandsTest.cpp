@@ -927,6 +927,9 @@ TEST_F(Commands, TestingFromTheMenuLooksNowhereElseForItsFiles)
     trigger("ActionOptionsTesting");
     QDir::setCurrent(previous);
     EXPECT_FALSE(readFile(report).contains("a = 1;")) << readFile(report).toStdString();
+    ASSERT_EQ(m_Dialogs.messages.size(), 1U) << "the user learns why nothing ran";
+    EXPECT_EQ(m_Dialogs.messages[0].text,
+              QStringLiteral("Error at reading of a file 'tests.txt'.\nNo such file or directory"));
 }
 
 // The tray.

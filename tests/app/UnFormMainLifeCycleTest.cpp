@@ -129,25 +129,29 @@ TEST_F(LifeCycle, TestModeFallsBackToTheStoredFiles)
         QByteArray storedOut;
         QString written;  // the report expected, relative to the program; empty: none
         bool inputLogged; // the stored input was looked for in vain
+        QString box;      // why nothing ran; empty: no box
     };
     const TCase cases[] = {
         {"both given", QStringLiteral("given.txt"), QStringLiteral("given-report.txt"),
-         "stored.txt", "stored-report.txt", QStringLiteral("given-report.txt"), false},
+         "stored.txt", "stored-report.txt", QStringLiteral("given-report.txt"), false, QString()},
         {"a given input not found: the stored one", QStringLiteral("missing.txt"),
          QStringLiteral("given-report.txt"), "stored.txt", "", QStringLiteral("given-report.txt"),
-         false},
+         false, QString()},
         {"nothing given: the stored files", QString(), QString(), "stored.txt", "stored-report.txt",
-         QStringLiteral("stored-report.txt"), false},
+         QStringLiteral("stored-report.txt"), false, QString()},
         {"a given report without a file part: the stored one", QStringLiteral("given.txt"),
          QStringLiteral("reports/"), "", "stored-report.txt", QStringLiteral("stored-report.txt"),
-         false},
-        {"no input anywhere: nothing runs", QStringLiteral("missing.txt"),
-         QStringLiteral("given-report.txt"), "", "stored-report.txt", QString(), false},
-        {"the stored input not found either: logged", QString(), QString(), "gone.txt",
-         "stored-report.txt", QString(), true},
+         false, QString()},
+        {"no input anywhere: the given name is why", QStringLiteral("missing.txt"),
+         QStringLiteral("given-report.txt"), "", "stored-report.txt", QString(), false,
+         QStringLiteral("Error at reading of a file 'missing.txt'.\nNo such file or directory")},
+        {"the stored input not found either: logged, and its name is why", QString(), QString(),
+         "gone.txt", "stored-report.txt", QString(), true,
+         QStringLiteral("Error at reading of a file 'gone.txt'.\nNo such file or directory")},
     };
     for (const TCase& c : cases) {
         QDir(binFolder()).removeRecursively();
+        m_Dialogs.messages.clear();
         writeFile(binFolder() + QStringLiteral("/given.txt"), "g = 1;\r\n");
         writeFile(binFolder() + QStringLiteral("/stored.txt"), "s = 1;\r\n");
         writeIni("[FormMain]\r\nWriteLogs=1\r\nUseRegister=0\r\n[Testing]\r\nTestingFileIn="
@@ -174,6 +178,10 @@ TEST_F(LifeCycle, TestModeFallsBackToTheStoredFiles)
         }
         const QByteArray log = readFile(binFolder() + QStringLiteral("/ombrix.log"));
         EXPECT_EQ(log.contains("[Testing] Can not open the file: gone.txt."), c.inputLogged)
+            << c.reason << log.toStdString();
+        const QString box = m_Dialogs.messages.empty() ? QString() : m_Dialogs.messages[0].text;
+        EXPECT_EQ(box, c.box) << c.reason;
+        EXPECT_EQ(log.contains("[TFormMain::performTesting] Error at reading"), !c.box.isEmpty())
             << c.reason << log.toStdString();
     }
 }

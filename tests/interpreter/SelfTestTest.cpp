@@ -156,6 +156,44 @@ TEST_F(SelfTest, AFaultInABlockIsReportedAndTheTestGoesOn)
     EXPECT_NE(report.find("b=2"), std::string::npos);
 }
 
+TEST(SelfTestEnd, AStoppedOrCutTestSaysSoBeforeItsTotals)
+{
+    struct TCase
+    {
+        const char* reason;
+        const char* stopAt; // the stop is asked once this stands in the report; null: never
+        bool complete;
+        const char* expected; // the lines before the totals
+    };
+    const TCase cases[] = {
+        {"stopped in the second block of three", "[TEXT] \r\nb = 2; \r\n", true,
+         "[FINISH] ************************************\r\n\r\n"
+         "[STOPPED] The test was stopped here; blocks not run: 1 of 3.\r\n\r\n"},
+        {"stopped in the last block", "[TEXT] \r\nc = 3;  \r\n", true,
+         "[STOPPED] The test was stopped here; blocks not run: 0 of 3.\r\n\r\n"},
+        {"only the start of the input", nullptr, false,
+         "[FINISH] ************************************\r\n\r\n"
+         "[CUT] The input was cut after 36 characters; the rest of it was not tested.\r\n\r\n"},
+    };
+    const std::string input = "a = 1;***END_BLOCK***b = 2;***END_BLOCK***c = 3;";
+    for (const TCase& c : cases) {
+        std::ostringstream report;
+        CTesting* self = nullptr;
+        CTesting testing(nullptr, nullptr, [&] {
+            if (c.stopAt != nullptr && report.view().find(c.stopAt) != std::string_view::npos)
+                self->requestStop();
+            return 0u;
+        });
+        self = &testing;
+        testing.perform(std::string_view(input).substr(0, c.complete ? input.size() : 36), report,
+                        c.complete);
+        EXPECT_NE(report.str().find(std::string(c.expected) + "Full time of the test: "),
+                  std::string::npos)
+            << c.reason << "\n"
+            << report.str();
+    }
+}
+
 TEST(SelfTestStop, ARequestIsTakenByOneTest)
 {
     // Asked before a test: that test runs no block, and the next one runs as if never asked.
@@ -163,7 +201,9 @@ TEST(SelfTestStop, ARequestIsTakenByOneTest)
     testing.requestStop();
     std::ostringstream stopped;
     testing.perform("x = 1;", stopped);
-    EXPECT_EQ(stopped.str().find("[START] "), std::string::npos);
+    EXPECT_TRUE(stopped.str().starts_with(
+        "[STOPPED] The test was stopped here; blocks not run: 1 of 1.\r\n"))
+        << stopped.str();
     std::ostringstream next;
     testing.perform("x = 1;", next);
     EXPECT_NE(next.str().find("[RESULTS] \r\nx=1\r\n"), std::string::npos) << next.str();
