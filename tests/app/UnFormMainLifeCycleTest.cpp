@@ -252,6 +252,8 @@ TEST_F(LifeCycle, OptionsThatCannotBeWrittenAreShownAndTheWindowStillCloses)
     for (const auto& [ini, readOnly, place, reason] : cases) {
         if (readOnly != nullptr && !enforced)
             continue;
+        // The last row's window stores its staged options when it goes: before the new ini.
+        m_Window.reset();
         if (!ini.isEmpty())
             writeIni(ini);
         m_Dialogs.messages.clear();
