@@ -43,6 +43,8 @@ struct TOverloaded : TVisitors...
 {
     using TVisitors::operator()...;
 };
+template <class... TVisitors>
+TOverloaded(TVisitors...) -> TOverloaded<TVisitors...>;
 
 template <class TRecord>
 void readFields(const COptionStore& store, const QString& section,

@@ -369,8 +369,8 @@ int safeTg(double x, double& result)
             return SAFE_OK;
         }
         // Half-periods past the first pole, rounded to double once: an even count is a pole.
-        const double halfPeriods =
-            static_cast<double>(static_cast<long double>(x) / PI_HALF - 1.0L);
+        const double halfPeriods = static_cast<double>(
+            static_cast<long double>(x) / static_cast<long double>(PI_HALF) - 1.0L);
         if (compareLess(std::fabs(libFmod(halfPeriods, 2.0)), TANGENT_POLE_TOLERANCE))
             return SAFE_ERROR_DIVISION_BY_ZERO;
         return store(libTrigonometric([](double v) { return std::tan(v); }, "tan", x), result,
@@ -432,12 +432,14 @@ double ifElse(double condition, double a, double b)
 
 double degreeToRadian(double x)
 {
-    return static_cast<double>(static_cast<long double>(PI) * (1.0L / 180.0L) * x);
+    return static_cast<double>(static_cast<long double>(PI) * (1.0L / 180.0L)
+                               * static_cast<long double>(x));
 }
 
 double radianToDegree(double x)
 {
-    return static_cast<double>((180.0L / PI) * x);
+    return static_cast<double>((180.0L / static_cast<long double>(PI))
+                               * static_cast<long double>(x));
 }
 
 double round(double x)

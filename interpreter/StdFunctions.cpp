@@ -68,7 +68,8 @@ bool performGuarded(const CFunction& function, const C1DArray<CValue>& arguments
 // The percentage factors are applied in extended precision and converted to double once,
 // before the guarded operation; an infinite product then fails there as too big.
 constexpr long double PERCENT_FACTOR = 100.0L;
-constexpr double PER_CENT = 0.01;
+// The double nearest a hundredth, widened; 0.01L would change results in the last bit.
+constexpr long double PER_CENT = static_cast<long double>(0.01);
 
 double scaled(double x, long double factor)
 {

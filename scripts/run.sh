@@ -4,6 +4,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/setup.sh
+# Help > Contents hands ombrix.chm to the desktop's opener, xdg-open; without a desktop it
+# learns the file's type from file(1) and finds xchm, the viewer, by its desktop entry.
+ombrix_install xchm xdg-utils file
 
 build=build-release
 jobs=$(nproc 2>/dev/null || echo 2)

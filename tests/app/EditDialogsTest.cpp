@@ -231,10 +231,10 @@ TEST_F(GotoLineDialog, OkStoresTheNumberAndShowsItNextTime)
         {"2147483647", 2147483647},
     };
     for (const auto& [text, line] : cases) {
-        whenModalActive(form, [form, text](QWidget*) {
+        whenModalActive(form, [form, typed = text](QWidget*) {
             auto* edit = form->findChild<QLineEdit*>(QStringLiteral("EditGoto"));
             edit->selectAll();
-            QTest::keyClicks(edit, QLatin1String(text));
+            QTest::keyClicks(edit, QLatin1String(typed));
             QTest::keyClick(edit, Qt::Key_Return);
         });
         EXPECT_EQ(form->exec(), QDialog::Accepted) << text;

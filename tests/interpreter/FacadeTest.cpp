@@ -1,6 +1,7 @@
 // The facade: runs, what a run leaves readable, timing and independence of the locale.
 
 #include "InterpreterRun.h"
+#include "NumericTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -8,6 +9,7 @@
 #include <clocale>
 #include <cstdlib>
 #include <future>
+#include <ios>
 #include <regex>
 #include <stdexcept>
 
@@ -110,6 +112,51 @@ TEST(Facade, NumbersIgnoreTheProcessLocale)
     std::setlocale(LC_ALL, "C");
     EXPECT_TRUE(run.performed);
     EXPECT_EQ(run.variables, (Lines{"x=3", "y=0.333333333333333", "z=0.0025"}));
+}
+
+// Inexact results of the operators and of the standard functions, those in extended precision
+// among them, to the bit: a build with another compiler or other flags must compute the same.
+TEST(Facade, ResultsAreTheSameToTheLastBit)
+{
+    struct TRow
+    {
+        const char* text;
+        double value;
+    };
+    // clang-format off
+    const TRow rows[] = {
+        {"x = -(0.1 + 0.2) * 3 / 7 - 1;", -0x1.20ea0ea0ea0eap+0},
+        {"x = 1.1 ^ 2.2 ^ 1.3;",          0x1.4de4181c4f26dp+0},
+        {"x = 123456789.123456789e-5;",   0x1.34a458547a09ep+10},
+        {"x = _PI / _E;",                 0x1.27ddbf6271e15p+0},
+        {"x = sin(1);",                   0x1.aed548f090ceep-1},
+        {"x = cos(1);",                   0x1.14a280fb5068cp-1},
+        {"x = tg(-1e10);",                0x1.1de000f443f5p-1},
+        {"x = arcsin(0.3);",              0x1.380159e14f6ffp-2},
+        {"x = arccos(0.3);",              0x1.441f5ecbeef59p+0},
+        {"x = arctg(3);",                 0x1.3fc176b7a856p+0},
+        {"x = sh(1.5);",                  0x1.108c3aabd6a6p+1},
+        {"x = ch(1.5);",                  0x1.2d1bc21e22022p+1},
+        {"x = th(0.5);",                  0x1.d9353d7568af3p-2},
+        {"x = exp(0.5);",                 0x1.a61298e1e069cp+0},
+        {"x = ln(10);",                   0x1.26bb1bbb55516p+1},
+        {"x = log(2);",                   0x1.34413509f79ffp-2},
+        {"x = logx(3, 10);",              0x1.0c468ef9537c1p+1}, // in double: ...7c2
+        {"x = pow(0.9, -1000);",          0x1.008cac83eb741p+152},
+        {"x = toradian(418.727);",        0x1.d3b8f8ecb245bp+2}, // in double: ...45c
+        {"x = todegree(38.534);",         0x1.13fabcf897cccp+11}, // in double: ...ccb
+        {"x = percent(1.37, 7.1);",       0x1.34bb7e327a977p+4},
+        {"x = pratio(1.37, 1);",          0x1.c0ebedfa43fe7p-7}, // with 0.01L: ...fe6
+    };
+    // clang-format on
+    for (const TRow& row : rows) {
+        CQMInterpreter interpreter;
+        double value = 0.0;
+        EXPECT_TRUE(interpreter.perform(row.text)) << row.text;
+        EXPECT_TRUE(interpreter.getVariable("x", value)) << row.text;
+        EXPECT_EQ(ombrixTest::bitsOf(value), ombrixTest::bitsOf(row.value))
+            << row.text << " gave " << std::hexfloat << value;
+    }
 }
 
 namespace {
