@@ -1,12 +1,20 @@
 #include "platform/Userstoretext.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace {
 
 const QByteArray kByteOrderMark("\xEF\xBB\xBF");
 // The header of the keys that stand before any section.
 const QByteArray kGeneralSection("General");
+
+// The escapes of single characters: the letter after the backslash and the character it stands
+// for. The last two are only read.
+const char kEscapes[][2] = {{'a', '\a'},  {'b', '\b'}, {'f', '\f'}, {'n', '\n'},
+                            {'r', '\r'},  {'t', '\t'}, {'v', '\v'}, {'"', '"'},
+                            {'\\', '\\'}, {'?', '?'},  {'\'', '\''}};
+constexpr int kWrittenEscapes = 9;
 
 // The values of other types, which are no text.
 const char* const kTypedValues[] = {"@ByteArray(", "@String(", "@Variant(", "@DateTime(",
@@ -152,13 +160,10 @@ QByteArray sectionHeader(const QString& name)
 // line end (the value goes on in the next line) or a letter that means nothing.
 std::optional<QChar> unescaped(const QByteArray& value, qsizetype& at)
 {
-    static const char kNamed[][2] = {{'a', '\a'}, {'b', '\b'},  {'f', '\f'}, {'n', '\n'},
-                                     {'r', '\r'}, {'t', '\t'},  {'v', '\v'}, {'"', '"'},
-                                     {'?', '?'},  {'\'', '\''}, {'\\', '\\'}};
     const char letter = value[at++];
-    for (const auto& named : kNamed) {
-        if (letter == named[0])
-            return QChar(QLatin1Char(named[1]));
+    for (const auto& escape : kEscapes) {
+        if (letter == escape[0])
+            return QChar(QLatin1Char(escape[1]));
     }
     int base = 0;
     char16_t code = 0;
@@ -255,41 +260,13 @@ QByteArray valueOfText(const QString& text)
             continue;
         }
         digitEscaped = false;
-        const char* named = nullptr;
-        switch (c) {
-        case u'\a':
-            named = "\\a";
-            break;
-        case u'\b':
-            named = "\\b";
-            break;
-        case u'\f':
-            named = "\\f";
-            break;
-        case u'\n':
-            named = "\\n";
-            break;
-        case u'\r':
-            named = "\\r";
-            break;
-        case u'\t':
-            named = "\\t";
-            break;
-        case u'\v':
-            named = "\\v";
-            break;
-        case u'"':
-            named = "\\\"";
-            break;
-        case u'\\':
-            named = "\\\\";
-            break;
-        default:
-            break;
-        }
-        if (named != nullptr) {
+        const auto* escape =
+            std::find_if(std::begin(kEscapes), std::begin(kEscapes) + kWrittenEscapes,
+                         [c](const char(&e)[2]) { return c == static_cast<char16_t>(e[1]); });
+        if (escape != std::begin(kEscapes) + kWrittenEscapes) {
             encodePlain();
-            value += named;
+            value += '\\';
+            value += (*escape)[0];
         } else if (c <= 0x1F) {
             encodePlain();
             value += c == 0 ? QByteArray("\\0") : "\\x" + QByteArray::number(c, 16);
