@@ -4,6 +4,7 @@
 #include "app/UnFormMain.h"
 #include "framework/Handlerguard.h"
 #include "framework/Programinfo.h"
+#include "platform/Filenamebytes.h"
 
 bool CGuardedApplication::notify(QObject* receiver, QEvent* event)
 {
@@ -17,7 +18,7 @@ TStartRequests startRequestsOf(int argc, char** argv)
 {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
+        arguments << fileNameOfBytes(argv[i]);
     return parseCommandLine(commandLineOf(arguments));
 }
 

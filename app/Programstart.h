@@ -16,8 +16,9 @@ public:
     bool notify(QObject* receiver, QEvent* event) override;
 };
 
-// The start-up requests of the process's command line. Read before the application object
-// is made: it takes some arguments (such as "-style") for itself.
+// The start-up requests of the process's command line, whose names keep the bytes that are no
+// text. Read before the application object is made: it takes some arguments (such as "-style")
+// for itself.
 TStartRequests startRequestsOf(int argc, char** argv);
 
 // The program's name (the title its options are stored under) and its icons.

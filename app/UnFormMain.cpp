@@ -717,7 +717,8 @@ void TFormMain::saveOptions()
     captureWindowState();
 
     m_OptionsManager.setUseRegister(m_OptionsFormMain.UseRegister);
-    m_OptionsManager.addRecentFile(m_FileName);
+    if (!m_FileNameShownOnly)
+        m_OptionsManager.addRecentFile(m_FileName);
     m_OptionsManager.saveFormMain(m_OptionsFormMain);
     m_OptionsManager.saveEditor(m_OptionsEditor);
     m_OptionsManager.saveWinMsg(m_OptionsWinMsg);

@@ -15,6 +15,7 @@
 #include "framework/Stringutils.h"
 #include "platform/Atomicfile.h"
 #include "platform/Executablelocation.h"
+#include "platform/Filenamebytes.h"
 #include "platform/Plainfile.h"
 
 #include <QFileInfo>
@@ -64,6 +65,7 @@ void TFormMain::FileNew()
     m_FileName.clear();
     m_DocumentEncoding.reset();
     m_DocumentCut = false;
+    m_FileNameShownOnly = false;
     updateTitle();
     updateStatusLine();
 }
@@ -82,6 +84,7 @@ void TFormMain::FileOpen()
                                 m_OpenFolder = QFileInfo(chosen).absolutePath();
                                 m_SaveFolder = m_OpenFolder;
                                 m_FileName = chosen;
+                                m_FileNameShownOnly = false;
                                 updateTitle();
                                 updateStatusLine();
                                 MemoCode->setFocus();
@@ -92,9 +95,9 @@ void TFormMain::FileOpen()
 bool TFormMain::FileSave()
 {
     const QString name = trimBlanks(m_FileName);
-    // Only the beginning of a longer file is in the editor: the file is replaced only after the
-    // save dialog has asked.
-    if (name.isEmpty() || !QFileInfo::exists(name) || m_DocumentCut)
+    // Only the beginning of a longer file is in the editor, or the name only shows the file's:
+    // a file is replaced only after the save dialog has asked.
+    if (name.isEmpty() || !QFileInfo::exists(name) || m_DocumentCut || m_FileNameShownOnly)
         return FileSaveAs();
     if (!writeDocument(name))
         return false;
@@ -119,6 +122,7 @@ bool TFormMain::FileSaveAs()
                                     return;
                                 MemoCode->document()->setModified(false);
                                 m_DocumentCut = false;
+                                m_FileNameShownOnly = false;
                                 m_SaveFolder = QFileInfo(chosen).absolutePath();
                                 m_OpenFolder = m_SaveFolder;
                                 m_FileName = chosen;
@@ -136,20 +140,21 @@ bool TFormMain::openFile(const QString& name)
         return false;
     // A folder or a device is no document: it is not found, as a missing file.
     if (!isPlainFile(path)) {
-        const bool bare = QFileInfo(path).fileName() == path;
         const QString beside = CExecutableLocation::folder() + QLatin1Char('/') + path;
-        if (!bare || !isPlainFile(beside))
+        if (path.contains(QLatin1Char('/')) || !isPlainFile(beside))
             return false;
         path = beside;
     }
-    path = QFileInfo(path).absoluteFilePath();
+    path = absoluteFileName(path);
     if (!loadDocument(path))
         return false;
-    m_SaveFolder = QFileInfo(path).absolutePath();
-    m_FileName = path;
+    m_FileNameShownOnly = holdsForeignBytes(path);
+    m_FileName = shownFileName(path);
+    m_SaveFolder = QFileInfo(m_FileName).absolutePath();
     updateTitle();
     MemoCode->setFocus();
-    m_OptionsManager.addRecentFile(path);
+    if (!m_FileNameShownOnly)
+        m_OptionsManager.addRecentFile(path);
     return true;
 }
 
@@ -161,7 +166,7 @@ bool TFormMain::loadDocument(const QString& fileName)
     QString reason;
     if (readPlainFile(fileName, kDocumentReadMaxBytes, bytes, complete, reason)
         != TPlainOpen::Opened) {
-        showFileError(kFileOpen, getNameResourceFileReadError(fileName), reason);
+        showFileError(kFileOpen, getNameResourceFileReadError(shownFileName(fileName)), reason);
         return false;
     }
     const TDecodedDocument document = decodeDocument(bytes, complete);

@@ -4,7 +4,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QSettings>
 
 CIsolatedOptions::CIsolatedOptions(const QByteArray& ini)
 {
@@ -12,8 +11,7 @@ CIsolatedOptions::CIsolatedOptions(const QByteArray& ini)
         return;
     const QString root = m_Dir.path();
     CExecutableLocation::redirect(root + QStringLiteral("/ombrix"));
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
-                       root + QStringLiteral("/config"));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(root + QStringLiteral("/config")));
     // Registering the document type writes below the data home.
     qputenv("XDG_DATA_HOME", QFile::encodeName(root + QStringLiteral("/data")));
     if (ini.isEmpty()) {

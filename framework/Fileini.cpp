@@ -8,7 +8,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QtDebug>
 
 #include <cerrno>
 
@@ -125,32 +124,7 @@ void CIniFile::load() const
     m_Lines.clear();
     m_HasByteOrderMark = false;
     m_CrLf = false;
-    const bool toldUnreadable = !m_Unreadable.isEmpty();
-    m_Unreadable.clear();
-    QByteArray content;
-    bool complete = false;
-    QString reason;
-    const TPlainOpen opened = readPlainFile(m_FileName, kIniFileSizeLimit, content, complete,
-                                            reason);
-    if (opened == TPlainOpen::Missing)
-        return;
-    if (opened != TPlainOpen::Opened) {
-        // A pipe or a folder in the file's place is left alone: the defaults serve, and
-        // nothing is written over it.
-        if (opened == TPlainOpen::NotPlain && !toldUnreadable)
-            qWarning().noquote() << m_FileName
-                                 << "is not a plain file, options not read:" << reason;
-        m_Unreadable = reason;
-        return;
-    }
-    if (!complete) {
-        // Nor is a file too large to hold options: writing back a sparse one would fill it.
-        if (!toldUnreadable)
-            qWarning().noquote() << m_FileName << "is larger than" << kIniFileSizeLimit
-                                 << "bytes, options not read";
-        m_Unreadable = systemReason(EFBIG);
-        return;
-    }
+    QByteArray content = readStoreFile(m_FileName, kIniFileSizeLimit, m_Unreadable);
     if (content.startsWith(kByteOrderMark)) {
         m_HasByteOrderMark = true;
         content.remove(0, kByteOrderMark.size());

@@ -19,4 +19,4 @@ constexpr long long kLogSizeLimit = 262144; // beyond this many bytes the log is
 constexpr long long kLogTailMaxBytes = kLogLinesKept * (kLogLineMaxLength * 4LL + 2);
 
 // Options.
-constexpr long long kIniFileSizeLimit = 1048576; // a larger ini file holds no options of ours
+constexpr long long kIniFileSizeLimit = 1048576; // a larger options file holds no options of ours

@@ -218,8 +218,14 @@ TOptionFields<TOptionsTesting> testingFields()
 } // namespace
 
 CUserOptionsManager::CUserOptionsManager()
-    : m_Registry(getProgramName())
+    : m_Registry(getProgramName(), kIniFileSizeLimit)
 {
+}
+
+void CUserOptionsManager::reloadStores() const
+{
+    m_IniFile.reload();
+    m_Registry.reload();
 }
 
 const COptionStore& CUserOptionsManager::source(bool useRegister) const
@@ -262,14 +268,14 @@ bool CUserOptionsManager::getUseRegister() const
 
 void CUserOptionsManager::loadUseRegister()
 {
-    m_IniFile.reload();
+    reloadStores();
     m_UseRegister = m_IniFile.readBool(SECTION_FORM_MAIN, KEY_USE_REGISTER, false);
 }
 
 bool CUserOptionsManager::setUseRegister(bool useRegister)
 {
     m_UseRegister = useRegister;
-    m_IniFile.reload();
+    reloadStores();
     COptionStore& store = target(useRegister);
     store.eraseSection(SECTION_RECENT_FILES);
     return noted(store, store.updateFile());
@@ -282,7 +288,7 @@ void CUserOptionsManager::loadFormMain(TOptionsFormMain& options) const
 
 void CUserOptionsManager::loadFormMain(TOptionsFormMain& options, bool useRegister) const
 {
-    m_IniFile.reload();
+    reloadStores();
     readFields(m_IniFile, SECTION_FORM_MAIN, formMainSwitches(), true, options);
     if (canLoad(SECTION_FORM_MAIN, useRegister))
         readFields(source(useRegister), SECTION_FORM_MAIN, formMainFields(), !useRegister, options);
@@ -295,7 +301,7 @@ bool CUserOptionsManager::saveFormMain(const TOptionsFormMain& options)
 
 bool CUserOptionsManager::saveFormMain(const TOptionsFormMain& options, bool useRegister)
 {
-    m_IniFile.reload();
+    reloadStores();
     writeFields(m_IniFile, SECTION_FORM_MAIN, formMainSwitches(), options);
     const bool switchesSaved = noted(m_IniFile, m_IniFile.updateFile());
     COptionStore& store = target(useRegister);
@@ -310,7 +316,7 @@ void CUserOptionsManager::loadEditor(TOptionsEditor& options) const
 
 void CUserOptionsManager::loadEditor(TOptionsEditor& options, bool useRegister) const
 {
-    m_IniFile.reload();
+    reloadStores();
     if (canLoad(SECTION_EDITOR, useRegister))
         readFields(source(useRegister), SECTION_EDITOR, editorFields(), !useRegister, options);
 }
@@ -322,7 +328,7 @@ bool CUserOptionsManager::saveEditor(const TOptionsEditor& options)
 
 bool CUserOptionsManager::saveEditor(const TOptionsEditor& options, bool useRegister)
 {
-    m_IniFile.reload();
+    reloadStores();
     COptionStore& store = target(useRegister);
     return noted(store, writeSection(store, SECTION_EDITOR, editorFields(), options));
 }
@@ -334,7 +340,7 @@ void CUserOptionsManager::loadWinMsg(TOptionsWinMsg& options) const
 
 void CUserOptionsManager::loadWinMsg(TOptionsWinMsg& options, bool useRegister) const
 {
-    m_IniFile.reload();
+    reloadStores();
     if (canLoad(SECTION_WIN_MSG, useRegister))
         readFields(source(useRegister), SECTION_WIN_MSG, winMsgFields(), !useRegister, options);
 }
@@ -346,7 +352,7 @@ bool CUserOptionsManager::saveWinMsg(const TOptionsWinMsg& options)
 
 bool CUserOptionsManager::saveWinMsg(const TOptionsWinMsg& options, bool useRegister)
 {
-    m_IniFile.reload();
+    reloadStores();
     COptionStore& store = target(useRegister);
     return noted(store, writeSection(store, SECTION_WIN_MSG, winMsgFields(), options));
 }
@@ -358,7 +364,7 @@ void CUserOptionsManager::loadViewResult(TOptionsViewResult& options) const
 
 void CUserOptionsManager::loadViewResult(TOptionsViewResult& options, bool useRegister) const
 {
-    m_IniFile.reload();
+    reloadStores();
     if (canLoad(SECTION_VIEW_RESULT, useRegister))
         readFields(source(useRegister), SECTION_VIEW_RESULT, viewResultFields(), !useRegister,
                    options);
@@ -371,7 +377,7 @@ bool CUserOptionsManager::saveViewResult(const TOptionsViewResult& options)
 
 bool CUserOptionsManager::saveViewResult(const TOptionsViewResult& options, bool useRegister)
 {
-    m_IniFile.reload();
+    reloadStores();
     COptionStore& store = target(useRegister);
     return noted(store, writeSection(store, SECTION_VIEW_RESULT, viewResultFields(), options));
 }
@@ -384,7 +390,7 @@ void CUserOptionsManager::loadFormViewResult(TOptionsFormViewResults& options) c
 void CUserOptionsManager::loadFormViewResult(TOptionsFormViewResults& options,
                                              bool useRegister) const
 {
-    m_IniFile.reload();
+    reloadStores();
     if (canLoad(SECTION_FORM_VIEW_RESULT, useRegister))
         readFields(source(useRegister), SECTION_FORM_VIEW_RESULT, formViewResultFields(),
                    !useRegister, options);
@@ -398,7 +404,7 @@ bool CUserOptionsManager::saveFormViewResult(const TOptionsFormViewResults& opti
 bool CUserOptionsManager::saveFormViewResult(const TOptionsFormViewResults& options,
                                              bool useRegister)
 {
-    m_IniFile.reload();
+    reloadStores();
     COptionStore& store = target(useRegister);
     return noted(store,
                  writeSection(store, SECTION_FORM_VIEW_RESULT, formViewResultFields(), options));
@@ -417,20 +423,20 @@ void CUserOptionsManager::loadAll(TOptionsFormMain& formMain, TOptionsEditor& ed
 
 void CUserOptionsManager::loadTesting(TOptionsTesting& options) const
 {
-    m_IniFile.reload();
+    reloadStores();
     readFields(m_IniFile, SECTION_TESTING, testingFields(), true, options);
 }
 
 bool CUserOptionsManager::saveTesting(const TOptionsTesting& options)
 {
-    m_IniFile.reload();
+    reloadStores();
     return noted(m_IniFile, writeSection(m_IniFile, SECTION_TESTING, testingFields(), options));
 }
 
 void CUserOptionsManager::loadRecentFiles()
 {
     clearRecentFiles();
-    m_IniFile.reload();
+    reloadStores();
     const COptionStore& store = source(m_UseRegister);
     int taken = 0;
     for (int i = 0; i < kRecentFilesCount; ++i) {
@@ -444,7 +450,7 @@ void CUserOptionsManager::loadRecentFiles()
 
 bool CUserOptionsManager::saveRecentFiles()
 {
-    m_IniFile.reload();
+    reloadStores();
     COptionStore& store = target(m_UseRegister);
     for (int i = 0; i < kRecentFilesCount; ++i) {
         const QString name = trimBlanks(m_RecentFiles[i]);

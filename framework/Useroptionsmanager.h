@@ -21,8 +21,8 @@ struct TStoreFailure
 // the ini file beside the executable or to the user's own store, as UseRegister says; the
 // switches WriteLogs, UseRegister and UseFileExtension and the section "Testing" always live
 // in the ini file. A load never fails: what is missing or unreadable takes the key's default.
-// A save answers whether everything was stored. Each load and save reads the ini file once, so
-// it sees what the file holds at that time.
+// A save answers whether everything was stored. Each load and save reads each store it uses
+// once, so it sees what the file holds at that time.
 class CUserOptionsManager
 {
 public:
@@ -82,6 +82,7 @@ public:
     std::vector<TStoreFailure> takeSaveFailures();
 
 private:
+    void reloadStores() const;
     const COptionStore& source(bool useRegister) const;
     COptionStore& target(bool useRegister);
     bool canLoad(const QString& section, bool useRegister) const;

@@ -34,4 +34,10 @@ public:
     virtual bool updateFile() = 0;
     // Why updateFile() last answered false, in the system's words.
     virtual QString getFailureReason() const = 0;
+
+protected:
+    // The content of the store's file; a missing file is empty. Anything but a plain file, or a
+    // file larger than maxBytes, is not read: `unreadable` then tells why (and standard error,
+    // once while it lasts), and nothing may be written over it.
+    static QByteArray readStoreFile(const QString& fileName, qint64 maxBytes, QString& unreadable);
 };

@@ -1,5 +1,7 @@
 #include "platform/Plainfile.h"
 
+#include "platform/Filenamebytes.h"
+
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -35,14 +37,14 @@ QString systemReason(int errorNumber)
 bool isPlainFile(const QString& fileName)
 {
     struct stat info = {};
-    return !fileName.isEmpty() && ::stat(QFile::encodeName(fileName).constData(), &info) == 0
+    return !fileName.isEmpty() && ::stat(bytesOfFileName(fileName).constData(), &info) == 0
            && S_ISREG(info.st_mode);
 }
 
 TPlainOpen openPlainFile(QFile& file, const QString& fileName, QIODevice::OpenMode mode,
                          QString& reason)
 {
-    const QByteArray name = QFile::encodeName(fileName);
+    const QByteArray name = bytesOfFileName(fileName);
     struct stat info = {};
     if (fileName.isEmpty()) {
         reason = systemReason(ENOENT);

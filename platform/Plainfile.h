@@ -6,7 +6,8 @@
 // The program reads and writes plain files only. A named pipe would block the window in open()
 // or read() until some other process wrote to it, and a device such as /dev/zero never ends.
 // Names are looked at before they are opened (links followed), and the open itself does not
-// wait, so a pipe swapped in between is refused as well.
+// wait, so a pipe swapped in between is refused as well. A name may hold bytes that are no
+// text (platform/Filenamebytes.h).
 
 enum class TPlainOpen {
     Opened,

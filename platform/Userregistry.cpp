@@ -1,15 +1,14 @@
 #include "platform/Userregistry.h"
 
+#include "platform/Atomicfile.h"
 #include "platform/Plainfile.h"
 
-#include <QFile>
+#include <QDir>
 #include <QFileInfo>
-#include <QStringList>
+#include <QStandardPaths>
 
 #include <cerrno>
 #include <limits>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -19,142 +18,135 @@ bool isPlainName(const QString& name)
     return !name.isEmpty() && !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\'));
 }
 
-// The store tells only that its file could not be written; the system says why. The file is
-// replaced through a temporary file and guarded by a lock file beside it, so its folder must
-// take new files, and a missing folder is made in the nearest one that exists.
-QString whyNotWritable(const QString& fileName)
+QString userStoreFileName(const QString& title)
 {
-    const QByteArray file = QFile::encodeName(fileName);
-    struct stat info = {};
-    if (::stat(file.constData(), &info) == 0) {
-        if (S_ISDIR(info.st_mode))
-            return systemReason(EISDIR);
-        if (::access(file.constData(), W_OK) != 0)
-            return systemReason(errno);
-    }
-    QString folder = QFileInfo(fileName).absolutePath();
-    while (::access(QFile::encodeName(folder).constData(), F_OK) != 0) {
-        const int error = errno;
-        const QString parent = QFileInfo(folder).path();
-        if (error != ENOENT || parent == folder)
-            return systemReason(error);
-        folder = parent;
-    }
-    if (::access(QFile::encodeName(folder).constData(), W_OK | X_OK) != 0)
-        return systemReason(errno);
-    return systemReason(EIO);
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+           + QLatin1Char('/') + title + QLatin1String(".conf");
 }
 
 } // namespace
 
-CUserRegistry::CUserRegistry(const QString& title)
-    : m_Settings(QSettings::NativeFormat, QSettings::UserScope, title)
+CUserRegistry::CUserRegistry(const QString& title, qint64 maxBytes)
+    : m_FileName(userStoreFileName(title))
+    , m_MaxBytes(maxBytes)
 {
-    m_Settings.setFallbacksEnabled(false);
+}
+
+CUserRegistry::~CUserRegistry()
+{
+    if (m_Dirty)
+        updateFile();
 }
 
 QString CUserRegistry::getFileName() const
 {
-    return m_Settings.fileName();
+    return m_FileName;
 }
 
-QString CUserRegistry::path(const QString& section, const QString& key)
+void CUserRegistry::reload() const
 {
-    return section + QLatin1Char('/') + key;
+    m_Stale = true;
+}
+
+void CUserRegistry::load() const
+{
+    if (!m_Stale || m_Dirty)
+        return;
+    m_Stale = false;
+    const QByteArray content = readStoreFile(m_FileName, m_MaxBytes, m_Unreadable);
+    m_Malformed = m_Content.parse(content) ? QByteArray() : content;
 }
 
 bool CUserRegistry::sectionExists(const QString& section) const
 {
-    return isPlainName(section) && m_Settings.childGroups().contains(section);
+    load();
+    return isPlainName(section) && m_Content.hasSection(section);
+}
+
+std::optional<QString> CUserRegistry::text(const QString& section, const QString& key) const
+{
+    if (!isPlainName(section) || !isPlainName(key))
+        return std::nullopt;
+    load();
+    return m_Content.text(section, key);
 }
 
 QString CUserRegistry::readString(const QString& section, const QString& key,
                                   const QString& defaultValue) const
 {
-    if (!isPlainName(section) || !isPlainName(key))
-        return defaultValue;
-    const QVariant value = m_Settings.value(path(section, key));
-    return value.typeId() == QMetaType::QString ? value.toString() : defaultValue;
+    return text(section, key).value_or(defaultValue);
 }
 
 int CUserRegistry::readInteger(const QString& section, const QString& key, int defaultValue) const
 {
-    if (!isPlainName(section) || !isPlainName(key))
+    const std::optional<QString> value = text(section, key);
+    if (!value)
         return defaultValue;
-    const QVariant value = m_Settings.value(path(section, key));
+    // The file keeps no types: only a plain decimal number is an integer.
     bool ok = false;
-    qlonglong number = 0;
-    switch (value.typeId()) {
-    case QMetaType::Int:
-    case QMetaType::LongLong:
-        number = value.toLongLong(&ok);
-        break;
-    case QMetaType::QString:
-        // The text form keeps no type: only a plain decimal number is an integer.
-        number = value.toString().toLongLong(&ok, 10);
-        break;
-    default:
-        break;
-    }
+    const qlonglong number = value->toLongLong(&ok, 10);
     if (!ok || number < std::numeric_limits<int>::min() || number > std::numeric_limits<int>::max())
         return defaultValue;
     return static_cast<int>(number);
 }
 
-bool CUserRegistry::accepts(const QString& section, const QString& key)
+bool CUserRegistry::refuse(const QString& reason)
 {
-    if (isPlainName(section) && isPlainName(key))
-        return true;
-    m_WriteRefused = true;
+    if (m_Refusal.isEmpty())
+        m_Refusal = reason;
     return false;
 }
 
 bool CUserRegistry::writeString(const QString& section, const QString& key, const QString& value)
 {
-    if (!accepts(section, key))
-        return false;
-    m_Settings.setValue(path(section, key), value);
+    if (!isPlainName(section) || !isPlainName(key))
+        return refuse(systemReason(EINVAL));
+    load();
+    if (!m_Unreadable.isEmpty())
+        return refuse(m_Unreadable);
+    m_Content.setText(section, key, value);
+    m_Dirty = true;
     return true;
 }
 
 bool CUserRegistry::writeInteger(const QString& section, const QString& key, int value)
 {
-    if (!accepts(section, key))
-        return false;
-    m_Settings.setValue(path(section, key), value);
-    return true;
+    return writeString(section, key, QString::number(value));
 }
 
 bool CUserRegistry::eraseSection(const QString& section)
 {
-    if (!isPlainName(section)) {
-        m_WriteRefused = true;
-        return false;
+    if (!isPlainName(section))
+        return refuse(systemReason(EINVAL));
+    load();
+    if (!m_Unreadable.isEmpty())
+        return refuse(m_Unreadable);
+    if (m_Content.hasSection(section)) {
+        m_Content.eraseSection(section);
+        m_Dirty = true;
     }
-    m_Settings.remove(section);
     return true;
 }
 
 bool CUserRegistry::updateFile()
 {
-    // Writing rewrites the whole file and drops the lines the store could not read, so a file
-    // found malformed is first copied aside, once, under its name with ".bad" added.
-    if (m_Settings.status() == QSettings::FormatError && !m_MalformedKept) {
-        const QString kept = m_Settings.fileName() + QLatin1String(".bad");
-        QFile::remove(kept);
-        QFile::copy(m_Settings.fileName(), kept);
-        m_MalformedKept = true;
+    const QString refusal = m_Refusal;
+    m_Refusal.clear();
+    if (m_Dirty) {
+        // Writing drops the lines that could not be read: they are kept aside first, or the
+        // file is not replaced.
+        if (!m_Malformed.isEmpty()
+            && !writeFileAtomically(m_FileName + QLatin1String(".bad"), m_Malformed,
+                                    m_FailureReason))
+            return false;
+        QDir().mkpath(QFileInfo(m_FileName).absolutePath());
+        if (!writeFileAtomically(m_FileName, m_Content.format(), m_FailureReason))
+            return false;
+        m_Malformed.clear();
+        m_Dirty = false;
     }
-    m_Settings.sync();
-    // A format error only tells that the file was malformed when it was read.
-    const bool written = m_Settings.status() != QSettings::AccessError;
-    if (!written)
-        m_FailureReason = whyNotWritable(m_Settings.fileName());
-    else if (m_WriteRefused)
-        m_FailureReason = systemReason(EINVAL);
-    const bool stored = written && !m_WriteRefused;
-    m_WriteRefused = false;
-    return stored;
+    m_FailureReason = refusal;
+    return refusal.isEmpty();
 }
 
 QString CUserRegistry::getFailureReason() const

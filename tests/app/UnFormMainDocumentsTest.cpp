@@ -1,5 +1,6 @@
 #include "app/Applimits.h"
 #include "app/Nameresources.h"
+#include "app/Programstart.h"
 #include "tests/app/Mainwindowfixture.h"
 
 #include <QApplication>
@@ -14,6 +15,7 @@
 #include <QMimeData>
 #include <QTextCursor>
 
+#include <fcntl.h>
 #include <functional>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -445,6 +447,40 @@ TEST_F(Documents, BareNameOpensFromTheExecutableFolderWithItsFullPath)
     EXPECT_EQ(m_Window->getFileName(), binFolder() + QStringLiteral("/beside.txt"));
     EXPECT_FALSE(m_Window->openFile(QStringLiteral("nowhere.txt")));
     EXPECT_TRUE(m_Dialogs.messages.empty()) << "a missing document gives no message";
+}
+
+TEST_F(Documents, ANameThatIsNoTextOpensAndItsSaveAsksForAName)
+{
+    // As an archive from another system unpacks: bytes of another code page in the name.
+    QByteArray name = QFile::encodeName(docsFolder())
+                      + "/c\xff\xfe"
+                        "d.txt";
+    const int file = ::open(name.constData(), O_WRONLY | O_CREAT, 0644);
+    ASSERT_GE(file, 0);
+    ASSERT_EQ(::write(file, "x = 1;", 6), 6);
+    ::close(file);
+    char program[] = "ombrix";
+    char calc[] = "-calc";
+    char* arguments[] = {program, calc, name.data()};
+    const TStartRequests requests = startRequestsOf(3, arguments);
+    EXPECT_TRUE(requests.calcOnStart);
+    openWindow();
+    ASSERT_TRUE(m_Window->openFile(requests.commandLineFile));
+    EXPECT_EQ(editorText(), QStringLiteral("x = 1;"));
+    EXPECT_EQ(m_Window->getFileName(), docsFolder() + QStringLiteral("/c\uFFFD\uFFFDd.txt"));
+
+    m_Dialogs.saveFileAnswers = {QString()};
+    editor().document()->setModified(true);
+    press(QKeySequence(Qt::CTRL | Qt::Key_S));
+    ASSERT_EQ(m_Dialogs.saveFileRequests.size(), 1u);
+    EXPECT_EQ(m_Dialogs.saveFileRequests[0].fileName, QStringLiteral("c\uFFFD\uFFFDd.txt"));
+    EXPECT_TRUE(m_Dialogs.messages.empty());
+    // The name could not be opened again from the list.
+    editor().document()->setModified(false);
+    m_Window->close();
+    EXPECT_FALSE(readFile(iniPath()).contains("file_0")) << readFile(iniPath()).toStdString();
+    // The temporary folder is removed by names of text.
+    ::unlink(name.constData());
 }
 
 TEST_F(Documents, AFolderIsNoDocument)

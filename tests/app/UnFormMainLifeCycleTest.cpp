@@ -6,12 +6,14 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QTimer>
 #include <QWindow>
 
 #include <optional>
+#include <sys/stat.h>
 
 namespace {
 
@@ -240,22 +242,35 @@ TEST_F(LifeCycle, SelfTestReportThatCannotBeWrittenIsShownAndLogged)
 
 TEST_F(LifeCycle, OptionsThatCannotBeWrittenAreShownAndTheWindowStillCloses)
 {
-    // Root may write any folder: there only the last row fails.
+    // Root may write any folder: there only the rows without a read-only folder fail.
     const bool enforced = CReadOnlyFolder(docsFolder()).isEnforced();
-    const std::tuple<QByteArray, const char*, QString, const char*> cases[] = {
-        {{}, "bin", iniPath(), "Permission denied"},
-        {"[FormMain]\nWriteLogs=1\nUseRegister=1\n", "config", userStorePath(),
-         "Permission denied"},
-        {QByteArray(kIniFileSizeLimit + 1, '\n'), nullptr, iniPath(), "File too large"},
+    const QByteArray userStore = "[FormMain]\nWriteLogs=1\nUseRegister=1\n";
+    const QByteArray tooLarge(kIniFileSizeLimit + 1, '\n');
+    enum class TStoreFile { None, Pipe, TooLarge };
+    // The ini file, a read-only folder, what stands at the user's store, the place named and
+    // the reason.
+    const std::tuple<QByteArray, const char*, TStoreFile, QString, const char*> cases[] = {
+        {{}, "bin", TStoreFile::None, iniPath(), "Permission denied"},
+        {userStore, "config", TStoreFile::None, userStorePath(), "Permission denied"},
+        {tooLarge, nullptr, TStoreFile::None, iniPath(), "File too large"},
+        // Neither the start nor the exit waits for a writer at the other end.
+        {userStore, nullptr, TStoreFile::Pipe, userStorePath(), "Operation not supported"},
+        {userStore, nullptr, TStoreFile::TooLarge, userStorePath(), "File too large"},
     };
     ASSERT_TRUE(QDir().mkpath(path(QStringLiteral("config"))));
-    for (const auto& [ini, readOnly, place, reason] : cases) {
+    for (const auto& [ini, readOnly, store, place, reason] : cases) {
         if (readOnly != nullptr && !enforced)
             continue;
         // The last row's window stores its staged options when it goes: before the new ini.
         m_Window.reset();
         if (!ini.isEmpty())
             writeIni(ini);
+        QFile::remove(userStorePath());
+        if (store == TStoreFile::TooLarge)
+            writeFile(userStorePath(), tooLarge);
+        if (store == TStoreFile::Pipe) {
+            ASSERT_EQ(mkfifo(QFile::encodeName(userStorePath()).constData(), 0600), 0);
+        }
         m_Dialogs.messages.clear();
         openWindow();
         {
@@ -270,11 +285,18 @@ TEST_F(LifeCycle, OptionsThatCannotBeWrittenAreShownAndTheWindowStillCloses)
                   QStringLiteral("The options are not saved.\nError at writing of a file '") + place
                       + QStringLiteral("'.\n") + QLatin1String(reason));
         EXPECT_EQ(m_Dialogs.messages[0].icon, TMessageIcon::Warning);
+        // What could not be read is left as it was, and not copied aside.
+        if (store == TStoreFile::Pipe) {
+            EXPECT_FALSE(QFileInfo(userStorePath()).isFile());
+        }
+        if (store == TStoreFile::TooLarge) {
+            EXPECT_EQ(readFile(userStorePath()), tooLarge);
+        }
+        EXPECT_FALSE(QFile::exists(userStorePath() + QStringLiteral(".bad"))) << reason;
     }
-    // Logs are on in the second row only.
-    EXPECT_EQ(readFile(binFolder() + QStringLiteral("/ombrix.log"))
-                  .contains("[error] [TFormMain::saveOptions] The options are not saved."),
-              enforced);
+    // Logs are on where the options are kept for the user.
+    EXPECT_TRUE(readFile(binFolder() + QStringLiteral("/ombrix.log"))
+                    .contains("[error] [TFormMain::saveOptions] The options are not saved."));
 }
 
 TEST_F(LifeCycle, StartAndEndAreLoggedWhenLogsAreOn)

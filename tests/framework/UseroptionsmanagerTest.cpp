@@ -3,10 +3,13 @@
 #include "platform/Executablelocation.h"
 #include "tests/support/Isolatedsettings.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 
 #include <functional>
+#include <sys/stat.h>
 
 namespace {
 
@@ -141,7 +144,8 @@ TEST_F(OptionsManager, IniFileGolden)
 TEST_F(OptionsManager, SavedFilesGolden)
 {
     // Key order and the form of every type in each store: files written before must read the
-    // same, and be written the same, whatever the code behind them.
+    // same, and be written the same, whatever the code behind them. Sections follow in the order
+    // they were first saved, keys new to the user's store in the order of their names.
     struct TCase
     {
         const char* name;
@@ -177,12 +181,12 @@ TEST_F(OptionsManager, SavedFilesGolden)
                     && m.saveViewResult(kViewResult, user);
          },
          nullptr,
+         "[WinMsg]\nBackgroundColor=0\nFontColor=65280\nFontName=Mono\nFontSize=8\nFontStyle=1\n"
+         "WrapWord=1\n\n"
          "[FormViewResult]\nBackgroundColor=2\nFontColor=1\nFontName=Serif\nFontSize=20\n"
          "FontStyle=2\nHeight=400\nLeft=200\nShowToolBar=0\nStayOnTop=0\nTop=100\nWidth=300\n"
          "WrapWord=1\n\n"
-         "[ViewResult]\nFormatNumber=2\nPrecision=4\nWhereShowResult=2\n\n"
-         "[WinMsg]\nBackgroundColor=0\nFontColor=65280\nFontName=Mono\nFontSize=8\nFontStyle=1\n"
-         "WrapWord=1\n"},
+         "[ViewResult]\nFormatNumber=2\nPrecision=4\nWhereShowResult=2\n"},
     };
     for (const TCase& c : cases) {
         QFile::remove(iniPath());
@@ -276,12 +280,23 @@ TEST_F(OptionsManager, MalformedUserStoreIsKeptAsideBeforeItIsRewritten)
     EXPECT_EQ(stored(QStringLiteral("FormMain/Top")).toInt(), -3);
 }
 
+TEST_F(OptionsManager, NothingBesideTheUserStoreHoldsItsSave)
+{
+    // A pipe where another program would keep a lock is not waited for, nor touched.
+    const QString lock = userStorePath() + QStringLiteral(".lock");
+    ASSERT_TRUE(QDir().mkpath(path(QStringLiteral("config"))));
+    ASSERT_EQ(mkfifo(QFile::encodeName(lock).constData(), 0600), 0);
+    CUserOptionsManager manager;
+    EXPECT_TRUE(manager.saveEditor(kEditor, true));
+    EXPECT_EQ(stored(QStringLiteral("Editor/FontSize")).toInt(), 14);
+    EXPECT_FALSE(QFileInfo(lock).isFile());
+}
+
 TEST_F(OptionsManager, FailedSavesAreReported)
 {
     // No folder for the ini file, and a plain file where the user's store needs a folder.
     CExecutableLocation::redirect(path(QStringLiteral("no such folder/ombrix")));
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
-                       path(QStringLiteral("blocked/config")));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(path(QStringLiteral("blocked/config"))));
     writeFile(path(QStringLiteral("blocked")), "a file");
     CUserOptionsManager manager;
     EXPECT_FALSE(manager.saveEditor(kEditor, false));

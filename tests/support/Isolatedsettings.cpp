@@ -5,7 +5,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSettings>
 
 #include <csignal>
 
@@ -15,8 +14,7 @@ void CIsolatedSettingsTest::SetUp()
     ASSERT_TRUE(QDir().mkpath(binFolder()));
     ASSERT_TRUE(QDir().mkpath(docsFolder()));
     CExecutableLocation::redirect(path(QStringLiteral("bin/ombrix")));
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
-                       path(QStringLiteral("config")));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(path(QStringLiteral("config"))));
     qputenv("XDG_DATA_HOME", dataHome().toUtf8());
 }
 
