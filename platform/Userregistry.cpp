@@ -27,6 +27,23 @@ QString userStoreFileName(const QString& title)
            + QLatin1Char('/') + title + QLatin1String(".conf");
 }
 
+// The library commits a copy that a full disk cut short as if it were whole. Its text gives each
+// key one line, ended by a line break, beside only headers and blank lines: a whole copy ends
+// with a line break and has a line for every key.
+bool holdsEveryKey(const QByteArray& text, qsizetype keys)
+{
+    if (!text.isEmpty() && !text.endsWith('\n'))
+        return false;
+    qsizetype keyLines = 0;
+    for (qsizetype start = 0; start < text.size();) {
+        const qsizetype end = text.indexOf('\n', start);
+        if (end > start && text.at(start) != '[')
+            ++keyLines;
+        start = end + 1;
+    }
+    return keyLines == keys;
+}
+
 QString keyPath(const QString& section, const QString& key)
 {
     return section + QLatin1Char('/') + key;
@@ -69,14 +86,19 @@ void CUserRegistry::load() const
     if (!m_Stale || m_Dirty)
         return;
     m_Stale = false;
+    const bool told = !m_Unreadable.isEmpty();
     const QByteArray content = readStoreFile(m_FileName, m_MaxBytes, m_Unreadable);
-    if (!m_Unreadable.isEmpty())
+    if (!m_Unreadable.isEmpty()) {
         m_Copy.reset();
-    else if (!m_Copy || content != m_CopySource)
-        makeCopy(content);
+    } else if (!m_Copy || content != m_CopySource) {
+        m_Unreadable = makeCopy(content);
+        if (!m_Unreadable.isEmpty() && !told)
+            qWarning().noquote() << m_FileName
+                                 << "options not read, no private copy of them:" << m_Unreadable;
+    }
 }
 
-void CUserRegistry::makeCopy(const QByteArray& content) const
+QString CUserRegistry::makeCopy(const QByteArray& content) const
 {
     if (m_Copy) {
         const QString previous = m_Copy->fileName();
@@ -85,25 +107,22 @@ void CUserRegistry::makeCopy(const QByteArray& content) const
     }
     if (!m_CopyFolder || !m_CopyFolder->isValid())
         m_CopyFolder = std::make_unique<QTemporaryDir>();
-    if (!m_CopyFolder->isValid()) {
-        m_Unreadable = m_CopyFolder->errorString();
-    } else {
-        // The library keeps what it read of a file by its name, so each copy has a new one.
-        QFile copy(
-            m_CopyFolder->filePath(QString::number(++m_CopiesMade) + QLatin1String(".conf")));
-        if (copy.open(QIODevice::WriteOnly) && copy.write(content) == content.size()
-            && copy.flush()) {
-            copy.close();
-            m_CopyIdentity = identityOf(copy.fileName());
-            m_Copy = std::make_unique<QSettings>(copy.fileName(), QSettings::IniFormat);
-            m_CopySource = content;
-            m_MalformedKept = false;
-            return;
-        }
-        m_Unreadable = copy.errorString();
-        copy.remove();
+    if (!m_CopyFolder->isValid())
+        return m_CopyFolder->errorString();
+    // The library keeps what it read of a file by its name, so each copy has a new one. Adding
+    // to a new file writes it whole or not at all, and does not wait for the disk.
+    const QString copy =
+        m_CopyFolder->filePath(QString::number(++m_CopiesMade) + QLatin1String(".conf"));
+    QString reason;
+    if (!appendToFile(copy, content, reason)) {
+        QFile::remove(copy);
+        return reason;
     }
-    qWarning().noquote() << m_FileName << "options not read, no private copy:" << m_Unreadable;
+    m_CopyIdentity = identityOf(copy);
+    m_Copy = std::make_unique<QSettings>(copy, QSettings::IniFormat);
+    m_CopySource = content;
+    m_MalformedKept = false;
+    return {};
 }
 
 bool CUserRegistry::sectionExists(const QString& section) const
@@ -211,6 +230,8 @@ bool CUserRegistry::storeCopy()
     // The next start would not read a larger store: the one there stays.
     if (!complete)
         return fail(systemReason(EFBIG));
+    if (!holdsEveryKey(content, m_Copy->allKeys().size()))
+        return fail(systemReason(ENOSPC));
     if (m_Copy->status() == QSettings::FormatError && !m_MalformedKept) {
         if (!writeFileAtomically(m_FileName + QLatin1String(".bad"), m_CopySource, m_FailureReason))
             return false;

@@ -48,7 +48,8 @@ private:
     static TFileIdentity identityOf(const QString& fileName);
 
     void load() const;
-    void makeCopy(const QByteArray& content) const;
+    // Why no copy could be made, or nothing.
+    QString makeCopy(const QByteArray& content) const;
     QVariant value(const QString& section, const QString& key) const;
     bool refuse(const QString& reason);
     bool fail(const QString& reason);

@@ -338,6 +338,24 @@ TEST_F(OptionsManager, WhatOthersKeepInTheUserStoreReadsTheSameAfterSaves)
     }
 }
 
+TEST_F(OptionsManager, AUserStoreCopyCutShortIsNotStored)
+{
+    // The settings library takes a copy of the store that the disk cut short for a whole one.
+    const QByteArray before = "[Other]\nlong=" + QByteArray(30000, 'x') + '\n';
+    writeFile(userStorePath(), before);
+    CUserOptionsManager manager;
+    TOptionsEditor editor;
+    manager.loadEditor(editor, true);
+    {
+        CFileSizeLimit fullDisk(20000);
+        EXPECT_FALSE(manager.saveEditor(kEditor, true));
+    }
+    EXPECT_EQ(readFile(userStorePath()), before);
+    EXPECT_EQ(manager.takeSaveFailures(),
+              (std::vector<TStoreFailure>{
+                  {userStorePath(), QStringLiteral("No space left on device")}}));
+}
+
 TEST_F(OptionsManager, NothingBesideTheUserStoreHoldsItsSave)
 {
     // A pipe where another program would keep a lock is not waited for, nor touched.
