@@ -182,8 +182,13 @@ bool CUserRegistry::writeString(const QString& section, const QString& key, cons
     load();
     if (!m_Unreadable.isEmpty())
         return refuse(m_Unreadable);
-    m_Copy->setValue(keyPath(section, key), value);
-    m_Dirty = true;
+    // Each change makes the library write the whole store again: a value it holds already is
+    // no change.
+    const QString path = keyPath(section, key);
+    if (m_Copy->value(path) != QVariant(value)) {
+        m_Copy->setValue(path, value);
+        m_Dirty = true;
+    }
     return true;
 }
 
