@@ -5,7 +5,19 @@
 #include <QDir>
 #include <QFile>
 
-CIsolatedOptions::CIsolatedOptions(const QByteArray& ini)
+namespace {
+
+bool writeText(const QString& fileName, const QByteArray& text)
+{
+    if (text.isEmpty())
+        return true;
+    QFile file(fileName);
+    return file.open(QIODevice::WriteOnly) && file.write(text) == text.size();
+}
+
+} // namespace
+
+CIsolatedOptions::CIsolatedOptions(const QByteArray& ini, const QByteArray& userStore)
 {
     if (!m_Dir.isValid())
         return;
@@ -14,12 +26,9 @@ CIsolatedOptions::CIsolatedOptions(const QByteArray& ini)
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(root + QStringLiteral("/config")));
     // Registering the document type writes below the data home.
     qputenv("XDG_DATA_HOME", QFile::encodeName(root + QStringLiteral("/data")));
-    if (ini.isEmpty()) {
-        m_Valid = true;
-        return;
-    }
-    QFile file(root + QStringLiteral("/ombrix.ini"));
-    m_Valid = file.open(QIODevice::WriteOnly) && file.write(ini) == ini.size();
+    m_Valid = writeText(root + QStringLiteral("/ombrix.ini"), ini)
+              && QDir().mkpath(root + QStringLiteral("/config"))
+              && writeText(root + QStringLiteral("/config/Ombrix.conf"), userStore);
 }
 
 CIsolatedOptions::~CIsolatedOptions()

@@ -10,8 +10,9 @@
 class CIsolatedOptions
 {
 public:
-    // The ini text is written before any window reads it; an empty text writes no ini.
-    explicit CIsolatedOptions(const QByteArray& ini = QByteArray());
+    // The texts are written before any window reads them; an empty text writes no file.
+    explicit CIsolatedOptions(const QByteArray& ini = QByteArray(),
+                              const QByteArray& userStore = QByteArray());
     ~CIsolatedOptions();
 
     bool isValid() const { return m_Valid; }

@@ -258,6 +258,11 @@ bool CIniFile::updateFile()
         QByteArray content = m_HasByteOrderMark ? kByteOrderMark : QByteArray();
         for (const QByteArray& line : std::as_const(m_Lines))
             content += line + '\n';
+        // The next start would not read a larger file: the one there stays.
+        if (content.size() > kIniFileSizeLimit) {
+            m_FailureReason = systemReason(EFBIG);
+            return false;
+        }
         if (!writeFileAtomically(m_FileName, content, m_FailureReason))
             return false;
         m_Dirty = false;

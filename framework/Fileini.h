@@ -11,7 +11,7 @@
 // line does; a value holding a line break is refused, so nothing stored can add lines of its
 // own. Writes are staged and stored together by updateFile(), through a temporary file that
 // replaces the ini file only once it is complete. A file larger than kIniFileSizeLimit is no
-// options file: it is not read, and nothing is written over it.
+// options file: it is not read, nothing is written over it, and no save makes one.
 class CIniFile : public COptionStore
 {
 public:

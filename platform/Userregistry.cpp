@@ -6,9 +6,12 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QtDebug>
 
 #include <cerrno>
 #include <limits>
+#include <sys/stat.h>
+#include <utility>
 
 namespace {
 
@@ -22,6 +25,28 @@ QString userStoreFileName(const QString& title)
 {
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
            + QLatin1Char('/') + title + QLatin1String(".conf");
+}
+
+// The library commits a copy that a full disk cut short as if it were whole. Its text gives each
+// key one line, ended by a line break, beside only headers and blank lines: a whole copy ends
+// with a line break and has a line for every key.
+bool holdsEveryKey(const QByteArray& text, qsizetype keys)
+{
+    if (!text.isEmpty() && !text.endsWith('\n'))
+        return false;
+    qsizetype keyLines = 0;
+    for (qsizetype start = 0; start < text.size();) {
+        const qsizetype end = text.indexOf('\n', start);
+        if (end > start && text.at(start) != '[')
+            ++keyLines;
+        start = end + 1;
+    }
+    return keyLines == keys;
+}
+
+QString keyPath(const QString& section, const QString& key)
+{
+    return section + QLatin1Char('/') + key;
 }
 
 } // namespace
@@ -48,43 +73,96 @@ void CUserRegistry::reload() const
     m_Stale = true;
 }
 
+CUserRegistry::TFileIdentity CUserRegistry::identityOf(const QString& fileName)
+{
+    struct stat info = {};
+    if (::stat(QFile::encodeName(fileName).constData(), &info) != 0)
+        return {};
+    return {info.st_dev, info.st_ino};
+}
+
 void CUserRegistry::load() const
 {
     if (!m_Stale || m_Dirty)
         return;
     m_Stale = false;
+    const bool told = !m_Unreadable.isEmpty();
     const QByteArray content = readStoreFile(m_FileName, m_MaxBytes, m_Unreadable);
-    m_Malformed = m_Content.parse(content) ? QByteArray() : content;
+    if (!m_Unreadable.isEmpty()) {
+        m_Copy.reset();
+    } else if (!m_Copy || content != m_CopySource) {
+        m_Unreadable = makeCopy(content);
+        if (!m_Unreadable.isEmpty() && !told)
+            qWarning().noquote() << m_FileName
+                                 << "options not read, no private copy of them:" << m_Unreadable;
+    }
+}
+
+QString CUserRegistry::makeCopy(const QByteArray& content) const
+{
+    if (m_Copy) {
+        const QString previous = m_Copy->fileName();
+        m_Copy.reset();
+        QFile::remove(previous);
+    }
+    if (!m_CopyFolder || !m_CopyFolder->isValid())
+        m_CopyFolder = std::make_unique<QTemporaryDir>();
+    if (!m_CopyFolder->isValid())
+        return m_CopyFolder->errorString();
+    // The library keeps what it read of a file by its name, so each copy has a new one. Adding
+    // to a new file writes it whole or not at all, and does not wait for the disk.
+    const QString copy =
+        m_CopyFolder->filePath(QString::number(++m_CopiesMade) + QLatin1String(".conf"));
+    QString reason;
+    if (!appendToFile(copy, content, reason)) {
+        QFile::remove(copy);
+        return reason;
+    }
+    m_CopyIdentity = identityOf(copy);
+    m_Copy = std::make_unique<QSettings>(copy, QSettings::IniFormat);
+    m_CopySource = content;
+    m_MalformedKept = false;
+    return {};
 }
 
 bool CUserRegistry::sectionExists(const QString& section) const
 {
+    if (!isPlainName(section))
+        return false;
     load();
-    return isPlainName(section) && m_Content.hasSection(section);
+    if (!m_Copy)
+        return false;
+    // Within a group the library parses that section only, not the whole store.
+    m_Copy->beginGroup(section);
+    const bool exists = !m_Copy->allKeys().isEmpty();
+    m_Copy->endGroup();
+    return exists;
 }
 
-std::optional<QString> CUserRegistry::text(const QString& section, const QString& key) const
+QVariant CUserRegistry::value(const QString& section, const QString& key) const
 {
     if (!isPlainName(section) || !isPlainName(key))
-        return std::nullopt;
+        return {};
     load();
-    return m_Content.text(section, key);
+    return m_Copy ? m_Copy->value(keyPath(section, key)) : QVariant();
 }
 
 QString CUserRegistry::readString(const QString& section, const QString& key,
                                   const QString& defaultValue) const
 {
-    return text(section, key).value_or(defaultValue);
+    // A list or a value of another type is no text.
+    const QVariant stored = value(section, key);
+    return stored.typeId() == QMetaType::QString ? stored.toString() : defaultValue;
 }
 
 int CUserRegistry::readInteger(const QString& section, const QString& key, int defaultValue) const
 {
-    const std::optional<QString> value = text(section, key);
-    if (!value)
+    const QVariant stored = value(section, key);
+    if (stored.typeId() != QMetaType::QString)
         return defaultValue;
     // The file keeps no types: only a plain decimal number is an integer.
     bool ok = false;
-    const qlonglong number = value->toLongLong(&ok, 10);
+    const qlonglong number = stored.toString().toLongLong(&ok, 10);
     if (!ok || number < std::numeric_limits<int>::min() || number > std::numeric_limits<int>::max())
         return defaultValue;
     return static_cast<int>(number);
@@ -104,8 +182,13 @@ bool CUserRegistry::writeString(const QString& section, const QString& key, cons
     load();
     if (!m_Unreadable.isEmpty())
         return refuse(m_Unreadable);
-    m_Content.setText(section, key, value);
-    m_Dirty = true;
+    // Each change makes the library write the whole store again: a value it holds already is
+    // no change.
+    const QString path = keyPath(section, key);
+    if (m_Copy->value(path) != QVariant(value)) {
+        m_Copy->setValue(path, value);
+        m_Dirty = true;
+    }
     return true;
 }
 
@@ -121,30 +204,58 @@ bool CUserRegistry::eraseSection(const QString& section)
     load();
     if (!m_Unreadable.isEmpty())
         return refuse(m_Unreadable);
-    if (m_Content.hasSection(section)) {
-        m_Content.eraseSection(section);
+    if (sectionExists(section)) {
+        m_Copy->beginGroup(section);
+        m_Copy->remove(QString());
+        m_Copy->endGroup();
         m_Dirty = true;
     }
     return true;
 }
 
+bool CUserRegistry::fail(const QString& reason)
+{
+    m_FailureReason = reason;
+    return false;
+}
+
+bool CUserRegistry::storeCopy()
+{
+    m_Copy->sync();
+    const QString copy = m_Copy->fileName();
+    // A write that failed leaves the copy's file in place; once the library met a format error,
+    // its status no longer tells.
+    if (identityOf(copy) == m_CopyIdentity)
+        return fail(systemReason(EIO));
+    QByteArray content;
+    bool complete = false;
+    QString reason;
+    if (readPlainFile(copy, m_MaxBytes, content, complete, reason) != TPlainOpen::Opened)
+        return fail(reason);
+    // The next start would not read a larger store: the one there stays.
+    if (!complete)
+        return fail(systemReason(EFBIG));
+    if (!holdsEveryKey(content, m_Copy->allKeys().size()))
+        return fail(systemReason(ENOSPC));
+    if (m_Copy->status() == QSettings::FormatError && !m_MalformedKept) {
+        if (!writeFileAtomically(m_FileName + QLatin1String(".bad"), m_CopySource, m_FailureReason))
+            return false;
+        m_MalformedKept = true;
+    }
+    QDir().mkpath(QFileInfo(m_FileName).absolutePath());
+    if (!writeFileAtomically(m_FileName, content, m_FailureReason))
+        return false;
+    m_CopySource = content;
+    m_CopyIdentity = identityOf(copy);
+    m_Dirty = false;
+    return true;
+}
+
 bool CUserRegistry::updateFile()
 {
-    const QString refusal = m_Refusal;
-    m_Refusal.clear();
-    if (m_Dirty) {
-        // Writing drops the lines that could not be read: they are kept aside first, or the
-        // file is not replaced.
-        if (!m_Malformed.isEmpty()
-            && !writeFileAtomically(m_FileName + QLatin1String(".bad"), m_Malformed,
-                                    m_FailureReason))
-            return false;
-        QDir().mkpath(QFileInfo(m_FileName).absolutePath());
-        if (!writeFileAtomically(m_FileName, m_Content.format(), m_FailureReason))
-            return false;
-        m_Malformed.clear();
-        m_Dirty = false;
-    }
+    const QString refusal = std::exchange(m_Refusal, QString());
+    if (m_Dirty && !storeCopy())
+        return false;
     m_FailureReason = refusal;
     return refusal.isEmpty();
 }

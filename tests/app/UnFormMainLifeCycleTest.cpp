@@ -246,7 +246,13 @@ TEST_F(LifeCycle, OptionsThatCannotBeWrittenAreShownAndTheWindowStillCloses)
     const bool enforced = CReadOnlyFolder(docsFolder()).isEnforced();
     const QByteArray userStore = "[FormMain]\nWriteLogs=1\nUseRegister=1\n";
     const QByteArray tooLarge(kIniFileSizeLimit + 1, '\n');
-    enum class TStoreFile { None, Pipe, TooLarge };
+    // Read as it is, but too large to take the window's own options as well.
+    const auto nearlyFull = [](const QByteArray& head) {
+        return head + "[Other]\nlong=" + QByteArray(kIniFileSizeLimit - head.size() - 20, 'x')
+               + '\n';
+    };
+    const QByteArray iniNearlyFull = nearlyFull("[FormMain]\nUseRegister=0\n");
+    enum class TStoreFile { None, Pipe, TooLarge, NearlyFull };
     // The ini file, a read-only folder, what stands at the user's store, the place named and
     // the reason.
     const std::tuple<QByteArray, const char*, TStoreFile, QString, const char*> cases[] = {
@@ -256,6 +262,9 @@ TEST_F(LifeCycle, OptionsThatCannotBeWrittenAreShownAndTheWindowStillCloses)
         // Neither the start nor the exit waits for a writer at the other end.
         {userStore, nullptr, TStoreFile::Pipe, userStorePath(), "Operation not supported"},
         {userStore, nullptr, TStoreFile::TooLarge, userStorePath(), "File too large"},
+        // No save makes a file the next start would not read.
+        {iniNearlyFull, nullptr, TStoreFile::None, iniPath(), "File too large"},
+        {userStore, nullptr, TStoreFile::NearlyFull, userStorePath(), "File too large"},
     };
     ASSERT_TRUE(QDir().mkpath(path(QStringLiteral("config"))));
     for (const auto& [ini, readOnly, store, place, reason] : cases) {
@@ -266,8 +275,9 @@ TEST_F(LifeCycle, OptionsThatCannotBeWrittenAreShownAndTheWindowStillCloses)
         if (!ini.isEmpty())
             writeIni(ini);
         QFile::remove(userStorePath());
-        if (store == TStoreFile::TooLarge)
-            writeFile(userStorePath(), tooLarge);
+        const QByteArray storeText = store == TStoreFile::TooLarge ? tooLarge : nearlyFull({});
+        if (store == TStoreFile::TooLarge || store == TStoreFile::NearlyFull)
+            writeFile(userStorePath(), storeText);
         if (store == TStoreFile::Pipe) {
             ASSERT_EQ(mkfifo(QFile::encodeName(userStorePath()).constData(), 0600), 0);
         }
@@ -289,8 +299,11 @@ TEST_F(LifeCycle, OptionsThatCannotBeWrittenAreShownAndTheWindowStillCloses)
         if (store == TStoreFile::Pipe) {
             EXPECT_FALSE(QFileInfo(userStorePath()).isFile());
         }
-        if (store == TStoreFile::TooLarge) {
-            EXPECT_EQ(readFile(userStorePath()), tooLarge);
+        if (store == TStoreFile::TooLarge || store == TStoreFile::NearlyFull) {
+            EXPECT_EQ(readFile(userStorePath()), storeText) << reason;
+        }
+        if (ini == iniNearlyFull) {
+            EXPECT_EQ(readFile(iniPath()), ini) << reason;
         }
         EXPECT_FALSE(QFile::exists(userStorePath() + QStringLiteral(".bad"))) << reason;
     }

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRect>
 #include <QSettings>
 
 #include <functional>
@@ -144,8 +145,8 @@ TEST_F(OptionsManager, IniFileGolden)
 TEST_F(OptionsManager, SavedFilesGolden)
 {
     // Key order and the form of every type in each store: files written before must read the
-    // same, and be written the same, whatever the code behind them. Sections follow in the order
-    // they were first saved, keys new to the user's store in the order of their names.
+    // same, and be written the same, whatever the code behind them. What is new to the user's
+    // store follows in the order of its names.
     struct TCase
     {
         const char* name;
@@ -181,12 +182,12 @@ TEST_F(OptionsManager, SavedFilesGolden)
                     && m.saveViewResult(kViewResult, user);
          },
          nullptr,
-         "[WinMsg]\nBackgroundColor=0\nFontColor=65280\nFontName=Mono\nFontSize=8\nFontStyle=1\n"
-         "WrapWord=1\n\n"
          "[FormViewResult]\nBackgroundColor=2\nFontColor=1\nFontName=Serif\nFontSize=20\n"
          "FontStyle=2\nHeight=400\nLeft=200\nShowToolBar=0\nStayOnTop=0\nTop=100\nWidth=300\n"
          "WrapWord=1\n\n"
-         "[ViewResult]\nFormatNumber=2\nPrecision=4\nWhereShowResult=2\n"},
+         "[ViewResult]\nFormatNumber=2\nPrecision=4\nWhereShowResult=2\n\n"
+         "[WinMsg]\nBackgroundColor=0\nFontColor=65280\nFontName=Mono\nFontSize=8\nFontStyle=1\n"
+         "WrapWord=1\n"},
     };
     for (const TCase& c : cases) {
         QFile::remove(iniPath());
@@ -278,6 +279,81 @@ TEST_F(OptionsManager, MalformedUserStoreIsKeptAsideBeforeItIsRewritten)
     EXPECT_TRUE(manager.saveFormMain(kFormMain, true));
     EXPECT_EQ(readFile(userStorePath() + QStringLiteral(".bad")), malformed);
     EXPECT_EQ(stored(QStringLiteral("FormMain/Top")).toInt(), -3);
+}
+
+TEST_F(OptionsManager, WhatOthersKeepInTheUserStoreReadsTheSameAfterSaves)
+{
+    // As the settings library reads the store: through a copy, since it keeps files by name.
+    int reads = 0;
+    const auto libraryRead = [&] {
+        const QString copy = path(QStringLiteral("read%1.conf").arg(++reads));
+        QFile::copy(userStorePath(), copy);
+        QSettings other(copy, QSettings::IniFormat);
+        QVariantMap keys;
+        for (const QString& key : other.allKeys())
+            keys.insert(key, other.value(key));
+        return keys;
+    };
+    const auto libraryWrite = [this] {
+        QSettings other(userStorePath(), QSettings::IniFormat);
+        other.setValue(QStringLiteral("top"), QStringLiteral("@at"));
+        other.setValue(QStringLiteral("General/text"), QStringLiteral(" a, b; c = \"d\" \\ "));
+        other.setValue(QStringLiteral("Other/a\\b"), kFontName);
+        other.setValue(QStringLiteral("Other/list"), QStringList{{}, QStringLiteral("b, c")});
+        other.setValue(QStringLiteral("Other/bytes"), QByteArray("\0\xff\n", 3));
+        other.setValue(QStringLiteral("Other/rect"), QRect(1, 2, 3, 4));
+    };
+    // clang-format off
+    const std::pair<const char*, QByteArray> cases[] = {
+        {"an unclosed quote", "[Other]\nk=\"abc\n"},
+        {"an escape at the end", "[FormMain]\nk=a\\"},
+        {"an escape before a CR and a comment", "[FormMain]\nk=a\\\r; note"},
+        {"a group named General", "[%General]\nk=v\n"},
+        {"names in raw UTF-8", "[\xd0\xa1\xd1\x82]\n\xd0\xba\xd0\xbb\xd1\x8e\xd1\x87=v\n"},
+        {"keys ending in a slash or a backslash", "[Other]\nk/=v\nn%5C=w\n"},
+        {"what the library wrote", {}},
+    };
+    // clang-format on
+    for (const auto& [name, text] : cases) {
+        QFile::remove(userStorePath());
+        if (text.isEmpty())
+            libraryWrite();
+        else
+            writeFile(userStorePath(), text);
+        const QVariantMap before = libraryRead();
+        ASSERT_FALSE(before.isEmpty()) << name;
+        // The window moved between two exits: each start finds it where it was left.
+        for (const int top : {-3, 40}) {
+            TOptionsFormMain formMain = kFormMain;
+            formMain.Top = top;
+            ASSERT_TRUE(CUserOptionsManager().saveFormMain(formMain, true)) << name;
+            TRecords loaded;
+            loaded.loadFrom(CUserOptionsManager(), true);
+            EXPECT_EQ(loaded.formMain, formMain) << name;
+        }
+        const QVariantMap after = libraryRead();
+        for (auto key = before.begin(); key != before.end(); ++key)
+            EXPECT_EQ(after.value(key.key()), key.value())
+                << name << ": " << key.key().toStdString();
+    }
+}
+
+TEST_F(OptionsManager, AUserStoreCopyCutShortIsNotStored)
+{
+    // The settings library takes a copy of the store that the disk cut short for a whole one.
+    const QByteArray before = "[Other]\nlong=" + QByteArray(30000, 'x') + '\n';
+    writeFile(userStorePath(), before);
+    CUserOptionsManager manager;
+    TOptionsEditor editor;
+    manager.loadEditor(editor, true);
+    {
+        CFileSizeLimit fullDisk(20000);
+        EXPECT_FALSE(manager.saveEditor(kEditor, true));
+    }
+    EXPECT_EQ(readFile(userStorePath()), before);
+    EXPECT_EQ(manager.takeSaveFailures(),
+              (std::vector<TStoreFailure>{
+                  {userStorePath(), QStringLiteral("No space left on device")}}));
 }
 
 TEST_F(OptionsManager, NothingBesideTheUserStoreHoldsItsSave)
