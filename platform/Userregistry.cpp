@@ -187,7 +187,7 @@ bool CUserRegistry::writeString(const QString& section, const QString& key, cons
     const QString path = keyPath(section, key);
     if (m_Copy->value(path) != QVariant(value)) {
         m_Copy->setValue(path, value);
-        m_Dirty = true;
+        m_Dirty = m_CopyBehind = true;
     }
     return true;
 }
@@ -208,7 +208,7 @@ bool CUserRegistry::eraseSection(const QString& section)
         m_Copy->beginGroup(section);
         m_Copy->remove(QString());
         m_Copy->endGroup();
-        m_Dirty = true;
+        m_Dirty = m_CopyBehind = true;
     }
     return true;
 }
@@ -221,12 +221,14 @@ bool CUserRegistry::fail(const QString& reason)
 
 bool CUserRegistry::storeCopy()
 {
-    m_Copy->sync();
     const QString copy = m_Copy->fileName();
-    // A write that failed leaves the copy's file in place; once the library met a format error,
-    // its status no longer tells.
-    if (identityOf(copy) == m_CopyIdentity)
-        return fail(systemReason(EIO));
+    if (m_CopyBehind) {
+        m_Copy->sync();
+        // A write that failed leaves the copy's file in place; once the library met a format
+        // error, its status no longer tells.
+        if (identityOf(copy) == m_CopyIdentity)
+            return fail(systemReason(EIO));
+    }
     QByteArray content;
     bool complete = false;
     QString reason;
@@ -237,6 +239,8 @@ bool CUserRegistry::storeCopy()
         return fail(systemReason(EFBIG));
     if (!holdsEveryKey(content, m_Copy->allKeys().size()))
         return fail(systemReason(ENOSPC));
+    m_CopyIdentity = identityOf(copy);
+    m_CopyBehind = false;
     if (m_Copy->status() == QSettings::FormatError && !m_MalformedKept) {
         if (!writeFileAtomically(m_FileName + QLatin1String(".bad"), m_CopySource, m_FailureReason))
             return false;
@@ -246,7 +250,6 @@ bool CUserRegistry::storeCopy()
     if (!writeFileAtomically(m_FileName, content, m_FailureReason))
         return false;
     m_CopySource = content;
-    m_CopyIdentity = identityOf(copy);
     m_Dirty = false;
     return true;
 }

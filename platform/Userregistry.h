@@ -65,8 +65,11 @@ private:
     mutable std::unique_ptr<QSettings> m_Copy;
     // The store's bytes the copy was made from, or last replaced the store with.
     mutable QByteArray m_CopySource;
-    // The copy's file when it last matched the store: the library writes a new file in its place.
+    // The copy's file when it last held all the library holds: the library writes a new file in
+    // its place.
     mutable TFileIdentity m_CopyIdentity;
+    // The library holds changes that its copy's file may not have yet.
+    bool m_CopyBehind = false;
     mutable bool m_MalformedKept = false;
     // Why the file cannot be read; while set, nothing is written over it.
     mutable QString m_Unreadable;
