@@ -716,16 +716,21 @@ void TFormMain::saveOptions()
 {
     captureWindowState();
 
-    m_OptionsManager.setUseRegister(m_OptionsFormMain.UseRegister);
-    if (!m_FileNameShownOnly)
-        m_OptionsManager.addRecentFile(m_FileName);
-    m_OptionsManager.saveFormMain(m_OptionsFormMain);
-    m_OptionsManager.saveEditor(m_OptionsEditor);
-    m_OptionsManager.saveWinMsg(m_OptionsWinMsg);
-    m_OptionsManager.saveViewResult(m_OptionsViewResult);
-    m_OptionsManager.saveFormViewResult(m_OptionsFormViewResults);
-    m_OptionsManager.saveTesting(m_OptionsTesting);
-    m_OptionsManager.saveRecentFiles();
+    {
+        // Each file is replaced once, with all of it: a kill during the exit cannot leave the
+        // recent files erased and not yet written again.
+        const CUserOptionsManager::CSaveTogether together(m_OptionsManager);
+        m_OptionsManager.setUseRegister(m_OptionsFormMain.UseRegister);
+        if (!m_FileNameShownOnly)
+            m_OptionsManager.addRecentFile(m_FileName);
+        m_OptionsManager.saveFormMain(m_OptionsFormMain);
+        m_OptionsManager.saveEditor(m_OptionsEditor);
+        m_OptionsManager.saveWinMsg(m_OptionsWinMsg);
+        m_OptionsManager.saveViewResult(m_OptionsViewResult);
+        m_OptionsManager.saveFormViewResult(m_OptionsFormViewResults);
+        m_OptionsManager.saveTesting(m_OptionsTesting);
+        m_OptionsManager.saveRecentFiles();
+    }
     if (m_OptionsFormMain.UseFileExtension)
         registerFileExtension();
     else

@@ -124,7 +124,9 @@ void CIniFile::load() const
     m_Lines.clear();
     m_HasByteOrderMark = false;
     m_CrLf = false;
-    QByteArray content = readStoreFile(m_FileName, kIniFileSizeLimit, m_Unreadable);
+    QString reason;
+    QByteArray content = readStoreFile(m_FileName, kIniFileSizeLimit, reason);
+    setUnreadable(m_FileName, m_Unreadable, reason);
     if (content.startsWith(kByteOrderMark)) {
         m_HasByteOrderMark = true;
         content.remove(0, kByteOrderMark.size());

@@ -95,15 +95,6 @@ void writeFields(COptionStore& store, const QString& section, const TOptionField
     }
 }
 
-// Writes the fields and makes them lasting; false when the store refused any of it.
-template <class TRecord>
-bool writeSection(COptionStore& store, const QString& section, const TOptionFields<TRecord>& fields,
-                  const TRecord& record)
-{
-    writeFields(store, section, fields, record);
-    return store.updateFile();
-}
-
 // The font of the editor, the messages pane and the results window, followed by the
 // section's own fields.
 template <class TRecord>
@@ -217,6 +208,20 @@ TOptionFields<TOptionsTesting> testingFields()
 
 } // namespace
 
+CUserOptionsManager::CSaveTogether::CSaveTogether(CUserOptionsManager& manager)
+    : m_Manager(manager)
+{
+    m_Manager.reloadStores();
+    m_Manager.m_SavingTogether = true;
+}
+
+CUserOptionsManager::CSaveTogether::~CSaveTogether()
+{
+    m_Manager.m_SavingTogether = false;
+    m_Manager.commit(m_Manager.m_IniFile);
+    m_Manager.commit(m_Manager.m_Registry);
+}
+
 CUserOptionsManager::CUserOptionsManager()
     : m_Registry(getProgramName(), kIniFileSizeLimit)
 {
@@ -224,8 +229,16 @@ CUserOptionsManager::CUserOptionsManager()
 
 void CUserOptionsManager::reloadStores() const
 {
+    // Saves held together build on what the stores held when they began.
+    if (m_SavingTogether)
+        return;
     m_IniFile.reload();
     m_Registry.reload();
+}
+
+bool CUserOptionsManager::commit(COptionStore& store)
+{
+    return m_SavingTogether || noted(store, store.updateFile());
 }
 
 const COptionStore& CUserOptionsManager::source(bool useRegister) const
@@ -278,7 +291,7 @@ bool CUserOptionsManager::setUseRegister(bool useRegister)
     reloadStores();
     COptionStore& store = target(useRegister);
     store.eraseSection(SECTION_RECENT_FILES);
-    return noted(store, store.updateFile());
+    return commit(store);
 }
 
 void CUserOptionsManager::loadFormMain(TOptionsFormMain& options) const
@@ -303,10 +316,10 @@ bool CUserOptionsManager::saveFormMain(const TOptionsFormMain& options, bool use
 {
     reloadStores();
     writeFields(m_IniFile, SECTION_FORM_MAIN, formMainSwitches(), options);
-    const bool switchesSaved = noted(m_IniFile, m_IniFile.updateFile());
+    const bool switchesSaved = commit(m_IniFile);
     COptionStore& store = target(useRegister);
-    return noted(store, writeSection(store, SECTION_FORM_MAIN, formMainFields(), options))
-           && switchesSaved;
+    writeFields(store, SECTION_FORM_MAIN, formMainFields(), options);
+    return commit(store) && switchesSaved;
 }
 
 void CUserOptionsManager::loadEditor(TOptionsEditor& options) const
@@ -330,7 +343,8 @@ bool CUserOptionsManager::saveEditor(const TOptionsEditor& options, bool useRegi
 {
     reloadStores();
     COptionStore& store = target(useRegister);
-    return noted(store, writeSection(store, SECTION_EDITOR, editorFields(), options));
+    writeFields(store, SECTION_EDITOR, editorFields(), options);
+    return commit(store);
 }
 
 void CUserOptionsManager::loadWinMsg(TOptionsWinMsg& options) const
@@ -354,7 +368,8 @@ bool CUserOptionsManager::saveWinMsg(const TOptionsWinMsg& options, bool useRegi
 {
     reloadStores();
     COptionStore& store = target(useRegister);
-    return noted(store, writeSection(store, SECTION_WIN_MSG, winMsgFields(), options));
+    writeFields(store, SECTION_WIN_MSG, winMsgFields(), options);
+    return commit(store);
 }
 
 void CUserOptionsManager::loadViewResult(TOptionsViewResult& options) const
@@ -379,7 +394,8 @@ bool CUserOptionsManager::saveViewResult(const TOptionsViewResult& options, bool
 {
     reloadStores();
     COptionStore& store = target(useRegister);
-    return noted(store, writeSection(store, SECTION_VIEW_RESULT, viewResultFields(), options));
+    writeFields(store, SECTION_VIEW_RESULT, viewResultFields(), options);
+    return commit(store);
 }
 
 void CUserOptionsManager::loadFormViewResult(TOptionsFormViewResults& options) const
@@ -406,8 +422,8 @@ bool CUserOptionsManager::saveFormViewResult(const TOptionsFormViewResults& opti
 {
     reloadStores();
     COptionStore& store = target(useRegister);
-    return noted(store,
-                 writeSection(store, SECTION_FORM_VIEW_RESULT, formViewResultFields(), options));
+    writeFields(store, SECTION_FORM_VIEW_RESULT, formViewResultFields(), options);
+    return commit(store);
 }
 
 void CUserOptionsManager::loadAll(TOptionsFormMain& formMain, TOptionsEditor& editor,
@@ -430,7 +446,8 @@ void CUserOptionsManager::loadTesting(TOptionsTesting& options) const
 bool CUserOptionsManager::saveTesting(const TOptionsTesting& options)
 {
     reloadStores();
-    return noted(m_IniFile, writeSection(m_IniFile, SECTION_TESTING, testingFields(), options));
+    writeFields(m_IniFile, SECTION_TESTING, testingFields(), options);
+    return commit(m_IniFile);
 }
 
 void CUserOptionsManager::loadRecentFiles()
@@ -458,7 +475,7 @@ bool CUserOptionsManager::saveRecentFiles()
             break;
         store.writeString(SECTION_RECENT_FILES, recentFileKey(i), name);
     }
-    return noted(store, store.updateFile());
+    return commit(store);
 }
 
 void CUserOptionsManager::addRecentFile(const QString& name)

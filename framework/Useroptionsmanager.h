@@ -26,6 +26,22 @@ struct TStoreFailure
 class CUserOptionsManager
 {
 public:
+    // While one lives, the saves are staged and each store is written once, when it goes, with
+    // all of them in the order they were made: a kill or a power cut during an exit leaves each
+    // file with the old options or the new, whole. The stores are read once, when it is made.
+    // The saves answer true meanwhile; takeSaveFailures() tells what failed at the end.
+    class CSaveTogether
+    {
+    public:
+        explicit CSaveTogether(CUserOptionsManager& manager);
+        ~CSaveTogether();
+        CSaveTogether(const CSaveTogether&) = delete;
+        CSaveTogether& operator=(const CSaveTogether&) = delete;
+
+    private:
+        CUserOptionsManager& m_Manager;
+    };
+
     CUserOptionsManager();
 
     bool getUseRegister() const;
@@ -87,8 +103,11 @@ private:
     COptionStore& target(bool useRegister);
     bool canLoad(const QString& section, bool useRegister) const;
     bool noted(const COptionStore& store, bool stored);
+    // Makes the staged writes lasting, unless saves are held together.
+    bool commit(COptionStore& store);
 
     bool m_UseRegister = false;
+    bool m_SavingTogether = false;
     CIniFile m_IniFile;
     CUserRegistry m_Registry;
     std::array<QString, kRecentFilesCount> m_RecentFiles;

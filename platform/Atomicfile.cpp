@@ -3,7 +3,6 @@
 #include "platform/Plainfile.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QRandomGenerator>
 
 #include <algorithm>
@@ -21,6 +20,8 @@ constexpr int kTemporaryLetters = 6;
 // A copy of the program that waits for the lock while others keep replacing the file tries
 // this many times.
 constexpr int kLockTries = 100;
+// As many links in a row as the system follows before it answers ELOOP.
+constexpr int kLinksFollowedMax = 40;
 
 // Writes all of the content at the offset; the error number, or 0.
 int writeAllAt(int fd, const QByteArray& content, off_t offset)
@@ -86,19 +87,33 @@ int closeChecked(int fd)
     return ::close(fd) == 0 || errno == EINTR ? 0 : errno;
 }
 
-// Where a file name leads: a link is written through, not replaced by a file.
-QString writtenPath(const QString& fileName)
-{
-    const QString target = QFileInfo(fileName).canonicalFilePath();
-    return target.isEmpty() ? fileName : target;
-}
-
 QByteArray folderOf(const QByteArray& path)
 {
     const qsizetype slash = path.lastIndexOf('/');
     return slash < 0    ? QByteArrayLiteral(".")
            : slash == 0 ? QByteArrayLiteral("/")
                         : path.left(slash);
+}
+
+// Where a file name leads: a link is written through, not replaced by a file, also when the
+// file it names is not there yet (a relative link names it from the link's folder). The error
+// number, or 0.
+int followLinks(const QString& fileName, QByteArray& path)
+{
+    path = QFile::encodeName(fileName);
+    for (int links = 0; links < kLinksFollowedMax; ++links) {
+        struct stat info = {};
+        // Whatever keeps the name from being looked at is told by the write itself.
+        if (::lstat(path.constData(), &info) != 0 || !S_ISLNK(info.st_mode))
+            return 0;
+        QByteArray target(PATH_MAX, '\0');
+        const ssize_t length = ::readlink(path.constData(), target.data(), PATH_MAX);
+        if (length < 0)
+            return errno;
+        target.truncate(length);
+        path = target.startsWith('/') ? target : folderOf(path) + '/' + target;
+    }
+    return ELOOP;
 }
 
 bool fail(QString& reason, int error)
@@ -252,7 +267,9 @@ bool appendLocked(const QString& fileName, const QByteArray& content, const TFil
             return fail(reason, errno);
         // A copy that cut the file while this one waited has put a new file under the name: the
         // old one, and its lock, are nobody's any more.
-        const QByteArray path = QFile::encodeName(writtenPath(fileName));
+        QByteArray path;
+        if (const int error = followLinks(fileName, path); error != 0)
+            return fail(reason, error);
         struct stat named = {};
         if (::stat(path.constData(), &named) != 0 || named.st_dev != locked.st_dev
             || named.st_ino != locked.st_ino)
@@ -279,7 +296,9 @@ bool writeFileAtomically(const QString& fileName, const QByteArray& content)
 
 bool writeFileAtomically(const QString& fileName, const QByteArray& content, QString& reason)
 {
-    const QByteArray path = QFile::encodeName(writtenPath(fileName));
+    QByteArray path;
+    if (const int error = followLinks(fileName, path); error != 0)
+        return fail(reason, error);
     struct stat existing = {};
     const bool exists = ::stat(path.constData(), &existing) == 0;
     if (!exists)

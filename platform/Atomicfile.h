@@ -12,7 +12,8 @@
 // replaced without losing something (no temporary file can be made beside it, its owner cannot
 // be kept, or it has other names), it is written in place instead: a file that can be written
 // at all is never refused. In place, the room for the whole content is taken first, so a full
-// disk leaves the old file as it was. Only plain files are written.
+// disk leaves the old file as it was. Only plain files are written. A name that is a link is
+// written through, and stays a link: the file it leads to is made when missing.
 bool writeFileAtomically(const QString& fileName, const QByteArray& content);
 // As above; on failure the system's reason is written into reason.
 bool writeFileAtomically(const QString& fileName, const QByteArray& content, QString& reason);

@@ -16,32 +16,32 @@ bool COptionStore::writeBool(const QString& section, const QString& key, bool va
     return writeInteger(section, key, value ? 1 : 0);
 }
 
-QByteArray COptionStore::readStoreFile(const QString& fileName, qint64 maxBytes,
-                                       QString& unreadable)
+QByteArray COptionStore::readStoreFile(const QString& fileName, qint64 maxBytes, QString& reason)
 {
-    const bool told = !unreadable.isEmpty();
-    unreadable.clear();
+    reason.clear();
     QByteArray content;
     bool complete = false;
-    const TPlainOpen opened = readPlainFile(fileName, maxBytes, content, complete, unreadable);
+    // A pipe would hold the program until some other process wrote to it.
+    const TPlainOpen opened = readPlainFile(fileName, maxBytes, content, complete, reason);
     if (opened == TPlainOpen::Missing) {
-        unreadable.clear();
+        reason.clear();
         return {};
     }
-    if (opened != TPlainOpen::Opened) {
-        // A pipe would hold the program until some other process wrote to it.
-        if (opened == TPlainOpen::NotPlain && !told)
-            qWarning().noquote() << fileName
-                                 << "is not a plain file, options not read:" << unreadable;
+    if (opened != TPlainOpen::Opened)
         return {};
-    }
+    // Writing back a sparse file that large would fill it.
     if (!complete) {
-        // Writing back a sparse file that large would fill it.
-        if (!told)
-            qWarning().noquote() << fileName << "is larger than" << maxBytes
-                                 << "bytes, options not read";
-        unreadable = systemReason(EFBIG);
+        reason = systemReason(EFBIG);
         return {};
     }
     return content;
+}
+
+void COptionStore::setUnreadable(const QString& fileName, QString& unreadable,
+                                 const QString& reason)
+{
+    if (!reason.isEmpty() && reason != unreadable)
+        qWarning().noquote() << fileName + QLatin1String(": options not read, defaults used: ")
+                                    + reason;
+    unreadable = reason;
 }

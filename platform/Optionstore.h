@@ -37,7 +37,10 @@ public:
 
 protected:
     // The content of the store's file; a missing file is empty. Anything but a plain file, or a
-    // file larger than maxBytes, is not read: `unreadable` then tells why (and standard error,
-    // once while it lasts), and nothing may be written over it.
-    static QByteArray readStoreFile(const QString& fileName, qint64 maxBytes, QString& unreadable);
+    // file larger than maxBytes, is not read, nor is a file the system refuses: `reason` then
+    // tells why, and nothing may be written over it.
+    static QByteArray readStoreFile(const QString& fileName, qint64 maxBytes, QString& reason);
+    // Keeps why the store cannot be read (empty: it can). The defaults then serve, which the
+    // user would not see: standard error is told, once while the reason stays the same.
+    static void setUnreadable(const QString& fileName, QString& unreadable, const QString& reason);
 };

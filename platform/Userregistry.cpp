@@ -2,14 +2,17 @@
 
 #include "platform/Atomicfile.h"
 #include "platform/Plainfile.h"
+#include "platform/Temporaryfolder.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QSettings>
 #include <QStandardPaths>
-#include <QtDebug>
+#include <QTemporaryDir>
 
 #include <cerrno>
 #include <limits>
+#include <memory>
 #include <sys/stat.h>
 #include <utility>
 
@@ -25,6 +28,11 @@ QString userStoreFileName(const QString& title)
 {
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
            + QLatin1Char('/') + title + QLatin1String(".conf");
+}
+
+QString keyPath(const QString& section, const QString& key)
+{
+    return section + QLatin1Char('/') + key;
 }
 
 // The library commits a copy that a full disk cut short as if it were whole. Its text gives each
@@ -44,22 +52,88 @@ bool holdsEveryKey(const QByteArray& text, qsizetype keys)
     return keyLines == keys;
 }
 
-QString keyPath(const QString& section, const QString& key)
+// What keeps a copy from being made or written is the temporary folder's, not the store's.
+QString copyFailure(const QString& reason)
 {
-    return section + QLatin1Char('/') + key;
+    return temporaryFolder() + QLatin1String(": ") + reason;
 }
+
+struct TFileIdentity
+{
+    dev_t device = 0;
+    ino_t inode = 0;
+    bool operator==(const TFileIdentity&) const = default;
+};
+
+TFileIdentity identityOf(const QString& fileName)
+{
+    struct stat info = {};
+    if (::stat(QFile::encodeName(fileName).constData(), &info) != 0)
+        return {};
+    return {info.st_dev, info.st_ino};
+}
+
+// The store's bytes in a file of their own, in a folder made new for it that nobody else may
+// enter, with the library on it. The library goes before its folder: a sync after would make
+// the folder again, under the old name, where anyone could have put one first.
+class CPrivateCopy
+{
+public:
+    CPrivateCopy(const QString& title, const QByteArray& content)
+        : m_Folder(temporaryFolder() + QLatin1Char('/') + title + QLatin1String("-XXXXXX"))
+    {
+        if (!m_Folder.isValid()) {
+            m_Failure = copyFailure(m_Folder.errorString());
+            return;
+        }
+        m_FileName = m_Folder.filePath(QStringLiteral("options.conf"));
+        // Adding to a new file writes it whole or not at all, and does not wait for the disk.
+        QString reason;
+        if (!appendToFile(m_FileName, content, reason)) {
+            m_Failure = copyFailure(reason);
+            return;
+        }
+        m_Written = identityOf(m_FileName);
+        m_Library = std::make_unique<QSettings>(m_FileName, QSettings::IniFormat);
+    }
+
+    // Why there is no copy, naming the temporary folder; empty when there is one.
+    QString failure() const { return m_Failure; }
+    QSettings& library() { return *m_Library; }
+
+    // The library's sync; false when the copy's file was not written anew. Once the library met
+    // a format error, its status no longer tells a failed write.
+    bool sync()
+    {
+        m_Library->sync();
+        return identityOf(m_FileName) != m_Written;
+    }
+
+    TPlainOpen read(qint64 maxBytes, QByteArray& content, bool& complete, QString& reason) const
+    {
+        return readPlainFile(m_FileName, maxBytes, content, complete, reason);
+    }
+
+private:
+    QTemporaryDir m_Folder;
+    QString m_FileName;
+    QString m_Failure;
+    TFileIdentity m_Written;
+    std::unique_ptr<QSettings> m_Library;
+};
 
 } // namespace
 
 CUserRegistry::CUserRegistry(const QString& title, qint64 maxBytes)
-    : m_FileName(userStoreFileName(title))
+    : m_Title(title)
+    , m_FileName(userStoreFileName(title))
     , m_MaxBytes(maxBytes)
 {
 }
 
 CUserRegistry::~CUserRegistry()
 {
-    if (m_Dirty)
+    if (!m_Staged.empty())
         updateFile();
 }
 
@@ -73,56 +147,34 @@ void CUserRegistry::reload() const
     m_Stale = true;
 }
 
-CUserRegistry::TFileIdentity CUserRegistry::identityOf(const QString& fileName)
-{
-    struct stat info = {};
-    if (::stat(QFile::encodeName(fileName).constData(), &info) != 0)
-        return {};
-    return {info.st_dev, info.st_ino};
-}
-
 void CUserRegistry::load() const
 {
-    if (!m_Stale || m_Dirty)
+    if (!m_Stale || !m_Staged.empty())
         return;
     m_Stale = false;
-    const bool told = !m_Unreadable.isEmpty();
-    const QByteArray content = readStoreFile(m_FileName, m_MaxBytes, m_Unreadable);
-    if (!m_Unreadable.isEmpty()) {
-        m_Copy.reset();
-    } else if (!m_Copy || content != m_CopySource) {
-        m_Unreadable = makeCopy(content);
-        if (!m_Unreadable.isEmpty() && !told)
-            qWarning().noquote() << m_FileName
-                                 << "options not read, no private copy of them:" << m_Unreadable;
-    }
-}
-
-QString CUserRegistry::makeCopy(const QByteArray& content) const
-{
-    if (m_Copy) {
-        const QString previous = m_Copy->fileName();
-        m_Copy.reset();
-        QFile::remove(previous);
-    }
-    if (!m_CopyFolder || !m_CopyFolder->isValid())
-        m_CopyFolder = std::make_unique<QTemporaryDir>();
-    if (!m_CopyFolder->isValid())
-        return m_CopyFolder->errorString();
-    // The library keeps what it read of a file by its name, so each copy has a new one. Adding
-    // to a new file writes it whole or not at all, and does not wait for the disk.
-    const QString copy =
-        m_CopyFolder->filePath(QString::number(++m_CopiesMade) + QLatin1String(".conf"));
     QString reason;
-    if (!appendToFile(copy, content, reason)) {
-        QFile::remove(copy);
-        return reason;
+    const QByteArray content = readStoreFile(m_FileName, m_MaxBytes, reason);
+    // Bytes read before need no second reading, unless that reading failed.
+    if (reason.isEmpty() && (content != m_Source || !m_Unreadable.isEmpty())) {
+        m_Values.clear();
+        m_Malformed = false;
+        if (!content.isEmpty()) {
+            CPrivateCopy copy(m_Title, content);
+            reason = copy.failure();
+            if (reason.isEmpty()) {
+                QSettings& library = copy.library();
+                for (const QString& key : library.allKeys())
+                    m_Values.insert(key, library.value(key));
+                m_Malformed = library.status() == QSettings::FormatError;
+            }
+        }
+        m_Source = content;
     }
-    m_CopyIdentity = identityOf(copy);
-    m_Copy = std::make_unique<QSettings>(copy, QSettings::IniFormat);
-    m_CopySource = content;
-    m_MalformedKept = false;
-    return {};
+    if (!reason.isEmpty()) {
+        m_Source.clear();
+        m_Values.clear();
+    }
+    setUnreadable(m_FileName, m_Unreadable, reason);
 }
 
 bool CUserRegistry::sectionExists(const QString& section) const
@@ -130,13 +182,9 @@ bool CUserRegistry::sectionExists(const QString& section) const
     if (!isPlainName(section))
         return false;
     load();
-    if (!m_Copy)
-        return false;
-    // Within a group the library parses that section only, not the whole store.
-    m_Copy->beginGroup(section);
-    const bool exists = !m_Copy->allKeys().isEmpty();
-    m_Copy->endGroup();
-    return exists;
+    const QString prefix = section + QLatin1Char('/');
+    const auto first = m_Values.lowerBound(prefix);
+    return first != m_Values.end() && first.key().startsWith(prefix);
 }
 
 QVariant CUserRegistry::value(const QString& section, const QString& key) const
@@ -144,7 +192,7 @@ QVariant CUserRegistry::value(const QString& section, const QString& key) const
     if (!isPlainName(section) || !isPlainName(key))
         return {};
     load();
-    return m_Copy ? m_Copy->value(keyPath(section, key)) : QVariant();
+    return m_Values.value(keyPath(section, key));
 }
 
 QString CUserRegistry::readString(const QString& section, const QString& key,
@@ -185,9 +233,9 @@ bool CUserRegistry::writeString(const QString& section, const QString& key, cons
     // Each change makes the library write the whole store again: a value it holds already is
     // no change.
     const QString path = keyPath(section, key);
-    if (m_Copy->value(path) != QVariant(value)) {
-        m_Copy->setValue(path, value);
-        m_Dirty = m_CopyBehind = true;
+    if (m_Values.value(path) != QVariant(value)) {
+        m_Values.insert(path, value);
+        m_Staged.push_back({path, value});
     }
     return true;
 }
@@ -205,10 +253,11 @@ bool CUserRegistry::eraseSection(const QString& section)
     if (!m_Unreadable.isEmpty())
         return refuse(m_Unreadable);
     if (sectionExists(section)) {
-        m_Copy->beginGroup(section);
-        m_Copy->remove(QString());
-        m_Copy->endGroup();
-        m_Dirty = m_CopyBehind = true;
+        const QString prefix = section + QLatin1Char('/');
+        auto key = m_Values.lowerBound(prefix);
+        while (key != m_Values.end() && key.key().startsWith(prefix))
+            key = m_Values.erase(key);
+        m_Staged.push_back({section, std::nullopt});
     }
     return true;
 }
@@ -219,45 +268,46 @@ bool CUserRegistry::fail(const QString& reason)
     return false;
 }
 
-bool CUserRegistry::storeCopy()
+bool CUserRegistry::store()
 {
-    const QString copy = m_Copy->fileName();
-    if (m_CopyBehind) {
-        m_Copy->sync();
-        // A write that failed leaves the copy's file in place; once the library met a format
-        // error, its status no longer tells.
-        if (identityOf(copy) == m_CopyIdentity)
-            return fail(systemReason(EIO));
+    CPrivateCopy copy(m_Title, m_Source);
+    if (!copy.failure().isEmpty())
+        return fail(copy.failure());
+    QSettings& library = copy.library();
+    for (const TChange& change : m_Staged) {
+        if (change.value.has_value())
+            library.setValue(change.path, *change.value);
+        else
+            library.remove(change.path);
     }
+    if (!copy.sync())
+        return fail(copyFailure(systemReason(EIO)));
     QByteArray content;
     bool complete = false;
     QString reason;
-    if (readPlainFile(copy, m_MaxBytes, content, complete, reason) != TPlainOpen::Opened)
-        return fail(reason);
+    if (copy.read(m_MaxBytes, content, complete, reason) != TPlainOpen::Opened)
+        return fail(copyFailure(reason));
     // The next start would not read a larger store: the one there stays.
     if (!complete)
         return fail(systemReason(EFBIG));
-    if (!holdsEveryKey(content, m_Copy->allKeys().size()))
-        return fail(systemReason(ENOSPC));
-    m_CopyIdentity = identityOf(copy);
-    m_CopyBehind = false;
-    if (m_Copy->status() == QSettings::FormatError && !m_MalformedKept) {
-        if (!writeFileAtomically(m_FileName + QLatin1String(".bad"), m_CopySource, m_FailureReason))
-            return false;
-        m_MalformedKept = true;
-    }
-    QDir().mkpath(QFileInfo(m_FileName).absolutePath());
-    if (!writeFileAtomically(m_FileName, content, m_FailureReason))
+    if (!holdsEveryKey(content, library.allKeys().size()))
+        return fail(copyFailure(systemReason(ENOSPC)));
+    if (m_Malformed
+        && !writeFileAtomically(m_FileName + QLatin1String(".bad"), m_Source, m_FailureReason))
         return false;
-    m_CopySource = content;
-    m_Dirty = false;
+    QDir().mkpath(QFileInfo(m_FileName).absolutePath());
+    if (content != m_Source && !writeFileAtomically(m_FileName, content, m_FailureReason))
+        return false;
+    m_Source = content;
+    m_Malformed = false;
+    m_Staged.clear();
     return true;
 }
 
 bool CUserRegistry::updateFile()
 {
     const QString refusal = std::exchange(m_Refusal, QString());
-    if (m_Dirty && !storeCopy())
+    if (!m_Staged.empty() && !store())
         return false;
     m_FailureReason = refusal;
     return refusal.isEmpty();

@@ -2,21 +2,25 @@
 
 #include "platform/Optionstore.h"
 
-#include <QSettings>
-#include <QTemporaryDir>
+#include <QMap>
+#include <QVariant>
 
-#include <memory>
-#include <sys/types.h>
+#include <optional>
+#include <vector>
 
 // The options each user keeps for himself: a file named after the program title in the user's
 // configuration folder, in the system's settings library's text form, one section per record.
 // The library never opens that file: it would wait on a pipe, read without bound and take a lock
 // file beside it. The program reads the file itself (a plain file no larger than the limit
-// given; anything else is neither read nor written over), hands the library a private copy of
-// those bytes, and on a save replaces the store whole with what the library wrote into the copy,
-// unless that is larger than the limit and so would not be read again. A file the library finds
-// malformed is copied aside (".bad" added to its name) before it is replaced, since the library
-// drops the lines it could not read.
+// given; anything else is neither read nor written over) and keeps its bytes, the values the
+// library reads from them and the changes staged since. The library sees the bytes only in a
+// private copy made for one reading of bytes that changed, or for one save, and gone right
+// after: a program that runs for weeks, or is killed, leaves nothing of the user's options in
+// the temporary folder, and a temporary folder cleaned under it costs nothing. A save replays
+// the staged changes onto a copy of the bytes and replaces the store whole with what the library
+// wrote, unless that is larger than the limit and so would not be read again. A file the library
+// finds malformed is copied aside (".bad" added to its name) before it is replaced, since the
+// library drops the lines it could not read.
 class CUserRegistry : public COptionStore
 {
 public:
@@ -39,41 +43,32 @@ public:
     QString getFailureReason() const override;
 
 private:
-    struct TFileIdentity
+    // A staged change: a key given a value, or without one a section removed.
+    struct TChange
     {
-        dev_t device = 0;
-        ino_t inode = 0;
-        bool operator==(const TFileIdentity&) const = default;
+        QString path;
+        std::optional<QString> value;
     };
-    static TFileIdentity identityOf(const QString& fileName);
 
     void load() const;
-    // Why no copy could be made, or nothing.
-    QString makeCopy(const QByteArray& content) const;
     QVariant value(const QString& section, const QString& key) const;
     bool refuse(const QString& reason);
     bool fail(const QString& reason);
-    bool storeCopy();
+    bool store();
 
+    QString m_Title;
     QString m_FileName;
     qint64 m_MaxBytes;
     mutable bool m_Stale = true;
-    // Declared before the copy, so the copy is closed before its folder goes.
-    mutable std::unique_ptr<QTemporaryDir> m_CopyFolder;
-    mutable int m_CopiesMade = 0;
-    // The library on the private copy; none while the store cannot be read.
-    mutable std::unique_ptr<QSettings> m_Copy;
-    // The store's bytes the copy was made from, or last replaced the store with.
-    mutable QByteArray m_CopySource;
-    // The copy's file when it last held all the library holds: the library writes a new file in
-    // its place.
-    mutable TFileIdentity m_CopyIdentity;
-    // The library holds changes that its copy's file may not have yet.
-    bool m_CopyBehind = false;
-    mutable bool m_MalformedKept = false;
+    // The store's bytes as last read or written; the values are the library's reading of them
+    // with the staged changes applied, by the library's key paths.
+    mutable QByteArray m_Source;
+    mutable QMap<QString, QVariant> m_Values;
+    // The library found lines in the bytes that it could not read.
+    mutable bool m_Malformed = false;
     // Why the file cannot be read; while set, nothing is written over it.
     mutable QString m_Unreadable;
-    bool m_Dirty = false;
+    std::vector<TChange> m_Staged;
     QString m_Refusal;
     QString m_FailureReason;
 };

@@ -3,6 +3,7 @@
 #include "app/UnFormWaitCalc.h"
 #include "framework/Frameworklimits.h"
 #include "tests/app/Mainwindowfixture.h"
+#include "tests/support/Filewrites.h"
 
 #include <QDir>
 #include <QFile>
@@ -57,6 +58,31 @@ TEST_F(LifeCycle, OptionsAreWrittenAtClosingOnly)
     editor().document()->setModified(false);
     m_Window->close();
     EXPECT_TRUE(readFile(iniPath()).contains("FormatNumber=2"));
+}
+
+TEST_F(LifeCycle, AnExitWritesEachOptionsFileOnceWithAllOfIt)
+{
+    // A kill between two writes of one file would leave the recent files erased and not yet
+    // written again.
+    ASSERT_TRUE(QDir().mkpath(path(QStringLiteral("config"))));
+    const QString document = docsFolder() + QStringLiteral("/a.ombx");
+    writeFile(document, "x = 1;");
+    for (const bool useRegister : {false, true}) {
+        m_Window.reset();
+        writeIni(QByteArray("[FormMain]\nUseRegister=") + (useRegister ? "1" : "0")
+                 + "\n[RecentFiles]\nfile_0=/old\n");
+        writeFile(userStorePath(), "[Foreign]\nk=v\n[RecentFiles]\nfile_0=/old\n");
+        openWindow();
+        ASSERT_TRUE(m_Window->openFile(document));
+        CFileWrites ini(iniPath());
+        CFileWrites userStore(userStorePath());
+        m_Window->close();
+        EXPECT_EQ(ini.count(), 1) << "user store: " << useRegister;
+        EXPECT_EQ(userStore.count(), useRegister ? 1 : 0) << "user store: " << useRegister;
+        const QByteArray saved = readFile(useRegister ? userStorePath() : iniPath());
+        EXPECT_TRUE(saved.contains("file_0=" + QFile::encodeName(document) + "\nfile_1=/old\n"))
+            << saved.toStdString();
+    }
 }
 
 TEST_F(LifeCycle, OutOfRangeDestinationAndFontSizeAreShownByOneRuleAndKept)
@@ -255,9 +281,12 @@ TEST_F(LifeCycle, OptionsThatCannotBeWrittenAreShownAndTheWindowStillCloses)
     enum class TStoreFile { None, Pipe, TooLarge, NearlyFull };
     // The ini file, a read-only folder, what stands at the user's store, the place named and
     // the reason.
-    const std::tuple<QByteArray, const char*, TStoreFile, QString, const char*> cases[] = {
+    const std::tuple<QByteArray, const char*, TStoreFile, QString, QString> cases[] = {
         {{}, "bin", TStoreFile::None, iniPath(), "Permission denied"},
         {userStore, "config", TStoreFile::None, userStorePath(), "Permission denied"},
+        // The store is fine: the temporary folder takes no copy of it.
+        {userStore, "tmp", TStoreFile::None, userStorePath(),
+         tempFolder() + QStringLiteral(": Permission denied")},
         {tooLarge, nullptr, TStoreFile::None, iniPath(), "File too large"},
         // Neither the start nor the exit waits for a writer at the other end.
         {userStore, nullptr, TStoreFile::Pipe, userStorePath(), "Operation not supported"},
@@ -289,23 +318,24 @@ TEST_F(LifeCycle, OptionsThatCannotBeWrittenAreShownAndTheWindowStillCloses)
                 folder.emplace(path(QLatin1String(readOnly)));
             m_Window->close();
         }
-        EXPECT_FALSE(m_Window->isVisible()) << reason;
-        ASSERT_EQ(m_Dialogs.messages.size(), 1u) << reason;
+        EXPECT_FALSE(m_Window->isVisible()) << reason.toStdString();
+        ASSERT_EQ(m_Dialogs.messages.size(), 1u) << reason.toStdString();
         EXPECT_EQ(m_Dialogs.messages[0].text,
                   QStringLiteral("The options are not saved.\nError at writing of a file '") + place
-                      + QStringLiteral("'.\n") + QLatin1String(reason));
+                      + QStringLiteral("'.\n") + reason);
         EXPECT_EQ(m_Dialogs.messages[0].icon, TMessageIcon::Warning);
         // What could not be read is left as it was, and not copied aside.
         if (store == TStoreFile::Pipe) {
             EXPECT_FALSE(QFileInfo(userStorePath()).isFile());
         }
         if (store == TStoreFile::TooLarge || store == TStoreFile::NearlyFull) {
-            EXPECT_EQ(readFile(userStorePath()), storeText) << reason;
+            EXPECT_EQ(readFile(userStorePath()), storeText) << reason.toStdString();
         }
         if (ini == iniNearlyFull) {
-            EXPECT_EQ(readFile(iniPath()), ini) << reason;
+            EXPECT_EQ(readFile(iniPath()), ini) << reason.toStdString();
         }
-        EXPECT_FALSE(QFile::exists(userStorePath() + QStringLiteral(".bad"))) << reason;
+        EXPECT_FALSE(QFile::exists(userStorePath() + QStringLiteral(".bad")))
+            << reason.toStdString();
     }
     // Logs are on where the options are kept for the user.
     EXPECT_TRUE(readFile(binFolder() + QStringLiteral("/ombrix.log"))

@@ -1,6 +1,8 @@
 #include "framework/Useroptionsmanager.h"
 
+#include "framework/Frameworklimits.h"
 #include "platform/Executablelocation.h"
+#include "platform/Temporaryfolder.h"
 #include "tests/support/Isolatedsettings.h"
 
 #include <QDir>
@@ -338,22 +340,160 @@ TEST_F(OptionsManager, WhatOthersKeepInTheUserStoreReadsTheSameAfterSaves)
     }
 }
 
-TEST_F(OptionsManager, AUserStoreCopyCutShortIsNotStored)
+TEST_F(OptionsManager, NothingOfTheUserStoreIsKeptOutsideItBetweenALoadAndASave)
 {
-    // The settings library takes a copy of the store that the disk cut short for a whole one.
-    const QByteArray before = "[Other]\nlong=" + QByteArray(30000, 'x') + '\n';
-    writeFile(userStorePath(), before);
-    CUserOptionsManager manager;
-    TOptionsEditor editor;
-    manager.loadEditor(editor, true);
+    // The program may sit in the tray for weeks, while the temporary folder is cleaned or the
+    // store is edited by hand: the save builds on the store as it is then, and every key stays.
+    const QByteArray text = "[Foreign]\nalpha=1\nbeta=two\n[FormMain]\nLeft=300\nTop=200\n"
+                            "Width=700\nHeight=500\nShowToolBar=0\nShowStatusBar=0\n";
+    struct TCase
     {
-        CFileSizeLimit fullDisk(20000);
-        EXPECT_FALSE(manager.saveEditor(kEditor, true));
+        const char* name;
+        std::function<void()> meanwhile;
+        const char* beta;
+    };
+    const TCase cases[] = {
+        {"nothing happens", [] {}, "two"},
+        {"the temporary folder is emptied",
+         [this] {
+             ASSERT_TRUE(QDir(tempFolder()).removeRecursively() && QDir().mkpath(tempFolder()));
+         },
+         "two"},
+        {"the store is edited by hand",
+         [&] { writeFile(userStorePath(), QByteArray(text).replace("beta=two", "beta=three")); },
+         "three"},
+    };
+    for (const TCase& c : cases) {
+        writeFile(userStorePath(), text);
+        CUserOptionsManager manager;
+        TOptionsFormMain formMain;
+        manager.loadFormMain(formMain, true);
+        EXPECT_TRUE(
+            QDir(tempFolder()).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden))
+            << c.name << ": after the load";
+        c.meanwhile();
+        formMain.Left = 60;
+        ASSERT_TRUE(manager.saveFormMain(formMain, true)) << c.name;
+        EXPECT_TRUE(
+            QDir(tempFolder()).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden))
+            << c.name << ": after the save";
+        EXPECT_EQ(stored(QStringLiteral("Foreign/alpha")).toString(), QStringLiteral("1"))
+            << c.name;
+        EXPECT_EQ(stored(QStringLiteral("Foreign/beta")).toString(), QLatin1String(c.beta))
+            << c.name;
+        TOptionsFormMain loaded;
+        CUserOptionsManager().loadFormMain(loaded, true);
+        EXPECT_EQ(std::tuple(loaded.Left, loaded.Top, loaded.Width, loaded.Height,
+                             loaded.ShowToolBar, loaded.ShowStatusBar),
+                  std::tuple(60, 200, 700, 500, false, false))
+            << c.name;
     }
-    EXPECT_EQ(readFile(userStorePath()), before);
-    EXPECT_EQ(manager.takeSaveFailures(),
-              (std::vector<TStoreFailure>{
-                  {userStorePath(), QStringLiteral("No space left on device")}}));
+}
+
+// The warnings this process writes while it lives.
+class CWarnings
+{
+public:
+    CWarnings() { m_Previous = qInstallMessageHandler(&CWarnings::keep); }
+    ~CWarnings()
+    {
+        qInstallMessageHandler(m_Previous);
+        s_Kept.clear();
+    }
+    QStringList kept() const { return s_Kept; }
+
+private:
+    static void keep(QtMsgType type, const QMessageLogContext&, const QString& text)
+    {
+        if (type == QtWarningMsg)
+            s_Kept.append(text);
+    }
+    static inline QStringList s_Kept;
+    QtMessageHandler m_Previous = nullptr;
+};
+
+TEST_F(OptionsManager, AnUnreadableUserStoreGivesTheDefaultsAndSaysWhyOnce)
+{
+    // Whatever keeps the store from being read, the user learns it the same way.
+    ASSERT_TRUE(QDir().mkpath(path(QStringLiteral("config"))));
+    const QByteArray largeValue = "[FormMain]\nTop=7\nlong=" + QByteArray(30000, 'x') + '\n';
+    struct TCase
+    {
+        const char* name;
+        std::function<void()> make;
+        QString reason;
+        rlim_t fullDisk = RLIM_INFINITY;
+    };
+    const TCase cases[] = {
+        {"a folder", [this] { QDir().mkpath(userStorePath()); }, QStringLiteral("Is a directory")},
+        {"larger than the limit",
+         [this] {
+             QFile(userStorePath()).open(QIODevice::WriteOnly);
+             QFile::resize(userStorePath(), kIniFileSizeLimit + 1);
+         },
+         QStringLiteral("File too large")},
+        {"no room for the copy", [&] { writeFile(userStorePath(), largeValue); },
+         temporaryFolder() + QStringLiteral(": File too large"), 20000},
+        {"a store the user may not read",
+         [&] {
+             writeFile(userStorePath(), largeValue);
+             QFile::setPermissions(userStorePath(), QFileDevice::WriteOwner);
+         },
+         QStringLiteral("Permission denied")},
+    };
+    for (const TCase& c : cases) {
+        QDir(userStorePath()).removeRecursively();
+        QFile::remove(userStorePath());
+        c.make();
+        if (c.reason == QLatin1String("Permission denied") && ::geteuid() == 0)
+            continue;
+        const CWarnings warnings;
+        CUserOptionsManager manager;
+        TOptionsFormMain formMain;
+        {
+            CFileSizeLimit fullDisk(c.fullDisk);
+            for (int load = 0; load < 2; ++load)
+                manager.loadFormMain(formMain, true);
+        }
+        EXPECT_EQ(formMain.Top, TOptionsFormMain().Top) << c.name;
+        EXPECT_EQ(warnings.kept(),
+                  QStringList{userStorePath()
+                              + QStringLiteral(": options not read, defaults used: ") + c.reason})
+            << c.name;
+    }
+}
+
+TEST_F(OptionsManager, AUserStoreCopyThatCannotBeMadeWholeIsNotStored)
+{
+    // The store is copied for the settings library when it is saved; the library takes a copy
+    // of its own that the disk cut short for a whole one. Either is the temporary folder's fault.
+    constexpr rlim_t kFullDisk = 20000;
+    const std::pair<const char*, qsizetype> cases[] = {
+        {"the copy cannot be made", 30000},
+        {"the library's copy is cut short", 19900},
+    };
+    for (const auto& [name, valueBytes] : cases) {
+        const QByteArray before = "[Other]\nlong=" + QByteArray(valueBytes, 'x') + '\n';
+        writeFile(userStorePath(), before);
+        CUserOptionsManager manager;
+        TOptionsEditor editor;
+        manager.loadEditor(editor, true);
+        {
+            CFileSizeLimit fullDisk(kFullDisk);
+            EXPECT_FALSE(manager.saveEditor(kEditor, true)) << name;
+        }
+        EXPECT_EQ(readFile(userStorePath()), before) << name;
+        EXPECT_TRUE(
+            QDir(tempFolder()).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden))
+            << name << ": nothing of the copies is left";
+        const QString reason = valueBytes > qsizetype(kFullDisk)
+                                   ? QStringLiteral("File too large")
+                                   : QStringLiteral("No space left on device");
+        EXPECT_EQ(manager.takeSaveFailures(),
+                  (std::vector<TStoreFailure>{
+                      {userStorePath(), temporaryFolder() + QStringLiteral(": ") + reason}}))
+            << name;
+    }
 }
 
 TEST_F(OptionsManager, NothingBesideTheUserStoreHoldsItsSave)
@@ -385,6 +525,33 @@ TEST_F(OptionsManager, FailedSavesAreReported)
                                            QStringLiteral("No such file or directory")},
                                           {path(QStringLiteral("blocked/config/Ombrix.conf")),
                                            QStringLiteral("Not a directory")}}));
+}
+
+TEST_F(OptionsManager, ALinkToAnOptionsFileNotThereYetStaysALink)
+{
+    // As a user who keeps his files in one folder and links them has it before the first save.
+    ASSERT_TRUE(QDir().mkpath(path(QStringLiteral("config"))));
+    ASSERT_TRUE(QDir().mkpath(path(QStringLiteral("kept"))));
+    // Where the link leads, from its folder, and whether the save can make the file there.
+    const std::tuple<bool, const char*, bool> cases[] = {
+        {false, "../kept/ombrix.ini", true},
+        {true, "../kept/Ombrix.conf", true},
+        {false, "../none/ombrix.ini", false},
+        {true, "../none/Ombrix.conf", false},
+    };
+    for (const auto& [useRegister, target, saved] : cases) {
+        const QString file = useRegister ? userStorePath() : iniPath();
+        QFile::remove(file);
+        ASSERT_TRUE(QFile::link(QLatin1String(target), file));
+        CUserOptionsManager manager;
+        EXPECT_EQ(manager.saveEditor(kEditor, useRegister), saved) << target;
+        EXPECT_TRUE(QFileInfo(file).isSymLink()) << target;
+        EXPECT_EQ(readFile(file).contains("FontSize=14"), saved) << target;
+        const std::vector<TStoreFailure> failures =
+            saved ? std::vector<TStoreFailure>{}
+                  : std::vector<TStoreFailure>{{file, QStringLiteral("No such file or directory")}};
+        EXPECT_EQ(manager.takeSaveFailures(), failures) << target;
+    }
 }
 
 TEST_F(OptionsManager, EachLoadAndSaveSeesTheIniFileAsItIsThen)

@@ -13,6 +13,9 @@ void CIsolatedSettingsTest::SetUp()
     ASSERT_TRUE(m_Dir.isValid());
     ASSERT_TRUE(QDir().mkpath(binFolder()));
     ASSERT_TRUE(QDir().mkpath(docsFolder()));
+    ASSERT_TRUE(QDir().mkpath(tempFolder()));
+    m_OuterTempFolder = qgetenv("TMPDIR");
+    qputenv("TMPDIR", QFile::encodeName(tempFolder()));
     CExecutableLocation::redirect(path(QStringLiteral("bin/ombrix")));
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(path(QStringLiteral("config"))));
     qputenv("XDG_DATA_HOME", dataHome().toUtf8());
@@ -20,6 +23,11 @@ void CIsolatedSettingsTest::SetUp()
 
 void CIsolatedSettingsTest::TearDown()
 {
+    // The next test's folder is made in the outer one.
+    if (m_OuterTempFolder.isNull())
+        qunsetenv("TMPDIR");
+    else
+        qputenv("TMPDIR", m_OuterTempFolder);
     CExecutableLocation::redirect(QString());
 }
 

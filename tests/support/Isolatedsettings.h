@@ -9,8 +9,8 @@
 #include <sys/resource.h>
 
 // Each test gets a fresh temporary folder holding the executable's folder ("bin", with the
-// executable "bin/ombrix"), the user's settings ("config"), data home ("data") and
-// documents ("docs").
+// executable "bin/ombrix"), the user's settings ("config"), data home ("data"), documents
+// ("docs") and the temporary folder the program uses ("tmp").
 class CIsolatedSettingsTest : public ::testing::Test
 {
 protected:
@@ -23,12 +23,14 @@ protected:
     QString userStorePath() const { return path(QStringLiteral("config/Ombrix.conf")); }
     QString dataHome() const { return path(QStringLiteral("data")); }
     QString docsFolder() const { return path(QStringLiteral("docs")); }
+    QString tempFolder() const { return path(QStringLiteral("tmp")); }
 
     static QByteArray readFile(const QString& fileName);
     static void writeFile(const QString& fileName, const QByteArray& content);
 
 private:
     QTemporaryDir m_Dir;
+    QByteArray m_OuterTempFolder;
 };
 
 // While it lives, files of this process cannot grow beyond the given size: a full disk.

@@ -1,0 +1,8 @@
+#pragma once
+
+#include <QString>
+
+// The folder for temporary files: the one TMPDIR names when it is a folder, else the system's
+// default, as the C library chooses. Qt's own choice is empty for a TMPDIR that names no folder,
+// and a temporary name made from it would lie at the root of the file system.
+QString temporaryFolder();
