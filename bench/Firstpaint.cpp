@@ -10,7 +10,12 @@ namespace {
 class CFirstPaintWatcher : public QObject
 {
 public:
-    using QObject::QObject;
+    CFirstPaintWatcher(QWidget* window, bool closes)
+        : QObject(window)
+        , m_Window(window)
+        , m_Closes(closes)
+    {
+    }
 
     bool eventFilter(QObject* watched, QEvent* event) override
     {
@@ -19,12 +24,19 @@ public:
         // the window keeps the options saved at closing out of the time.
         if (event->type() == QEvent::Paint && !m_Seen) {
             m_Seen = true;
-            QTimer::singleShot(0, QCoreApplication::instance(), [] { QCoreApplication::exit(0); });
+            QTimer::singleShot(0, QCoreApplication::instance(), [this] {
+                if (m_Closes)
+                    m_Window->close();
+                else
+                    QCoreApplication::exit(0);
+            });
         }
         return QObject::eventFilter(watched, event);
     }
 
 private:
+    QWidget* m_Window;
+    bool m_Closes;
     bool m_Seen = false;
 };
 
@@ -32,5 +44,10 @@ private:
 
 void quitAfterFirstPaint(QWidget& window)
 {
-    window.installEventFilter(new CFirstPaintWatcher(&window));
+    window.installEventFilter(new CFirstPaintWatcher(&window, false));
+}
+
+void closeAfterFirstPaint(QWidget& window)
+{
+    window.installEventFilter(new CFirstPaintWatcher(&window, true));
 }

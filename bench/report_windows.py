@@ -56,6 +56,8 @@ def main():
     print(f"{'start-up':16} {'median ms':>10} {'peak MB':>8}")
     print(f"{'ombrix':16} {start['ombrix']:10.1f} {ours:8.1f}   idle program {idle:.1f} MB")
     print(f"{'user store 1 MB':16} {start['ombrix-store']:10.1f}")
+    print(f"{'exit':16} {start['ombrix-exit'] - start['ombrix']:10.1f}   "
+          f"with the user store {start['ombrix-store-exit'] - start['ombrix-store']:.1f}")
     print(f"{'empty window':16} {start['bare']:10.1f} {bare:8.1f}")
     print(f"{'ratio':16} {start['ombrix'] / start['bare']:9.2f}x {ours / bare:7.2f}x")
     for command in ("ombrix", "ombrix-store"):

@@ -13,7 +13,7 @@ work="$build/workloads"
 
 # The start-up on a virtual display: the program's entry point up to its first painted window,
 # with its options from the ini file or from a user's store of a million bytes, and an empty
-# window the same way; then the real program's peak memory once its window is shown and has
+# window the same way; the same starts followed by an exit, which saves the options; then the real program's peak memory once its window is shown and has
 # idled for a second. The program runs from a copy in a temporary folder with its
 # own settings there, so nothing is written beside the build or to the user's settings.
 start_up() {
@@ -22,6 +22,8 @@ start_up() {
   hyperfine -N --warmup 3 --runs "$runs" --style basic --export-json "$work/start.json" \
     --command-name ombrix "$build/bench/ombrix_start_bench" \
     --command-name ombrix-store "$build/bench/ombrix_start_bench --user-store $store_bytes" \
+    --command-name ombrix-exit "$build/bench/ombrix_start_bench --exit" \
+    --command-name ombrix-store-exit "$build/bench/ombrix_start_bench --user-store $store_bytes --exit" \
     --command-name bare "$build/bench/bare_window_bench" >"$work/start.log" 2>&1 || { cat "$work/start.log"; exit 1; }
   /usr/bin/time -f "%M" -o "$work/start.ombrix.rss" "$build/bench/ombrix_start_bench" 2>/dev/null
   /usr/bin/time -f "%M" -o "$work/start.bare.rss" "$build/bench/bare_window_bench" 2>/dev/null
