@@ -3,7 +3,6 @@
 #include "app/UnFormWaitCalc.h"
 #include "framework/Frameworklimits.h"
 #include "tests/app/Mainwindowfixture.h"
-#include "tests/support/Filewrites.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,12 +13,46 @@
 #include <QWindow>
 
 #include <optional>
+#include <sys/inotify.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
 class LifeCycle : public CMainWindowTest
 {
+};
+
+// The times a file is written or replaced while it lives, as the system tells them: each close
+// after writing it and each file renamed into its place.
+class CFileWrites
+{
+public:
+    explicit CFileWrites(const QString& fileName)
+        : m_Name(QFile::encodeName(QFileInfo(fileName).fileName()))
+    {
+        ::inotify_add_watch(m_Watch, QFile::encodeName(QFileInfo(fileName).path()).constData(),
+                            IN_CLOSE_WRITE | IN_MOVED_TO);
+    }
+    ~CFileWrites() { ::close(m_Watch); }
+
+    int count()
+    {
+        alignas(inotify_event) char events[4096];
+        for (ssize_t got; (got = ::read(m_Watch, events, sizeof events)) > 0;) {
+            for (ssize_t at = 0; at < got;) {
+                const auto* event = reinterpret_cast<const inotify_event*>(events + at);
+                m_Count += event->len > 0 && m_Name == event->name ? 1 : 0;
+                at += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
+            }
+        }
+        return m_Count;
+    }
+
+private:
+    QByteArray m_Name;
+    int m_Watch = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    int m_Count = 0;
 };
 
 TEST_F(LifeCycle, StoredPlaceIsKeptOnTheDesktop)

@@ -225,44 +225,6 @@ TEST_F(AtomicFile, ALinkIsWrittenThroughAndTheModeKept)
               mode);
 }
 
-TEST_F(AtomicFile, ALinkToAFileNotThereYetStaysALink)
-{
-    // As a user who keeps his files in one folder and links them has it before the first save.
-    ASSERT_TRUE(QDir().mkpath(path(QStringLiteral("kept"))));
-    struct TCase
-    {
-        const char* reason;
-        QByteArray target; // as the link holds it, from the documents' folder
-        QString made;      // empty: nothing can be made
-        int error = 0;
-    };
-    const TCase cases[] = {
-        {"beside the link", "made.txt", docsFolder() + QStringLiteral("/made.txt")},
-        {"in another folder, relative", "../kept/made.txt", path(QStringLiteral("kept/made.txt"))},
-        {"through a second link", "chain.txt", path(QStringLiteral("kept/chained.txt"))},
-        {"in a folder not there", "../none/made.txt", {}, ENOENT},
-        {"a link to itself", "link.txt", {}, ELOOP},
-    };
-    const QByteArray link = QFile::encodeName(docsFolder() + QStringLiteral("/link.txt"));
-    const QByteArray chain = QFile::encodeName(docsFolder() + QStringLiteral("/chain.txt"));
-    ASSERT_EQ(::symlink(QFile::encodeName(path(QStringLiteral("kept/chained.txt"))).constData(),
-                        chain.constData()),
-              0);
-    for (const TCase& c : cases) {
-        ASSERT_EQ(::symlink(c.target.constData(), link.constData()), 0) << c.reason;
-        QString reason;
-        EXPECT_EQ(writeFileAtomically(QString::fromLocal8Bit(link), "new", reason), c.error == 0)
-            << c.reason;
-        EXPECT_EQ(reason, c.error == 0 ? QString() : systemReason(c.error)) << c.reason;
-        EXPECT_TRUE(QFileInfo(QString::fromLocal8Bit(link)).isSymLink()) << c.reason;
-        if (!c.made.isEmpty()) {
-            EXPECT_EQ(readFile(c.made), QByteArray("new")) << c.reason;
-        }
-        ASSERT_EQ(::unlink(link.constData()), 0);
-    }
-    EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("none"))));
-}
-
 TEST_F(AtomicFile, TheFileDecidesWhoWritesItAndKeepsItsOwnerModeAndNames)
 {
     if (::geteuid() != 0)

@@ -1,6 +1,5 @@
 #include "framework/Useroptionsmanager.h"
 
-#include "framework/Frameworklimits.h"
 #include "platform/Executablelocation.h"
 #include "platform/Temporaryfolder.h"
 #include "tests/support/Isolatedsettings.h"
@@ -49,6 +48,10 @@ protected:
         return QSettings(userStorePath(), QSettings::IniFormat).value(key);
     }
     QByteArray iniText() const { return readFile(iniPath()); }
+    bool tempFolderIsEmpty() const
+    {
+        return QDir(tempFolder()).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+    }
 };
 
 std::vector<QString> recentFiles(const CUserOptionsManager& manager)
@@ -346,120 +349,78 @@ TEST_F(OptionsManager, NothingOfTheUserStoreIsKeptOutsideItBetweenALoadAndASave)
     // store is edited by hand: the save builds on the store as it is then, and every key stays.
     const QByteArray text = "[Foreign]\nalpha=1\nbeta=two\n[FormMain]\nLeft=300\nTop=200\n"
                             "Width=700\nHeight=500\nShowToolBar=0\nShowStatusBar=0\n";
-    struct TCase
-    {
-        const char* name;
-        std::function<void()> meanwhile;
-        const char* beta;
-    };
-    const TCase cases[] = {
+    const std::tuple<const char*, std::function<void()>, const char*> cases[] = {
         {"nothing happens", [] {}, "two"},
         {"the temporary folder is emptied",
-         [this] {
-             ASSERT_TRUE(QDir(tempFolder()).removeRecursively() && QDir().mkpath(tempFolder()));
-         },
-         "two"},
+         [this] { QDir(tempFolder()).removeRecursively() && QDir().mkpath(tempFolder()); }, "two"},
         {"the store is edited by hand",
          [&] { writeFile(userStorePath(), QByteArray(text).replace("beta=two", "beta=three")); },
          "three"},
     };
-    for (const TCase& c : cases) {
+    for (const auto& [name, meanwhile, beta] : cases) {
         writeFile(userStorePath(), text);
         CUserOptionsManager manager;
         TOptionsFormMain formMain;
         manager.loadFormMain(formMain, true);
-        EXPECT_TRUE(
-            QDir(tempFolder()).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden))
-            << c.name << ": after the load";
-        c.meanwhile();
+        EXPECT_TRUE(tempFolderIsEmpty()) << name << ": after the load";
+        meanwhile();
         formMain.Left = 60;
-        ASSERT_TRUE(manager.saveFormMain(formMain, true)) << c.name;
-        EXPECT_TRUE(
-            QDir(tempFolder()).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden))
-            << c.name << ": after the save";
-        EXPECT_EQ(stored(QStringLiteral("Foreign/alpha")).toString(), QStringLiteral("1"))
-            << c.name;
-        EXPECT_EQ(stored(QStringLiteral("Foreign/beta")).toString(), QLatin1String(c.beta))
-            << c.name;
+        ASSERT_TRUE(manager.saveFormMain(formMain, true)) << name;
+        EXPECT_TRUE(tempFolderIsEmpty()) << name << ": after the save";
+        EXPECT_EQ(stored(QStringLiteral("Foreign/beta")).toString(), QLatin1String(beta)) << name;
         TOptionsFormMain loaded;
         CUserOptionsManager().loadFormMain(loaded, true);
         EXPECT_EQ(std::tuple(loaded.Left, loaded.Top, loaded.Width, loaded.Height,
                              loaded.ShowToolBar, loaded.ShowStatusBar),
                   std::tuple(60, 200, 700, 500, false, false))
-            << c.name;
+            << name;
     }
 }
 
-// The warnings this process writes while it lives.
-class CWarnings
+// The warnings written while it lives.
+struct CWarnings
 {
-public:
-    CWarnings() { m_Previous = qInstallMessageHandler(&CWarnings::keep); }
-    ~CWarnings()
-    {
-        qInstallMessageHandler(m_Previous);
-        s_Kept.clear();
-    }
-    QStringList kept() const { return s_Kept; }
-
-private:
-    static void keep(QtMsgType type, const QMessageLogContext&, const QString& text)
-    {
-        if (type == QtWarningMsg)
-            s_Kept.append(text);
-    }
     static inline QStringList s_Kept;
-    QtMessageHandler m_Previous = nullptr;
+    const QtMessageHandler m_Previous =
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+            if (type == QtWarningMsg)
+                s_Kept.append(text);
+        });
+    ~CWarnings() { qInstallMessageHandler(m_Previous), s_Kept.clear(); }
 };
 
 TEST_F(OptionsManager, AnUnreadableUserStoreGivesTheDefaultsAndSaysWhyOnce)
 {
     // Whatever keeps the store from being read, the user learns it the same way.
-    ASSERT_TRUE(QDir().mkpath(path(QStringLiteral("config"))));
-    const QByteArray largeValue = "[FormMain]\nTop=7\nlong=" + QByteArray(30000, 'x') + '\n';
-    struct TCase
-    {
-        const char* name;
-        std::function<void()> make;
-        QString reason;
-        rlim_t fullDisk = RLIM_INFINITY;
+    const QByteArray text = "[FormMain]\nTop=7\nlong=" + QByteArray(30000, 'x') + '\n';
+    // What stands at the store, the reason, and how large files may grow meanwhile.
+    const std::tuple<QFileDevice::Permissions, QString, rlim_t> cases[] = {
+        {{}, QStringLiteral("Is a directory"), RLIM_INFINITY},
+        {QFileDevice::ReadOwner, temporaryFolder() + QStringLiteral(": File too large"), 20000},
+        {QFileDevice::WriteOwner, QStringLiteral("Permission denied"), RLIM_INFINITY},
     };
-    const TCase cases[] = {
-        {"a folder", [this] { QDir().mkpath(userStorePath()); }, QStringLiteral("Is a directory")},
-        {"larger than the limit",
-         [this] {
-             QFile(userStorePath()).open(QIODevice::WriteOnly);
-             QFile::resize(userStorePath(), kIniFileSizeLimit + 1);
-         },
-         QStringLiteral("File too large")},
-        {"no room for the copy", [&] { writeFile(userStorePath(), largeValue); },
-         temporaryFolder() + QStringLiteral(": File too large"), 20000},
-        {"a store the user may not read",
-         [&] {
-             writeFile(userStorePath(), largeValue);
-             QFile::setPermissions(userStorePath(), QFileDevice::WriteOwner);
-         },
-         QStringLiteral("Permission denied")},
-    };
-    for (const TCase& c : cases) {
+    for (const auto& [permissions, reason, fileSizeLimit] : cases) {
         QDir(userStorePath()).removeRecursively();
-        QFile::remove(userStorePath());
-        c.make();
-        if (c.reason == QLatin1String("Permission denied") && ::geteuid() == 0)
-            continue;
+        if (permissions == QFileDevice::Permissions()) {
+            QDir().mkpath(userStorePath());
+        } else {
+            writeFile(userStorePath(), text);
+            QFile::setPermissions(userStorePath(), permissions);
+        }
+        if (permissions == QFileDevice::WriteOwner && ::geteuid() == 0)
+            continue; // root reads any file
         const CWarnings warnings;
         CUserOptionsManager manager;
         TOptionsFormMain formMain;
         {
-            CFileSizeLimit fullDisk(c.fullDisk);
-            for (int load = 0; load < 2; ++load)
-                manager.loadFormMain(formMain, true);
+            CFileSizeLimit fullDisk(fileSizeLimit);
+            manager.loadFormMain(formMain, true);
+            manager.loadFormMain(formMain, true);
         }
-        EXPECT_EQ(formMain.Top, TOptionsFormMain().Top) << c.name;
-        EXPECT_EQ(warnings.kept(),
+        EXPECT_EQ(formMain.Top, TOptionsFormMain().Top) << reason.toStdString();
+        EXPECT_EQ(CWarnings::s_Kept,
                   QStringList{userStorePath()
-                              + QStringLiteral(": options not read, defaults used: ") + c.reason})
-            << c.name;
+                              + QStringLiteral(": options not read, defaults used: ") + reason});
     }
 }
 
@@ -483,9 +444,7 @@ TEST_F(OptionsManager, AUserStoreCopyThatCannotBeMadeWholeIsNotStored)
             EXPECT_FALSE(manager.saveEditor(kEditor, true)) << name;
         }
         EXPECT_EQ(readFile(userStorePath()), before) << name;
-        EXPECT_TRUE(
-            QDir(tempFolder()).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden))
-            << name << ": nothing of the copies is left";
+        EXPECT_TRUE(tempFolderIsEmpty()) << name << ": nothing of the copies is left";
         const QString reason = valueBytes > qsizetype(kFullDisk)
                                    ? QStringLiteral("File too large")
                                    : QStringLiteral("No space left on device");
@@ -532,24 +491,24 @@ TEST_F(OptionsManager, ALinkToAnOptionsFileNotThereYetStaysALink)
     // As a user who keeps his files in one folder and links them has it before the first save.
     ASSERT_TRUE(QDir().mkpath(path(QStringLiteral("config"))));
     ASSERT_TRUE(QDir().mkpath(path(QStringLiteral("kept"))));
-    // Where the link leads, from its folder, and whether the save can make the file there.
-    const std::tuple<bool, const char*, bool> cases[] = {
-        {false, "../kept/ombrix.ini", true},
-        {true, "../kept/Ombrix.conf", true},
-        {false, "../none/ombrix.ini", false},
-        {true, "../none/Ombrix.conf", false},
+    // Where the link leads from its folder, and why the save fails (empty: it does not).
+    const std::tuple<bool, const char*, QString> cases[] = {
+        {false, "../kept/ombrix.ini", {}},
+        {true, "../kept/Ombrix.conf", {}},
+        {false, "../none/ombrix.ini", QStringLiteral("No such file or directory")},
+        {true, "Ombrix.conf", QStringLiteral("Too many levels of symbolic links")},
     };
-    for (const auto& [useRegister, target, saved] : cases) {
+    for (const auto& [useRegister, target, reason] : cases) {
         const QString file = useRegister ? userStorePath() : iniPath();
         QFile::remove(file);
         ASSERT_TRUE(QFile::link(QLatin1String(target), file));
         CUserOptionsManager manager;
-        EXPECT_EQ(manager.saveEditor(kEditor, useRegister), saved) << target;
+        EXPECT_EQ(manager.saveEditor(kEditor, useRegister), reason.isEmpty()) << target;
         EXPECT_TRUE(QFileInfo(file).isSymLink()) << target;
-        EXPECT_EQ(readFile(file).contains("FontSize=14"), saved) << target;
-        const std::vector<TStoreFailure> failures =
-            saved ? std::vector<TStoreFailure>{}
-                  : std::vector<TStoreFailure>{{file, QStringLiteral("No such file or directory")}};
+        EXPECT_EQ(readFile(file).contains("FontSize=14"), reason.isEmpty()) << target;
+        std::vector<TStoreFailure> failures;
+        if (!reason.isEmpty())
+            failures.push_back({file, reason});
         EXPECT_EQ(manager.takeSaveFailures(), failures) << target;
     }
 }
