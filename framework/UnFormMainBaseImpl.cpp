@@ -221,6 +221,24 @@ void TFormMainBaseImpl::showEvent(QShowEvent* event)
     });
 }
 
+bool TFormMainBaseImpl::event(QEvent* event)
+{
+    const bool handled = TFormMainBase::event(event);
+    // Qt ends the program by itself only when the last window on the screen closes, and a
+    // window hidden in the tray is not on it. Queued, so that the close is complete first;
+    // outside the program's event loop quit() does nothing.
+    if (event->type() == QEvent::Close && event->isAccepted()) {
+        QMetaObject::invokeMethod(
+            this,
+            [] {
+                CHandlerGuard::run("TFormMainBaseImpl::FormClose",
+                                   [] { QCoreApplication::quit(); });
+            },
+            Qt::QueuedConnection);
+    }
+    return handled;
+}
+
 void TFormMainBaseImpl::changeEvent(QEvent* event)
 {
     TFormMainBase::changeEvent(event);

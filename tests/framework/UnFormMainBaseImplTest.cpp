@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QTimer>
 
 #include <functional>
 
@@ -13,6 +14,7 @@ namespace {
 
 const QDateTime kNow(QDate(2024, 3, 5), QTime(7, 8, 9));
 const QByteArray kStamp = "[05/Mar/2024 07:08:09] ";
+constexpr int kProgramEndGuardMs = 10000;
 
 class MainWindowBase : public CWindowTest
 {
@@ -148,6 +150,16 @@ protected:
     {
         return window.windowFlags().testFlag(Qt::Tool);
     }
+    // Runs the program's event loop with act as its first event: true when the program ended
+    // it, false when the guard had to (kProgramEndGuardMs only keeps the test from hanging).
+    static bool programEndsAfter(const std::function<void()>& act)
+    {
+        QTimer guard;
+        QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+        guard.start(kProgramEndGuardMs);
+        QTimer::singleShot(0, &guard, act);
+        return QApplication::exec() == 0;
+    }
 
     CFakeTrayBackend::TState m_Tray;
 };
@@ -209,8 +221,10 @@ TEST_F(MainWindowTray, PolicyByOptions)
         EXPECT_TRUE(window.isVisible()) << c.reason;
         EXPECT_FALSE(window.isMinimized()) << c.reason;
         EXPECT_EQ(isToolWindow(window), c.noButtonRestored) << c.reason;
-        // Closing the main window must still end the program.
+        // Closing the main window must still end the program, also from the tray.
         EXPECT_TRUE(window.testAttribute(Qt::WA_QuitOnClose)) << c.reason;
+        minimise(window);
+        EXPECT_TRUE(programEndsAfter([&window] { window.close(); })) << c.reason;
     }
 }
 
