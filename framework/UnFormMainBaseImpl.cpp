@@ -26,7 +26,7 @@ public:
     void setTaskBarButtonVisible(bool visible) override
     {
         if (m_Window->isMinimized() && !visible) {
-            m_Window->hide();
+            hideMainWindow();
             return;
         }
         const bool toolWindow = !visible;
@@ -43,7 +43,12 @@ public:
             m_Window->show();
     }
     void showMainWindow() override { m_Window->show(); }
-    void hideMainWindow() override { m_Window->hide(); }
+    // Its open windows go to the tray with it, and their taskbar buttons with them.
+    void hideMainWindow() override
+    {
+        m_Window->hideAllWindows();
+        m_Window->hide();
+    }
     void restoreMainWindow() override
     {
         m_Window->setWindowState(m_Window->windowState() & ~Qt::WindowMinimized);

@@ -1,6 +1,7 @@
 #include "framework/UnFormMainBaseImpl.h"
 
 #include "framework/Filelog.h"
+#include "framework/UnFormSecondary.h"
 #include "tests/support/Scripteddialogs.h"
 #include "tests/support/Testmainwindow.h"
 
@@ -176,6 +177,7 @@ TEST_F(MainWindowTray, PolicyByOptions)
         bool hidden;    // after minimising: the window is hidden
         bool noButtonMinimised;
         bool noButtonRestored;
+        bool dialogOpen = false; // minimised with the window, as some desktops do
     };
     const TCase cases[] = {
         {"tray off", false, true, true, false, false, false, false, false, false},
@@ -196,12 +198,19 @@ TEST_F(MainWindowTray, PolicyByOptions)
          false},
         {"icon lost, not to the taskbar: ordinary", true, false, true, false, true, false, false,
          false, false},
+        {"no taskbar button: the open dialog goes too and comes back", true, true, false, false,
+         false, true, true, true, true, true},
+        {"not to the taskbar: the open dialog goes too and comes back", true, false, true, false,
+         false, false, true, false, false, true},
     };
     for (const TCase& c : cases) {
         m_Tray = {};
         m_Tray.refuses = c.refuses;
         CTestMainWindow window(m_Tray);
         window.show();
+        TFormSecondary dialog(&window);
+        if (c.dialogOpen)
+            dialog.show();
         applyOptions(window, c.tray, c.toTaskBar, c.taskBarIcon);
         EXPECT_EQ(m_Tray.shown, c.tray && !c.refuses) << c.reason;
         EXPECT_EQ(isToolWindow(window), c.noButton) << c.reason;
@@ -209,11 +218,16 @@ TEST_F(MainWindowTray, PolicyByOptions)
         if (c.losesIcon)
             m_Tray.shown = false;
 
+        if (c.dialogOpen)
+            dialog.showMinimized();
         minimise(window);
         EXPECT_TRUE(window.isMinimized()) << c.reason;
         EXPECT_EQ(!window.isVisible(), c.hidden) << c.reason;
         if (!c.hidden) {
             EXPECT_EQ(isToolWindow(window), c.noButtonMinimised) << c.reason;
+        }
+        if (c.dialogOpen) {
+            EXPECT_FALSE(dialog.isVisible()) << c.reason;
         }
 
         ASSERT_TRUE(m_Tray.onActivated) << c.reason;
@@ -221,6 +235,9 @@ TEST_F(MainWindowTray, PolicyByOptions)
         EXPECT_TRUE(window.isVisible()) << c.reason;
         EXPECT_FALSE(window.isMinimized()) << c.reason;
         EXPECT_EQ(isToolWindow(window), c.noButtonRestored) << c.reason;
+        if (c.dialogOpen) {
+            EXPECT_TRUE(dialog.isVisible() && !dialog.isMinimized()) << c.reason;
+        }
         // Closing the main window must still end the program, also from the tray.
         EXPECT_TRUE(window.testAttribute(Qt::WA_QuitOnClose)) << c.reason;
         minimise(window);
