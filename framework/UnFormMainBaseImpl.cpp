@@ -61,6 +61,10 @@ public:
     }
     bool isModalWindowOpen() const override { return m_Window->isModalWindowOpen(); }
     void showAllWindows() override { m_Window->showAllWindows(); }
+    bool isMainWindowInTray() const override
+    {
+        return m_Window->isMinimized() && !m_Window->isVisible();
+    }
 
 private:
     TFormMainBaseImpl* m_Window;

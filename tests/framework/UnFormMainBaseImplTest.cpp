@@ -177,7 +177,8 @@ TEST_F(MainWindowTray, PolicyByOptions)
         bool hidden;    // after minimising: the window is hidden
         bool noButtonMinimised;
         bool noButtonRestored;
-        bool dialogOpen = false; // minimised with the window, as some desktops do
+        bool dialogOpen = false;    // minimised with the window, as some desktops do
+        bool trayOffInTray = false; // the tray is turned off while the window is in it
     };
     const TCase cases[] = {
         {"tray off", false, true, true, false, false, false, false, false, false},
@@ -202,6 +203,8 @@ TEST_F(MainWindowTray, PolicyByOptions)
          false, true, true, true, true, true},
         {"not to the taskbar: the open dialog goes too and comes back", true, false, true, false,
          false, false, true, false, false, true},
+        {"the tray turned off: the window comes back with its dialog", true, true, false, false,
+         false, true, true, true, false, true, true},
     };
     for (const TCase& c : cases) {
         m_Tray = {};
@@ -228,6 +231,10 @@ TEST_F(MainWindowTray, PolicyByOptions)
         }
         if (c.dialogOpen) {
             EXPECT_FALSE(dialog.isVisible()) << c.reason;
+        }
+        if (c.trayOffInTray) {
+            applyOptions(window, false, c.toTaskBar, c.taskBarIcon);
+            EXPECT_TRUE(window.isVisible()) << c.reason;
         }
 
         ASSERT_TRUE(m_Tray.onActivated) << c.reason;
