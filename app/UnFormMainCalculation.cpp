@@ -284,9 +284,11 @@ void TFormMain::setResultsFormVisible(bool show)
 {
     if (m_FormViewResults == nullptr)
         return;
-    if (m_FormViewResults->isVisible() && !show)
+    // Hidden with this window in the tray, it is open all the same and comes back with it.
+    const bool open = m_FormViewResults->isVisible() || isHiddenWithMainWindow(m_FormViewResults);
+    if (open && !show)
         m_FormViewResults->close();
-    else if (!m_FormViewResults->isVisible() && show)
+    else if (!open && show)
         m_FormViewResults->show();
 }
 
@@ -304,6 +306,11 @@ void TFormMain::ViewResultsInForm(const QString& text)
     }
     if (m_FormViewResults == nullptr)
         return;
+    // Hidden with this window in the tray, it has the results when it comes back.
+    if (isHiddenWithMainWindow(m_FormViewResults)) {
+        m_FormViewResults->SetText(text);
+        return;
+    }
     if (m_FormViewResults->isVisible()) {
         m_FormViewResults->SetText(text);
         m_FormViewResults->update();

@@ -65,11 +65,16 @@ bool CApplicationSystemIcon::apply()
         return false;
     if (!m_ShowTrayIcon) {
         m_TrayIcon->hide();
-        m_Windows->setTaskBarButtonVisible(true);
+        keepWithinReach();
         return true;
     }
-    if (!m_TrayIcon->show())
+    if (!m_TrayIcon->show()) {
+        // The taskbar is left as it was, unless the window waits in the tray for an icon that
+        // is not there.
+        if (m_Windows->isMainWindowInTray())
+            keepWithinReach();
         return false;
+    }
     m_Windows->setTaskBarButtonVisible(m_ShowTaskBarIcon);
     return true;
 }
@@ -149,9 +154,19 @@ bool CApplicationSystemIcon::refresh()
         return apply();
     if (m_TrayIcon->refresh())
         return true;
-    // The icon is gone and the desktop takes it no more: the window must not stay out of
-    // reach in the tray or without a taskbar button.
-    m_Windows->setTaskBarButtonVisible(true);
-    m_Windows->showMainWindow();
+    // The icon is gone and the desktop takes it no more.
+    keepWithinReach();
     return false;
+}
+
+void CApplicationSystemIcon::keepWithinReach()
+{
+    // Asked first: giving the button back re-creates the window.
+    const bool inTray = m_Windows->isMainWindowInTray();
+    m_Windows->setTaskBarButtonVisible(true);
+    if (!inTray)
+        return;
+    m_Windows->restoreMainWindow();
+    m_Windows->bringMainWindowToFront();
+    m_Windows->showAllWindows();
 }

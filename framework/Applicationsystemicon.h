@@ -20,12 +20,15 @@ public:
     virtual void bringMainWindowToFront() = 0;
     virtual bool isModalWindowOpen() const = 0;
     virtual void showAllWindows() = 0;
+    // Hidden while minimised: the tray icon is its way back.
+    virtual bool isMainWindowInTray() const = 0;
 };
 
 // The tray icon and what minimising does while it is shown: with the taskbar button kept,
 // an ordinary minimise; without, the window goes to the tray and comes back by a double click
 // on the icon or its activation. The window is hidden, or loses its taskbar button, only while the
-// icon is really shown, so it can never become unreachable.
+// icon is really shown, so it can never become unreachable; when the icon goes, the window
+// comes back from the tray.
 class CApplicationSystemIcon
 {
 public:
@@ -46,7 +49,7 @@ public:
     bool isIconShown() const;
 
     // Makes the flags visible: the icon and the taskbar button. False when there is no icon
-    // or the desktop refused it.
+    // or the desktop refused it. A window in the tray comes back when there is no icon now.
     bool apply();
     void onTrayMessage(TTrayMouse mouse);
     // The main window has just been minimised. While the icon is not really shown the window
@@ -59,6 +62,9 @@ public:
     bool refresh();
 
 private:
+    // Without an icon to come back by: the taskbar button, and the window back from the tray.
+    void keepWithinReach();
+
     CSystemIconWindows* m_Windows;
     std::unique_ptr<CTrayIcon> m_TrayIcon;
     bool m_ShowTrayIcon = false;

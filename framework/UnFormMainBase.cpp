@@ -1,5 +1,8 @@
 #include "framework/UnFormMainBase.h"
 
+#include <algorithm>
+#include <utility>
+
 namespace {
 
 void showAndActivate(QWidget* window)
@@ -84,8 +87,13 @@ void TFormMainBase::showAllWindows()
 {
     // Showing may run handlers that change the list: walk a copy.
     const std::vector<CHandleInfo> entries = m_WindowList;
+    const std::vector<QPointer<QWidget>> hidden = std::exchange(m_HiddenWindows, {});
     for (const CHandleInfo& entry : entries) {
         if (entry.form) {
+            // Some desktops minimise a window's dialogs with it: those the program hid come
+            // back as the user last saw them.
+            if (std::find(hidden.begin(), hidden.end(), entry.form) != hidden.end())
+                entry.form->setWindowState(entry.form->windowState() & ~Qt::WindowMinimized);
             showAndActivate(entry.form);
             continue;
         }
@@ -94,6 +102,26 @@ void TFormMainBase::showAllWindows()
         if (entry.dialog && entry.dialog->isVisible())
             showAndActivate(entry.dialog);
     }
+}
+
+void TFormMainBase::hideAllWindows()
+{
+    const std::vector<CHandleInfo> entries = m_WindowList;
+    m_HidingAllWindows = true;
+    for (const CHandleInfo& entry : entries) {
+        if (entry.form && entry.form->isVisible() && !entry.form->isModal()) {
+            m_HiddenWindows.emplace_back(entry.form);
+            entry.form->hide();
+        }
+    }
+    m_HidingAllWindows = false;
+}
+
+bool TFormMainBase::isHiddenWithMainWindow(const QWidget* form) const
+{
+    return form != nullptr && form->isHidden()
+           && std::find(m_HiddenWindows.begin(), m_HiddenWindows.end(), form)
+                  != m_HiddenWindows.end();
 }
 
 int TFormMainBase::getWindowListCount() const
@@ -128,6 +156,8 @@ void TFormMainBase::removeFirst(bool isDialog, const QWidget* widget)
         const QWidget* held = isDialog ? it->dialog.data() : it->form.data();
         if (held == widget) {
             m_WindowList.erase(it);
+            if (!isDialog)
+                std::erase(m_HiddenWindows, widget);
             return;
         }
     }

@@ -40,8 +40,16 @@ public:
     // Shows and activates the first listed window of that class; false when none is listed.
     bool showWindow(const QString& className);
     // Shows and activates every listed window in list order (coming back from the tray);
-    // deleted windows and desktop dialogs that are not open are skipped.
+    // deleted windows and desktop dialogs that are not open are skipped. Those hidden with the
+    // main window come back shown, not minimised.
     void showAllWindows();
+    // The main window goes to the tray: every listed window that is shown and not modal goes
+    // with it and stays listed. A modal one stays: hidden, it would stop waiting for its answer.
+    void hideAllWindows();
+    // True while hideAllWindows() hides them: that hiding closes nothing.
+    bool isHidingAllWindows() const { return m_HidingAllWindows; }
+    // Hidden with the main window and not shown again since.
+    bool isHiddenWithMainWindow(const QWidget* form) const;
 
     int getWindowListCount() const;
     int getWindowListCapacity() const;
@@ -53,4 +61,6 @@ private:
 
     std::vector<CHandleInfo> m_WindowList;
     int m_WindowListCapacity = 0;
+    std::vector<QPointer<QWidget>> m_HiddenWindows;
+    bool m_HidingAllWindows = false;
 };

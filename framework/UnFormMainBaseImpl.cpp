@@ -26,7 +26,7 @@ public:
     void setTaskBarButtonVisible(bool visible) override
     {
         if (m_Window->isMinimized() && !visible) {
-            m_Window->hide();
+            hideMainWindow();
             return;
         }
         const bool toolWindow = !visible;
@@ -43,7 +43,12 @@ public:
             m_Window->show();
     }
     void showMainWindow() override { m_Window->show(); }
-    void hideMainWindow() override { m_Window->hide(); }
+    // Its open windows go to the tray with it, and their taskbar buttons with them.
+    void hideMainWindow() override
+    {
+        m_Window->hideAllWindows();
+        m_Window->hide();
+    }
     void restoreMainWindow() override
     {
         m_Window->setWindowState(m_Window->windowState() & ~Qt::WindowMinimized);
@@ -56,6 +61,10 @@ public:
     }
     bool isModalWindowOpen() const override { return m_Window->isModalWindowOpen(); }
     void showAllWindows() override { m_Window->showAllWindows(); }
+    bool isMainWindowInTray() const override
+    {
+        return m_Window->isMinimized() && !m_Window->isVisible();
+    }
 
 private:
     TFormMainBaseImpl* m_Window;
@@ -219,6 +228,24 @@ void TFormMainBaseImpl::showEvent(QShowEvent* event)
     CHandlerGuard::run("TFormMainBaseImpl::FormShow", [this] {
         setTaskBarEntrySkipped(windowHandle(), windowFlags().testFlag(Qt::Tool));
     });
+}
+
+bool TFormMainBaseImpl::event(QEvent* event)
+{
+    const bool handled = TFormMainBase::event(event);
+    // Qt ends the program by itself only when the last window on the screen closes, and a
+    // window hidden in the tray is not on it. Queued, so that the close is complete first;
+    // outside the program's event loop quit() does nothing.
+    if (event->type() == QEvent::Close && event->isAccepted()) {
+        QMetaObject::invokeMethod(
+            this,
+            [] {
+                CHandlerGuard::run("TFormMainBaseImpl::FormClose",
+                                   [] { QCoreApplication::quit(); });
+            },
+            Qt::QueuedConnection);
+    }
+    return handled;
 }
 
 void TFormMainBaseImpl::changeEvent(QEvent* event)

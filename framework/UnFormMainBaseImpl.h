@@ -80,6 +80,8 @@ public:
     CApplicationSystemIcon* getSystemIcon() const { return m_SystemIcon.get(); }
 
 protected:
+    // An accepted close of the main window ends the program, also from the tray.
+    bool event(QEvent* event) override;
     void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 

@@ -1,7 +1,9 @@
 #include "framework/UnFormSecondary.h"
 
 #include "framework/Handlerguard.h"
+#include "framework/UnFormMainBase.h"
 
+#include <QCloseEvent>
 #include <QHideEvent>
 #include <QShowEvent>
 
@@ -35,6 +37,22 @@ void TFormSecondary::hideEvent(QHideEvent* event)
     TFormSecondaryBase::hideEvent(event);
     if (event->spontaneous() || !m_Registered)
         return;
+    if (const TFormMainBase* main = getMainFormBase();
+        main != nullptr && main->isHidingAllWindows())
+        return;
+    leaveMainForm();
+}
+
+void TFormSecondary::closeEvent(QCloseEvent* event)
+{
+    TFormSecondaryBase::closeEvent(event);
+    // Hidden with the main window, the dialog gets no hide event when it is closed.
+    if (event->isAccepted() && m_Registered && isHidden())
+        leaveMainForm();
+}
+
+void TFormSecondary::leaveMainForm()
+{
     unregisterFromMainForm();
     m_Registered = false;
     CHandlerGuard::run("TFormSecondary::FormClose", [this] { formClose(); });

@@ -3,8 +3,9 @@
 #include "framework/UnFormSecondaryBase.h"
 
 // A dialog that stands in the main window's list of open windows exactly while it is shown,
-// however it is hidden: closed, accepted, rejected or hidden by the program. Dialogs put
-// their own work on showing and closing into formShow() and formClose().
+// however it is hidden: closed, accepted, rejected or hidden by the program; hidden with the
+// main window into the tray it is still open, until it is closed there. Dialogs put their own
+// work on showing and closing into formShow() and formClose().
 class TFormSecondary : public TFormSecondaryBase
 {
     Q_OBJECT
@@ -22,7 +23,10 @@ protected:
 
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
+    void leaveMainForm();
+
     bool m_Registered = false;
 };

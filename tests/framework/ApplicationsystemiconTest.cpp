@@ -24,6 +24,7 @@ public:
     void bringMainWindowToFront() override { calls << QStringLiteral("front"); }
     bool isModalWindowOpen() const override { return modalOpen; }
     void showAllWindows() override { calls << QStringLiteral("showAll"); }
+    bool isMainWindowInTray() const override { return inTray; }
 
     // The calls since the last look, joined by blanks.
     QString take()
@@ -35,6 +36,7 @@ public:
 
     QStringList calls;
     bool modalOpen = false;
+    bool inTray = false;
 };
 
 class SystemIcon : public ::testing::Test
@@ -47,6 +49,7 @@ protected:
         m_Tray = {};
         m_Tray.refuses = refuses;
         m_Windows.calls.clear();
+        m_Windows.inTray = false;
         m_Icon = std::make_unique<CApplicationSystemIcon>(
             &m_Windows, std::make_unique<CFakeTrayBackend>(m_Tray), QStringLiteral("Ombrix"));
         m_Icon->setShowTrayIcon(tray);
@@ -80,6 +83,7 @@ TEST_F(SystemIcon, PolicyTable)
         const char* afterApply;
         const char* onMinimise;
         const char* onMinimiseIconLost;
+        bool inTray = false; // applied while the window waits in the tray
     };
     const TCase cases[] = {
         // tray off: no icon, taskbar button shown, ordinary minimise
@@ -96,11 +100,17 @@ TEST_F(SystemIcon, PolicyTable)
         // the desktop refuses the icon: the taskbar is left as it was, minimising stays ordinary
         {true, true, false, true, false, "", "button+", "button+"},
         {true, false, true, true, false, "", "", ""},
+        // in the tray with no icon now: the window comes back with its button and its windows
+        {false, false, false, false, true, "button+ restore front showAll", "", "", true},
+        {true, true, false, true, false, "button+ restore front showAll", "button+", "button+",
+         true},
     };
     for (const TCase& c : cases) {
         const std::string row = std::to_string(c.tray) + std::to_string(c.toTaskBar)
-                                + std::to_string(c.taskBarIcon) + std::to_string(c.refuses);
+                                + std::to_string(c.taskBarIcon) + std::to_string(c.refuses)
+                                + std::to_string(c.inTray);
         CApplicationSystemIcon& icon = make(c.tray, c.toTaskBar, c.taskBarIcon, c.refuses);
+        m_Windows.inTray = c.inTray;
         EXPECT_EQ(icon.apply(), c.applied) << row;
         EXPECT_EQ(m_Windows.take().toStdString(), c.afterApply) << row;
         EXPECT_EQ(icon.isIconShown(), c.tray && !c.refuses) << row;
@@ -242,11 +252,13 @@ TEST_F(SystemIcon, IconThatCannotComeBackBringsTheWindowBack)
     ASSERT_TRUE(icon.apply());
     icon.onMinimize();
     ASSERT_EQ(m_Windows.take(), QStringLiteral("button- hide"));
+    m_Windows.inTray = true;
     // The panel is gone and takes no icon: the window in the tray would be out of reach.
     m_Tray.shown = false;
     m_Tray.refuses = true;
     EXPECT_FALSE(icon.refresh());
-    EXPECT_EQ(m_Windows.take(), QStringLiteral("button+ show"));
+    EXPECT_EQ(m_Windows.take(), QStringLiteral("button+ restore front showAll"));
+    m_Windows.inTray = false;
     // Every refresh asks again; once the panel is back, the icon and the policy return.
     EXPECT_FALSE(icon.refresh());
     EXPECT_EQ(m_Windows.take(), QString());

@@ -1,11 +1,13 @@
 #include "framework/UnFormMainBaseImpl.h"
 
 #include "framework/Filelog.h"
+#include "framework/UnFormSecondary.h"
 #include "tests/support/Scripteddialogs.h"
 #include "tests/support/Testmainwindow.h"
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QTimer>
 
 #include <functional>
 
@@ -13,6 +15,7 @@ namespace {
 
 const QDateTime kNow(QDate(2024, 3, 5), QTime(7, 8, 9));
 const QByteArray kStamp = "[05/Mar/2024 07:08:09] ";
+constexpr int kProgramEndGuardMs = 10000;
 
 class MainWindowBase : public CWindowTest
 {
@@ -148,6 +151,16 @@ protected:
     {
         return window.windowFlags().testFlag(Qt::Tool);
     }
+    // Runs the program's event loop with act as its first event: true when the program ended
+    // it, false when the guard had to (kProgramEndGuardMs only keeps the test from hanging).
+    static bool programEndsAfter(const std::function<void()>& act)
+    {
+        QTimer guard;
+        QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+        guard.start(kProgramEndGuardMs);
+        QTimer::singleShot(0, &guard, act);
+        return QApplication::exec() == 0;
+    }
 
     CFakeTrayBackend::TState m_Tray;
 };
@@ -164,6 +177,8 @@ TEST_F(MainWindowTray, PolicyByOptions)
         bool hidden;    // after minimising: the window is hidden
         bool noButtonMinimised;
         bool noButtonRestored;
+        bool dialogOpen = false;    // minimised with the window, as some desktops do
+        bool trayOffInTray = false; // the tray is turned off while the window is in it
     };
     const TCase cases[] = {
         {"tray off", false, true, true, false, false, false, false, false, false},
@@ -184,12 +199,21 @@ TEST_F(MainWindowTray, PolicyByOptions)
          false},
         {"icon lost, not to the taskbar: ordinary", true, false, true, false, true, false, false,
          false, false},
+        {"no taskbar button: the open dialog goes too and comes back", true, true, false, false,
+         false, true, true, true, true, true},
+        {"not to the taskbar: the open dialog goes too and comes back", true, false, true, false,
+         false, false, true, false, false, true},
+        {"the tray turned off: the window comes back with its dialog", true, true, false, false,
+         false, true, true, true, false, true, true},
     };
     for (const TCase& c : cases) {
         m_Tray = {};
         m_Tray.refuses = c.refuses;
         CTestMainWindow window(m_Tray);
         window.show();
+        TFormSecondary dialog(&window);
+        if (c.dialogOpen)
+            dialog.show();
         applyOptions(window, c.tray, c.toTaskBar, c.taskBarIcon);
         EXPECT_EQ(m_Tray.shown, c.tray && !c.refuses) << c.reason;
         EXPECT_EQ(isToolWindow(window), c.noButton) << c.reason;
@@ -197,11 +221,20 @@ TEST_F(MainWindowTray, PolicyByOptions)
         if (c.losesIcon)
             m_Tray.shown = false;
 
+        if (c.dialogOpen)
+            dialog.showMinimized();
         minimise(window);
         EXPECT_TRUE(window.isMinimized()) << c.reason;
         EXPECT_EQ(!window.isVisible(), c.hidden) << c.reason;
         if (!c.hidden) {
             EXPECT_EQ(isToolWindow(window), c.noButtonMinimised) << c.reason;
+        }
+        if (c.dialogOpen) {
+            EXPECT_FALSE(dialog.isVisible()) << c.reason;
+        }
+        if (c.trayOffInTray) {
+            applyOptions(window, false, c.toTaskBar, c.taskBarIcon);
+            EXPECT_TRUE(window.isVisible()) << c.reason;
         }
 
         ASSERT_TRUE(m_Tray.onActivated) << c.reason;
@@ -209,8 +242,13 @@ TEST_F(MainWindowTray, PolicyByOptions)
         EXPECT_TRUE(window.isVisible()) << c.reason;
         EXPECT_FALSE(window.isMinimized()) << c.reason;
         EXPECT_EQ(isToolWindow(window), c.noButtonRestored) << c.reason;
-        // Closing the main window must still end the program.
+        if (c.dialogOpen) {
+            EXPECT_TRUE(dialog.isVisible() && !dialog.isMinimized()) << c.reason;
+        }
+        // Closing the main window must still end the program, also from the tray.
         EXPECT_TRUE(window.testAttribute(Qt::WA_QuitOnClose)) << c.reason;
+        minimise(window);
+        EXPECT_TRUE(programEndsAfter([&window] { window.close(); })) << c.reason;
     }
 }
 

@@ -68,6 +68,11 @@ TEST_F(SecondaryWindow, StandsInTheListExactlyWhileShown)
         {"hide", [](TFormAlpha& d) { d.hide(); }},
         {"close", [](TFormAlpha& d) { d.close(); }},
         {"Escape", [](TFormAlpha& d) { QTest::keyClick(&d, Qt::Key_Escape); }},
+        {"close in the tray",
+         [](TFormAlpha& d) {
+             d.getMainFormBase()->hideAllWindows();
+             d.close();
+         }},
     };
     CTestMainWindow main;
     for (const TCase& c : cases) {
