@@ -1,5 +1,7 @@
 #include "framework/UnFormMainBase.h"
 
+#include "framework/Windowplace.h"
+
 namespace {
 
 void showAndActivate(QWidget* window)
@@ -13,6 +15,7 @@ void showAndActivate(QWidget* window)
 
 TFormMainBase::TFormMainBase(QWidget* parent)
     : QMainWindow(parent)
+    , m_Place(new CWindowPlace(this))
 {
     m_WindowList.reserve(kInitialWindowListCapacity);
     m_WindowListCapacity = kInitialWindowListCapacity;

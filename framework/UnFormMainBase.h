@@ -5,6 +5,8 @@
 
 #include <vector>
 
+class CWindowPlace;
+
 // The main window's list of open secondary windows and desktop dialogs, so that it can find,
 // show and count them. The list does not own them and holds guarded pointers: a window
 // deleted while listed is skipped, never used.
@@ -43,6 +45,9 @@ public:
     // deleted windows and desktop dialogs that are not open are skipped.
     void showAllWindows();
 
+    // Where the main window stands and comes back to.
+    CWindowPlace& windowPlace() const { return *m_Place; }
+
     int getWindowListCount() const;
     int getWindowListCapacity() const;
     CHandleInfo getWindowListEntry(int index) const;
@@ -51,6 +56,7 @@ private:
     void append(const CHandleInfo& entry);
     void removeFirst(bool isDialog, const QWidget* widget);
 
+    CWindowPlace* m_Place;
     std::vector<CHandleInfo> m_WindowList;
     int m_WindowListCapacity = 0;
 };

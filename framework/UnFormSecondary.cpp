@@ -1,12 +1,14 @@
 #include "framework/UnFormSecondary.h"
 
 #include "framework/Handlerguard.h"
+#include "framework/Windowplace.h"
 
 #include <QHideEvent>
 #include <QShowEvent>
 
 TFormSecondary::TFormSecondary(QWidget* owner)
     : TFormSecondaryBase(owner)
+    , m_Place(new CWindowPlace(this))
 {
 }
 

@@ -2,6 +2,8 @@
 
 #include "framework/UnFormSecondaryBase.h"
 
+class CWindowPlace;
+
 // A dialog that stands in the main window's list of open windows exactly while it is shown,
 // however it is hidden: closed, accepted, rejected or hidden by the program. Dialogs put
 // their own work on showing and closing into formShow() and formClose().
@@ -14,6 +16,9 @@ public:
     // A dialog deleted while shown leaves the list too.
     ~TFormSecondary() override;
 
+    // Where the dialog stands and comes back to.
+    CWindowPlace& windowPlace() const { return *m_Place; }
+
 protected:
     // After the dialog has entered the list; sets captions and fills controls.
     virtual void formShow() { }
@@ -24,5 +29,6 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
+    CWindowPlace* m_Place;
     bool m_Registered = false;
 };
