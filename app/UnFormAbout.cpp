@@ -3,11 +3,11 @@
 #include "app/Applimits.h"
 #include "app/Appresources.h"
 #include "app/Nameresources.h"
-#include "app/Screencentring.h"
 #include "app/Stylespacing.h"
 #include "framework/Handlerguard.h"
 #include "framework/Programinfo.h"
 #include "framework/Weblinks.h"
+#include "framework/Windowplace.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -170,7 +170,7 @@ void TFormAbout::formShow()
         m_ButtonOk->setText(getNameResource(TTextId::GotoOk));
         fitDescription();
         layout()->activate();
-        centreOnScreen(*this);
+        windowPlace().centreOnScreen();
         m_ButtonOk->setFocus();
     });
 }

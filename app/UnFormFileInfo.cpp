@@ -3,10 +3,10 @@
 #include "app/Applimits.h"
 #include "app/Dialogpicture.h"
 #include "app/Nameresources.h"
-#include "app/Screencentring.h"
 #include "framework/Addsysfunctions.h"
 #include "framework/Handlerguard.h"
 #include "framework/Stringutils.h"
+#include "framework/Windowplace.h"
 
 #include <QDateTime>
 #include <QFileInfo>
@@ -123,7 +123,7 @@ void TFormFileInfo::formShow()
         setWindowTitle(getNameResource(TTextId::AboutFile));
         m_ButtonCancel->setText(getNameResource(TTextId::Cancel));
         fillInfo();
-        centreOnScreen(*this);
+        windowPlace().centreOnScreen();
         m_ButtonCancel->setFocus();
     });
 }

@@ -4,9 +4,9 @@
 #include "app/Dialogpicture.h"
 #include "app/Editdialogs.h"
 #include "app/Nameresources.h"
-#include "app/Screencentring.h"
 #include "framework/Handlerguard.h"
 #include "framework/Programexception.h"
+#include "framework/Windowplace.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -74,7 +74,7 @@ void TFormGotoLine::formShow()
         m_EditGoto->setFocus();
         m_EditGoto->selectAll();
         fitToCaptions(this);
-        centreOnScreen(*this);
+        windowPlace().centreOnScreen();
     });
 }
 

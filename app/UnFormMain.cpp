@@ -21,6 +21,7 @@
 #include "framework/Handlerguard.h"
 #include "framework/Programinfo.h"
 #include "framework/Stringutils.h"
+#include "framework/Windowplace.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -701,7 +702,7 @@ void TFormMain::loadOptions()
 void TFormMain::captureWindowState()
 {
     // The normal place, also while maximised, so the window does not creep from run to run.
-    const QRect place = normalGeometry().isValid() ? normalGeometry() : geometry();
+    const QRect place = windowPlace().normalPlace();
     m_OptionsFormMain.Top = place.top();
     m_OptionsFormMain.Left = place.left();
     m_OptionsFormMain.Width = place.width();
@@ -801,9 +802,8 @@ void TFormMain::showOptions(TOptionsPage page)
 
 void TFormMain::applyWindowOptions()
 {
-    if (!isMaximized())
-        setGeometry(m_OptionsFormMain.Left, m_OptionsFormMain.Top, m_OptionsFormMain.Width,
-                    m_OptionsFormMain.Height);
+    windowPlace().place(QRect(m_OptionsFormMain.Left, m_OptionsFormMain.Top,
+                              m_OptionsFormMain.Width, m_OptionsFormMain.Height));
     setStatusBarVisible(m_OptionsFormMain.ShowStatusBar);
     setToolBarVisible(m_OptionsFormMain.ShowToolBar);
     showMessagesPane(m_OptionsFormMain.ShowWindowMessages);

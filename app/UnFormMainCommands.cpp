@@ -14,6 +14,7 @@
 #include "framework/Dialogseams.h"
 #include "framework/Filelog.h"
 #include "framework/Handlerguard.h"
+#include "framework/Windowplace.h"
 #include "interpreter/Testing.h"
 #include "platform/Executablelocation.h"
 #include "platform/Plainfile.h"
@@ -107,7 +108,8 @@ TFormFindText* TFormMain::findDialog()
 {
     if (m_FormFindText == nullptr) {
         m_FormFindText = new TFormFindText(this);
-        m_FormFindText->move(x() + kFindDialogOffsetLeft, y() + kFindDialogOffsetTop);
+        m_FormFindText->windowPlace().placeFrameAt(
+            windowPlace().frameCorner() + QPoint(kFindDialogOffsetLeft, kFindDialogOffsetTop));
     }
     return m_FormFindText;
 }

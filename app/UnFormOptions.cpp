@@ -4,11 +4,11 @@
 #include "app/Fonts.h"
 #include "app/Numberformat.h"
 #include "app/Resultstext.h"
-#include "app/Screencentring.h"
 #include "framework/Dialogseams.h"
 #include "framework/Handlerguard.h"
 #include "framework/Stringutils.h"
 #include "framework/UnFormMainBaseImpl.h"
+#include "framework/Windowplace.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -542,7 +542,7 @@ void TFormOptions::formShow()
     CHandlerGuard::run("TFormOptions::FormShow", [this] {
         setCaptions();
         layout()->activate();
-        centreOnScreen(*this);
+        windowPlace().centreOnScreen();
     });
 }
 

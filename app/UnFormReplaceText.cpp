@@ -4,9 +4,9 @@
 #include "app/Dialogpicture.h"
 #include "app/Editdialogs.h"
 #include "app/Nameresources.h"
-#include "app/Screencentring.h"
 #include "framework/Handlerguard.h"
 #include "framework/UnFormMainBaseImpl.h"
+#include "framework/Windowplace.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -92,7 +92,7 @@ void TFormReplaceText::formShow()
         m_ButtonCancel->setText(getNameResource(TTextId::Cancel));
         m_ComboBoxFind->setFocus();
         fitToCaptions(this);
-        centreOnScreen(*this);
+        windowPlace().centreOnScreen();
     });
 }
 

@@ -11,6 +11,7 @@
 #include "framework/Filelog.h"
 #include "framework/Handlerguard.h"
 #include "framework/UnFormMainBaseImpl.h"
+#include "framework/Windowplace.h"
 #include "platform/Atomicfile.h"
 
 #include <QAction>
@@ -57,11 +58,9 @@ void TFormViewResults::SetOptions(const TOptionsFormViewResults& options)
 
 void TFormViewResults::ApplyOptions(const TOptionsFormViewResults& options)
 {
-    const QRect place =
+    windowPlace().place(
         keepOnDesktop(QRect(options.Left, options.Top, options.Width, options.Height),
-                      availableVirtualDesktop());
-    move(place.topLeft());
-    resize(place.size());
+                      availableVirtualDesktop()));
 
     m_Memo->setFont(makeFont(options.FontName, options.FontStyle, options.FontSize));
     QPalette palette = m_Memo->palette();
@@ -80,10 +79,11 @@ void TFormViewResults::ApplyOptions(const TOptionsFormViewResults& options)
 
 void TFormViewResults::GetOptions(TOptionsFormViewResults& options) const
 {
-    options.Top = y();
-    options.Left = x();
-    options.Width = width();
-    options.Height = height();
+    const QRect place = windowPlace().normalPlace();
+    options.Top = place.top();
+    options.Left = place.left();
+    options.Width = place.width();
+    options.Height = place.height();
     options.FontSize = storedFontSize(options.FontSize, m_Memo->font().pointSize());
     options.WrapWord = m_Memo->lineWrapMode() != QPlainTextEdit::NoWrap;
     options.ShowToolBar = !m_ToolBarMain->isHidden();

@@ -2,8 +2,8 @@
 
 #include "app/Dialogpicture.h"
 #include "app/Nameresources.h"
-#include "app/Screencentring.h"
 #include "framework/Handlerguard.h"
+#include "framework/Windowplace.h"
 
 #include <QCoreApplication>
 #include <QHBoxLayout>
@@ -64,6 +64,6 @@ void TFormWaitCalc::formShow()
         m_ButtonStop->setText(getNameResource(TTextId::Stop));
         m_ButtonStop->setFocus();
         layout()->activate();
-        centreOnScreen(*this);
+        windowPlace().centreOnScreen();
     });
 }

@@ -1,5 +1,7 @@
 #include "framework/UnFormMainBase.h"
 
+#include "framework/Windowplace.h"
+
 #include <algorithm>
 #include <utility>
 
@@ -16,6 +18,7 @@ void showAndActivate(QWidget* window)
 
 TFormMainBase::TFormMainBase(QWidget* parent)
     : QMainWindow(parent)
+    , m_Place(new CWindowPlace(this))
 {
     m_WindowList.reserve(kInitialWindowListCapacity);
     m_WindowListCapacity = kInitialWindowListCapacity;

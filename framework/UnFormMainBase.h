@@ -5,6 +5,8 @@
 
 #include <vector>
 
+class CWindowPlace;
+
 // The main window's list of open secondary windows and desktop dialogs, so that it can find,
 // show and count them. The list does not own them and holds guarded pointers: a window
 // deleted while listed is skipped, never used.
@@ -51,6 +53,9 @@ public:
     // Hidden with the main window and not shown again since.
     bool isHiddenWithMainWindow(const QWidget* form) const;
 
+    // Where the main window stands and comes back to.
+    CWindowPlace& windowPlace() const { return *m_Place; }
+
     int getWindowListCount() const;
     int getWindowListCapacity() const;
     CHandleInfo getWindowListEntry(int index) const;
@@ -59,6 +64,7 @@ private:
     void append(const CHandleInfo& entry);
     void removeFirst(bool isDialog, const QWidget* widget);
 
+    CWindowPlace* m_Place;
     std::vector<CHandleInfo> m_WindowList;
     int m_WindowListCapacity = 0;
     std::vector<QPointer<QWidget>> m_HiddenWindows;

@@ -2,6 +2,7 @@
 
 #include "framework/Handlerguard.h"
 #include "framework/UnFormMainBase.h"
+#include "framework/Windowplace.h"
 
 #include <QCloseEvent>
 #include <QHideEvent>
@@ -9,6 +10,7 @@
 
 TFormSecondary::TFormSecondary(QWidget* owner)
     : TFormSecondaryBase(owner)
+    , m_Place(new CWindowPlace(this))
 {
 }
 

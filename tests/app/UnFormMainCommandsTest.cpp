@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTextCursor>
@@ -285,6 +286,30 @@ TEST_F(Commands, FindDialogTakesTheSelectionAndSelectsTheNextMatch)
     press(QKeySequence(Qt::CTRL | Qt::Key_F));
     EXPECT_TRUE(combo->currentText().isEmpty()) << "nothing selected: an empty box";
     EXPECT_EQ(combo->itemText(0), QStringLiteral("alpha")) << "the history stays";
+}
+
+TEST_F(Commands, FindOpensWhollyOnTheDesktopAndAgainWhereItWas)
+{
+    // The main window at the right edge, narrower than the dialog.
+    const QRect desktop = QGuiApplication::primaryScreen()->availableGeometry();
+    writeIni(QStringLiteral("[FormMain]\r\nUseRegister=0\r\nLeft=%1\r\nWidth=%2\r\n")
+                 .arg(desktop.width() - 350)
+                 .arg(kMainWindowMinWidth)
+                 .toLatin1());
+    openWindow();
+    press(QKeySequence(Qt::CTRL | Qt::Key_F));
+    TFormFindText* form = findForm();
+    ASSERT_NE(form, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form));
+    const QRect frame = form->frameGeometry();
+    EXPECT_EQ(frame.right(), desktop.right()) << "moved in, no further than needed";
+    EXPECT_EQ(frame.top(), m_Window->frameGeometry().top() + 55);
+    for (int opening = 0; opening < 2; ++opening) {
+        form->close();
+        press(QKeySequence(Qt::CTRL | Qt::Key_F));
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(form));
+        EXPECT_EQ(form->frameGeometry(), frame) << "opening " << opening;
+    }
 }
 
 TEST_F(Commands, TextNotFoundClosesTheDialogAndSaysSo)

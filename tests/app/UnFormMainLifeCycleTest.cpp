@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QTimer>
 #include <QWindow>
 
@@ -63,6 +64,61 @@ TEST_F(LifeCycle, StoredPlaceIsKeptOnTheDesktop)
     EXPECT_EQ(m_Window->getOptionsFormMain().Top, 20);
     EXPECT_EQ(m_Window->getOptionsFormMain().Width, 550);
     EXPECT_EQ(m_Window->getOptionsFormMain().Height, 300);
+}
+
+TEST_F(LifeCycle, StoredPlaceIsShownWhollyOnTheDesktopAndStoredAsShown)
+{
+    QWidget probe;
+    probe.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&probe));
+    const QMargins m = probe.windowHandle()->frameMargins();
+    const QRect d = QGuiApplication::primaryScreen()->availableGeometry();
+    struct TCase
+    {
+        const char* reason;
+        QRect stored;
+        QRect shown;
+    };
+    const TCase cases[] = {
+        {"the frame beyond the right edge: moved in", QRect(d.width() - 350, 80, 600, 400),
+         QRect(d.right() + 1 - m.right() - 600, 80, 600, 400)},
+        {"the frame beyond the bottom: moved up", QRect(60, d.height() - 250, 600, 400),
+         QRect(60, d.bottom() + 1 - m.bottom() - 400, 600, 400)},
+        {"as wide as the desktop: the frame too", QRect(60, 80, d.width(), 400),
+         QRect(d.left() + m.left(), 80, d.width() - m.left() - m.right(), 400)},
+    };
+    for (const TCase& c : cases) {
+        writeIni(QStringLiteral("[FormMain]\r\nUseRegister=0\r\nLeft=%1\r\nTop=%2\r\nWidth=%3\r\n"
+                                "Height=%4\r\n")
+                     .arg(c.stored.left())
+                     .arg(c.stored.top())
+                     .arg(c.stored.width())
+                     .arg(c.stored.height())
+                     .toLatin1());
+        // What the first session stores, the second shows and stores again.
+        for (int session = 0; session < 2; ++session) {
+            openWindow();
+            EXPECT_EQ(m_Window->geometry(), c.shown) << c.reason << ", session " << session;
+            m_Window->close();
+            const TOptionsFormMain& stored = m_Window->getOptionsFormMain();
+            EXPECT_EQ(QRect(stored.Left, stored.Top, stored.Width, stored.Height), c.shown)
+                << c.reason << ", session " << session;
+            m_Window.reset();
+        }
+    }
+}
+
+TEST_F(LifeCycle, MaximisedByTheDesktopTheWindowStoresItsNormalPlace)
+{
+    writeIni("[FormMain]\r\nUseRegister=0\r\nTop=80\r\nLeft=60\r\nWidth=600\r\nHeight=400\r\n");
+    openWindow();
+    // As a window manager does it: the native window is maximised, not the widget.
+    m_Window->windowHandle()->setWindowStates(Qt::WindowMaximized);
+    QTRY_VERIFY(m_Window->isMaximized());
+    m_Window->close();
+    const TOptionsFormMain& stored = m_Window->getOptionsFormMain();
+    EXPECT_EQ(QRect(stored.Left, stored.Top, stored.Width, stored.Height), QRect(60, 80, 600, 400));
+    EXPECT_TRUE(stored.Maximized);
 }
 
 TEST_F(LifeCycle, OptionsAreWrittenAtClosingOnly)

@@ -17,6 +17,7 @@
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
+#include <QWindow>
 
 #include <memory>
 
@@ -329,6 +330,9 @@ TEST_F(ResultsWindow, StoredPlaceIsKeptOnTheDesktop)
     const int T = desktop.top();
     const int W = desktop.width();
     const int H = desktop.height();
+    showForm();
+    // A place kept by the stored rule is then moved in until the frame is on the desktop too.
+    const QMargins m = m_Form->windowHandle()->frameMargins();
     struct TCase
     {
         QRect stored; // left, top, width, height
@@ -339,22 +343,26 @@ TEST_F(ResultsWindow, StoredPlaceIsKeptOnTheDesktop)
         {QRect(100, 80, 400, 300), QRect(100, 80, 400, 300), "inside: kept"},
         {QRect(-5000, 80, 400, 300), QRect(L + 10, 80, 400, 300), "far left"},
         {QRect(L - 1, 80, 400, 300), QRect(L + 10, 80, 400, 300), "one left of the desktop"},
-        {QRect(L, 80, 400, 300), QRect(L, 80, 400, 300), "left edge"},
-        {QRect(W - 350, 80, 400, 300), QRect(W - 350, 80, 400, 300), "last left kept"},
+        {QRect(L, 80, 400, 300), QRect(L + m.left(), 80, 400, 300), "left edge: the frame's"},
+        {QRect(W - 350, 80, 400, 300), QRect(L + W - m.right() - 400, 80, 400, 300),
+         "last left kept, the frame moved in"},
         {QRect(W - 349, 80, 400, 300), QRect(L + 10, 80, 400, 300), "one beyond the last left"},
         {QRect(100, T - 1, 400, 300), QRect(100, T + 10, 400, 300), "above the desktop"},
-        {QRect(100, T, 400, 300), QRect(100, T, 400, 300), "top edge"},
-        {QRect(100, H - 250, 400, 300), QRect(100, H - 250, 400, 300), "last top kept"},
+        {QRect(100, T, 400, 300), QRect(100, T + m.top(), 400, 300),
+         "top edge: the title bar on the desktop"},
+        {QRect(100, H - 250, 400, 300), QRect(100, T + H - m.bottom() - 300, 400, 300),
+         "last top kept, the frame moved up"},
         {QRect(100, H - 249, 400, 300), QRect(100, T + 10, 400, 300), "one beyond the last top"},
         {QRect(100, 80, 0, 300), QRect(100, 80, 550, 300), "no width"},
         {QRect(100, 80, -20, 300), QRect(100, 80, 550, 300), "negative width"},
-        {QRect(100, 80, W, 300), QRect(100, 80, W, 300), "desktop width kept"},
+        {QRect(100, 80, W, 300), QRect(L + m.left(), 80, W - m.left() - m.right(), 300),
+         "desktop width kept, with the frame"},
         {QRect(100, 80, W + 1, 300), QRect(100, 80, 550, 300), "wider than the desktop"},
         {QRect(100, 80, 400, 0), QRect(100, 80, 400, 450), "no height"},
-        {QRect(100, 80, 400, H), QRect(100, 80, 400, H), "desktop height kept"},
+        {QRect(100, 80, 400, H), QRect(100, T + m.top(), 400, H - m.top() - m.bottom()),
+         "desktop height kept, with the frame"},
         {QRect(100, 80, 400, H + 1), QRect(100, 80, 400, 450), "higher than the desktop"},
     };
-    showForm();
     for (const TCase& c : cases) {
         TOptionsFormViewResults options;
         options.Left = c.stored.x();
@@ -383,8 +391,7 @@ TEST_F(ResultsWindow, ShowingAppliesTheStoredRecord)
     options.WrapWord = true;
     showForm(options);
 
-    EXPECT_EQ(m_Form->pos(), QPoint(30, 40));
-    EXPECT_EQ(m_Form->size(), QSize(420, 310));
+    EXPECT_EQ(m_Form->geometry(), QRect(30, 40, 420, 310)) << "the client area, as the main window";
     EXPECT_EQ(memo()->font().family(), availableFontFamily(QStringLiteral("Courier New")));
     EXPECT_TRUE(memo()->font().bold());
     EXPECT_EQ(memoFontSize(), 14);
