@@ -223,7 +223,9 @@ CUserOptionsManager::CSaveTogether::~CSaveTogether()
 }
 
 CUserOptionsManager::CUserOptionsManager()
-    : m_Registry(getProgramName(), kIniFileSizeLimit)
+    : m_Registry(getProgramName(), kIniFileSizeLimit,
+                 {SECTION_FORM_MAIN, SECTION_EDITOR, SECTION_WIN_MSG, SECTION_VIEW_RESULT,
+                  SECTION_FORM_VIEW_RESULT, SECTION_RECENT_FILES})
 {
 }
 

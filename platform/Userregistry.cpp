@@ -124,10 +124,11 @@ private:
 
 } // namespace
 
-CUserRegistry::CUserRegistry(const QString& title, qint64 maxBytes)
+CUserRegistry::CUserRegistry(const QString& title, qint64 maxBytes, const QStringList& sections)
     : m_Title(title)
     , m_FileName(userStoreFileName(title))
     , m_MaxBytes(maxBytes)
+    , m_Sections(sections)
 {
 }
 
@@ -157,15 +158,17 @@ void CUserRegistry::load() const
     // Bytes read before need no second reading, unless that reading failed.
     if (reason.isEmpty() && (content != m_Source || !m_Unreadable.isEmpty())) {
         m_Values.clear();
-        m_Malformed = false;
         if (!content.isEmpty()) {
             CPrivateCopy copy(m_Title, content);
             reason = copy.failure();
-            if (reason.isEmpty()) {
-                QSettings& library = copy.library();
-                for (const QString& key : library.allKeys())
-                    m_Values.insert(key, library.value(key));
-                m_Malformed = library.status() == QSettings::FormatError;
+            // Within a group the library parses that section only, not another program's
+            // value of a million bytes beside it.
+            QSettings* library = reason.isEmpty() ? &copy.library() : nullptr;
+            for (qsizetype i = 0; library != nullptr && i < m_Sections.size(); ++i) {
+                library->beginGroup(m_Sections[i]);
+                for (const QString& key : library->allKeys())
+                    m_Values.insert(keyPath(m_Sections[i], key), library->value(key));
+                library->endGroup();
             }
         }
         m_Source = content;
@@ -292,14 +295,14 @@ bool CUserRegistry::store()
         return fail(systemReason(EFBIG));
     if (!holdsEveryKey(content, library.allKeys().size()))
         return fail(copyFailure(systemReason(ENOSPC)));
-    if (m_Malformed
+    // Writing the copy, the library has read all of it.
+    if (library.status() == QSettings::FormatError
         && !writeFileAtomically(m_FileName + QLatin1String(".bad"), m_Source, m_FailureReason))
         return false;
     QDir().mkpath(QFileInfo(m_FileName).absolutePath());
     if (content != m_Source && !writeFileAtomically(m_FileName, content, m_FailureReason))
         return false;
     m_Source = content;
-    m_Malformed = false;
     m_Staged.clear();
     return true;
 }

@@ -3,6 +3,7 @@
 #include "platform/Optionstore.h"
 
 #include <QMap>
+#include <QStringList>
 #include <QVariant>
 
 #include <optional>
@@ -10,6 +11,8 @@
 
 // The options each user keeps for himself: a file named after the program title in the user's
 // configuration folder, in the system's settings library's text form, one section per record.
+// Only the sections given are read; what other programs keep beside them is written back as
+// the library found it.
 // The library never opens that file: it would wait on a pipe, read without bound and take a lock
 // file beside it. The program reads the file itself (a plain file no larger than the limit
 // given; anything else is neither read nor written over) and keeps its bytes, the values the
@@ -19,12 +22,12 @@
 // the temporary folder, and a temporary folder cleaned under it costs nothing. A save replays
 // the staged changes onto a copy of the bytes and replaces the store whole with what the library
 // wrote, unless that is larger than the limit and so would not be read again. A file the library
-// finds malformed is copied aside (".bad" added to its name) before it is replaced, since the
-// library drops the lines it could not read.
+// finds malformed when it writes it is copied aside (".bad" added to its name) before it is
+// replaced, since the library drops the lines it could not read.
 class CUserRegistry : public COptionStore
 {
 public:
-    CUserRegistry(const QString& title, qint64 maxBytes);
+    CUserRegistry(const QString& title, qint64 maxBytes, const QStringList& sections);
     ~CUserRegistry() override;
 
     QString getFileName() const override;
@@ -60,12 +63,11 @@ private:
     QString m_FileName;
     qint64 m_MaxBytes;
     mutable bool m_Stale = true;
-    // The store's bytes as last read or written; the values are the library's reading of them
-    // with the staged changes applied, by the library's key paths.
+    QStringList m_Sections;
+    // The store's bytes as last read or written; the values are the library's reading of the
+    // sections read, with the staged changes applied, by the library's key paths.
     mutable QByteArray m_Source;
     mutable QMap<QString, QVariant> m_Values;
-    // The library found lines in the bytes that it could not read.
-    mutable bool m_Malformed = false;
     // Why the file cannot be read; while set, nothing is written over it.
     mutable QString m_Unreadable;
     std::vector<TChange> m_Staged;
