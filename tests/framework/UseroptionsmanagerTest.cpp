@@ -401,6 +401,7 @@ TEST_F(OptionsManager, AnUnreadableUserStoreGivesTheDefaultsAndSaysWhyOnce)
     };
     for (const auto& [permissions, reason, fileSizeLimit] : cases) {
         QDir(userStorePath()).removeRecursively();
+        QFile::remove(userStorePath());
         if (permissions == QFileDevice::Permissions()) {
             QDir().mkpath(userStorePath());
         } else {
