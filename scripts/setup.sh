@@ -5,7 +5,8 @@ set -euo pipefail
 
 # xvfb, xauth and xdotool: the built program on a virtual display (its test, bench/windows.sh);
 # clang-format: scripts/checkformat.sh; libxcb1-dev: the main window's taskbar entry and
-# where each window really stands on X11; clang: the second compiler every target must build with (scripts/test.sh --clang).
+# where each window really stands on X11; clang: the second compiler every target must build
+# with (scripts/test.sh --clang).
 OMBRIX_PACKAGES=(cmake g++ clang make libgtest-dev libgmock-dev qt6-base-dev libqt6svg6
                  clang-format fp-utils locales shared-mime-info xvfb xauth xdotool libxcb1-dev)
 
