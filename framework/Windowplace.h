@@ -30,12 +30,8 @@ public:
 
     // The place to store and to come back to.
     QRect normalPlace() const;
-    // Where the window stands now.
-    QRect currentPlace() const;
     // The top-left corner of the frame now.
     QPoint frameCorner() const;
-    // The frame's margins; until the window has been framed, its owner's stand for them.
-    QMargins frameMargins() const;
 
     // Puts the client area there, its frame on the usable desktop; a window maximised or
     // minimised keeps it as the place to come back to.
@@ -49,6 +45,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Where the window stands now.
+    QRect currentPlace() const;
+    // The frame's margins; until the window has been framed, its owner's stand for them.
+    QMargins frameMargins() const;
     void follow(QObject* watched, QEvent* event);
     bool isNormal() const;
     QRect fitted(const QRect& client) const;

@@ -386,7 +386,11 @@ struct CWarnings
             if (type == QtWarningMsg)
                 s_Kept.append(text);
         });
-    ~CWarnings() { qInstallMessageHandler(m_Previous), s_Kept.clear(); }
+    ~CWarnings()
+    {
+        qInstallMessageHandler(m_Previous);
+        s_Kept.clear();
+    }
 };
 
 TEST_F(OptionsManager, AnUnreadableUserStoreGivesTheDefaultsAndSaysWhyOnce)
