@@ -393,39 +393,58 @@ struct CWarnings
     }
 };
 
-TEST_F(OptionsManager, AnUnreadableUserStoreGivesTheDefaultsAndSaysWhyOnce)
+TEST_F(OptionsManager, AnOptionsFileUnreadableAtTheLoadGivesTheDefaultsAndIsNeverWrittenOver)
 {
-    // Whatever keeps the store from being read, the user learns it the same way.
+    // Whatever keeps a store from being read, the user learns it the same way; the options the
+    // program then holds are the defaults, which no save may put in place of his own, even once
+    // the store can be read again.
     const QByteArray text = "[FormMain]\nTop=7\nlong=" + QByteArray(30000, 'x') + '\n';
-    // What stands at the store, the reason, and how large files may grow meanwhile.
-    const std::tuple<QFileDevice::Permissions, QString, rlim_t> cases[] = {
-        {{}, QStringLiteral("Is a directory"), RLIM_INFINITY},
-        {QFileDevice::ReadOwner, temporaryFolder() + QStringLiteral(": File too large"), 20000},
-        {QFileDevice::WriteOwner, QStringLiteral("Permission denied"), RLIM_INFINITY},
+    const QByteArray tooLarge = text + QByteArray(kIniFileSizeLimit, '\n');
+    enum class TBlock { Folder, FullTemporaryFolder, Permission, Size };
+    // Which store, what keeps it from being read at the load, and the reason.
+    const std::tuple<bool, TBlock, QString> cases[] = {
+        {true, TBlock::Folder, QStringLiteral("Is a directory")},
+        {true, TBlock::FullTemporaryFolder, temporaryFolder() + QStringLiteral(": File too large")},
+        {true, TBlock::Permission, QStringLiteral("Permission denied")},
+        {true, TBlock::Size, QStringLiteral("File too large")},
+        {false, TBlock::Permission, QStringLiteral("Permission denied")},
+        {false, TBlock::Size, QStringLiteral("File too large")},
     };
-    for (const auto& [permissions, reason, fileSizeLimit] : cases) {
-        QDir(userStorePath()).removeRecursively();
-        QFile::remove(userStorePath());
-        if (permissions == QFileDevice::Permissions()) {
-            QDir().mkpath(userStorePath());
-        } else {
-            writeFile(userStorePath(), text);
-            QFile::setPermissions(userStorePath(), permissions);
-        }
-        if (permissions == QFileDevice::WriteOwner && ::geteuid() == 0)
+    for (const auto& [useRegister, block, reason] : cases) {
+        if (block == TBlock::Permission && ::geteuid() == 0)
             continue; // root reads any file
+        const QString file = useRegister ? userStorePath() : iniPath();
+        QDir(file).removeRecursively();
+        QFile::remove(file);
+        if (block == TBlock::Folder)
+            QDir().mkpath(file);
+        else
+            writeFile(file, block == TBlock::Size ? tooLarge : text);
+        if (block == TBlock::Permission)
+            QFile::setPermissions(file, QFileDevice::WriteOwner);
         const CWarnings warnings;
         CUserOptionsManager manager;
         TOptionsFormMain formMain;
         {
-            CFileSizeLimit fullDisk(fileSizeLimit);
-            manager.loadFormMain(formMain, true);
-            manager.loadFormMain(formMain, true);
+            CFileSizeLimit fullDisk(block == TBlock::FullTemporaryFolder ? 20000 : RLIM_INFINITY);
+            manager.loadFormMain(formMain, useRegister);
+            manager.loadFormMain(formMain, useRegister);
         }
-        EXPECT_EQ(formMain.Top, TOptionsFormMain().Top) << reason.toStdString();
+        EXPECT_EQ(formMain.Top, useRegister ? TOptionsFormMain().Top : 25) << reason.toStdString();
         EXPECT_EQ(CWarnings::s_Kept,
-                  QStringList{userStorePath()
-                              + QStringLiteral(": options not read, defaults used: ") + reason});
+                  QStringList{file + QStringLiteral(": options not read, defaults used: ")
+                              + reason});
+
+        // The user mends it while the program runs.
+        QDir(file).removeRecursively();
+        writeFile(file, text);
+        QFile::setPermissions(file, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        EXPECT_FALSE(manager.saveEditor(kEditor, useRegister)) << reason.toStdString();
+        EXPECT_FALSE(manager.saveFormMain(kFormMain, useRegister)) << reason.toStdString();
+        EXPECT_TRUE(readFile(file) == text) << reason.toStdString();
+        EXPECT_EQ(manager.takeSaveFailures(),
+                  (std::vector<TStoreFailure>{
+                      {file, QStringLiteral("Options not read, defaults used: ") + reason}}));
     }
 }
 
@@ -441,22 +460,72 @@ TEST_F(OptionsManager, AUserStoreCopyThatCannotBeMadeWholeIsNotStored)
     for (const auto& [name, valueBytes] : cases) {
         const QByteArray before = "[Other]\nlong=" + QByteArray(valueBytes, 'x') + '\n';
         writeFile(userStorePath(), before);
-        CUserOptionsManager manager;
-        TOptionsEditor editor;
-        manager.loadEditor(editor, true);
         {
-            CFileSizeLimit fullDisk(kFullDisk);
-            EXPECT_FALSE(manager.saveEditor(kEditor, true)) << name;
+            CUserOptionsManager manager;
+            TOptionsEditor editor;
+            manager.loadEditor(editor, true);
+            {
+                CFileSizeLimit fullDisk(kFullDisk);
+                EXPECT_FALSE(manager.saveEditor(kEditor, true)) << name;
+            }
+            EXPECT_EQ(readFile(userStorePath()), before) << name;
+            EXPECT_TRUE(tempFolderIsEmpty()) << name << ": nothing of the copies is left";
+            const QString reason = valueBytes > qsizetype(kFullDisk)
+                                       ? QStringLiteral("File too large")
+                                       : QStringLiteral("No space left on device");
+            EXPECT_EQ(manager.takeSaveFailures(),
+                      (std::vector<TStoreFailure>{
+                          {userStorePath(), temporaryFolder() + QStringLiteral(": ") + reason}}))
+                << name;
         }
-        EXPECT_EQ(readFile(userStorePath()), before) << name;
-        EXPECT_TRUE(tempFolderIsEmpty()) << name << ": nothing of the copies is left";
-        const QString reason = valueBytes > qsizetype(kFullDisk)
-                                   ? QStringLiteral("File too large")
-                                   : QStringLiteral("No space left on device");
-        EXPECT_EQ(manager.takeSaveFailures(),
-                  (std::vector<TStoreFailure>{
-                      {userStorePath(), temporaryFolder() + QStringLiteral(": ") + reason}}))
-            << name;
+        EXPECT_EQ(readFile(userStorePath()), before)
+            << name << ": once the failure was told, nothing writes behind it";
+    }
+}
+
+TEST_F(OptionsManager, ACopyThatIsNotTheOneWrittenIsNoReading)
+{
+    // A cleaner of the temporary folder may act between the copy's writing and the library's
+    // reading of it; the library would take a missing copy for an empty store, and another file
+    // for the user's.
+    const QByteArray text = "[Foreign]\nalpha=1\n[Editor]\nFontSize=12\nUseTab=0\n";
+    const std::pair<const char*, std::function<void(const QString&)>> meddlers[] = {
+        {"removed", [](const QString& copy) { QFile::remove(copy); }},
+        {"replaced",
+         [](const QString& copy) {
+             QFile::remove(copy);
+             writeFile(copy, "[Editor]\nFontSize=12\n");
+         }},
+        {"written again in place",
+         [&text](const QString& copy) { writeFile(copy, QByteArray(text).replace("12", "13")); }}};
+    for (const auto& [name, meddle] : meddlers) {
+        const QString reason = temporaryFolder()
+                               + (qstrcmp(name, "removed") == 0
+                                      ? QStringLiteral(": No such file or directory")
+                                      : QStringLiteral(": Device or resource busy"));
+        for (const bool atTheLoad : {true, false}) {
+            writeFile(userStorePath(), text);
+            const CWarnings warnings;
+            CUserOptionsManager manager;
+            TOptionsEditor editor;
+            editor.FontSize = 99;
+            if (atTheLoad)
+                CUserRegistry::setCopyWrittenHook(meddle);
+            manager.loadEditor(editor, true);
+            // A store not read at the load is not written, whatever its copy is at the save.
+            CUserRegistry::setCopyWrittenHook(atTheLoad ? nullptr : meddle);
+            EXPECT_FALSE(manager.saveEditor(kEditor, true)) << name;
+            CUserRegistry::setCopyWrittenHook(nullptr);
+            EXPECT_EQ(editor.FontSize, atTheLoad ? 99 : 12) << name;
+            EXPECT_EQ(CWarnings::s_Kept.size(), atTheLoad ? 1 : 0) << name;
+            const QString refusal =
+                atTheLoad ? QStringLiteral("Options not read, defaults used: ") + reason : reason;
+            EXPECT_EQ(manager.takeSaveFailures(),
+                      (std::vector<TStoreFailure>{{userStorePath(), refusal}}))
+                << name;
+            EXPECT_TRUE(readFile(userStorePath()) == text) << name;
+            EXPECT_TRUE(tempFolderIsEmpty()) << name;
+        }
     }
 }
 
