@@ -88,7 +88,7 @@ bool identityOf(const QString& fileName, TFileIdentity& identity, QString& reaso
     return true;
 }
 
-std::function<void(const QString&)>& copyWrittenHook()
+std::function<void(const QString&)>& copyReadHook()
 {
     static std::function<void(const QString&)> hook;
     return hook;
@@ -97,11 +97,11 @@ std::function<void(const QString&)>& copyWrittenHook()
 // The store's bytes in a file of their own, in a folder made new for it that nobody else may
 // enter, with the library on it. The library goes before its folder: a sync after would make
 // the folder again, under the old name, where anyone could have put one first.
-// A cleaner of the temporary folder may still remove the copy, or something put another file
-// there, before the library reads it: the library takes a missing file for an empty store, and
-// its sync merges the changes into whatever stands there then. So the copy is looked at after
-// the library read it and before it syncs: unless it is the file written, with the bytes
-// written, there is no copy.
+// A cleaner of the temporary folder may still remove the copy before the library reads it, or
+// something put another file there: the library takes a missing file for an empty store, and
+// its sync reads a changed file again and merges the changes into that. So the copy is looked
+// at once the library has read it: unless it is the file written, with the bytes written, there
+// is no copy. The sync must leave the library with as many keys as it held before.
 class CPrivateCopy
 {
 public:
@@ -121,8 +121,7 @@ public:
             m_Failure = copyFailure(reason);
             return;
         }
-        if (copyWrittenHook())
-            copyWrittenHook()(m_FileName);
+        callHook();
         m_Library = std::make_unique<QSettings>(m_FileName, QSettings::IniFormat);
         m_Failure = changed();
     }
@@ -135,9 +134,12 @@ public:
     // library met a format error, its status no longer tells a failed write.
     QString sync()
     {
-        if (QString reason = changed(); !reason.isEmpty())
-            return reason;
+        // A copy removed or replaced now would be read again in it.
+        const qsizetype keys = m_Library->allKeys().size();
+        callHook();
         m_Library->sync();
+        if (m_Library->allKeys().size() != keys)
+            return copyFailure(systemReason(EBUSY));
         TFileIdentity written;
         QString reason;
         if (!identityOf(m_FileName, written, reason))
@@ -151,6 +153,12 @@ public:
     }
 
 private:
+    void callHook() const
+    {
+        if (copyReadHook())
+            copyReadHook()(m_FileName);
+    }
+
     // Why the file at the copy's name is not the copy as written; empty while it is.
     QString changed() const
     {
@@ -185,9 +193,9 @@ CUserRegistry::CUserRegistry(const QString& title, qint64 maxBytes, const QStrin
 {
 }
 
-void CUserRegistry::setCopyWrittenHook(std::function<void(const QString& copyName)> hook)
+void CUserRegistry::setCopyReadHook(std::function<void(const QString& copyName)> hook)
 {
-    copyWrittenHook() = std::move(hook);
+    copyReadHook() = std::move(hook);
 }
 
 QString CUserRegistry::getFileName() const

@@ -32,10 +32,10 @@ class CUserRegistry : public COptionStore
 public:
     CUserRegistry(const QString& title, qint64 maxBytes, const QStringList& sections);
 
-    // Called with the private copy's name once it is written, before the library reads it: a
-    // cleaner of the temporary folder could remove or replace the copy there. Tests act so here;
-    // an empty one does nothing.
-    static void setCopyWrittenHook(std::function<void(const QString& copyName)> hook);
+    // Called with the private copy's name each time before the library may read it: once it is
+    // written, and before the library's sync. A cleaner of the temporary folder could remove or
+    // replace the copy then; tests act so here. An empty one does nothing.
+    static void setCopyReadHook(std::function<void(const QString& copyName)> hook);
 
     QString getFileName() const override;
     // The file is read once, at the first look-up or write after this call, so what follows

@@ -485,47 +485,57 @@ TEST_F(OptionsManager, AUserStoreCopyThatCannotBeMadeWholeIsNotStored)
 
 TEST_F(OptionsManager, ACopyThatIsNotTheOneWrittenIsNoReading)
 {
-    // A cleaner of the temporary folder may act between the copy's writing and the library's
-    // reading of it; the library would take a missing copy for an empty store, and another file
-    // for the user's.
+    // A cleaner of the temporary folder may act whenever the settings library is about to read
+    // its copy: the library would take a missing copy for an empty store, and another file for
+    // the user's.
     const QByteArray text = "[Foreign]\nalpha=1\n[Editor]\nFontSize=12\nUseTab=0\n";
-    const std::pair<const char*, std::function<void(const QString&)>> meddlers[] = {
-        {"removed", [](const QString& copy) { QFile::remove(copy); }},
-        {"replaced",
-         [](const QString& copy) {
-             QFile::remove(copy);
-             writeFile(copy, "[Editor]\nFontSize=12\n");
-         }},
-        {"written again in place",
-         [&text](const QString& copy) { writeFile(copy, QByteArray(text).replace("12", "13")); }}};
-    for (const auto& [name, meddle] : meddlers) {
-        const QString reason = temporaryFolder()
-                               + (qstrcmp(name, "removed") == 0
-                                      ? QStringLiteral(": No such file or directory")
-                                      : QStringLiteral(": Device or resource busy"));
-        for (const bool atTheLoad : {true, false}) {
-            writeFile(userStorePath(), text);
-            const CWarnings warnings;
-            CUserOptionsManager manager;
-            TOptionsEditor editor;
-            editor.FontSize = 99;
-            if (atTheLoad)
-                CUserRegistry::setCopyWrittenHook(meddle);
-            manager.loadEditor(editor, true);
-            // A store not read at the load is not written, whatever its copy is at the save.
-            CUserRegistry::setCopyWrittenHook(atTheLoad ? nullptr : meddle);
-            EXPECT_FALSE(manager.saveEditor(kEditor, true)) << name;
-            CUserRegistry::setCopyWrittenHook(nullptr);
-            EXPECT_EQ(editor.FontSize, atTheLoad ? 99 : 12) << name;
-            EXPECT_EQ(CWarnings::s_Kept.size(), atTheLoad ? 1 : 0) << name;
-            const QString refusal =
-                atTheLoad ? QStringLiteral("Options not read, defaults used: ") + reason : reason;
-            EXPECT_EQ(manager.takeSaveFailures(),
-                      (std::vector<TStoreFailure>{{userStorePath(), refusal}}))
-                << name;
-            EXPECT_TRUE(readFile(userStorePath()) == text) << name;
-            EXPECT_TRUE(tempFolderIsEmpty()) << name;
-        }
+    const auto removed = [](const QString& copy) { QFile::remove(copy); };
+    const auto replaced = [](const QString& copy) {
+        QFile::remove(copy);
+        writeFile(copy, "[Editor]\nFontSize=12\n");
+    };
+    const auto writtenAgain = [&text](const QString& copy) {
+        writeFile(copy, QByteArray(text).replace("12", "13"));
+    };
+    enum TMoment { LoadsRead = 1, SavesRead, SavesSync };
+    // What is done to the copy, at which of the library's readings, and the reason.
+    const std::tuple<std::function<void(const QString&)>, TMoment, const char*> cases[] = {
+        {removed, LoadsRead, "No such file or directory"},
+        {replaced, LoadsRead, "Device or resource busy"},
+        {writtenAgain, LoadsRead, "Device or resource busy"},
+        {removed, SavesRead, "No such file or directory"},
+        {replaced, SavesRead, "Device or resource busy"},
+        {writtenAgain, SavesRead, "Device or resource busy"},
+        {removed, SavesSync, "Device or resource busy"},
+        {replaced, SavesSync, "Device or resource busy"},
+    };
+    for (const auto& [meddle, moment, why] : cases) {
+        const QString reason = temporaryFolder() + QStringLiteral(": ") + QLatin1String(why);
+        const std::string name = std::to_string(moment) + ' ' + why;
+        writeFile(userStorePath(), text);
+        int readings = 0;
+        CUserRegistry::setCopyReadHook([&, meddle = meddle, moment = moment](const QString& copy) {
+            if (++readings == moment)
+                meddle(copy);
+        });
+        const CWarnings warnings;
+        CUserOptionsManager manager;
+        TOptionsEditor editor;
+        editor.FontSize = 99;
+        manager.loadEditor(editor, true);
+        // A store not read at the load is not written, whatever its copy is at the save.
+        EXPECT_FALSE(manager.saveEditor(kEditor, true)) << name;
+        CUserRegistry::setCopyReadHook(nullptr);
+        EXPECT_EQ(editor.FontSize, moment == LoadsRead ? 99 : 12) << name;
+        EXPECT_EQ(CWarnings::s_Kept.size(), moment == LoadsRead ? 1 : 0) << name;
+        const QString refusal = moment == LoadsRead
+                                    ? QStringLiteral("Options not read, defaults used: ") + reason
+                                    : reason;
+        EXPECT_EQ(manager.takeSaveFailures(),
+                  (std::vector<TStoreFailure>{{userStorePath(), refusal}}))
+            << name;
+        EXPECT_TRUE(readFile(userStorePath()) == text) << name;
+        EXPECT_TRUE(tempFolderIsEmpty()) << name;
     }
 }
 
