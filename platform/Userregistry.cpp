@@ -130,11 +130,11 @@ public:
     QString failure() const { return m_Failure; }
     QSettings& library() { return *m_Library; }
 
-    // The library's sync; why the copy's file was not written anew, empty when it was. Once the
-    // library met a format error, its status no longer tells a failed write.
+    // The library's sync; empty when it wrote the copy anew with what it held, else why not.
+    // Once the library met a format error, its status no longer tells a failed write.
     QString sync()
     {
-        // A copy removed or replaced now would be read again in it.
+        // A copy removed or replaced now would be read again in it, and its keys be others.
         const qsizetype keys = m_Library->allKeys().size();
         callHook();
         m_Library->sync();
