@@ -400,18 +400,19 @@ TEST_F(OptionsManager, AnOptionsFileUnreadableAtTheLoadGivesTheDefaultsAndIsNeve
     // the store can be read again.
     const QByteArray text = "[FormMain]\nTop=7\nlong=" + QByteArray(30000, 'x') + '\n';
     const QByteArray tooLarge = text + QByteArray(kIniFileSizeLimit, '\n');
-    enum class TBlock { Folder, FullTemporaryFolder, Permission, Size };
+    // FolderMode: for the ini file, whose own mode the program mends at once.
+    enum class TBlock { Folder, FullTemporaryFolder, FileMode, FolderMode, Size };
     // Which store, what keeps it from being read at the load, and the reason.
     const std::tuple<bool, TBlock, QString> cases[] = {
         {true, TBlock::Folder, QStringLiteral("Is a directory")},
         {true, TBlock::FullTemporaryFolder, temporaryFolder() + QStringLiteral(": File too large")},
-        {true, TBlock::Permission, QStringLiteral("Permission denied")},
+        {true, TBlock::FileMode, QStringLiteral("Permission denied")},
         {true, TBlock::Size, QStringLiteral("File too large")},
-        {false, TBlock::Permission, QStringLiteral("Permission denied")},
+        {false, TBlock::FolderMode, QStringLiteral("Permission denied")},
         {false, TBlock::Size, QStringLiteral("File too large")},
     };
     for (const auto& [useRegister, block, reason] : cases) {
-        if (block == TBlock::Permission && ::geteuid() == 0)
+        if ((block == TBlock::FileMode || block == TBlock::FolderMode) && ::geteuid() == 0)
             continue; // root reads any file
         const QString file = useRegister ? userStorePath() : iniPath();
         QDir(file).removeRecursively();
@@ -420,8 +421,12 @@ TEST_F(OptionsManager, AnOptionsFileUnreadableAtTheLoadGivesTheDefaultsAndIsNeve
             QDir().mkpath(file);
         else
             writeFile(file, block == TBlock::Size ? tooLarge : text);
-        if (block == TBlock::Permission)
+        const QString folder = QFileInfo(file).path();
+        const QFileDevice::Permissions folderMode = QFile::permissions(folder);
+        if (block == TBlock::FileMode)
             QFile::setPermissions(file, QFileDevice::WriteOwner);
+        if (block == TBlock::FolderMode)
+            QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
         const CWarnings warnings;
         CUserOptionsManager manager;
         TOptionsFormMain formMain;
@@ -436,9 +441,10 @@ TEST_F(OptionsManager, AnOptionsFileUnreadableAtTheLoadGivesTheDefaultsAndIsNeve
                               + reason});
 
         // The user mends it while the program runs.
+        QFile::setPermissions(folder, folderMode);
         QDir(file).removeRecursively();
-        writeFile(file, text);
         QFile::setPermissions(file, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        writeFile(file, text);
         EXPECT_FALSE(manager.saveEditor(kEditor, useRegister)) << reason.toStdString();
         EXPECT_FALSE(manager.saveFormMain(kFormMain, useRegister)) << reason.toStdString();
         EXPECT_TRUE(readFile(file) == text) << reason.toStdString();
