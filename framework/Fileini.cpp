@@ -94,12 +94,6 @@ CIniFile::CIniFile()
     }
 }
 
-CIniFile::~CIniFile()
-{
-    if (m_Dirty)
-        updateFile();
-}
-
 QString CIniFile::getFileName() const
 {
     return m_FileName;
@@ -126,7 +120,7 @@ void CIniFile::load() const
     m_CrLf = false;
     QString reason;
     QByteArray content = readStoreFile(m_FileName, kIniFileSizeLimit, reason);
-    setUnreadable(m_FileName, m_Unreadable, reason);
+    noteReading(m_FileName, reason);
     if (content.startsWith(kByteOrderMark)) {
         m_HasByteOrderMark = true;
         content.remove(0, kByteOrderMark.size());
@@ -207,8 +201,8 @@ bool CIniFile::writeString(const QString& section, const QString& key, const QSt
     if (!isWritableSection(section) || !isWritableKey(key) || holdsLineBreak(value))
         return refuse(systemReason(EINVAL));
     load();
-    if (!m_Unreadable.isEmpty())
-        return refuse(m_Unreadable);
+    if (const QString refusal = writeRefusal(); !refusal.isEmpty())
+        return refuse(refusal);
     const QString sectionName = trimBlanks(section);
     const QString keyText = trimBlanks(key);
     const QByteArray line = withLineEnd(keyText.toUtf8() + '=' + value.toUtf8());
@@ -242,8 +236,8 @@ bool CIniFile::writeInteger(const QString& section, const QString& key, int valu
 bool CIniFile::eraseSection(const QString& section)
 {
     load();
-    if (!m_Unreadable.isEmpty())
-        return refuse(m_Unreadable);
+    if (const QString refusal = writeRefusal(); !refusal.isEmpty())
+        return refuse(refusal);
     const QString name = trimBlanks(section);
     for (int header = findSection(name); header >= 0; header = findSection(name)) {
         m_Lines.erase(m_Lines.begin() + header, m_Lines.begin() + sectionEnd(header));

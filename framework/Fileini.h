@@ -16,7 +16,6 @@ class CIniFile : public COptionStore
 {
 public:
     CIniFile();
-    ~CIniFile() override;
 
     QString getFileName() const override;
     // The file is read once, at the first look-up or write after this call, so what follows
@@ -47,8 +46,6 @@ private:
     mutable bool m_Stale = true;
     mutable bool m_HasByteOrderMark = false;
     mutable bool m_CrLf = false;
-    // Why the file cannot be read; while set, nothing is written over it.
-    mutable QString m_Unreadable;
     bool m_Dirty = false;
     QString m_Refusal;
     QString m_FailureReason;

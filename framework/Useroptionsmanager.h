@@ -21,8 +21,9 @@ struct TStoreFailure
 // the ini file beside the executable or to the user's own store, as UseRegister says; the
 // switches WriteLogs, UseRegister and UseFileExtension and the section "Testing" always live
 // in the ini file. A load never fails: what is missing or unreadable takes the key's default.
-// A save answers whether everything was stored. Each load and save reads each store it uses
-// once, so it sees what the file holds at that time.
+// A save answers whether everything was stored; a store that could not be read the first time
+// it was looked at is not written for as long as the manager lives. Each load and save reads
+// each store it uses once, so it sees what the file holds at that time.
 class CUserOptionsManager
 {
 public:

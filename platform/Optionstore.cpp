@@ -5,6 +5,16 @@
 #include <QtDebug>
 
 #include <cerrno>
+#include <utility>
+
+namespace {
+
+// Before the reason: on standard error after the file's name, and where a store that was not
+// read refuses a save.
+const QString kNotRead = QStringLiteral("options not read, defaults used: ");
+const QString kNotReadRefusal = QStringLiteral("Options not read, defaults used: ");
+
+} // namespace
 
 bool COptionStore::readBool(const QString& section, const QString& key, bool defaultValue) const
 {
@@ -37,11 +47,23 @@ QByteArray COptionStore::readStoreFile(const QString& fileName, qint64 maxBytes,
     return content;
 }
 
-void COptionStore::setUnreadable(const QString& fileName, QString& unreadable,
-                                 const QString& reason)
+void COptionStore::noteReading(const QString& fileName, const QString& reason) const
 {
-    if (!reason.isEmpty() && reason != unreadable)
-        qWarning().noquote() << fileName + QLatin1String(": options not read, defaults used: ")
-                                    + reason;
-    unreadable = reason;
+    if (!reason.isEmpty() && reason != m_Unreadable)
+        qWarning().noquote() << fileName + QLatin1String(": ") + kNotRead + reason;
+    m_Unreadable = reason;
+    if (!std::exchange(m_LookedAt, true))
+        m_NotReadFirst = reason;
+}
+
+bool COptionStore::isUnreadable() const
+{
+    return !m_Unreadable.isEmpty();
+}
+
+QString COptionStore::writeRefusal() const
+{
+    if (isUnreadable())
+        return m_Unreadable;
+    return m_NotReadFirst.isEmpty() ? QString() : kNotReadRefusal + m_NotReadFirst;
 }

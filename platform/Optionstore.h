@@ -30,7 +30,9 @@ public:
     virtual bool eraseSection(const QString& section) = 0;
 
     // Makes the staged writes lasting. False when the store could not be written or a write
-    // since the previous call was refused.
+    // since the previous call was refused. What it could not store stays staged for the next
+    // call and is dropped with the object: once the user was told that a save failed, nothing
+    // writes the file behind his back.
     virtual bool updateFile() = 0;
     // Why updateFile() last answered false, in the system's words.
     virtual QString getFailureReason() const = 0;
@@ -40,7 +42,19 @@ protected:
     // file larger than maxBytes, is not read, nor is a file the system refuses: `reason` then
     // tells why, and nothing may be written over it.
     static QByteArray readStoreFile(const QString& fileName, qint64 maxBytes, QString& reason);
-    // Keeps why the store cannot be read (empty: it can). The defaults then serve, which the
-    // user would not see: standard error is told, once while the reason stays the same.
-    static void setUnreadable(const QString& fileName, QString& unreadable, const QString& reason);
+    // Keeps how a reading of the store went (reason empty: it was read). The defaults then
+    // serve, which the user would not see: standard error is told, once while the reason stays
+    // the same.
+    void noteReading(const QString& fileName, const QString& reason) const;
+    bool isUnreadable() const;
+    // Why nothing may be written over the store; empty when it may be. A store that cannot be
+    // read now is one. So is a store that could not be read the first time it was looked at,
+    // for the rest of this object's life: the options taken from it then were the defaults, and
+    // writing them would put them in place of the user's once the store can be read again.
+    QString writeRefusal() const;
+
+private:
+    mutable QString m_Unreadable;
+    mutable bool m_LookedAt = false;
+    mutable QString m_NotReadFirst;
 };

@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 
 #include <cerrno>
+#include <functional>
 #include <limits>
 #include <memory>
 #include <sys/stat.h>
@@ -58,29 +59,55 @@ QString copyFailure(const QString& reason)
     return temporaryFolder() + QLatin1String(": ") + reason;
 }
 
+// What tells a file from another one put at its name, or from itself written again since.
 struct TFileIdentity
 {
     dev_t device = 0;
     ino_t inode = 0;
+    off_t size = 0;
+    qint64 modified = 0;
+    qint64 changed = 0;
     bool operator==(const TFileIdentity&) const = default;
 };
 
-TFileIdentity identityOf(const QString& fileName)
+qint64 nanoseconds(const timespec& time)
+{
+    return qint64(time.tv_sec) * 1000000000 + time.tv_nsec;
+}
+
+// False, with the system's reason, when there is no such file.
+bool identityOf(const QString& fileName, TFileIdentity& identity, QString& reason)
 {
     struct stat info = {};
-    if (::stat(QFile::encodeName(fileName).constData(), &info) != 0)
-        return {};
-    return {info.st_dev, info.st_ino};
+    if (::stat(QFile::encodeName(fileName).constData(), &info) != 0) {
+        reason = systemReason(errno);
+        return false;
+    }
+    identity = {info.st_dev, info.st_ino, info.st_size, nanoseconds(info.st_mtim),
+                nanoseconds(info.st_ctim)};
+    return true;
+}
+
+std::function<void(const QString&)>& copyReadHook()
+{
+    static std::function<void(const QString&)> hook;
+    return hook;
 }
 
 // The store's bytes in a file of their own, in a folder made new for it that nobody else may
 // enter, with the library on it. The library goes before its folder: a sync after would make
 // the folder again, under the old name, where anyone could have put one first.
+// A cleaner of the temporary folder may still remove the copy before the library reads it, or
+// something put another file there: the library takes a missing file for an empty store, and
+// its sync reads a changed file again and merges the changes into that. So the copy is looked
+// at once the library has read it: unless it is the file written, with the bytes written, there
+// is no copy. The sync must leave the library with as many keys as it held before.
 class CPrivateCopy
 {
 public:
     CPrivateCopy(const QString& title, const QByteArray& content)
         : m_Folder(temporaryFolder() + QLatin1Char('/') + title + QLatin1String("-XXXXXX"))
+        , m_Content(content)
     {
         if (!m_Folder.isValid()) {
             m_Failure = copyFailure(m_Folder.errorString());
@@ -89,24 +116,35 @@ public:
         m_FileName = m_Folder.filePath(QStringLiteral("options.conf"));
         // Adding to a new file writes it whole or not at all, and does not wait for the disk.
         QString reason;
-        if (!appendToFile(m_FileName, content, reason)) {
+        if (!appendToFile(m_FileName, content, reason)
+            || !identityOf(m_FileName, m_Written, reason)) {
             m_Failure = copyFailure(reason);
             return;
         }
-        m_Written = identityOf(m_FileName);
+        callHook();
         m_Library = std::make_unique<QSettings>(m_FileName, QSettings::IniFormat);
+        m_Failure = changed();
     }
 
     // Why there is no copy, naming the temporary folder; empty when there is one.
     QString failure() const { return m_Failure; }
     QSettings& library() { return *m_Library; }
 
-    // The library's sync; false when the copy's file was not written anew. Once the library met
-    // a format error, its status no longer tells a failed write.
-    bool sync()
+    // The library's sync; empty when it wrote the copy anew with what it held, else why not.
+    // Once the library met a format error, its status no longer tells a failed write.
+    QString sync()
     {
+        // A copy removed or replaced now would be read again in it, and its keys be others.
+        const qsizetype keys = m_Library->allKeys().size();
+        callHook();
         m_Library->sync();
-        return identityOf(m_FileName) != m_Written;
+        if (m_Library->allKeys().size() != keys)
+            return copyFailure(systemReason(EBUSY));
+        TFileIdentity written;
+        QString reason;
+        if (!identityOf(m_FileName, written, reason))
+            return copyFailure(reason);
+        return written == m_Written ? copyFailure(systemReason(EIO)) : QString();
     }
 
     TPlainOpen read(qint64 maxBytes, QByteArray& content, bool& complete, QString& reason) const
@@ -115,7 +153,30 @@ public:
     }
 
 private:
+    void callHook() const
+    {
+        if (copyReadHook())
+            copyReadHook()(m_FileName);
+    }
+
+    // Why the file at the copy's name is not the copy as written; empty while it is.
+    QString changed() const
+    {
+        TFileIdentity now;
+        QString reason;
+        if (!identityOf(m_FileName, now, reason))
+            return copyFailure(reason);
+        QByteArray content;
+        bool complete = false;
+        if (now != m_Written
+            || read(m_Content.size(), content, complete, reason) != TPlainOpen::Opened || !complete
+            || content != m_Content)
+            return copyFailure(systemReason(EBUSY));
+        return {};
+    }
+
     QTemporaryDir m_Folder;
+    const QByteArray m_Content;
     QString m_FileName;
     QString m_Failure;
     TFileIdentity m_Written;
@@ -132,10 +193,9 @@ CUserRegistry::CUserRegistry(const QString& title, qint64 maxBytes, const QStrin
 {
 }
 
-CUserRegistry::~CUserRegistry()
+void CUserRegistry::setCopyReadHook(std::function<void(const QString& copyName)> hook)
 {
-    if (!m_Staged.empty())
-        updateFile();
+    copyReadHook() = std::move(hook);
 }
 
 QString CUserRegistry::getFileName() const
@@ -156,7 +216,7 @@ void CUserRegistry::load() const
     QString reason;
     const QByteArray content = readStoreFile(m_FileName, m_MaxBytes, reason);
     // Bytes read before need no second reading, unless that reading failed.
-    if (reason.isEmpty() && (content != m_Source || !m_Unreadable.isEmpty())) {
+    if (reason.isEmpty() && (content != m_Source || isUnreadable())) {
         m_Values.clear();
         if (!content.isEmpty()) {
             CPrivateCopy copy(m_Title, content);
@@ -177,7 +237,7 @@ void CUserRegistry::load() const
         m_Source.clear();
         m_Values.clear();
     }
-    setUnreadable(m_FileName, m_Unreadable, reason);
+    noteReading(m_FileName, reason);
 }
 
 bool CUserRegistry::sectionExists(const QString& section) const
@@ -231,8 +291,8 @@ bool CUserRegistry::writeString(const QString& section, const QString& key, cons
     if (!isPlainName(section) || !isPlainName(key))
         return refuse(systemReason(EINVAL));
     load();
-    if (!m_Unreadable.isEmpty())
-        return refuse(m_Unreadable);
+    if (const QString refusal = writeRefusal(); !refusal.isEmpty())
+        return refuse(refusal);
     // Each change makes the library write the whole store again: a value it holds already is
     // no change.
     const QString path = keyPath(section, key);
@@ -253,8 +313,8 @@ bool CUserRegistry::eraseSection(const QString& section)
     if (!isPlainName(section))
         return refuse(systemReason(EINVAL));
     load();
-    if (!m_Unreadable.isEmpty())
-        return refuse(m_Unreadable);
+    if (const QString refusal = writeRefusal(); !refusal.isEmpty())
+        return refuse(refusal);
     if (sectionExists(section)) {
         const QString prefix = section + QLatin1Char('/');
         auto key = m_Values.lowerBound(prefix);
@@ -283,8 +343,8 @@ bool CUserRegistry::store()
         else
             library.remove(change.path);
     }
-    if (!copy.sync())
-        return fail(copyFailure(systemReason(EIO)));
+    if (const QString reason = copy.sync(); !reason.isEmpty())
+        return fail(reason);
     QByteArray content;
     bool complete = false;
     QString reason;

@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <QVariant>
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -19,7 +20,9 @@
 // library reads from them and the changes staged since. The library sees the bytes only in a
 // private copy made for one reading of bytes that changed, or for one save, and gone right
 // after: a program that runs for weeks, or is killed, leaves nothing of the user's options in
-// the temporary folder, and a temporary folder cleaned under it costs nothing. A save replays
+// the temporary folder, and a temporary folder cleaned under it costs nothing. A copy that the
+// library may not have read as it was written is no reading: a load then gives the defaults,
+// and a save fails with the store as it was. A save replays
 // the staged changes onto a copy of the bytes and replaces the store whole with what the library
 // wrote, unless that is larger than the limit and so would not be read again. A file the library
 // finds malformed when it writes it is copied aside (".bad" added to its name) before it is
@@ -28,7 +31,11 @@ class CUserRegistry : public COptionStore
 {
 public:
     CUserRegistry(const QString& title, qint64 maxBytes, const QStringList& sections);
-    ~CUserRegistry() override;
+
+    // Called with the private copy's name each time before the library may read it: once it is
+    // written, and before the library's sync. A cleaner of the temporary folder could remove or
+    // replace the copy then; tests act so here. An empty one does nothing.
+    static void setCopyReadHook(std::function<void(const QString& copyName)> hook);
 
     QString getFileName() const override;
     // The file is read once, at the first look-up or write after this call, so what follows
@@ -68,8 +75,6 @@ private:
     // sections read, with the staged changes applied, by the library's key paths.
     mutable QByteArray m_Source;
     mutable QMap<QString, QVariant> m_Values;
-    // Why the file cannot be read; while set, nothing is written over it.
-    mutable QString m_Unreadable;
     std::vector<TChange> m_Staged;
     QString m_Refusal;
     QString m_FailureReason;

@@ -367,7 +367,8 @@ TEST_F(LifeCycle, OptionsThatCannotBeWrittenAreShownAndTheWindowStillCloses)
                + '\n';
     };
     const QByteArray iniNearlyFull = nearlyFull("[FormMain]\nUseRegister=0\n");
-    enum class TStoreFile { None, Pipe, TooLarge, NearlyFull };
+    // TrimmedMeanwhile: too large at the start, made small by the user while the program runs.
+    enum class TStoreFile { None, Pipe, TooLarge, NearlyFull, TrimmedMeanwhile };
     // The ini file, a read-only folder, what stands at the user's store, the place named and
     // the reason.
     const std::tuple<QByteArray, const char*, TStoreFile, QString, QString> cases[] = {
@@ -383,24 +384,31 @@ TEST_F(LifeCycle, OptionsThatCannotBeWrittenAreShownAndTheWindowStillCloses)
         // No save makes a file the next start would not read.
         {iniNearlyFull, nullptr, TStoreFile::None, iniPath(), "File too large"},
         {userStore, nullptr, TStoreFile::NearlyFull, userStorePath(), "File too large"},
+        // What the program runs on are the defaults, not the user's options.
+        {userStore, nullptr, TStoreFile::TrimmedMeanwhile, userStorePath(),
+         "Options not read, defaults used: File too large"},
     };
     ASSERT_TRUE(QDir().mkpath(path(QStringLiteral("config"))));
     for (const auto& [ini, readOnly, store, place, reason] : cases) {
         if (readOnly != nullptr && !enforced)
             continue;
-        // The last row's window stores its staged options when it goes: before the new ini.
+        // Each row starts without the last row's window.
         m_Window.reset();
         if (!ini.isEmpty())
             writeIni(ini);
         QFile::remove(userStorePath());
-        const QByteArray storeText = store == TStoreFile::TooLarge ? tooLarge : nearlyFull({});
-        if (store == TStoreFile::TooLarge || store == TStoreFile::NearlyFull)
+        QByteArray storeText = store == TStoreFile::NearlyFull ? nearlyFull({}) : tooLarge;
+        if (store != TStoreFile::None && store != TStoreFile::Pipe)
             writeFile(userStorePath(), storeText);
         if (store == TStoreFile::Pipe) {
             ASSERT_EQ(mkfifo(QFile::encodeName(userStorePath()).constData(), 0600), 0);
         }
         m_Dialogs.messages.clear();
         openWindow();
+        if (store == TStoreFile::TrimmedMeanwhile) {
+            storeText = "[Editor]\nFontSize=14\n";
+            writeFile(userStorePath(), storeText);
+        }
         {
             std::optional<CReadOnlyFolder> folder;
             if (readOnly != nullptr)
@@ -417,7 +425,7 @@ TEST_F(LifeCycle, OptionsThatCannotBeWrittenAreShownAndTheWindowStillCloses)
         if (store == TStoreFile::Pipe) {
             EXPECT_FALSE(QFileInfo(userStorePath()).isFile());
         }
-        if (store == TStoreFile::TooLarge || store == TStoreFile::NearlyFull) {
+        if (store != TStoreFile::None && store != TStoreFile::Pipe) {
             EXPECT_EQ(readFile(userStorePath()), storeText) << reason.toStdString();
         }
         if (ini == iniNearlyFull) {

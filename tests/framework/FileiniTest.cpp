@@ -35,7 +35,7 @@ TEST_F(IniFile, WritesGoldenAndReadsBackWhatItWrote)
         ini.writeBool(QStringLiteral("FormMain"), QStringLiteral("UseRegister"), false);
         ini.writeString(QStringLiteral("RecentFiles"), QStringLiteral("file_0"),
                         QStringLiteral(" /tmp/a \"b\" = c;\\d.ombx"));
-        // Staged writes are stored when the object goes.
+        ASSERT_TRUE(ini.updateFile());
     }
     EXPECT_EQ(readFile(iniPath()).toStdString(),
               "[Editor]\nFontName=Courier New\n\n"
@@ -190,6 +190,13 @@ TEST_F(IniFile, FailedUpdateLosesNothing)
 {
     const QByteArray before = "[S]\nk=1\n" + QByteArray(2000, ';') + '\n';
     writeFile(iniPath(), before);
+    {
+        CIniFile told;
+        told.writeInteger(kSection, QStringLiteral("k"), 3);
+        CFileSizeLimit fullDisk(1024);
+        EXPECT_FALSE(told.updateFile());
+    }
+    EXPECT_EQ(readFile(iniPath()), before) << "once a failure was told, nothing writes behind it";
     CIniFile ini;
     ini.writeInteger(kSection, QStringLiteral("k"), 2);
     {

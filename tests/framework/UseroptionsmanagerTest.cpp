@@ -393,39 +393,64 @@ struct CWarnings
     }
 };
 
-TEST_F(OptionsManager, AnUnreadableUserStoreGivesTheDefaultsAndSaysWhyOnce)
+TEST_F(OptionsManager, AnOptionsFileUnreadableAtTheLoadGivesTheDefaultsAndIsNeverWrittenOver)
 {
-    // Whatever keeps the store from being read, the user learns it the same way.
+    // Whatever keeps a store from being read, the user learns it the same way; the options the
+    // program then holds are the defaults, which no save may put in place of his own, even once
+    // the store can be read again.
     const QByteArray text = "[FormMain]\nTop=7\nlong=" + QByteArray(30000, 'x') + '\n';
-    // What stands at the store, the reason, and how large files may grow meanwhile.
-    const std::tuple<QFileDevice::Permissions, QString, rlim_t> cases[] = {
-        {{}, QStringLiteral("Is a directory"), RLIM_INFINITY},
-        {QFileDevice::ReadOwner, temporaryFolder() + QStringLiteral(": File too large"), 20000},
-        {QFileDevice::WriteOwner, QStringLiteral("Permission denied"), RLIM_INFINITY},
+    const QByteArray tooLarge = text + QByteArray(kIniFileSizeLimit, '\n');
+    // FolderMode: for the ini file, whose own mode the program mends at once.
+    enum class TBlock { Folder, FullTemporaryFolder, FileMode, FolderMode, Size };
+    // Which store, what keeps it from being read at the load, and the reason.
+    const std::tuple<bool, TBlock, QString> cases[] = {
+        {true, TBlock::Folder, QStringLiteral("Is a directory")},
+        {true, TBlock::FullTemporaryFolder, temporaryFolder() + QStringLiteral(": File too large")},
+        {true, TBlock::FileMode, QStringLiteral("Permission denied")},
+        {true, TBlock::Size, QStringLiteral("File too large")},
+        {false, TBlock::FolderMode, QStringLiteral("Permission denied")},
+        {false, TBlock::Size, QStringLiteral("File too large")},
     };
-    for (const auto& [permissions, reason, fileSizeLimit] : cases) {
-        QDir(userStorePath()).removeRecursively();
-        QFile::remove(userStorePath());
-        if (permissions == QFileDevice::Permissions()) {
-            QDir().mkpath(userStorePath());
-        } else {
-            writeFile(userStorePath(), text);
-            QFile::setPermissions(userStorePath(), permissions);
-        }
-        if (permissions == QFileDevice::WriteOwner && ::geteuid() == 0)
+    for (const auto& [useRegister, block, reason] : cases) {
+        if ((block == TBlock::FileMode || block == TBlock::FolderMode) && ::geteuid() == 0)
             continue; // root reads any file
+        const QString file = useRegister ? userStorePath() : iniPath();
+        QDir(file).removeRecursively();
+        QFile::remove(file);
+        if (block == TBlock::Folder)
+            QDir().mkpath(file);
+        else
+            writeFile(file, block == TBlock::Size ? tooLarge : text);
+        const QString folder = QFileInfo(file).path();
+        const QFileDevice::Permissions folderMode = QFile::permissions(folder);
+        if (block == TBlock::FileMode)
+            QFile::setPermissions(file, QFileDevice::WriteOwner);
+        if (block == TBlock::FolderMode)
+            QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
         const CWarnings warnings;
         CUserOptionsManager manager;
         TOptionsFormMain formMain;
         {
-            CFileSizeLimit fullDisk(fileSizeLimit);
-            manager.loadFormMain(formMain, true);
-            manager.loadFormMain(formMain, true);
+            CFileSizeLimit fullDisk(block == TBlock::FullTemporaryFolder ? 20000 : RLIM_INFINITY);
+            manager.loadFormMain(formMain, useRegister);
+            manager.loadFormMain(formMain, useRegister);
         }
-        EXPECT_EQ(formMain.Top, TOptionsFormMain().Top) << reason.toStdString();
+        EXPECT_EQ(formMain.Top, useRegister ? TOptionsFormMain().Top : 25) << reason.toStdString();
         EXPECT_EQ(CWarnings::s_Kept,
-                  QStringList{userStorePath()
-                              + QStringLiteral(": options not read, defaults used: ") + reason});
+                  QStringList{file + QStringLiteral(": options not read, defaults used: ")
+                              + reason});
+
+        // The user mends it while the program runs.
+        QFile::setPermissions(folder, folderMode);
+        QDir(file).removeRecursively();
+        QFile::setPermissions(file, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        writeFile(file, text);
+        EXPECT_FALSE(manager.saveEditor(kEditor, useRegister)) << reason.toStdString();
+        EXPECT_FALSE(manager.saveFormMain(kFormMain, useRegister)) << reason.toStdString();
+        EXPECT_TRUE(readFile(file) == text) << reason.toStdString();
+        EXPECT_EQ(manager.takeSaveFailures(),
+                  (std::vector<TStoreFailure>{
+                      {file, QStringLiteral("Options not read, defaults used: ") + reason}}));
     }
 }
 
@@ -441,22 +466,82 @@ TEST_F(OptionsManager, AUserStoreCopyThatCannotBeMadeWholeIsNotStored)
     for (const auto& [name, valueBytes] : cases) {
         const QByteArray before = "[Other]\nlong=" + QByteArray(valueBytes, 'x') + '\n';
         writeFile(userStorePath(), before);
+        {
+            CUserOptionsManager manager;
+            TOptionsEditor editor;
+            manager.loadEditor(editor, true);
+            {
+                CFileSizeLimit fullDisk(kFullDisk);
+                EXPECT_FALSE(manager.saveEditor(kEditor, true)) << name;
+            }
+            EXPECT_EQ(readFile(userStorePath()), before) << name;
+            EXPECT_TRUE(tempFolderIsEmpty()) << name << ": nothing of the copies is left";
+            const QString reason = valueBytes > qsizetype(kFullDisk)
+                                       ? QStringLiteral("File too large")
+                                       : QStringLiteral("No space left on device");
+            EXPECT_EQ(manager.takeSaveFailures(),
+                      (std::vector<TStoreFailure>{
+                          {userStorePath(), temporaryFolder() + QStringLiteral(": ") + reason}}))
+                << name;
+        }
+        EXPECT_EQ(readFile(userStorePath()), before)
+            << name << ": once the failure was told, nothing writes behind it";
+    }
+}
+
+TEST_F(OptionsManager, ACopyThatIsNotTheOneWrittenIsNoReading)
+{
+    // A cleaner of the temporary folder may act whenever the settings library is about to read
+    // its copy: the library would take a missing copy for an empty store, and another file for
+    // the user's.
+    const QByteArray text = "[Foreign]\nalpha=1\n[Editor]\nFontSize=12\nUseTab=0\n";
+    const auto removed = [](const QString& copy) { QFile::remove(copy); };
+    const auto replaced = [](const QString& copy) {
+        QFile::remove(copy);
+        writeFile(copy, "[Editor]\nFontSize=12\n");
+    };
+    const auto writtenAgain = [&text](const QString& copy) {
+        writeFile(copy, QByteArray(text).replace("12", "13"));
+    };
+    enum TMoment { LoadsRead = 1, SavesRead, SavesSync };
+    // What is done to the copy, at which of the library's readings, and the reason.
+    const std::tuple<std::function<void(const QString&)>, TMoment, const char*> cases[] = {
+        {removed, LoadsRead, "No such file or directory"},
+        {replaced, LoadsRead, "Device or resource busy"},
+        {writtenAgain, LoadsRead, "Device or resource busy"},
+        {removed, SavesRead, "No such file or directory"},
+        {replaced, SavesRead, "Device or resource busy"},
+        {writtenAgain, SavesRead, "Device or resource busy"},
+        {removed, SavesSync, "Device or resource busy"},
+        {replaced, SavesSync, "Device or resource busy"},
+    };
+    for (const auto& [meddle, moment, why] : cases) {
+        const QString reason = temporaryFolder() + QStringLiteral(": ") + QLatin1String(why);
+        const std::string name = std::to_string(moment) + ' ' + why;
+        writeFile(userStorePath(), text);
+        int readings = 0;
+        CUserRegistry::setCopyReadHook([&, meddle = meddle, moment = moment](const QString& copy) {
+            if (++readings == moment)
+                meddle(copy);
+        });
+        const CWarnings warnings;
         CUserOptionsManager manager;
         TOptionsEditor editor;
+        editor.FontSize = 99;
         manager.loadEditor(editor, true);
-        {
-            CFileSizeLimit fullDisk(kFullDisk);
-            EXPECT_FALSE(manager.saveEditor(kEditor, true)) << name;
-        }
-        EXPECT_EQ(readFile(userStorePath()), before) << name;
-        EXPECT_TRUE(tempFolderIsEmpty()) << name << ": nothing of the copies is left";
-        const QString reason = valueBytes > qsizetype(kFullDisk)
-                                   ? QStringLiteral("File too large")
-                                   : QStringLiteral("No space left on device");
+        // A store not read at the load is not written, whatever its copy is at the save.
+        EXPECT_FALSE(manager.saveEditor(kEditor, true)) << name;
+        CUserRegistry::setCopyReadHook(nullptr);
+        EXPECT_EQ(editor.FontSize, moment == LoadsRead ? 99 : 12) << name;
+        EXPECT_EQ(CWarnings::s_Kept.size(), moment == LoadsRead ? 1 : 0) << name;
+        const QString refusal = moment == LoadsRead
+                                    ? QStringLiteral("Options not read, defaults used: ") + reason
+                                    : reason;
         EXPECT_EQ(manager.takeSaveFailures(),
-                  (std::vector<TStoreFailure>{
-                      {userStorePath(), temporaryFolder() + QStringLiteral(": ") + reason}}))
+                  (std::vector<TStoreFailure>{{userStorePath(), refusal}}))
             << name;
+        EXPECT_TRUE(readFile(userStorePath()) == text) << name;
+        EXPECT_TRUE(tempFolderIsEmpty()) << name;
     }
 }
 
