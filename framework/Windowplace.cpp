@@ -94,7 +94,9 @@ QMargins CWindowPlace::frameMargins() const
 
 bool CWindowPlace::holds(const QRect& client) const
 {
-    return !m_Checking && m_Normal.isValid() && client == m_Normal;
+    if (m_Checking)
+        return m_Wanted.isValid() && client == m_Wanted;
+    return m_Normal.isValid() && client == m_Normal;
 }
 
 void CWindowPlace::place(const QRect& client)

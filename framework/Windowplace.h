@@ -33,8 +33,8 @@ public:
     // The top-left corner of the frame now.
     QPoint frameCorner() const;
 
-    // Whether the window has this place already: it stands there, or comes back there, and no
-    // showing is under way.
+    // Whether the window has this place already: it stands there or comes back there, or the
+    // showing under way puts it there.
     bool holds(const QRect& client) const;
     // Puts the client area there, its frame on the usable desktop; a window maximised or
     // minimised keeps it as the place to come back to. Given the place it holds, the window

@@ -142,9 +142,9 @@ TEST_F(LifeCycle, OptionsOkLeavesTheWindowsWhereTheUserPutThem)
         QRect resultsOpenedAgain;
     };
     const TCase cases[] = {
-        {"both frames beyond the right edge; opened again, the results window's far off",
+        {"both frames beyond the right edge; opened again, moved in",
          QRect(d.right() - 300, 80, 570, 425), QRect(d.width() - 300, 60, 400, 200),
-         QRect(d.left() + kPlacementFallbackOffset, 60, 400, 200)},
+         QRect(d.right() + 1 - m.right() - 400, 60, 400, 200)},
         {"the main frame under the bottom, a narrow results window wholly on at the right",
          QRect(60, d.bottom() - 200, 570, 425),
          QRect(d.right() + 1 - m.right() - 300, 60, 300, 200),
