@@ -34,7 +34,8 @@ constexpr int kMessagesPaneStartHeight = 120;
 constexpr int kTrayRefreshIntervalMs = 5000;
 constexpr int kToolBarIconSize = 24; // the main window's and the dialogs' tool bars
 
-// Window placement: a stored place is kept only this far inside the virtual desktop.
+// Window placement: a stored place is kept only this far (or the window's own size, where
+// smaller) inside the virtual desktop.
 constexpr int kPlacementMarginRight = 350;
 constexpr int kPlacementMarginBottom = 250;
 constexpr int kPlacementFallbackOffset = 10;

@@ -5,11 +5,14 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include <algorithm>
+
 namespace {
 
-int keptEdge(int edge, int desktopStart, int desktopExtent, int margin)
+// The margin assumes a window at least that large; a smaller one is judged by its own size.
+int keptEdge(int edge, int extent, int desktopStart, int desktopExtent, int margin)
 {
-    return desktopStart <= edge && edge <= desktopExtent - margin
+    return desktopStart <= edge && edge <= desktopExtent - std::min(margin, extent)
                ? edge
                : desktopStart + kPlacementFallbackOffset;
 }
@@ -23,10 +26,13 @@ int keptExtent(int extent, int desktopExtent, int fallback)
 
 QRect keepOnDesktop(const QRect& place, const QRect& desktop)
 {
-    return QRect(keptEdge(place.left(), desktop.left(), desktop.width(), kPlacementMarginRight),
-                 keptEdge(place.top(), desktop.top(), desktop.height(), kPlacementMarginBottom),
-                 keptExtent(place.width(), desktop.width(), kFallbackWindowWidth),
-                 keptExtent(place.height(), desktop.height(), kFallbackWindowHeight));
+    const int width = keptExtent(place.width(), desktop.width(), kFallbackWindowWidth);
+    const int height = keptExtent(place.height(), desktop.height(), kFallbackWindowHeight);
+    return QRect(keptEdge(place.left(), width, desktop.left(), desktop.width(),
+                          kPlacementMarginRight),
+                 keptEdge(place.top(), height, desktop.top(), desktop.height(),
+                          kPlacementMarginBottom),
+                 width, height);
 }
 
 QRect availableVirtualDesktop()

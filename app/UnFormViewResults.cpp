@@ -58,9 +58,10 @@ void TFormViewResults::SetOptions(const TOptionsFormViewResults& options)
 
 void TFormViewResults::ApplyOptions(const TOptionsFormViewResults& options)
 {
-    windowPlace().place(
-        keepOnDesktop(QRect(options.Left, options.Top, options.Width, options.Height),
-                      availableVirtualDesktop()));
+    const QRect stored(options.Left, options.Top, options.Width, options.Height);
+    // The place the window holds is where the user put it; only another is judged as stored.
+    if (!windowPlace().holds(stored))
+        windowPlace().place(keepOnDesktop(stored, availableVirtualDesktop()));
 
     m_Memo->setFont(makeFont(options.FontName, options.FontStyle, options.FontSize));
     QPalette palette = m_Memo->palette();

@@ -78,12 +78,33 @@ QPoint CWindowPlace::frameCorner() const
 QMargins CWindowPlace::frameMargins() const
 {
     const QMargins own = marginsOf(*m_Window);
+    if (!own.isNull())
+        return own;
+    if (!m_Frame.isNull())
+        return m_Frame;
     const QWidget* owner = m_Window->parentWidget();
-    return !own.isNull() || owner == nullptr ? own : marginsOf(*owner->window());
+    if (owner == nullptr)
+        return QMargins();
+    // A window hidden in the tray has no frame: the one its place saw last stands for it.
+    const QWidget* ownerWindow = owner->window();
+    const auto* ownerPlace = ownerWindow->findChild<CWindowPlace*>(QString(),
+                                                                   Qt::FindDirectChildrenOnly);
+    return ownerPlace != nullptr ? ownerPlace->frameMargins() : marginsOf(*ownerWindow);
+}
+
+bool CWindowPlace::holds(const QRect& client) const
+{
+    if (m_Checking)
+        return m_Wanted.isValid() && client == m_Wanted;
+    return m_Normal.isValid() && client == m_Normal;
 }
 
 void CWindowPlace::place(const QRect& client)
 {
+    m_Centring = false;
+    // Only the user or a changed place moves a shown window: the fit belongs to showing it.
+    if (holds(client))
+        return;
     const QRect kept = fitted(client);
     // Until the window is on the screen its frame is a guess; it is fitted again then.
     if (!m_Window->isVisible() || m_Checking)
@@ -101,14 +122,12 @@ void CWindowPlace::placeFrameAt(const QPoint& corner)
 
 void CWindowPlace::centreOnScreen()
 {
-    const QWidget* owner = m_Window->parentWidget();
-    const QScreen* screen = owner != nullptr ? owner->screen() : QGuiApplication::primaryScreen();
-    if (screen == nullptr)
+    const QRect client = centred(m_Window->size());
+    if (!client.isValid())
         return;
-    const QMargins frame = frameMargins();
-    QRect outline = QRect(QPoint(), m_Window->size()).marginsAdded(frame);
-    outline.moveCenter(screen->availableGeometry().center());
-    place(outline.marginsRemoved(frame));
+    place(client);
+    // Until the window is on the screen its frame is a guess: it is centred again then.
+    m_Centring = m_Wanted.isValid();
 }
 
 bool CWindowPlace::eventFilter(QObject* watched, QEvent* event)
@@ -139,7 +158,7 @@ void CWindowPlace::follow(QObject* watched, QEvent* event)
         // A dialog takes its size while it is being shown, after it was placed: its frame is
         // kept on the desktop before it is on the screen.
         if (m_Checking && m_Wanted.isValid() && !event->spontaneous() && isNormal())
-            moveTo(fitted(QRect(m_Wanted.topLeft(), m_Window->size())));
+            moveTo(fitted(wantedFor(m_Window->size())));
         settleSoon();
         break;
     case QEvent::WindowStateChange:
@@ -176,6 +195,24 @@ QRect CWindowPlace::fitted(const QRect& client) const
                         screen != nullptr ? screen->availableGeometry() : QRect());
 }
 
+QRect CWindowPlace::centred(const QSize& size) const
+{
+    const QWidget* owner = m_Window->parentWidget();
+    const QScreen* screen = owner != nullptr ? owner->screen() : QGuiApplication::primaryScreen();
+    if (screen == nullptr)
+        return QRect();
+    const QMargins frame = frameMargins();
+    QRect outline = QRect(QPoint(), size).marginsAdded(frame);
+    outline.moveCenter(screen->availableGeometry().center());
+    return outline.marginsRemoved(frame);
+}
+
+QRect CWindowPlace::wantedFor(const QSize& size) const
+{
+    const QRect centre = m_Centring ? centred(size) : QRect();
+    return centre.isValid() ? centre : QRect(m_Wanted.topLeft(), size);
+}
+
 void CWindowPlace::beginShowing()
 {
     m_Checking = true;
@@ -185,7 +222,7 @@ void CWindowPlace::beginShowing()
     if (!isNormal())
         return;
     if (m_Wanted.isValid())
-        moveTo(fitted(QRect(m_Wanted.topLeft(), m_Window->size())));
+        moveTo(fitted(wantedFor(m_Window->size())));
     else if (m_Normal.isValid())
         place(m_Normal);
 }
@@ -193,15 +230,17 @@ void CWindowPlace::beginShowing()
 void CWindowPlace::checkShown()
 {
     m_Checking = false;
-    const QRect wanted = std::exchange(m_Wanted, QRect());
-    if (!isNormal())
-        return;
-    const QRect current = currentPlace();
-    const QRect target = fitted(wanted.isValid() ? QRect(wanted.topLeft(), current.size())
-                                                 : current);
-    if (current != target)
-        moveTo(target);
-    m_Normal = target;
+    if (const QMargins frame = marginsOf(*m_Window); !frame.isNull())
+        m_Frame = frame;
+    if (isNormal()) {
+        const QRect current = currentPlace();
+        const QRect target = fitted(m_Wanted.isValid() ? wantedFor(current.size()) : current);
+        if (current != target)
+            moveTo(target);
+        m_Normal = target;
+    }
+    m_Wanted = QRect();
+    m_Centring = false;
 }
 
 void CWindowPlace::settleSoon()

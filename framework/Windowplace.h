@@ -33,12 +33,17 @@ public:
     // The top-left corner of the frame now.
     QPoint frameCorner() const;
 
+    // Whether the window has this place already: it stands there or comes back there, or the
+    // showing under way puts it there.
+    bool holds(const QRect& client) const;
     // Puts the client area there, its frame on the usable desktop; a window maximised or
-    // minimised keeps it as the place to come back to.
+    // minimised keeps it as the place to come back to. Given the place it holds, the window
+    // stays as it is, also where the user put its frame partly off the desktop.
     void place(const QRect& client);
     // Puts the frame's top-left corner there; the window keeps its size.
     void placeFrameAt(const QPoint& corner);
-    // The frame in the middle of the usable part of the owner's screen, or of the primary one.
+    // The frame in the middle of the usable part of the owner's screen, or of the primary one;
+    // centred again once the window is on the screen, where its frame is known.
     void centreOnScreen();
 
 protected:
@@ -47,11 +52,16 @@ protected:
 private:
     // Where the window stands now.
     QRect currentPlace() const;
-    // The frame's margins; until the window has been framed, its owner's stand for them.
+    // The frame's margins. Until the window is framed, the ones it had last stand for them, or
+    // its owner's: the owner's now, or, while it is hidden in the tray, the ones it had last.
     QMargins frameMargins() const;
     void follow(QObject* watched, QEvent* event);
     bool isNormal() const;
     QRect fitted(const QRect& client) const;
+    // The client area of that size centred on the screen; empty without a screen.
+    QRect centred(const QSize& size) const;
+    // Where the showing under way puts the window at that size.
+    QRect wantedFor(const QSize& size) const;
     void beginShowing();
     void checkShown();
     void settleSoon();
@@ -62,6 +72,10 @@ private:
     QRect m_Normal;
     // Asked for the showing under way; the frame is fitted again once the window is exposed.
     QRect m_Wanted;
+    // The showing under way centres the window.
+    bool m_Centring = false;
+    // The margins the window manager gave the window when it was last shown.
+    QMargins m_Frame;
     bool m_Checking = false;
     bool m_Settling = false;
     bool m_Restoring = false;

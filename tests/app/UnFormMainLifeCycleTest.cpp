@@ -1,7 +1,9 @@
 #include "app/Applimits.h"
 #include "app/UnFormOptions.h"
+#include "app/UnFormViewResults.h"
 #include "app/UnFormWaitCalc.h"
 #include "framework/Frameworklimits.h"
+#include "framework/Windowplace.h"
 #include "tests/app/Mainwindowfixture.h"
 
 #include <QDir>
@@ -119,6 +121,54 @@ TEST_F(LifeCycle, MaximisedByTheDesktopTheWindowStoresItsNormalPlace)
     const TOptionsFormMain& stored = m_Window->getOptionsFormMain();
     EXPECT_EQ(QRect(stored.Left, stored.Top, stored.Width, stored.Height), QRect(60, 80, 600, 400));
     EXPECT_TRUE(stored.Maximized);
+}
+
+TEST_F(LifeCycle, OptionsOkLeavesTheWindowsWhereTheUserPutThem)
+{
+    writeIni("[FormMain]\r\nUseRegister=0\r\n[ViewResult]\r\nWhereShowResult=2\r\n");
+    openWindow();
+    typeText(QStringLiteral("x = 1;"));
+    press(Qt::Key_F5);
+    TFormViewResults* results = m_Window->resultsWindow();
+    ASSERT_NE(results, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(results));
+    const QMargins m = results->windowHandle()->frameMargins();
+    const QRect d = QGuiApplication::primaryScreen()->availableGeometry();
+    struct TCase
+    {
+        const char* reason;
+        QRect main;
+        QRect results;
+        QRect resultsOpenedAgain;
+    };
+    const TCase cases[] = {
+        {"both frames beyond the right edge; opened again, moved in",
+         QRect(d.right() - 300, 80, 570, 425), QRect(d.width() - 300, 60, 400, 200),
+         QRect(d.right() + 1 - m.right() - 400, 60, 400, 200)},
+        {"the main frame under the bottom, a narrow results window wholly on at the right",
+         QRect(60, d.bottom() - 200, 570, 425),
+         QRect(d.right() + 1 - m.right() - 300, 60, 300, 200),
+         QRect(d.right() + 1 - m.right() - 300, 60, 300, 200)},
+    };
+    for (const TCase& c : cases) {
+        // Where the user drags them.
+        m_Window->setGeometry(c.main);
+        results->setGeometry(c.results);
+        QTRY_COMPARE(m_Window->windowPlace().normalPlace(), c.main);
+        QTRY_COMPARE(results->windowPlace().normalPlace(), c.results);
+        whenModal([](QWidget* modal) {
+            auto* dialog = qobject_cast<TFormOptions*>(modal);
+            ASSERT_NE(dialog, nullptr);
+            dialog->ButtonOkClick();
+        });
+        m_Window->showOptions(TOptionsPage::Editor);
+        EXPECT_EQ(m_Window->geometry(), c.main) << c.reason;
+        EXPECT_EQ(results->geometry(), c.results) << c.reason;
+        results->close();
+        press(Qt::Key_F5);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(results));
+        EXPECT_EQ(results->geometry(), c.resultsOpenedAgain) << c.reason;
+    }
 }
 
 TEST_F(LifeCycle, OptionsAreWrittenAtClosingOnly)
