@@ -7,6 +7,13 @@ TFormSecondaryBase::TFormSecondaryBase(QWidget* owner)
 {
 }
 
+int TFormSecondaryBase::exec()
+{
+    // Qt resets the modality once the dialog is hidden: set again for every showing.
+    setWindowModality(Qt::WindowModal);
+    return QDialog::exec();
+}
+
 TFormMainBase* TFormSecondaryBase::getMainFormBase() const
 {
     return qobject_cast<TFormMainBase*>(parentWidget());

@@ -1129,7 +1129,7 @@ TEST_F(Commands, MenusHoldTheirItemsInOrder)
     EXPECT_EQ(items("MenuItemHelp"), "ActionHelpContent ActionHelpAbout");
     EXPECT_EQ(items("PopupMenuCode"), "ActionEditUndo ActionEditCat ActionEditCopy ActionEditPaste "
                                       "ActionEditDel ActionEditSelectAll ActionCalcAll");
-    EXPECT_EQ(items("PopupMenuTrayIcon"), "ActionShowProgram MenuItemTrayAbout ActionFileExit");
+    EXPECT_EQ(items("PopupMenuTrayIcon"), "ActionShowProgram MenuItemTrayAbout MenuItemTrayExit");
 }
 
 } // namespace
