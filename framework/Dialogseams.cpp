@@ -93,7 +93,7 @@ private:
 
 // With a parent, modal to its windows only: the tray icon's own window goes on answering
 // while the dialog waits. Without one there is nothing to be modal to, and the whole program
-// waits, as before.
+// waits.
 int execModalToParent(QDialog& dialog)
 {
     if (dialog.parentWidget() != nullptr)

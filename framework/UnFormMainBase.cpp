@@ -96,24 +96,23 @@ void TFormMainBase::showAllWindows()
 {
     // Showing may run handlers that change the list: walk a copy.
     const std::vector<CHandleInfo> entries = m_WindowList;
-    // While this window stays in the tray, those that went there with it stay with it.
-    const bool staysHidden = !isVisible();
-    if (!staysHidden)
+    // While this window stays minimised, in the tray or not, only the dialogs that wait come
+    // forward; the others come back with it.
+    const bool away = isMinimized();
+    if (!away)
         m_HiddenWindows.clear();
     // While a dialog waits, only the waiting ones are activated: the others take no input, and
-    // the desktop carries out an activation only once the window is mapped, so one of theirs
-    // could come last and leave the keyboard where nothing answers it.
+    // an activation asked for a window not mapped yet is carried out once it is, so one of
+    // theirs could come last and leave the keyboard where nothing answers it.
     const bool waiting = isModalWindowOpen();
     for (const CHandleInfo& entry : entries) {
-        if (entry.form) {
-            if (!staysHidden || !isHiddenWithMainWindow(entry.form))
-                showAndActivate(entry.form, !waiting || entry.form->isModal());
-            continue;
-        }
         // A desktop dialog is listed just before it opens and may never have; showing it
         // then would put up a dialog nobody waits on.
-        if (entry.dialog && entry.dialog->isVisible())
-            showAndActivate(entry.dialog, !waiting || entry.dialog->isModal());
+        QWidget* window = entry.form                                  ? entry.form.data()
+                          : entry.dialog && entry.dialog->isVisible() ? entry.dialog.data()
+                                                                      : nullptr;
+        if (window != nullptr && (!away || window->isModal()))
+            showAndActivate(window, !waiting || window->isModal());
     }
 }
 

@@ -44,7 +44,7 @@ public:
     bool showWindow(const QString& className);
     // Shows and activates every listed window in list order (coming back from the tray), none
     // of them minimised; deleted windows and desktop dialogs that are not open are skipped.
-    // While the main window is in the tray, the windows hidden with it stay hidden.
+    // While the main window stays in the tray or minimised, only the modal ones are shown.
     void showAllWindows();
     // The main window goes to the tray: every listed window that is shown and not modal goes
     // with it and stays listed. A modal one stays: hidden, it would stop waiting for its answer.

@@ -9,8 +9,10 @@ TFormSecondaryBase::TFormSecondaryBase(QWidget* owner)
 
 int TFormSecondaryBase::exec()
 {
-    // Qt resets the modality once the dialog is hidden: set again for every showing.
-    setWindowModality(Qt::WindowModal);
+    // Without an owner there is nothing to be modal to, and the whole program waits. The
+    // modality is set for each showing: the toolkit resets it once the dialog is hidden.
+    if (parentWidget() != nullptr)
+        setWindowModality(Qt::WindowModal);
     return QDialog::exec();
 }
 
