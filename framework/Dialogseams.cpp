@@ -93,11 +93,13 @@ private:
 
 // With a parent, modal to its windows only: the tray icon's own window goes on answering
 // while the dialog waits. Without one there is nothing to be modal to, and the whole program
-// waits.
+// waits. On top, as the program's own dialogs are: the question stays in front of the windows
+// kept on top, such as Find, also when they come back from the tray with it.
 int execModalToParent(QDialog& dialog)
 {
     if (dialog.parentWidget() != nullptr)
         dialog.setWindowModality(Qt::WindowModal);
+    dialog.setWindowFlag(Qt::WindowStaysOnTopHint);
     return dialog.exec();
 }
 

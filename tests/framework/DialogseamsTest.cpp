@@ -29,7 +29,7 @@ TEST_F(DialogSeams, AnInformationBoxHasOnlyOk)
     EXPECT_EQ(message.defaultAnswer, TMessageAnswer::Ok);
 }
 
-TEST_F(DialogSeams, TheDesktopsDialogsWaitForTheirWindowsOnlyAndStandInTheList)
+TEST_F(DialogSeams, TheDesktopsDialogsWaitOnTopForTheirWindowsOnly)
 {
     struct TCase
     {
@@ -64,16 +64,19 @@ TEST_F(DialogSeams, TheDesktopsDialogsWaitForTheirWindowsOnlyAndStandInTheList)
     trayIcon.show();
     for (const TCase& c : cases) {
         bool waiting = false;
+        bool onTop = false;
         bool mainTakesClick = true;
         bool iconTakesClick = false;
         whenModalActive(&main, [&](QWidget* dialog) {
             waiting = main.isModalWindowOpen();
+            onTop = dialog->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
             mainTakesClick = takesClick(&main);
             iconTakesClick = takesClick(&trayIcon);
             qobject_cast<QDialog*>(dialog)->reject();
         });
         c.ask(&main);
         EXPECT_TRUE(waiting) << "listed as a dialog that waits: " << c.what;
+        EXPECT_TRUE(onTop) << "in front of the windows kept on top: " << c.what;
         EXPECT_FALSE(mainTakesClick) << c.what;
         EXPECT_TRUE(iconTakesClick) << "the tray icon answers while it waits: " << c.what;
         EXPECT_EQ(main.getWindowListCount(), 0) << c.what;
