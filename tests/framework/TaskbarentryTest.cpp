@@ -15,6 +15,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <memory>
 #include <string>
 #include <xcb/xcb.h>
@@ -29,70 +30,46 @@ xcb_connection_t* connection()
     return x11 != nullptr ? x11->connection() : nullptr;
 }
 
-xcb_atom_t atomNamed(xcb_connection_t* c, const char* name)
-{
-    const std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> reply(
-        xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, std::strlen(name), name), nullptr),
-        &std::free);
-    return reply != nullptr ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
-}
-
-// Every request made so far has been carried out by the display.
+// Every request made so far on the connection has been carried out by the display.
 void roundTrip(xcb_connection_t* c)
 {
     std::free(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
 }
 
-// What the display tells another client, a window manager, about one window, in its order:
-// "map" when it is mapped, "state" when its _NET_WM_STATE is written.
-class CWindowWatch
+// What a window manager is told about the window while act runs, in the display's order:
+// "map" when the window is mapped, "state" when its _NET_WM_STATE is written. First the
+// property goes, as a window manager removes it from a window withdrawn.
+std::string mappedAndStateWritten(WId window, const std::function<void()>& act)
 {
-public:
-    explicit CWindowWatch(WId window)
-        : m_Connection(xcb_connect(nullptr, nullptr))
-        , m_Window(static_cast<xcb_window_t>(window))
-    {
-        m_State = atomNamed(m_Connection, "_NET_WM_STATE");
-        const uint32_t mask = XCB_EVENT_MASK_STRUCTURE_NOTIFY | XCB_EVENT_MASK_PROPERTY_CHANGE;
-        xcb_change_window_attributes(m_Connection, m_Window, XCB_CW_EVENT_MASK, &mask);
-        roundTrip(m_Connection);
+    xcb_connection_t* manager = xcb_connect(nullptr, nullptr);
+    const auto id = static_cast<xcb_window_t>(window);
+    const char name[] = "_NET_WM_STATE";
+    const std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> state(
+        xcb_intern_atom_reply(manager, xcb_intern_atom(manager, 0, std::strlen(name), name),
+                              nullptr),
+        &std::free);
+    const uint32_t mask = XCB_EVENT_MASK_STRUCTURE_NOTIFY | XCB_EVENT_MASK_PROPERTY_CHANGE;
+    xcb_change_window_attributes(manager, id, XCB_CW_EVENT_MASK, &mask);
+    xcb_delete_property(manager, id, state->atom);
+    roundTrip(manager);
+    act();
+    roundTrip(connection());
+    roundTrip(manager);
+    std::string happened;
+    while (xcb_generic_event_t* event = xcb_poll_for_event(manager)) {
+        // Without the bit that marks an event sent by a client.
+        const uint8_t type = event->response_type & 0x7f;
+        const auto* property = reinterpret_cast<xcb_property_notify_event_t*>(event);
+        if (type == XCB_MAP_NOTIFY)
+            happened += "map ";
+        else if (type == XCB_PROPERTY_NOTIFY && property->atom == state->atom
+                 && property->state == XCB_PROPERTY_NEW_VALUE)
+            happened += "state ";
+        std::free(event);
     }
-    ~CWindowWatch() { xcb_disconnect(m_Connection); }
-    CWindowWatch(const CWindowWatch&) = delete;
-    CWindowWatch& operator=(const CWindowWatch&) = delete;
-
-    // As a window manager does once a window is withdrawn.
-    void forgetState()
-    {
-        xcb_delete_property(m_Connection, m_Window, m_State);
-        roundTrip(m_Connection);
-    }
-
-    // Since the watch began, e.g. "state map".
-    std::string happened()
-    {
-        roundTrip(connection());
-        roundTrip(m_Connection);
-        QStringList events;
-        while (xcb_generic_event_t* event = xcb_poll_for_event(m_Connection)) {
-            const uint8_t type = event->response_type & 0x7f;
-            if (type == XCB_MAP_NOTIFY)
-                events << QStringLiteral("map");
-            if (type == XCB_PROPERTY_NOTIFY) {
-                const auto* property = reinterpret_cast<xcb_property_notify_event_t*>(event);
-                if (property->atom == m_State && property->state == XCB_PROPERTY_NEW_VALUE)
-                    events << QStringLiteral("state");
-            }
-            std::free(event);
-        }
-        return events.join(QLatin1Char(' ')).toStdString();
-    }
-
-private:
-    xcb_connection_t* m_Connection;
-    xcb_window_t m_Window;
-    xcb_atom_t m_State = XCB_ATOM_NONE;
-};
+    xcb_disconnect(manager);
+    return happened;
+}
 
 // The states a window carries, by name, read as a panel reads them.
 QStringList netWmStates(WId window)
@@ -211,23 +188,19 @@ TEST_F(StatesThroughTheTray, AreWrittenBeforeADialogIsMappedAgain)
     CTestMainWindow window(tray);
     applyOptions(window, true, false);
     window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     TFormSecondary dialog(&window);
     dialog.setWindowFlag(Qt::WindowStaysOnTopHint);
     dialog.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
-
     // The desktop minimises the dialog with the window, which goes into the tray.
     dialog.showMinimized();
     window.showMinimized();
     QTRY_VERIFY(window.isHidden() && dialog.isHidden());
-    CWindowWatch watch(dialog.winId());
-    watch.forgetState();
-    tray.onActivated(TTrayMouse::DoubleClick);
-    ASSERT_TRUE(dialog.isVisible());
 
     // A window manager reads the states when it maps the window, and keeps its own after.
-    const std::string happened = watch.happened();
+    const std::string happened = mappedAndStateWritten(dialog.winId(), [&tray] {
+        tray.onActivated(TTrayMouse::DoubleClick);
+    });
     EXPECT_TRUE(happened.starts_with("state ") && happened.find("map") != std::string::npos)
         << happened;
     EXPECT_TRUE(netWmStates(dialog.winId()).contains(QStringLiteral("_NET_WM_STATE_ABOVE")));
