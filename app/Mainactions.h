@@ -15,6 +15,7 @@ struct TMainActions
 {
     QAction* ActionShowProgram = nullptr;
     QAction* MenuItemTrayAbout = nullptr;
+    QAction* MenuItemTrayExit = nullptr;
     QAction* ActionFileNew = nullptr;
     QAction* ActionFileOpen = nullptr;
     QAction* ActionFileSave = nullptr;

@@ -339,6 +339,12 @@ void TFormMain::onRMouseClickTrayIcon()
 {
     const QPoint at = QCursor::pos();
     m_Actions.ActionShowProgram->setVisible(!isVisible() || isMinimized());
+    // Nothing may start under a dialog that waits for its answer: About would put another
+    // dialog over it, Exit would close the window it belongs to. Show Program only brings the
+    // windows back, the waiting one in front, as this click does.
+    const bool waiting = isModalWindowOpen();
+    m_Actions.MenuItemTrayAbout->setEnabled(!waiting && !isCalculating());
+    m_Actions.MenuItemTrayExit->setEnabled(!waiting);
     bringToFront();
     PopupMenuTrayIcon->popup(at);
 }

@@ -66,7 +66,7 @@ TMessageAnswer fromQtButton(int button)
     }
 }
 
-// A common dialog stands in the main window's list of open windows while it is shown, so
+// A desktop dialog stands in the main window's list of open windows while it is shown, so
 // coming back from the tray brings it forward too.
 class CListedWhileShown
 {
@@ -91,6 +91,18 @@ private:
     QWidget* m_Dialog;
 };
 
+// With a parent, modal to its windows only: the tray icon's own window goes on answering
+// while the dialog waits. Without one there is nothing to be modal to, and the whole program
+// waits. On top, as the program's own dialogs are: the question stays in front of the windows
+// kept on top, such as Find, also when they come back from the tray with it.
+int execModalToParent(QDialog& dialog)
+{
+    if (dialog.parentWidget() != nullptr)
+        dialog.setWindowModality(Qt::WindowModal);
+    dialog.setWindowFlag(Qt::WindowStaysOnTopHint);
+    return dialog.exec();
+}
+
 QString runFileDialog(QWidget* parent, const TFileDialogRequest& request,
                       QFileDialog::AcceptMode mode)
 {
@@ -103,7 +115,7 @@ QString runFileDialog(QWidget* parent, const TFileDialogRequest& request,
     if (!request.fileName.isEmpty())
         dialog.selectFile(request.fileName);
     CListedWhileShown listed(parent, &dialog);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    if (execModalToParent(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();
 }
@@ -117,7 +129,8 @@ public:
     {
         QMessageBox box(toQtIcon(icon), caption, text, toQtButtons(buttons), parent);
         box.setDefaultButton(toQtButton(defaultAnswer));
-        return fromQtButton(box.exec());
+        CListedWhileShown listed(parent, &box);
+        return fromQtButton(execModalToParent(box));
     }
 
     QString chooseOpenFile(QWidget* parent, const TFileDialogRequest& request) override
@@ -134,7 +147,7 @@ public:
     {
         QColorDialog dialog(toQColor(color), parent);
         CListedWhileShown listed(parent, &dialog);
-        if (dialog.exec() != QDialog::Accepted)
+        if (execModalToParent(dialog) != QDialog::Accepted)
             return false;
         color = fromQColor(dialog.selectedColor());
         return true;

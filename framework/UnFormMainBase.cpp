@@ -3,15 +3,20 @@
 #include "framework/Windowplace.h"
 
 #include <algorithm>
-#include <utility>
 
 namespace {
 
-void showAndActivate(QWidget* window)
+// Brought back as the user last saw it, not minimised, whatever the desktop did to it meanwhile.
+// Shown first: clearing the minimised state of a hidden window maps it at once, before the
+// toolkit has written its states (always on top) for the desktop to read, and the desktop then
+// keeps the window without them.
+void showAndActivate(QWidget* window, bool activate = true)
 {
     window->show();
+    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
     window->raise();
-    window->activateWindow();
+    if (activate)
+        window->activateWindow();
 }
 
 } // namespace
@@ -69,7 +74,8 @@ bool TFormMainBase::isWindowOpen(const QString& className) const
 bool TFormMainBase::isModalWindowOpen() const
 {
     for (const CHandleInfo& entry : m_WindowList) {
-        if (entry.form && entry.form->isVisible() && entry.form->isModal())
+        const QWidget* window = entry.form ? entry.form.data() : entry.dialog.data();
+        if (window != nullptr && window->isVisible() && window->isModal())
             return true;
     }
     return false;
@@ -90,20 +96,23 @@ void TFormMainBase::showAllWindows()
 {
     // Showing may run handlers that change the list: walk a copy.
     const std::vector<CHandleInfo> entries = m_WindowList;
-    const std::vector<QPointer<QWidget>> hidden = std::exchange(m_HiddenWindows, {});
+    // While this window stays minimised, in the tray or not, only the dialogs that wait come
+    // forward; the others come back with it.
+    const bool away = isMinimized();
+    if (!away)
+        m_HiddenWindows.clear();
+    // While a dialog waits, only the waiting ones are activated: the others take no input, and
+    // an activation asked for a window not mapped yet is carried out once it is, so one of
+    // theirs could come last and leave the keyboard where nothing answers it.
+    const bool waiting = isModalWindowOpen();
     for (const CHandleInfo& entry : entries) {
-        if (entry.form) {
-            // Some desktops minimise a window's dialogs with it: those the program hid come
-            // back as the user last saw them.
-            if (std::find(hidden.begin(), hidden.end(), entry.form) != hidden.end())
-                entry.form->setWindowState(entry.form->windowState() & ~Qt::WindowMinimized);
-            showAndActivate(entry.form);
-            continue;
-        }
         // A desktop dialog is listed just before it opens and may never have; showing it
         // then would put up a dialog nobody waits on.
-        if (entry.dialog && entry.dialog->isVisible())
-            showAndActivate(entry.dialog);
+        QWidget* window = entry.form                                  ? entry.form.data()
+                          : entry.dialog && entry.dialog->isVisible() ? entry.dialog.data()
+                                                                      : nullptr;
+        if (window != nullptr && (!away || window->isModal()))
+            showAndActivate(window, !waiting || window->isModal());
     }
 }
 

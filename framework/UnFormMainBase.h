@@ -38,12 +38,13 @@ public:
 
     // Whether a listed window's class is exactly this name (case-sensitive).
     bool isWindowOpen(const QString& className) const;
+    // A listed window or desktop dialog waits for its answer.
     bool isModalWindowOpen() const;
     // Shows and activates the first listed window of that class; false when none is listed.
     bool showWindow(const QString& className);
-    // Shows and activates every listed window in list order (coming back from the tray);
-    // deleted windows and desktop dialogs that are not open are skipped. Those hidden with the
-    // main window come back shown, not minimised.
+    // Shows and activates every listed window in list order (coming back from the tray), none
+    // of them minimised; deleted windows and desktop dialogs that are not open are skipped.
+    // While the main window stays in the tray or minimised, only the modal ones are shown.
     void showAllWindows();
     // The main window goes to the tray: every listed window that is shown and not modal goes
     // with it and stays listed. A modal one stays: hidden, it would stop waiting for its answer.

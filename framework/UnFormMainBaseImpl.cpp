@@ -54,10 +54,12 @@ public:
         m_Window->setWindowState(m_Window->windowState() & ~Qt::WindowMinimized);
         m_Window->show();
     }
+    // While a dialog waits, the keyboard belongs to it (see TFormMainBase::showAllWindows).
     void bringMainWindowToFront() override
     {
         m_Window->raise();
-        m_Window->activateWindow();
+        if (!m_Window->isModalWindowOpen())
+            m_Window->activateWindow();
     }
     bool isModalWindowOpen() const override { return m_Window->isModalWindowOpen(); }
     void showAllWindows() override { m_Window->showAllWindows(); }

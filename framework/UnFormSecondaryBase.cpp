@@ -7,6 +7,15 @@ TFormSecondaryBase::TFormSecondaryBase(QWidget* owner)
 {
 }
 
+int TFormSecondaryBase::exec()
+{
+    // Without an owner there is nothing to be modal to, and the whole program waits. The
+    // modality is set for each showing: the toolkit resets it once the dialog is hidden.
+    if (parentWidget() != nullptr)
+        setWindowModality(Qt::WindowModal);
+    return QDialog::exec();
+}
+
 TFormMainBase* TFormSecondaryBase::getMainFormBase() const
 {
     return qobject_cast<TFormMainBase*>(parentWidget());

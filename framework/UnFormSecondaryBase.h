@@ -15,6 +15,10 @@ class TFormSecondaryBase : public QDialog
 public:
     explicit TFormSecondaryBase(QWidget* owner = nullptr);
 
+    // Shown modally, the dialog blocks its owner's windows only: the tray icon's own window
+    // goes on answering while the dialog waits.
+    int exec() override;
+
     TFormMainBase* getMainFormBase() const;
     TFormMainBaseImpl* getMainForm() const;
 

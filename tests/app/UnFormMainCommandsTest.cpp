@@ -3,6 +3,7 @@
 #include "app/UnFormDoReplace.h"
 #include "app/UnFormFindText.h"
 #include "app/UnFormGotoLine.h"
+#include "app/UnFormOptions.h"
 #include "app/UnFormReplaceText.h"
 #include "tests/app/Mainwindowfixture.h"
 
@@ -23,6 +24,8 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QUrl>
+
+#include <string>
 
 namespace {
 
@@ -959,24 +962,54 @@ TEST_F(Commands, TestingFromTheMenuLooksNowhereElseForItsFiles)
 
 // The tray.
 
-TEST_F(Commands, TrayMenuOffersShowProgramOnlyWhenHidden)
+TEST_F(Commands, TrayMenuOffersOnlyWhatMayRunNow)
 {
+    struct TCase
+    {
+        const char* reason;
+        bool hidden;
+        bool dialogWaits; // nothing may start under it
+        std::string offered;
+    };
+    const TCase cases[] = {
+        {"the window is shown", false, false, "MenuItemTrayAbout MenuItemTrayExit"},
+        {"the window is hidden", true, false,
+         "ActionShowProgram MenuItemTrayAbout MenuItemTrayExit"},
+        {"a dialog waits", false, true, ""},
+        {"a dialog waits, the window hidden", true, true, "ActionShowProgram"},
+    };
     writeIni("[FormMain]\r\nShowSystemTrayIcon=1\r\n");
     openWindow();
     ASSERT_TRUE(m_Tray.shown);
     ASSERT_TRUE(m_Tray.onActivated);
     QAction* show = m_Window->findAction(QStringLiteral("ActionShowProgram"));
+    QAction* about = m_Window->findAction(QStringLiteral("MenuItemTrayAbout"));
+    QAction* exit = m_Window->findAction(QStringLiteral("MenuItemTrayExit"));
+    ASSERT_NE(exit, nullptr);
     auto* menu = child<QMenu>(m_Window.get(), "PopupMenuTrayIcon");
-
-    m_Tray.onActivated(TTrayMouse::RightButton);
-    EXPECT_TRUE(menu->isVisible());
-    EXPECT_FALSE(show->isVisible()) << "the window is visible";
-    menu->close();
-
-    m_Window->hide();
-    m_Tray.onActivated(TTrayMouse::RightButton);
-    EXPECT_TRUE(show->isVisible()) << "the window is hidden";
-    menu->close();
+    for (const TCase& c : cases) {
+        m_Window->setVisible(!c.hidden);
+        std::string offered;
+        const auto rightClick = [&] {
+            m_Tray.onActivated(TTrayMouse::RightButton);
+            EXPECT_TRUE(menu->isVisible()) << c.reason;
+            for (QAction* item : {show, about, exit}) {
+                if (item->isVisible() && item->isEnabled())
+                    offered += (offered.empty() ? "" : " ") + item->objectName().toStdString();
+            }
+            menu->close();
+        };
+        if (c.dialogWaits) {
+            whenModal([&](QWidget* dialog) {
+                rightClick();
+                qobject_cast<QDialog*>(dialog)->reject();
+            });
+            m_Window->showOptions(TOptionsPage::Main);
+        } else {
+            rightClick();
+        }
+        EXPECT_EQ(offered, c.offered) << c.reason;
+    }
     show->trigger();
     EXPECT_TRUE(m_Window->isVisible());
 }
@@ -1129,7 +1162,7 @@ TEST_F(Commands, MenusHoldTheirItemsInOrder)
     EXPECT_EQ(items("MenuItemHelp"), "ActionHelpContent ActionHelpAbout");
     EXPECT_EQ(items("PopupMenuCode"), "ActionEditUndo ActionEditCat ActionEditCopy ActionEditPaste "
                                       "ActionEditDel ActionEditSelectAll ActionCalcAll");
-    EXPECT_EQ(items("PopupMenuTrayIcon"), "ActionShowProgram MenuItemTrayAbout ActionFileExit");
+    EXPECT_EQ(items("PopupMenuTrayIcon"), "ActionShowProgram MenuItemTrayAbout MenuItemTrayExit");
 }
 
 } // namespace

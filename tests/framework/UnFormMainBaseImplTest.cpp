@@ -179,6 +179,7 @@ TEST_F(MainWindowTray, PolicyByOptions)
         bool noButtonRestored;
         bool dialogOpen = false;    // minimised with the window, as some desktops do
         bool trayOffInTray = false; // the tray is turned off while the window is in it
+        bool dialogWaits = false;   // the open dialog is modal, beside a modeless one
     };
     const TCase cases[] = {
         {"tray off", false, true, true, false, false, false, false, false, false},
@@ -205,6 +206,10 @@ TEST_F(MainWindowTray, PolicyByOptions)
          false, false, true, false, false, true},
         {"the tray turned off: the window comes back with its dialog", true, true, false, false,
          false, true, true, true, false, true, true},
+        {"no taskbar button: a waiting dialog comes forward from the tray", true, true, false,
+         false, false, true, true, true, true, true, false, true},
+        {"not to the taskbar: a waiting dialog comes forward from the tray", true, false, true,
+         false, false, false, true, false, false, true, false, true},
     };
     for (const TCase& c : cases) {
         m_Tray = {};
@@ -212,6 +217,11 @@ TEST_F(MainWindowTray, PolicyByOptions)
         CTestMainWindow window(m_Tray);
         window.show();
         TFormSecondary dialog(&window);
+        TFormSecondary modeless(&window);
+        if (c.dialogWaits) {
+            dialog.setWindowModality(Qt::WindowModal);
+            modeless.show();
+        }
         if (c.dialogOpen)
             dialog.show();
         applyOptions(window, c.tray, c.toTaskBar, c.taskBarIcon);
@@ -230,7 +240,16 @@ TEST_F(MainWindowTray, PolicyByOptions)
             EXPECT_EQ(isToolWindow(window), c.noButtonMinimised) << c.reason;
         }
         if (c.dialogOpen) {
-            EXPECT_FALSE(dialog.isVisible()) << c.reason;
+            // Hidden, a waiting dialog would stop waiting for its answer.
+            EXPECT_EQ(dialog.isVisible(), c.dialogWaits) << c.reason;
+        }
+        if (c.dialogWaits) {
+            EXPECT_FALSE(modeless.isVisible()) << c.reason;
+            // The right click on the icon: the waiting dialog comes forward, the rest stays.
+            window.bringToFront();
+            EXPECT_TRUE(dialog.isVisible() && !dialog.isMinimized()) << c.reason;
+            EXPECT_FALSE(window.isVisible() || modeless.isVisible()) << c.reason;
+            dialog.showMinimized();
         }
         if (c.trayOffInTray) {
             applyOptions(window, false, c.toTaskBar, c.taskBarIcon);
@@ -244,6 +263,10 @@ TEST_F(MainWindowTray, PolicyByOptions)
         EXPECT_EQ(isToolWindow(window), c.noButtonRestored) << c.reason;
         if (c.dialogOpen) {
             EXPECT_TRUE(dialog.isVisible() && !dialog.isMinimized()) << c.reason;
+        }
+        if (c.dialogWaits) {
+            EXPECT_TRUE(modeless.isVisible()) << c.reason;
+            dialog.hide();
         }
         // Closing the main window must still end the program, also from the tray.
         EXPECT_TRUE(window.testAttribute(Qt::WA_QuitOnClose)) << c.reason;

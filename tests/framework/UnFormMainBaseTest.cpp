@@ -205,12 +205,15 @@ TEST(WindowList, ModalWindowIsDetectedOnlyWhileShownModally)
     EXPECT_TRUE(openInside) << "while exec() runs";
     EXPECT_FALSE(main.isModalWindowOpen()) << "after exec()";
 
-    // A modal desktop dialog is not a window of the program.
+    // A box or a file dialog waits for its answer as well.
     QDialog desktopDialog;
-    desktopDialog.setModal(true);
     main.addDialog(&desktopDialog);
     desktopDialog.show();
-    EXPECT_FALSE(main.isModalWindowOpen());
+    EXPECT_FALSE(main.isModalWindowOpen()) << "desktop dialog shown modeless";
+    desktopDialog.hide();
+    desktopDialog.setModal(true);
+    desktopDialog.show();
+    EXPECT_TRUE(main.isModalWindowOpen()) << "desktop dialog shown modally";
     desktopDialog.hide();
 }
 

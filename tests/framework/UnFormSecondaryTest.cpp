@@ -107,20 +107,32 @@ TEST_F(SecondaryWindow, ShownAgainItIsListedAgain)
 TEST_F(SecondaryWindow, ModalDialogIsListedAndModalWhileItRuns)
 {
     CTestMainWindow main;
+    main.show();
+    TFormAlpha find(&main);
+    find.show();
+    // A window of the program's own outside the main window's, as the tray icon's is.
+    QWidget trayIcon;
+    trayIcon.show();
     for (const QDialog::DialogCode answer : {QDialog::Accepted, QDialog::Rejected}) {
         TFormAlpha dialog(&main);
         bool modalInside = false;
         int countInside = 0;
+        bool underneathTakesClick = true;
+        bool iconTakesClick = false;
         whenModalActive(&dialog, [&](QWidget*) {
             modalInside = main.isModalWindowOpen();
             countInside = main.getWindowListCount();
+            underneathTakesClick = takesClick(&main) || takesClick(&find);
+            iconTakesClick = takesClick(&trayIcon);
             dialog.done(answer);
         });
         EXPECT_EQ(dialog.exec(), answer);
         EXPECT_TRUE(modalInside) << answer;
-        EXPECT_EQ(countInside, 1) << answer;
+        EXPECT_EQ(countInside, 2) << answer;
+        EXPECT_FALSE(underneathTakesClick) << "nothing starts under a waiting dialog: " << answer;
+        EXPECT_TRUE(iconTakesClick) << "the tray icon answers while the dialog waits: " << answer;
         EXPECT_FALSE(main.isModalWindowOpen()) << answer;
-        EXPECT_EQ(main.getWindowListCount(), 0) << answer;
+        EXPECT_EQ(main.getWindowListCount(), 1) << answer;
     }
 }
 

@@ -12,3 +12,6 @@ class QWidget;
 // Acts once on the modal dialog as soon as it is the active window. The act belongs to the
 // context: it is dropped with it.
 void whenModalActive(QObject* context, std::function<void(QWidget*)> act);
+
+// Whether a click on the window gets through to it: not while a modal dialog blocks it.
+bool takesClick(QWidget* window);
