@@ -17,10 +17,10 @@
 #include "app/UnFormViewResults.h"
 #include "framework/Handlerguard.h"
 #include "interpreter/Testing.h"
+#include "platform/Filenamebytes.h"
 
 #include <QAction>
 #include <QCoreApplication>
-#include <QFile>
 #include <QLocale>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -85,8 +85,8 @@ bool TFormMain::calculate()
 
 TTestingOutcome TFormMain::runSelfTest(const QString& input, const QString& report)
 {
-    xonQMInterpreter::CTesting testing(QFile::encodeName(input).constData(),
-                                       QFile::encodeName(report).constData());
+    xonQMInterpreter::CTesting testing(bytesOfFileName(input).constData(),
+                                       bytesOfFileName(report).constData());
     TTestingOutcome outcome;
     runOnWorker([&] { outcome = runTestingIntoReport(testing, input, report); },
                 [&testing] { testing.requestStop(); }, false);

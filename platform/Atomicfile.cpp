@@ -1,5 +1,6 @@
 #include "platform/Atomicfile.h"
 
+#include "platform/Filenamebytes.h"
 #include "platform/Plainfile.h"
 
 #include <QFile>
@@ -100,7 +101,7 @@ QByteArray folderOf(const QByteArray& path)
 // number, or 0.
 int followLinks(const QString& fileName, QByteArray& path)
 {
-    path = QFile::encodeName(fileName);
+    path = bytesOfFileName(fileName);
     for (int links = 0; links < kLinksFollowedMax; ++links) {
         struct stat info = {};
         // Whatever keeps the name from being looked at is told by the write itself.

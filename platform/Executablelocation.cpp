@@ -1,7 +1,12 @@
 #include "platform/Executablelocation.h"
 
+#include "platform/Filenamebytes.h"
+
 #include <QCoreApplication>
 #include <QFileInfo>
+
+#include <climits>
+#include <unistd.h>
 
 namespace {
 
@@ -17,10 +22,13 @@ QString CExecutableLocation::filePath()
 {
     if (!redirectedPath().isEmpty())
         return redirectedPath();
-    if (QCoreApplication::instance() != nullptr)
-        return QCoreApplication::applicationFilePath();
-    // Before the application object exists Qt cannot tell; the kernel can.
-    return QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath();
+    // Asked of the kernel by its bytes: the toolkit answers nothing for a folder whose name is
+    // no text, and the files kept beside the executable would go to the root.
+    char path[PATH_MAX];
+    const ssize_t length = ::readlink("/proc/self/exe", path, sizeof path);
+    if (length > 0 && length < ssize_t(sizeof path))
+        return fileNameOfBytes(QByteArray(path, length));
+    return QCoreApplication::applicationFilePath();
 }
 
 QString CExecutableLocation::folder()
@@ -30,6 +38,6 @@ QString CExecutableLocation::folder()
 
 void CExecutableLocation::redirect(const QString& executableFilePath)
 {
-    redirectedPath() =
-        executableFilePath.isEmpty() ? QString() : QFileInfo(executableFilePath).absoluteFilePath();
+    redirectedPath() = executableFilePath.isEmpty() ? QString()
+                                                    : absoluteFileName(executableFilePath);
 }

@@ -1,6 +1,6 @@
 #include "platform/Temporaryfolder.h"
 
-#include <QFile>
+#include "platform/Filenamebytes.h"
 
 #include <cstdio>
 #include <sys/stat.h>
@@ -8,8 +8,10 @@
 QString temporaryFolder()
 {
     const QByteArray named = qgetenv("TMPDIR");
+    const QString name = fileNameOfBytes(named);
     struct stat info = {};
-    if (!named.isEmpty() && ::stat(named.constData(), &info) == 0 && S_ISDIR(info.st_mode))
-        return QFile::decodeName(named);
+    if (!named.isEmpty() && !holdsForeignBytes(name) && ::stat(named.constData(), &info) == 0
+        && S_ISDIR(info.st_mode))
+        return name;
     return QStringLiteral(P_tmpdir);
 }

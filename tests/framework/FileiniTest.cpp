@@ -2,6 +2,7 @@
 
 #include "framework/Frameworklimits.h"
 #include "platform/Executablelocation.h"
+#include "platform/Filenamebytes.h"
 #include "tests/support/Isolatedsettings.h"
 
 #include <QDir>
@@ -9,6 +10,7 @@
 #include <QFileInfo>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -21,6 +23,19 @@ TEST_F(IniFile, LivesBesideTheExecutableWithItsExtensionReplaced)
     EXPECT_EQ(CIniFile().getFileName(), iniPath());
     CExecutableLocation::redirect(path(QStringLiteral("bin/ombrix.1.exe")));
     EXPECT_EQ(CIniFile().getFileName(), path(QStringLiteral("bin/ombrix.1.ini")));
+
+    // A folder unpacked from another system may hold a byte that is no text.
+    const QByteArray foreign = QFile::encodeName(path(QStringLiteral("bin"))) + "/caf\xe9";
+    ASSERT_EQ(::mkdir(foreign.constData(), 0700), 0);
+    CExecutableLocation::redirect(fileNameOfBytes(foreign + "/ombrix"));
+    CIniFile ini;
+    ini.writeInteger(kSection, QStringLiteral("k"), 1);
+    EXPECT_TRUE(ini.updateFile()) << ini.getFailureReason().toStdString();
+    EXPECT_EQ(::access((foreign + "/ombrix.ini").constData(), F_OK), 0) << "beside it";
+    EXPECT_EQ(CIniFile().readInteger(kSection, QStringLiteral("k"), 0), 1);
+    // The toolkit that removes the test's folder cannot reach it.
+    ::unlink((foreign + "/ombrix.ini").constData());
+    ::rmdir(foreign.constData());
 }
 
 TEST_F(IniFile, WritesGoldenAndReadsBackWhatItWrote)

@@ -1,8 +1,12 @@
 #include "platform/Temporaryfolder.h"
 
+#include "platform/Filenamebytes.h"
 #include "tests/support/Isolatedsettings.h"
 
+#include <QDir>
 #include <QFile>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -19,11 +23,17 @@ TEST_F(TemporaryFolder, IsTheOneNamedWhenItIsAFolderElseTheSystemsDefault)
         {QString(), QStringLiteral("/tmp")},
         {path(QStringLiteral("missing")), QStringLiteral("/tmp")},
         {docsFolder() + QStringLiteral("/file"), QStringLiteral("/tmp")},
+        // The toolkit and the settings library would reach another folder.
+        {fileNameOfBytes(QFile::encodeName(docsFolder()) + "/caf\xe9"), QStringLiteral("/tmp")},
     };
+    QDir().mkpath(docsFolder());
+    ::mkdir((QFile::encodeName(docsFolder()) + "/caf\xe9").constData(), 0700);
     for (const auto& [named, taken] : cases) {
-        qputenv("TMPDIR", QFile::encodeName(named));
+        qputenv("TMPDIR", bytesOfFileName(named));
         EXPECT_EQ(temporaryFolder(), taken) << named.toStdString();
     }
+    // The toolkit that removes the test's folder cannot reach it.
+    ::rmdir((QFile::encodeName(docsFolder()) + "/caf\xe9").constData());
 }
 
 } // namespace
