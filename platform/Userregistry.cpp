@@ -1,8 +1,10 @@
 #include "platform/Userregistry.h"
 
 #include "platform/Atomicfile.h"
+#include "platform/Filenamebytes.h"
 #include "platform/Plainfile.h"
 #include "platform/Temporaryfolder.h"
+#include "platform/Terminationcleanup.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -79,7 +81,7 @@ qint64 nanoseconds(const timespec& time)
 bool identityOf(const QString& fileName, TFileIdentity& identity, QString& reason)
 {
     struct stat info = {};
-    if (::stat(QFile::encodeName(fileName).constData(), &info) != 0) {
+    if (::stat(bytesOfFileName(fileName).constData(), &info) != 0) {
         reason = systemReason(errno);
         return false;
     }
@@ -113,6 +115,7 @@ public:
             m_Failure = copyFailure(m_Folder.errorString());
             return;
         }
+        m_Removal.arm(m_Folder.path());
         m_FileName = m_Folder.filePath(QStringLiteral("options.conf"));
         // Adding to a new file writes it whole or not at all, and does not wait for the disk.
         QString reason;
@@ -175,6 +178,8 @@ private:
         return {};
     }
 
+    // Goes last: the folder is removed also when a signal ends the program before then.
+    CRemovedAtTermination m_Removal;
     QTemporaryDir m_Folder;
     const QByteArray m_Content;
     QString m_FileName;
