@@ -1,6 +1,7 @@
 #include "platform/Filetyperegistry.h"
 
 #include "platform/Atomicfile.h"
+#include "platform/Filenamebytes.h"
 #include "platform/Plainfile.h"
 
 #include <QDir>
@@ -148,8 +149,10 @@ QString CFileTypeRegistry::desktopEntryText(const QString& executablePath) const
 
 bool CFileTypeRegistry::registerType(const QString& executablePath) const
 {
-    // A line break would end the Exec= line and let the rest of the path add keys of its own.
-    if (executablePath.isEmpty() || holdsLineBreak(executablePath) || holdsLineBreak(m_ProgramName))
+    // A line break would end the Exec= line and let the rest of the path add keys of its own; a
+    // byte that is no text cannot stand in the entry's text, which would name another file.
+    if (executablePath.isEmpty() || holdsLineBreak(executablePath) || holdsLineBreak(m_ProgramName)
+        || holdsForeignBytes(executablePath))
         return false;
     bool packageChanged = false;
     if (!writeIfDifferent(mimePackagePath(), mimePackageText().toUtf8(), &packageChanged))

@@ -1,5 +1,6 @@
 #include "framework/Fileextension.h"
 
+#include "platform/Filenamebytes.h"
 #include "platform/Filetyperegistry.h"
 #include "tests/support/Isolatedsettings.h"
 
@@ -104,6 +105,7 @@ TEST_F(FileExtension, BadPathsAndUnwritableFoldersWriteNothing)
 {
     EXPECT_FALSE(m_Registry.registerType(QStringLiteral("/opt/x\nExec=/bin/evil")));
     EXPECT_FALSE(m_Registry.registerType(QString()));
+    EXPECT_FALSE(m_Registry.registerType(fileNameOfBytes("/opt/caf\xe9/ombrix")));
     EXPECT_FALSE(registered());
 
     // A plain file where the folders should be: every write fails, quietly.
