@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QTextBlock>
+#include <QTextCursor>
 
 #include <algorithm>
 
@@ -42,19 +43,23 @@ QString CCodeEditor::textWithoutSelection() const
 
 void CCodeEditor::insertFromMimeData(const QMimeData* source)
 {
-    if (source == nullptr || !source->hasText()) {
-        QPlainTextEdit::insertFromMimeData(source);
+    // Only the plain text is taken, read once. The toolkit's own insertion reads the formats
+    // again, dies on data without any (a clipboard whose owner has quit) and would render a
+    // text offered as markdown instead of inserting it as it is.
+    if (source == nullptr || isReadOnly() || !source->hasText())
         return;
-    }
     const QString inserted = withLineFeeds(source->text());
-    const QString fitting = fitInsertion(textWithoutSelection(), inserted);
-    if (fitting.size() == inserted.size()) {
-        QPlainTextEdit::insertFromMimeData(source);
+    if (inserted.isEmpty())
         return;
-    }
-    textCursor().insertText(fitting);
+    const QString fitting = fitInsertion(textWithoutSelection(), inserted);
+    // One undo step of its own, as the toolkit's insertion is, not merged with the typing.
+    QTextCursor cursor = textCursor();
+    cursor.beginEditBlock();
+    cursor.insertText(fitting);
+    cursor.endEditBlock();
     ensureCursorVisible();
-    emit insertionCut();
+    if (fitting.size() < inserted.size())
+        emit insertionCut();
 }
 
 bool CCodeEditor::fitsSurely(const QString& typed) const

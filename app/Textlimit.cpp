@@ -2,6 +2,8 @@
 
 #include "app/Applimits.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kLineBreakWeight = 2;
@@ -51,4 +53,12 @@ QString fitInsertion(const QString& stayingText, const QString& inserted)
 {
     const qsizetype budget = kEditorMaxChars - editorTextLength(stayingText);
     return budget > 0 ? inserted.left(fittingLength(inserted, budget)) : QString();
+}
+
+QString fitWholeLines(const QString& stayingText, const QString& inserted)
+{
+    const QString fitting = fitInsertion(stayingText, inserted);
+    if (fitting.size() == inserted.size() || inserted.at(fitting.size()) == QLatin1Char('\n'))
+        return fitting;
+    return fitting.left(std::max<qsizetype>(fitting.lastIndexOf(QLatin1Char('\n')), 0));
 }

@@ -14,3 +14,6 @@ QString cutToEditorLimit(const QString& text);
 // the insertion replaces, if any); the text already there is never cut. Where the insertion
 // goes does not change what fits.
 QString fitInsertion(const QString& stayingText, const QString& inserted);
+
+// The same, ended at a line's end: a line that does not fit whole is left out with all after it.
+QString fitWholeLines(const QString& stayingText, const QString& inserted);

@@ -338,7 +338,8 @@ void TFormMain::addEditorLines(const QString& text)
         lines.prepend(QLatin1Char('\n'));
     if (lines.endsWith(QLatin1Char('\n')))
         lines.chop(1);
-    const QString fitting = fitInsertion(current, lines);
+    // A line cut short would read as a whole result with another value.
+    const QString fitting = fitWholeLines(current, lines);
     QTextCursor cursor(MemoCode->document());
     cursor.movePosition(QTextCursor::End);
     const int firstAdded = cursor.blockNumber() + (lines.startsWith(QLatin1Char('\n')) ? 1 : 0);
@@ -365,8 +366,11 @@ void TFormMain::scrollToLinesAdded(int firstBlock)
 
 void TFormMain::scrollToFirstLine(QPlainTextEdit* memo)
 {
-    if (memo != nullptr)
-        memo->verticalScrollBar()->setValue(memo->verticalScrollBar()->minimum());
+    if (memo == nullptr)
+        return;
+    // The lines added carry the caret to their end, and a pane shown now scrolls to it.
+    memo->verticalScrollBar()->setValue(memo->verticalScrollBar()->minimum());
+    memo->horizontalScrollBar()->setValue(memo->horizontalScrollBar()->minimum());
 }
 
 TFormViewResults* TFormMain::resultsWindow() const

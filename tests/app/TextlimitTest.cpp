@@ -59,6 +59,7 @@ TEST(TextLimit, InsertionKeepsWhatFits)
         QString staying;
         QString inserted;
         QString kept;
+        bool wholeLines = false; // a line that does not fit whole is left out
     };
     const TCase cases[] = {
         {"room for ten", letters(kEditorMaxChars - 10), "0123456789AB", "0123456789"},
@@ -71,9 +72,14 @@ TEST(TextLimit, InsertionKeepsWhatFits)
         {"staying line breaks count twice", QString(kEditorMaxChars / 2 - 1, QLatin1Char('\n')),
          "abc", "ab"},
         {"a pair is not split", letters(kEditorMaxChars - 2), "b" + kPair, "b"},
+        {"results end at a line's end", letters(kEditorMaxChars - 20),
+         "\n// a = 1\n// b = 814.6687", "\n// a = 1", true},
     };
-    for (const TCase& c : cases)
-        EXPECT_EQ(fitInsertion(c.staying, c.inserted), c.kept) << c.reason;
+    for (const TCase& c : cases) {
+        const QString kept = c.wholeLines ? fitWholeLines(c.staying, c.inserted)
+                                          : fitInsertion(c.staying, c.inserted);
+        EXPECT_EQ(kept, c.kept) << c.reason;
+    }
 
     const QString pasted = fitInsertion(QString(), letters(70000));
     EXPECT_EQ(pasted.size(), kEditorMaxChars);

@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTimer>
 
@@ -218,8 +219,8 @@ TEST_F(Calculation, MessagesToggleFollowsTheRuns)
     };
     for (const TCase& c : cases) {
         SCOPED_TRACE(c.reason);
-        writeIni(optionsIni(c.where, 12, 1)
-                 + "[FormMain]\r\nShowWindowMessages=" + (c.shownBefore ? "1" : "0") + "\r\n");
+        writeIni(optionsIni(c.where, 12, 1) + "[FormMain]\r\nShowWindowMessages="
+                 + (c.shownBefore ? "1" : "0") + "\r\n[WinMsg]\r\nWrapWord=0\r\n");
         openWindow();
         QAction* toggle = m_Window->findAction(QStringLiteral("ActionViewWinMsg"));
         const QWidget* pane = m_Window->messagesPane()->parentWidget();
@@ -229,6 +230,8 @@ TEST_F(Calculation, MessagesToggleFollowsTheRuns)
         EXPECT_EQ(!pane->isHidden(), c.shownAfter);
         EXPECT_EQ(toggle->isChecked(), c.shownAfter);
         EXPECT_EQ(menuShowsCheckMark(toggle), c.shownAfter);
+        EXPECT_EQ(m_Window->messagesPane()->horizontalScrollBar()->value(), 0)
+            << "unwrapped lines wider than the pane are shown from their start";
         editor().document()->setModified(false);
         m_Window->close();
         m_Window.reset();

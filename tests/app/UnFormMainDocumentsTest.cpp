@@ -316,10 +316,12 @@ TEST_F(Documents, PasteBeyondTheLimitKeepsWhatFitsOfTheInsertion)
                   "The text very big.\r\nThis text will be cut down up to 64 000 symbols."));
 }
 
-TEST_F(Documents, DroppedAndInputMethodTextIsHeldToTheLimit)
+TEST_F(Documents, DroppedPastedAndInputMethodTextIsHeldToTheLimit)
 {
+    // Offered as markdown first, as some programs drag text.
     auto drop = [this](const QString& text) {
         QMimeData data;
+        data.setData(QStringLiteral("text/markdown"), text.toUtf8());
         data.setText(text);
         QWidget* target = editor().viewport();
         const QPointF at(1, 1);
@@ -327,6 +329,11 @@ TEST_F(Documents, DroppedAndInputMethodTextIsHeldToTheLimit)
         QApplication::sendEvent(target, &enter);
         QDropEvent dropped(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(target, &dropped);
+    };
+    // A clipboard whose owner has quit hands over data without any format.
+    auto pasteNothing = [this](const QString&) {
+        QApplication::clipboard()->setMimeData(new QMimeData);
+        press(QKeySequence(Qt::CTRL | Qt::Key_V));
     };
     auto commit = [this](const QString& text) {
         QInputMethodEvent event;
@@ -350,6 +357,9 @@ TEST_F(Documents, DroppedAndInputMethodTextIsHeldToTheLimit)
          QString(5, QLatin1Char('\n'))},
         {"a commit that fits", commit, QString(10, QLatin1Char('b')), 0,
          QString(10, QLatin1Char('b'))},
+        {"data without formats pasted", pasteNothing, QString(), 0, QString()},
+        {"markdown dropped as it is", drop, QStringLiteral("2 *3* 4"), 0,
+         QStringLiteral("2 *3* 4")},
     };
     for (const TCase& c : cases) {
         openWindow();
