@@ -1,13 +1,18 @@
 #include "framework/Dialogseams.h"
 
+#include "framework/Handlerguard.h"
 #include "framework/UnFormMainBase.h"
+#include "framework/Windowplace.h"
 #include "platform/Shell.h"
 
+#include <QChildEvent>
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QMessageBox>
 
 namespace {
+
+const QString kListingFailed = QStringLiteral("The error at listing of a dialog.");
 
 QMessageBox::Icon toQtIcon(TMessageIcon icon)
 {
@@ -95,11 +100,61 @@ private:
 // while the dialog waits. Without one there is nothing to be modal to, and the whole program
 // waits. On top, as the program's own dialogs are: the question stays in front of the windows
 // kept on top, such as Find, also when they come back from the tray with it.
-int execModalToParent(QDialog& dialog)
+void waitForParentOnly(QDialog& dialog)
 {
     if (dialog.parentWidget() != nullptr)
         dialog.setWindowModality(Qt::WindowModal);
     dialog.setWindowFlag(Qt::WindowStaysOnTopHint);
+}
+
+// The boxes a desktop dialog puts up by itself (a file to replace, a name not found, a file to
+// delete) would wait for the whole program, out of the window list. Each waits as the program's
+// own boxes do, and stands in the list while it is shown.
+class COwnBoxes : public QObject
+{
+public:
+    explicit COwnBoxes(QDialog& dialog)
+        : QObject(&dialog)
+    {
+        dialog.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        const QEvent::Type type = event->type();
+        if (type == QEvent::ChildPolished
+            || (watched != parent() && (type == QEvent::Show || type == QEvent::Hide)
+                && !event->spontaneous()))
+            CHandlerGuard::runQuiet("CDialogSeams::eventFilter", kListingFailed,
+                                    [this, watched, event] { follow(watched, event); });
+        return false;
+    }
+
+private:
+    void follow(QObject* watched, QEvent* event)
+    {
+        if (event->type() == QEvent::ChildPolished) {
+            // Polished while it is being shown, before the toolkit reads its modality.
+            if (auto* box = qobject_cast<QMessageBox*>(static_cast<QChildEvent*>(event)->child())) {
+                waitForParentOnly(*box);
+                box->installEventFilter(this);
+            }
+            return;
+        }
+        auto* box = static_cast<QWidget*>(watched);
+        TFormMainBase* main = TFormMainBase::findMainBase(box);
+        if (main != nullptr && event->type() == QEvent::Show)
+            main->addDialog(box);
+        else if (main != nullptr)
+            main->removeDialog(box);
+    }
+};
+
+int execModalToParent(QDialog& dialog)
+{
+    waitForParentOnly(dialog);
+    new COwnBoxes(dialog);
     return dialog.exec();
 }
 
@@ -114,6 +169,8 @@ QString runFileDialog(QWidget* parent, const TFileDialogRequest& request,
     dialog.setDefaultSuffix(request.defaultSuffix);
     if (!request.fileName.isEmpty())
         dialog.selectFile(request.fileName);
+    // Centred on its owner as the toolkit would, but wholly on the usable desktop.
+    (new CWindowPlace(&dialog))->centreOnOwner();
     CListedWhileShown listed(parent, &dialog);
     if (execModalToParent(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};

@@ -3,6 +3,7 @@
 #include "framework/Dialogseams.h"
 #include "framework/Filelog.h"
 #include "framework/Programexception.h"
+#include "framework/UnFormMainBase.h"
 
 #include <QApplication>
 
@@ -15,6 +16,19 @@ CHandlerGuard::TLogger& logger()
 }
 
 const QString kUnknownFailure = QStringLiteral("Unknown error.");
+
+// The box stands on the active window, else on the main window: without a window to stand on it
+// would wait for the whole program, and the tray icon would answer no more.
+QWidget* failureBoxOwner()
+{
+    if (QWidget* active = QApplication::activeWindow())
+        return active;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (auto* main = qobject_cast<TFormMainBase*>(window))
+            return main;
+    }
+    return nullptr;
+}
 
 } // namespace
 
@@ -54,7 +68,7 @@ bool CHandlerGuard::runFunction(const char* source, const QString& failureText, 
         if (logger())
             logger()(CFileLog::TYPE_SYSTEM_ERROR, QString::fromLatin1(source), text);
         if (show)
-            CDialogSeams::current().showMessage(QApplication::activeWindow(), text,
+            CDialogSeams::current().showMessage(failureBoxOwner(), text,
                                                 QApplication::applicationName(),
                                                 TMessageIcon::Critical, TMessageButtons::Ok,
                                                 TMessageAnswer::Ok);

@@ -11,7 +11,9 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QScopedValueRollback>
 #include <QTimer>
+#include <QWindow>
 
 // The tray policy's view of this window. Where the desktop has no separate application
 // window, the taskbar button belongs to the main window itself.
@@ -55,10 +57,13 @@ public:
         m_Window->show();
     }
     // While a dialog waits, the keyboard belongs to it (see TFormMainBase::showAllWindows).
+    // A window in the tray or minimised is not activated: the toolkit keeps that activation
+    // until the window is on the screen again, when it would take the keyboard from a dialog
+    // that waits by then.
     void bringMainWindowToFront() override
     {
         m_Window->raise();
-        if (!m_Window->isModalWindowOpen())
+        if (!m_Window->isModalWindowOpen() && m_Window->isVisible() && !m_Window->isMinimized())
             m_Window->activateWindow();
     }
     bool isModalWindowOpen() const override { return m_Window->isModalWindowOpen(); }
@@ -229,11 +234,26 @@ void TFormMainBaseImpl::showEvent(QShowEvent* event)
     // is new after each change of the tool flag and must be told before it is mapped.
     CHandlerGuard::run("TFormMainBaseImpl::FormShow", [this] {
         setTaskBarEntrySkipped(windowHandle(), windowFlags().testFlag(Qt::Tool));
+        windowHandle()->installEventFilter(this);
     });
+}
+
+bool TFormMainBaseImpl::eventFilter(QObject* watched, QEvent* event)
+{
+    // The toolkit lets the desktop's close of a window that is already closing pass its check
+    // of the dialogs that block the window, and takes it without asking again: the program
+    // would end under the close's own question, its answer unheard.
+    if (m_Closing && event->type() == QEvent::Close && watched == windowHandle()) {
+        event->ignore();
+        return true;
+    }
+    return TFormMainBase::eventFilter(watched, event);
 }
 
 bool TFormMainBaseImpl::event(QEvent* event)
 {
+    const QScopedValueRollback<bool> closing(m_Closing,
+                                             m_Closing || event->type() == QEvent::Close);
     const bool handled = TFormMainBase::event(event);
     // Qt ends the program by itself only when the last window on the screen closes, and a
     // window hidden in the tray is not on it. Queued, so that the close is complete first;

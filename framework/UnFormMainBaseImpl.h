@@ -82,6 +82,8 @@ public:
 protected:
     // An accepted close of the main window ends the program, also from the tray.
     bool event(QEvent* event) override;
+    // While the close asks its questions, a second close from the desktop is refused.
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
@@ -97,6 +99,8 @@ private:
     class CWindows;
 
     CFileLog* m_Log = nullptr;
+    // A close of this window is under way; its questions may be waiting for their answers.
+    bool m_Closing = false;
     std::unique_ptr<CWindows> m_Windows;
     std::unique_ptr<CApplicationSystemIcon> m_SystemIcon;
 };

@@ -12,7 +12,6 @@
 #include <QWindowStateChangeEvent>
 
 #include <algorithm>
-#include <optional>
 #include <utility>
 
 namespace {
@@ -101,7 +100,7 @@ bool CWindowPlace::holds(const QRect& client) const
 
 void CWindowPlace::place(const QRect& client)
 {
-    m_Centring = false;
+    m_Centre.reset();
     // Only the user or a changed place moves a shown window: the fit belongs to showing it.
     if (holds(client))
         return;
@@ -122,12 +121,27 @@ void CWindowPlace::placeFrameAt(const QPoint& corner)
 
 void CWindowPlace::centreOnScreen()
 {
-    const QRect client = centred(m_Window->size());
-    if (!client.isValid())
-        return;
-    place(client);
+    const QWidget* owner = m_Window->parentWidget();
+    const QScreen* screen = owner != nullptr ? owner->screen() : QGuiApplication::primaryScreen();
+    if (screen != nullptr)
+        centreOn(screen->availableGeometry().center());
+}
+
+void CWindowPlace::centreOnOwner()
+{
+    const QWidget* owner = m_Window->parentWidget();
+    if (owner == nullptr)
+        centreOnScreen();
+    else
+        centreOn(owner->window()->frameGeometry().center());
+}
+
+void CWindowPlace::centreOn(const QPoint& centre)
+{
+    place(centred(centre, m_Window->size()));
     // Until the window is on the screen its frame is a guess: it is centred again then.
-    m_Centring = m_Wanted.isValid();
+    if (m_Wanted.isValid())
+        m_Centre = centre;
 }
 
 bool CWindowPlace::eventFilter(QObject* watched, QEvent* event)
@@ -195,22 +209,17 @@ QRect CWindowPlace::fitted(const QRect& client) const
                         screen != nullptr ? screen->availableGeometry() : QRect());
 }
 
-QRect CWindowPlace::centred(const QSize& size) const
+QRect CWindowPlace::centred(const QPoint& centre, const QSize& size) const
 {
-    const QWidget* owner = m_Window->parentWidget();
-    const QScreen* screen = owner != nullptr ? owner->screen() : QGuiApplication::primaryScreen();
-    if (screen == nullptr)
-        return QRect();
     const QMargins frame = frameMargins();
     QRect outline = QRect(QPoint(), size).marginsAdded(frame);
-    outline.moveCenter(screen->availableGeometry().center());
+    outline.moveCenter(centre);
     return outline.marginsRemoved(frame);
 }
 
 QRect CWindowPlace::wantedFor(const QSize& size) const
 {
-    const QRect centre = m_Centring ? centred(size) : QRect();
-    return centre.isValid() ? centre : QRect(m_Wanted.topLeft(), size);
+    return m_Centre.has_value() ? centred(*m_Centre, size) : QRect(m_Wanted.topLeft(), size);
 }
 
 void CWindowPlace::beginShowing()
@@ -240,7 +249,7 @@ void CWindowPlace::checkShown()
         m_Normal = target;
     }
     m_Wanted = QRect();
-    m_Centring = false;
+    m_Centre.reset();
 }
 
 void CWindowPlace::settleSoon()

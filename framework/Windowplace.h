@@ -4,6 +4,8 @@
 #include <QObject>
 #include <QRect>
 
+#include <optional>
+
 class QWidget;
 
 // The client area, in desktop coordinates, at which a window with these frame margins stands
@@ -45,6 +47,9 @@ public:
     // The frame in the middle of the usable part of the owner's screen, or of the primary one;
     // centred again once the window is on the screen, where its frame is known.
     void centreOnScreen();
+    // The frame in the middle of the owner's frame, as the toolkit centres a dialog, kept on the
+    // usable desktop; on the screen without an owner.
+    void centreOnOwner();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -58,8 +63,9 @@ private:
     void follow(QObject* watched, QEvent* event);
     bool isNormal() const;
     QRect fitted(const QRect& client) const;
-    // The client area of that size centred on the screen; empty without a screen.
-    QRect centred(const QSize& size) const;
+    void centreOn(const QPoint& centre);
+    // The client area of that size whose frame is centred there.
+    QRect centred(const QPoint& centre, const QSize& size) const;
     // Where the showing under way puts the window at that size.
     QRect wantedFor(const QSize& size) const;
     void beginShowing();
@@ -72,8 +78,8 @@ private:
     QRect m_Normal;
     // Asked for the showing under way; the frame is fitted again once the window is exposed.
     QRect m_Wanted;
-    // The showing under way centres the window.
-    bool m_Centring = false;
+    // The showing under way centres the window there.
+    std::optional<QPoint> m_Centre;
     // The margins the window manager gave the window when it was last shown.
     QMargins m_Frame;
     bool m_Checking = false;

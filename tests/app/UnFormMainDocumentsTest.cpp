@@ -3,8 +3,10 @@
 #include "app/Programstart.h"
 #include "tests/app/Mainwindowfixture.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
+#include <QCloseEvent>
 #include <QDir>
 #include <QDropEvent>
 #include <QFile>
@@ -12,6 +14,7 @@
 #include <QInputMethodEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QTextCursor>
 
@@ -196,6 +199,21 @@ TEST_F(Documents, SaveQueryOnCloseNewAndOpen)
     m_Dialogs.messageAnswers = {TMessageAnswer::Cancel};
     EXPECT_FALSE(m_Window->close());
     EXPECT_TRUE(m_Window->isVisible());
+    // The desktop's close of the window (its close button) while the close's own question
+    // waits is refused, and the answer decides.
+    CDialogSeams::install(nullptr);
+    bool desktopCloseTaken = true;
+    whenModal([&](QWidget* question) {
+        QCloseEvent desktopClose;
+        QCoreApplication::sendEvent(m_Window->windowHandle(), &desktopClose);
+        desktopCloseTaken = desktopClose.isAccepted() || !question->isVisible();
+        qobject_cast<QMessageBox*>(question)->button(QMessageBox::Cancel)->click();
+    });
+    EXPECT_FALSE(m_Window->close());
+    EXPECT_FALSE(desktopCloseTaken);
+    EXPECT_TRUE(m_Window->isVisible());
+    EXPECT_EQ(editorText(), QStringLiteral("z"));
+    CDialogSeams::install(&m_Dialogs);
     m_Dialogs.messageAnswers = {TMessageAnswer::No};
     EXPECT_TRUE(m_Window->close());
 }

@@ -1,13 +1,17 @@
 #include "framework/Dialogseams.h"
 
+#include "framework/Handlerguard.h"
 #include "tests/support/Activemodal.h"
 #include "tests/support/Scripteddialogs.h"
 #include "tests/support/Testmainwindow.h"
 
+#include <QApplication>
 #include <QDialog>
+#include <QMessageBox>
 #include <QWidget>
 
 #include <functional>
+#include <stdexcept>
 
 namespace {
 
@@ -35,11 +39,17 @@ TEST_F(DialogSeams, TheDesktopsDialogsWaitOnTopForTheirWindowsOnly)
     {
         const char* what;
         std::function<void(QWidget*)> ask;
+        bool fileChosen = false; // the file dialog is answered: the box it brings is the one seen
     };
     // An empty folder: no file in it asks the desktop's type database, which the file
-    // extension's test must be the first to ask.
+    // extension's test must be the first to ask. A hidden file is not listed.
     TFileDialogRequest inDocuments;
     inDocuments.folder = docsFolder();
+    TFileDialogRequest existing = inDocuments;
+    existing.fileName = QStringLiteral(".existing.txt");
+    writeFile(docsFolder() + QLatin1Char('/') + existing.fileName, "kept");
+    TFileDialogRequest missing = inDocuments;
+    missing.fileName = QStringLiteral("missing.txt");
     const TCase cases[] = {
         {"box",
          [](QWidget* parent) {
@@ -54,6 +64,15 @@ TEST_F(DialogSeams, TheDesktopsDialogsWaitOnTopForTheirWindowsOnly)
              TColor color = 0;
              CDialogSeams::current().chooseColor(parent, color);
          }},
+        {"save onto an existing file: whether to replace it",
+         [&](QWidget* parent) { CDialogSeams::current().chooseSaveFile(parent, existing); }, true},
+        {"open of a name not there: that it is not found",
+         [&](QWidget* parent) { CDialogSeams::current().chooseOpenFile(parent, missing); }, true},
+        {"a failure's box while no window of the program is active",
+         [](QWidget*) {
+             QApplication::setActiveWindow(nullptr);
+             CHandlerGuard::run("DialogSeams::Test", [] { throw std::runtime_error("failed"); });
+         }},
     };
     // The desktop's own dialogs, answered here once they wait.
     CDialogSeams::install(nullptr);
@@ -63,18 +82,32 @@ TEST_F(DialogSeams, TheDesktopsDialogsWaitOnTopForTheirWindowsOnly)
     QWidget trayIcon;
     trayIcon.show();
     for (const TCase& c : cases) {
+        bool box = !c.fileChosen;
         bool waiting = false;
         bool onTop = false;
         bool mainTakesClick = true;
         bool iconTakesClick = false;
-        whenModalActive(&main, [&](QWidget* dialog) {
+        const auto check = [&](QWidget* dialog) {
+            box = box || qobject_cast<QMessageBox*>(dialog) != nullptr;
             waiting = main.isModalWindowOpen();
             onTop = dialog->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
             mainTakesClick = takesClick(&main);
             iconTakesClick = takesClick(&trayIcon);
-            qobject_cast<QDialog*>(dialog)->reject();
-        });
+            dialog->close(); // a question: its No
+        };
+        QObject acts;
+        if (c.fileChosen) {
+            whenModalActive(&acts, [&](QWidget* files) {
+                // Its box is turned down, and the file dialog then cancelled.
+                whenModalActive(&acts, check);
+                qobject_cast<QDialog*>(files)->accept();
+                qobject_cast<QDialog*>(files)->reject();
+            });
+        } else {
+            whenModalActive(&acts, check);
+        }
         c.ask(&main);
+        EXPECT_TRUE(box) << c.what;
         EXPECT_TRUE(waiting) << "listed as a dialog that waits: " << c.what;
         EXPECT_TRUE(onTop) << "in front of the windows kept on top: " << c.what;
         EXPECT_FALSE(mainTakesClick) << c.what;

@@ -1,11 +1,13 @@
 #include "framework/UnFormMainBase.h"
 #include "framework/UnFormSecondary.h"
+#include "tests/support/Activemodal.h"
 #include "tests/support/Ondisplay.h"
 
 #include <QTest>
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 
 namespace {
@@ -34,6 +36,34 @@ TEST_F(StatesThroughTheTray, AreWrittenBeforeADialogIsMappedAgain)
     EXPECT_TRUE(happened.starts_with("state ") && happened.find("map") != std::string::npos)
         << happened;
     EXPECT_TRUE(netWmStates(dialog.winId()).contains(QStringLiteral("_NET_WM_STATE_ABOVE")));
+}
+
+TEST_F(StatesThroughTheTray, ADialogOpenedFromTheTrayKeepsTheKeyboardWhenTheWindowComesBack)
+{
+    CFakeTrayBackend::TState tray;
+    CTestMainWindow window(tray);
+    applyTrayOptions(window, true, false);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    window.showMinimized();
+    QTRY_VERIFY(window.isHidden());
+    // The icon's menu with nothing waiting yet, a dialog from it, then Show Program.
+    window.bringToFront();
+    TFormSecondary dialog(&window);
+    bool dialogFocused = false;
+    whenModalActive(&dialog, [&](QWidget*) {
+        window.restoreFromTray();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        // Asked on the program's own connection: after everything the program asked of it.
+        xcb_connection_t* c = displayConnection();
+        xcb_get_input_focus_reply_t* focus = xcb_get_input_focus_reply(c, xcb_get_input_focus(c),
+                                                                       nullptr);
+        dialogFocused = focus != nullptr && focus->focus == dialog.winId();
+        std::free(focus);
+        dialog.reject();
+    });
+    dialog.exec();
+    EXPECT_TRUE(dialogFocused);
 }
 
 } // namespace
