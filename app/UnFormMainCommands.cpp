@@ -17,6 +17,7 @@
 #include "framework/Windowplace.h"
 #include "interpreter/Testing.h"
 #include "platform/Executablelocation.h"
+#include "platform/Filenamebytes.h"
 #include "platform/Plainfile.h"
 
 #include <QAction>
@@ -277,7 +278,7 @@ void TFormMain::showHelpContents()
     QString path = CExecutableLocation::folder() + QLatin1Char('/') + m_HelpFileName;
     // The help file beside the program, else one the user points to; the choice is not kept.
     while (!isPlainFile(path)
-           || !CDialogSeams::current().openWithDesktop(QUrl::fromLocalFile(path))) {
+           || !CDialogSeams::current().openWithDesktop(QUrl::fromEncoded(fileAddressOfName(path)))) {
         bool chosen = false;
         CHandlerGuard::runQuiet(
             "TFormMain::ActionHelpContentExecute",

@@ -63,7 +63,8 @@ private:
     void load() const;
     QVariant value(const QString& section, const QString& key) const;
     bool refuse(const QString& reason);
-    bool fail(const QString& reason);
+    // What the library makes of the store's bytes with the staged changes.
+    bool build(const QByteArray& current, QByteArray& content, QString& reason) const;
     bool store();
 
     QString m_Title;
