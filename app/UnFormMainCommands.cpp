@@ -277,8 +277,9 @@ void TFormMain::showHelpContents()
 {
     QString path = CExecutableLocation::folder() + QLatin1Char('/') + m_HelpFileName;
     // The help file beside the program, else one the user points to; the choice is not kept.
-    while (!isPlainFile(path)
-           || !CDialogSeams::current().openWithDesktop(QUrl::fromEncoded(fileAddressOfName(path)))) {
+    while (
+        !isPlainFile(path)
+        || !CDialogSeams::current().openWithDesktop(QUrl::fromEncoded(fileAddressOfName(path)))) {
         bool chosen = false;
         CHandlerGuard::runQuiet(
             "TFormMain::ActionHelpContentExecute",

@@ -273,8 +273,7 @@ bool CIniFile::updateFile()
 {
     const QString refusal = std::exchange(m_Refusal, QString());
     if (!m_Staged.empty()) {
-        const auto build = [this](const QByteArray& current, QByteArray& content,
-                                  QString& reason) {
+        const auto build = [this](const QByteArray& current, QByteArray& content, QString& reason) {
             if (current != m_Source) {
                 parse(current);
                 for (const TChange& change : std::as_const(m_Staged))

@@ -13,8 +13,9 @@
 // not change is written back byte for byte, and the lines it writes end as the file's first
 // line does; a value holding a line break is refused, so nothing stored can add lines of its
 // own. Writes are staged and stored together by updateFile(), into the file as it is then,
-// through a temporary file that replaces the ini file only once it is complete. A file larger than kIniFileSizeLimit is no
-// options file: it is not read, nothing is written over it, and no save makes one.
+// through a temporary file that replaces the ini file only once it is complete. A file larger than
+// kIniFileSizeLimit is no options file: it is not read, nothing is written over it, and no save
+// makes one.
 class CIniFile : public COptionStore
 {
 public:

@@ -67,8 +67,8 @@ void readFields(const COptionStore& store, const QString& section,
                                numberToFontStyles(store.readInteger(section, field.key, fallback));
                        },
                        [&](QString TRecord::*member) {
-                           const QString text =
-                               store.readString(section, field.key, field.defaultText);
+                           const QString text = store.readString(section, field.key,
+                                                                 field.defaultText);
                            record.*member = field.fileName ? fileNameOfStored(text) : text;
                        },
                    },

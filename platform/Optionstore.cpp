@@ -37,8 +37,8 @@ QByteArray COptionStore::readStoreFile(const QString& fileName, qint64 maxBytes,
     QByteArray content;
     bool complete = false;
     // A pipe would hold the program until some other process wrote to it.
-    const TPlainOpen opened =
-        readPlainFile(fileName, maxBytes, content, complete, reason, identity);
+    const TPlainOpen opened = readPlainFile(fileName, maxBytes, content, complete, reason,
+                                            identity);
     if (opened == TPlainOpen::Missing) {
         reason.clear();
         return {};

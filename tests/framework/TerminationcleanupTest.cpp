@@ -61,7 +61,8 @@ TEST_F(RemovedAtTermination, NothingOfTheUserStoreOutlivesAProgramEndedDuringASa
          [&] {
              const CFileSizeLimit fullDisk(before.size() + 100);
              std::signal(SIGXFSZ, [](int) { std::raise(SIGTERM); });
-             ini.writeString(QStringLiteral("Editor"), QStringLiteral("FontName"), QString(200, 'x'));
+             ini.writeString(QStringLiteral("Editor"), QStringLiteral("FontName"),
+                             QString(200, 'x'));
              ini.updateFile();
          }},
     };

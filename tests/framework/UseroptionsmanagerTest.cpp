@@ -115,8 +115,10 @@ TEST_F(OptionsManager, EveryRecordSurvivesARoundTripThroughEitherStore)
     // The program's folder may hold a byte that is no text (unpacked from another system), a
     // document's name a line break: the names read back name the same files.
     const QString foreign = binFolder() + QStringLiteral("/caf") + QChar(0xDCE9);
-    const std::pair<bool, QString> cases[] = {
-        {false, binFolder()}, {true, binFolder()}, {false, foreign}, {true, foreign}};
+    const std::pair<bool, QString> cases[] = {{false, binFolder()},
+                                              {true, binFolder()},
+                                              {false, foreign},
+                                              {true, foreign}};
     for (const auto& [useRegister, folder] : cases) {
         const std::string name = std::to_string(useRegister) + folder.toStdString();
         const TOptionsTesting testing{folder + QStringLiteral("/testing/test_in.txt"),
