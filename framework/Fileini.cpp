@@ -144,9 +144,15 @@ void CIniFile::parse(QByteArray content) const
 
 QByteArray CIniFile::content() const
 {
-    QByteArray content = m_HasByteOrderMark ? kByteOrderMark : QByteArray();
+    qsizetype size = m_HasByteOrderMark ? kByteOrderMark.size() : 0;
     for (const QByteArray& line : std::as_const(m_Lines))
-        content += line + '\n';
+        size += line.size() + 1;
+    QByteArray content;
+    content.reserve(size);
+    if (m_HasByteOrderMark)
+        content += kByteOrderMark;
+    for (const QByteArray& line : std::as_const(m_Lines))
+        content.append(line).append('\n');
     return content;
 }
 
@@ -273,13 +279,15 @@ bool CIniFile::updateFile()
 {
     const QString refusal = std::exchange(m_Refusal, QString());
     if (!m_Staged.empty()) {
-        const auto build = [this](const QByteArray& current, QByteArray& content, QString& reason) {
+        QByteArray written;
+        const auto build = [&](const QByteArray& current, QByteArray& content, QString& reason) {
             if (current != m_Source) {
                 parse(current);
                 for (const TChange& change : std::as_const(m_Staged))
                     apply(change);
             }
             content = this->content();
+            written = content;
             // The next start would not read a larger file: the one there stays.
             if (content.size() > kIniFileSizeLimit) {
                 reason = systemReason(EFBIG);
@@ -289,7 +297,7 @@ bool CIniFile::updateFile()
         };
         if (!replaceStoreFile(m_FileName, kIniFileSizeLimit, build, m_FailureReason))
             return false;
-        m_Source = content();
+        m_Source = written;
         m_Staged.clear();
     }
     m_FailureReason = refusal;
