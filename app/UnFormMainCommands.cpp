@@ -65,6 +65,12 @@ void focusEditor(QWidget* window, QWidget* editor)
     editor->setFocus();
 }
 
+// By the name's bytes: a program folder whose name is no text is reached too.
+bool openByAddress(const QString& path)
+{
+    return CDialogSeams::current().openWithDesktop(QUrl::fromEncoded(fileAddressOfName(path)));
+}
+
 } // namespace
 
 void TFormMain::editUndo()
@@ -277,9 +283,7 @@ void TFormMain::showHelpContents()
 {
     QString path = CExecutableLocation::folder() + QLatin1Char('/') + m_HelpFileName;
     // The help file beside the program, else one the user points to; the choice is not kept.
-    while (
-        !isPlainFile(path)
-        || !CDialogSeams::current().openWithDesktop(QUrl::fromEncoded(fileAddressOfName(path)))) {
+    while (!isPlainFile(path) || !openByAddress(path)) {
         bool chosen = false;
         CHandlerGuard::runQuiet(
             "TFormMain::ActionHelpContentExecute",

@@ -207,10 +207,14 @@ TOptionFields<TOptionsTesting> testingFields()
 {
     using T = TOptionsTesting;
     return {
-        {KEY_TESTING_FILE_IN, &T::TestingFileIn, 0, testingFile(QStringLiteral("test_in.txt")), 0,
-         true},
-        {KEY_TESTING_FILE_OUT, &T::TestingFileOut, 0,
-         testingFile(QStringLiteral("test_result.txt")), 0, true},
+        {.key = KEY_TESTING_FILE_IN,
+         .member = &T::TestingFileIn,
+         .defaultText = testingFile(QStringLiteral("test_in.txt")),
+         .fileName = true},
+        {.key = KEY_TESTING_FILE_OUT,
+         .member = &T::TestingFileOut,
+         .defaultText = testingFile(QStringLiteral("test_result.txt")),
+         .fileName = true},
     };
 }
 

@@ -23,8 +23,9 @@ QString absoluteFileName(const QString& name);
 // "-._~" and "/" as "%" and two hexadecimal digits.
 QByteArray fileAddressOfName(const QString& name);
 // The text a file name is kept as in an options file: the name itself, which earlier versions
-// read the same; where the name holds a byte that is no text or a line break, or could be
-// taken for an address, its address, which keeps every byte.
+// read the same; where the name holds a byte that is no text or a line break, or begins as an
+// address does, its address, which keeps every byte.
 QString storedFileName(const QString& name);
-// The name a text kept so stands for.
+// The name a text kept so stands for: an address names the file of its bytes, any other text
+// is the name itself.
 QString fileNameOfStored(const QString& stored);

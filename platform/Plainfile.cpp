@@ -120,8 +120,8 @@ TPlainOpen readPlainFile(const QString& fileName, qint64 maxBytes, QByteArray& c
         *identity = {};
     if (opened != TPlainOpen::Opened)
         return opened;
-    struct stat info = {};
     if (identity != nullptr) {
+        struct stat info = {};
         if (::fstat(file.handle(), &info) != 0) {
             reason = systemReason(errno);
             return TPlainOpen::Failed;

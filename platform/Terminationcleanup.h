@@ -27,5 +27,5 @@ private:
 };
 
 // Removes the folder and the files in it. A file that something else removed meanwhile is no
-// failure, nor is one the settings library makes there while it goes: the folder is gone after.
+// failure, and one made there meanwhile is looked for again: the folder is gone after.
 void removeFolderWithFiles(const QString& folder);

@@ -182,15 +182,14 @@ private:
 class CLibraryLock
 {
 public:
-    explicit CLibraryLock(const QString& storeFileName)
-        : m_Lock(storeFileName + QLatin1String(".lock"))
+    explicit CLibraryLock(const QString& lockName)
+        : m_Lock(lockName)
     {
-        const QString name = storeFileName + QLatin1String(".lock");
         struct stat info = {};
-        if (::stat(bytesOfFileName(name).constData(), &info) == 0 && !S_ISREG(info.st_mode))
+        if (::stat(bytesOfFileName(lockName).constData(), &info) == 0 && !S_ISREG(info.st_mode))
             return;
         if (m_Lock.tryLock(kLibraryLockWaitMs))
-            m_Removal.arm(name, CRemovedAtTermination::TKind::File);
+            m_Removal.arm(lockName, CRemovedAtTermination::TKind::File);
     }
 
 private:
@@ -380,7 +379,7 @@ bool CUserRegistry::build(const QByteArray& current, QByteArray& content, QStrin
 bool CUserRegistry::store()
 {
     QDir().mkpath(QFileInfo(m_FileName).absolutePath());
-    const CLibraryLock lock(m_FileName);
+    const CLibraryLock lock(m_FileName + QLatin1String(".lock"));
     QByteArray written;
     bool changedSince = false;
     const auto build = [&](const QByteArray& current, QByteArray& content, QString& reason) {
