@@ -15,21 +15,22 @@ namespace {
 
 const QByteArray kByteOrderMark("\xEF\xBB\xBF");
 
-// The section a header line opens, or a null string for any other line.
+// The section a header line opens, or a null string for any other line. Every look-up reads
+// each line: the lines are looked at where they are, not copied.
 QString headerName(const QByteArray& line)
 {
-    const QByteArray trimmed = line.trimmed();
+    const QByteArrayView trimmed = QByteArrayView(line).trimmed();
     if (!trimmed.startsWith('['))
         return {};
     const qsizetype close = trimmed.indexOf(']');
     if (close < 0)
         return {};
-    return QString::fromUtf8(trimmed.mid(1, close - 1).trimmed());
+    return QString::fromUtf8(trimmed.sliced(1, close - 1).trimmed());
 }
 
 bool isComment(const QByteArray& line)
 {
-    const QByteArray trimmed = line.trimmed();
+    const QByteArrayView trimmed = QByteArrayView(line).trimmed();
     return trimmed.startsWith(';') || trimmed.startsWith('#');
 }
 
