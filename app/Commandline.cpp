@@ -1,9 +1,10 @@
 #include "app/Commandline.h"
 
 #include "framework/Stringutils.h"
+#include "platform/Filenamebytes.h"
+#include "platform/Plainfile.h"
 
 #include <QDir>
-#include <QFileInfo>
 
 namespace {
 
@@ -75,13 +76,13 @@ bool resolveInputFileName(const QString& name, QString& fullName, const QString&
     fullName = trimBlanks(name);
     if (fullName.isEmpty())
         return false;
-    const QFileInfo given(fullName);
-    if (given.isFile()) {
-        fullName = QDir::cleanPath(given.absoluteFilePath());
+    // Looked for by the name's bytes: a name that is no text names its file too.
+    if (isPlainFile(fullName)) {
+        fullName = QDir::cleanPath(absoluteFileName(fullName));
         return true;
     }
     fullName = besideExecutable(executableFolder, fullName);
-    return QFileInfo(fullName).isFile();
+    return isPlainFile(fullName);
 }
 
 bool resolveOutputFileName(const QString& name, QString& fullName, const QString& executableFolder)
@@ -96,7 +97,7 @@ bool resolveOutputFileName(const QString& name, QString& fullName, const QString
     const QString file = trimBlanks(fullName.mid(split));
     if (file.isEmpty())
         return false;
-    if (!folder.isEmpty() && QFileInfo(folder).isDir())
+    if (!folder.isEmpty() && isFolder(folder))
         return true;
     fullName = besideExecutable(executableFolder, file);
     return true;

@@ -17,6 +17,7 @@
 #include "framework/Windowplace.h"
 #include "interpreter/Testing.h"
 #include "platform/Executablelocation.h"
+#include "platform/Filenamebytes.h"
 #include "platform/Plainfile.h"
 
 #include <QAction>
@@ -62,6 +63,12 @@ void focusEditor(QWidget* window, QWidget* editor)
 {
     window->activateWindow();
     editor->setFocus();
+}
+
+// By the name's bytes: a program folder whose name is no text is reached too.
+bool openByAddress(const QString& path)
+{
+    return CDialogSeams::current().openWithDesktop(QUrl::fromEncoded(fileAddressOfName(path)));
 }
 
 } // namespace
@@ -276,8 +283,7 @@ void TFormMain::showHelpContents()
 {
     QString path = CExecutableLocation::folder() + QLatin1Char('/') + m_HelpFileName;
     // The help file beside the program, else one the user points to; the choice is not kept.
-    while (!isPlainFile(path)
-           || !CDialogSeams::current().openWithDesktop(QUrl::fromLocalFile(path))) {
+    while (!isPlainFile(path) || !openByAddress(path)) {
         bool chosen = false;
         CHandlerGuard::runQuiet(
             "TFormMain::ActionHelpContentExecute",

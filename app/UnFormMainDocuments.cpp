@@ -153,8 +153,7 @@ bool TFormMain::openFile(const QString& name)
     m_SaveFolder = QFileInfo(m_FileName).absolutePath();
     updateTitle();
     MemoCode->setFocus();
-    if (!m_FileNameShownOnly)
-        m_OptionsManager.addRecentFile(path);
+    m_OptionsManager.addRecentFile(path);
     return true;
 }
 
@@ -238,7 +237,7 @@ void TFormMain::rebuildRecentMenu()
     }
     for (int i = 0; i < count; ++i) {
         // A "&" in a path is text, not a key mark.
-        QString caption = shortenFileName(m_OptionsManager.getRecentFile(i));
+        QString caption = shortenFileName(shownFileName(m_OptionsManager.getRecentFile(i)));
         caption.replace(QLatin1Char('&'), QLatin1String("&&"));
         QAction* item = MenuItemFileRecent->addAction(caption);
         item->setObjectName(QStringLiteral("MenuItemFileRecentValue_") + QString::number(i));
@@ -261,7 +260,7 @@ void TFormMain::openRecentFile(int index)
         return;
     // A file that is there but could not be read was reported while opening it.
     if (!isPlainFile(name)) {
-        showInformation(this, getNameResourceFileNotFound(shortenFileName(name)),
+        showInformation(this, getNameResourceFileNotFound(shortenFileName(shownFileName(name))),
                         blankCaption(TTextId::SearchOfFile));
         m_OptionsManager.deleteRecentFile(index);
     }

@@ -2,7 +2,6 @@
 
 #include "framework/Frameworklimits.h"
 #include "framework/Stringutils.h"
-#include "platform/Atomicfile.h"
 #include "platform/Executablelocation.h"
 #include "platform/Plainfile.h"
 
@@ -10,26 +9,28 @@
 #include <QFileInfo>
 
 #include <cerrno>
+#include <utility>
 
 namespace {
 
 const QByteArray kByteOrderMark("\xEF\xBB\xBF");
 
-// The section a header line opens, or a null string for any other line.
+// The section a header line opens, or a null string for any other line. Every look-up reads
+// each line: the lines are looked at where they are, not copied.
 QString headerName(const QByteArray& line)
 {
-    const QByteArray trimmed = line.trimmed();
+    const QByteArrayView trimmed = QByteArrayView(line).trimmed();
     if (!trimmed.startsWith('['))
         return {};
     const qsizetype close = trimmed.indexOf(']');
     if (close < 0)
         return {};
-    return QString::fromUtf8(trimmed.mid(1, close - 1).trimmed());
+    return QString::fromUtf8(trimmed.sliced(1, close - 1).trimmed());
 }
 
 bool isComment(const QByteArray& line)
 {
-    const QByteArray trimmed = line.trimmed();
+    const QByteArrayView trimmed = QByteArrayView(line).trimmed();
     return trimmed.startsWith(';') || trimmed.startsWith('#');
 }
 
@@ -112,15 +113,21 @@ QByteArray CIniFile::withLineEnd(const QByteArray& line) const
 
 void CIniFile::load() const
 {
-    if (!m_Stale || m_Dirty)
+    if (!m_Stale || !m_Staged.empty())
         return;
     m_Stale = false;
+    QString reason;
+    const QByteArray content = readStoreFile(m_FileName, kIniFileSizeLimit, reason);
+    noteReading(m_FileName, reason);
+    parse(content);
+}
+
+void CIniFile::parse(QByteArray content) const
+{
+    m_Source = content;
     m_Lines.clear();
     m_HasByteOrderMark = false;
     m_CrLf = false;
-    QString reason;
-    QByteArray content = readStoreFile(m_FileName, kIniFileSizeLimit, reason);
-    noteReading(m_FileName, reason);
     if (content.startsWith(kByteOrderMark)) {
         m_HasByteOrderMark = true;
         content.remove(0, kByteOrderMark.size());
@@ -134,6 +141,20 @@ void CIniFile::load() const
         content = withLineEnd(content);
     if (!content.isEmpty())
         m_Lines = content.split('\n');
+}
+
+QByteArray CIniFile::content() const
+{
+    qsizetype size = m_HasByteOrderMark ? kByteOrderMark.size() : 0;
+    for (const QByteArray& line : std::as_const(m_Lines))
+        size += line.size() + 1;
+    QByteArray content;
+    content.reserve(size);
+    if (m_HasByteOrderMark)
+        content += kByteOrderMark;
+    for (const QByteArray& line : std::as_const(m_Lines))
+        content.append(line).append('\n');
+    return content;
 }
 
 int CIniFile::findSection(const QString& section) const
@@ -203,17 +224,28 @@ bool CIniFile::writeString(const QString& section, const QString& key, const QSt
     load();
     if (const QString refusal = writeRefusal(); !refusal.isEmpty())
         return refuse(refusal);
-    const QString sectionName = trimBlanks(section);
-    const QString keyText = trimBlanks(key);
-    const QByteArray line = withLineEnd(keyText.toUtf8() + '=' + value.toUtf8());
-    int header = findSection(sectionName);
+    m_Staged.push_back({trimBlanks(section), trimBlanks(key), value});
+    apply(m_Staged.back());
+    return true;
+}
+
+void CIniFile::apply(const TChange& change)
+{
+    if (!change.value.has_value()) {
+        for (int header = findSection(change.section); header >= 0;
+             header = findSection(change.section))
+            m_Lines.erase(m_Lines.begin() + header, m_Lines.begin() + sectionEnd(header));
+        return;
+    }
+    const QByteArray line = withLineEnd(change.key.toUtf8() + '=' + change.value->toUtf8());
+    int header = findSection(change.section);
     if (header < 0) {
         if (!m_Lines.isEmpty() && !m_Lines.last().trimmed().isEmpty())
             m_Lines.append(withLineEnd(QByteArray()));
-        m_Lines.append(withLineEnd('[' + sectionName.toUtf8() + ']'));
+        m_Lines.append(withLineEnd('[' + change.section.toUtf8() + ']'));
         header = m_Lines.size() - 1;
     }
-    const int existing = findKey(header, keyText);
+    const int existing = findKey(header, change.key);
     if (existing >= 0) {
         m_Lines[existing] = line;
     } else {
@@ -224,8 +256,6 @@ bool CIniFile::writeString(const QString& section, const QString& key, const QSt
             --at;
         m_Lines.insert(at, line);
     }
-    m_Dirty = true;
-    return true;
 }
 
 bool CIniFile::writeInteger(const QString& section, const QString& key, int value)
@@ -239,29 +269,37 @@ bool CIniFile::eraseSection(const QString& section)
     if (const QString refusal = writeRefusal(); !refusal.isEmpty())
         return refuse(refusal);
     const QString name = trimBlanks(section);
-    for (int header = findSection(name); header >= 0; header = findSection(name)) {
-        m_Lines.erase(m_Lines.begin() + header, m_Lines.begin() + sectionEnd(header));
-        m_Dirty = true;
+    if (findSection(name) >= 0) {
+        m_Staged.push_back({name, QString(), std::nullopt});
+        apply(m_Staged.back());
     }
     return true;
 }
 
 bool CIniFile::updateFile()
 {
-    const QString refusal = m_Refusal;
-    m_Refusal.clear();
-    if (m_Dirty) {
-        QByteArray content = m_HasByteOrderMark ? kByteOrderMark : QByteArray();
-        for (const QByteArray& line : std::as_const(m_Lines))
-            content += line + '\n';
-        // The next start would not read a larger file: the one there stays.
-        if (content.size() > kIniFileSizeLimit) {
-            m_FailureReason = systemReason(EFBIG);
+    const QString refusal = std::exchange(m_Refusal, QString());
+    if (!m_Staged.empty()) {
+        QByteArray written;
+        const auto build = [&](const QByteArray& current, QByteArray& content, QString& reason) {
+            if (current != m_Source) {
+                parse(current);
+                for (const TChange& change : std::as_const(m_Staged))
+                    apply(change);
+            }
+            content = this->content();
+            written = content;
+            // The next start would not read a larger file: the one there stays.
+            if (content.size() > kIniFileSizeLimit) {
+                reason = systemReason(EFBIG);
+                return false;
+            }
+            return true;
+        };
+        if (!replaceStoreFile(m_FileName, kIniFileSizeLimit, build, m_FailureReason))
             return false;
-        }
-        if (!writeFileAtomically(m_FileName, content, m_FailureReason))
-            return false;
-        m_Dirty = false;
+        m_Source = written;
+        m_Staged.clear();
     }
     m_FailureReason = refusal;
     return refusal.isEmpty();

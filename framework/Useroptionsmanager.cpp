@@ -4,6 +4,7 @@
 #include "framework/Programinfo.h"
 #include "framework/Stringutils.h"
 #include "platform/Executablelocation.h"
+#include "platform/Filenamebytes.h"
 
 #include <algorithm>
 #include <initializer_list>
@@ -33,6 +34,8 @@ struct TOptionField
     QString defaultText = {};
     // Where the ini file's default differs from the user store's (the results window's size).
     int iniDefault = defaultValue;
+    // A text that names a file is kept by the name's bytes.
+    bool fileName = false;
 };
 
 template <class TRecord>
@@ -64,7 +67,9 @@ void readFields(const COptionStore& store, const QString& section,
                                numberToFontStyles(store.readInteger(section, field.key, fallback));
                        },
                        [&](QString TRecord::*member) {
-                           record.*member = store.readString(section, field.key, field.defaultText);
+                           const QString text = store.readString(section, field.key,
+                                                                 field.defaultText);
+                           record.*member = field.fileName ? fileNameOfStored(text) : text;
                        },
                    },
                    field.member);
@@ -88,7 +93,9 @@ void writeFields(COptionStore& store, const QString& section, const TOptionField
                                               fontStylesToNumber(record.*member));
                        },
                        [&](QString TRecord::*member) {
-                           store.writeString(section, field.key, record.*member);
+                           store.writeString(section, field.key,
+                                             field.fileName ? storedFileName(record.*member)
+                                                            : record.*member);
                        },
                    },
                    field.member);
@@ -200,9 +207,14 @@ TOptionFields<TOptionsTesting> testingFields()
 {
     using T = TOptionsTesting;
     return {
-        {KEY_TESTING_FILE_IN, &T::TestingFileIn, 0, testingFile(QStringLiteral("test_in.txt"))},
-        {KEY_TESTING_FILE_OUT, &T::TestingFileOut, 0,
-         testingFile(QStringLiteral("test_result.txt"))},
+        {.key = KEY_TESTING_FILE_IN,
+         .member = &T::TestingFileIn,
+         .defaultText = testingFile(QStringLiteral("test_in.txt")),
+         .fileName = true},
+        {.key = KEY_TESTING_FILE_OUT,
+         .member = &T::TestingFileOut,
+         .defaultText = testingFile(QStringLiteral("test_result.txt")),
+         .fileName = true},
     };
 }
 
@@ -459,8 +471,8 @@ void CUserOptionsManager::loadRecentFiles()
     const COptionStore& store = source(m_UseRegister);
     int taken = 0;
     for (int i = 0; i < kRecentFilesCount; ++i) {
-        const QString name =
-            trimBlanks(store.readString(SECTION_RECENT_FILES, recentFileKey(i), {}));
+        const QString name = fileNameOfStored(
+            trimBlanks(store.readString(SECTION_RECENT_FILES, recentFileKey(i), {})));
         const auto end = m_RecentFiles.begin() + taken;
         if (!name.isEmpty() && std::find(m_RecentFiles.begin(), end, name) == end)
             m_RecentFiles[taken++] = name;
@@ -475,7 +487,7 @@ bool CUserOptionsManager::saveRecentFiles()
         const QString name = trimBlanks(m_RecentFiles[i]);
         if (name.isEmpty())
             break;
-        store.writeString(SECTION_RECENT_FILES, recentFileKey(i), name);
+        store.writeString(SECTION_RECENT_FILES, recentFileKey(i), storedFileName(name));
     }
     return commit(store);
 }

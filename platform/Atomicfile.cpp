@@ -2,6 +2,7 @@
 
 #include "platform/Filenamebytes.h"
 #include "platform/Plainfile.h"
+#include "platform/Terminationcleanup.h"
 
 #include <QFile>
 #include <QRandomGenerator>
@@ -178,18 +179,42 @@ void syncFolder(const QByteArray& path)
     ::close(fd);
 }
 
-// Puts the content in the place of the file at path, which `existing` describes (null: there is
-// none), through a temporary file beside it; in place where that would lose something.
-bool replaceFile(const QByteArray& path, const struct stat* existing, const QByteArray& content,
-                 QString& reason)
+// Whether the file at path is still the one read; no expectation is always met.
+bool isStill(const QByteArray& path, const TFileIdentity* expected)
 {
+    if (expected == nullptr)
+        return true;
+    struct stat info = {};
+    const TFileIdentity now = ::stat(path.constData(), &info) == 0 ? identityOf(info)
+                                                                   : TFileIdentity();
+    return now == *expected;
+}
+
+TReplaced replaced(bool done)
+{
+    return done ? TReplaced::Done : TReplaced::Failed;
+}
+
+// Puts the content in the place of the file at path, which `existing` describes (null: there is
+// none), through a temporary file beside it; in place where that would lose something. Nothing
+// is written over another file than `expected`, where given.
+TReplaced replaceFile(const QByteArray& path, const struct stat* existing,
+                      const QByteArray& content, QString& reason,
+                      const TFileIdentity* expected = nullptr)
+{
+    if (!isStill(path, expected))
+        return TReplaced::Changed;
     // A new file under this name would leave the other names with the old content.
     if (existing != nullptr && existing->st_nlink > 1)
-        return writeInPlace(path, content, reason);
+        return replaced(writeInPlace(path, content, reason));
     QByteArray temporary;
     int fd = -1;
+    // The new file holds the whole content: a signal that ends the program before it takes
+    // the file's place removes it.
+    CRemovedAtTermination removal;
     for (int i = 0; i < kTemporaryNameTries && fd < 0; ++i) {
         temporary = temporaryName(path);
+        removal.arm(fileNameOfBytes(temporary), CRemovedAtTermination::TKind::File);
         // Nobody else reads the content before the file has the old one's rights.
         fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC,
                     existing != nullptr ? 0600 : 0666);
@@ -201,8 +226,9 @@ bool replaceFile(const QByteArray& path, const struct stat* existing, const QByt
         // In a folder that refuses the temporary file, in place: else the file could never be
         // saved again.
         if (existing != nullptr && (error == EACCES || error == EPERM || error == EROFS))
-            return writeInPlace(path, content, reason, error);
-        return fail(reason, error);
+            return replaced(writeInPlace(path, content, reason, error));
+        fail(reason, error);
+        return TReplaced::Failed;
     }
     int error = 0;
     if (existing != nullptr) {
@@ -211,7 +237,7 @@ bool replaceFile(const QByteArray& path, const struct stat* existing, const QByt
             ::close(fd);
             ::unlink(temporary.constData());
             // Who may not give the file to its owner writes it in place, so it stays theirs.
-            return writeInPlace(path, content, reason);
+            return replaced(writeInPlace(path, content, reason));
         }
         if (::fchmod(fd, existing->st_mode & 07777) != 0)
             error = errno;
@@ -223,14 +249,18 @@ bool replaceFile(const QByteArray& path, const struct stat* existing, const QByt
     const int closeError = closeChecked(fd);
     if (error == 0)
         error = closeError;
-    if (error == 0 && ::rename(temporary.constData(), path.constData()) != 0)
+    const bool changed = error == 0 && !isStill(path, expected);
+    if (error == 0 && !changed && ::rename(temporary.constData(), path.constData()) != 0)
         error = errno;
-    if (error != 0) {
+    if (error != 0 || changed) {
         ::unlink(temporary.constData());
-        return fail(reason, error);
+        if (changed)
+            return TReplaced::Changed;
+        fail(reason, error);
+        return TReplaced::Failed;
     }
     syncFolder(path);
-    return true;
+    return TReplaced::Done;
 }
 
 // Adds the content after the file's first `size` bytes; a failure takes back what was added.
@@ -282,7 +312,8 @@ bool appendLocked(const QString& fileName, const QByteArray& content, const TFil
         QByteArray tail;
         if (const int error = readTail(fd, locked.st_size, cut->tailBytes, tail); error != 0)
             return fail(reason, error);
-        return replaceFile(path, &locked, cut->make(tail, tail.size() == locked.st_size), reason);
+        return replaceFile(path, &locked, cut->make(tail, tail.size() == locked.st_size), reason)
+               == TReplaced::Done;
     }
     return fail(reason, EAGAIN);
 }
@@ -295,22 +326,44 @@ bool writeFileAtomically(const QString& fileName, const QByteArray& content)
     return writeFileAtomically(fileName, content, reason);
 }
 
-bool writeFileAtomically(const QString& fileName, const QByteArray& content, QString& reason)
+namespace {
+
+TReplaced replaceNamed(const QString& fileName, const QByteArray& content, QString& reason,
+                       const TFileIdentity* expected)
 {
     QByteArray path;
-    if (const int error = followLinks(fileName, path); error != 0)
-        return fail(reason, error);
+    if (const int error = followLinks(fileName, path); error != 0) {
+        fail(reason, error);
+        return TReplaced::Failed;
+    }
     struct stat existing = {};
     const bool exists = ::stat(path.constData(), &existing) == 0;
     if (!exists)
-        return replaceFile(path, nullptr, content, reason);
-    if (!S_ISREG(existing.st_mode))
-        return fail(reason, S_ISDIR(existing.st_mode) ? EISDIR : EOPNOTSUPP);
+        return replaceFile(path, nullptr, content, reason, expected);
+    if (!S_ISREG(existing.st_mode)) {
+        fail(reason, S_ISDIR(existing.st_mode) ? EISDIR : EOPNOTSUPP);
+        return TReplaced::Failed;
+    }
     // The folder would let the file be replaced; the file itself says whether it may be written,
     // as the system answers for this user (a read-only mount included).
-    if (::faccessat(AT_FDCWD, path.constData(), W_OK, AT_EACCESS) != 0)
-        return fail(reason, errno);
-    return replaceFile(path, &existing, content, reason);
+    if (::faccessat(AT_FDCWD, path.constData(), W_OK, AT_EACCESS) != 0) {
+        fail(reason, errno);
+        return TReplaced::Failed;
+    }
+    return replaceFile(path, &existing, content, reason, expected);
+}
+
+} // namespace
+
+bool writeFileAtomically(const QString& fileName, const QByteArray& content, QString& reason)
+{
+    return replaceNamed(fileName, content, reason, nullptr) == TReplaced::Done;
+}
+
+TReplaced replaceFileRead(const QString& fileName, const TFileIdentity& read,
+                          const QByteArray& content, QString& reason)
+{
+    return replaceNamed(fileName, content, reason, &read);
 }
 
 bool appendToFile(const QString& fileName, const QByteArray& content, QString& reason)

@@ -18,6 +18,17 @@ bool writeFileAtomically(const QString& fileName, const QByteArray& content);
 // As above; on failure the system's reason is written into reason.
 bool writeFileAtomically(const QString& fileName, const QByteArray& content, QString& reason);
 
+struct TFileIdentity;
+
+enum class TReplaced { Done, Changed, Failed };
+
+// As writeFileAtomically, but only over the file that `read` tells (as readPlainFile gave it;
+// all zero: there was none). Where another file stands at the name now, or the file was
+// written since, nothing is written and Changed is answered: the file is looked at once more
+// right before it is replaced, so another program's save since the reading is not lost.
+TReplaced replaceFileRead(const QString& fileName, const TFileIdentity& read,
+                          const QByteArray& content, QString& reason);
+
 // What a file grown beyond `limit` bytes is cut to: `make` turns its last bytes (at most
 // `tailBytes`; `whole` when they are all of it) into the file's new content.
 struct TFileCut

@@ -11,6 +11,7 @@ namespace {
 constexpr char16_t kForeignByteBase = 0xDC00;
 constexpr char16_t kForeignByteFirst = 0xDC80;
 constexpr char16_t kForeignByteLast = 0xDCFF;
+const QString kAddressStart = QStringLiteral("file://");
 
 // The length of the UTF-8 sequence at `at`, or 0 where none begins.
 int sequenceLength(const QByteArray& bytes, qsizetype at)
@@ -124,4 +125,25 @@ QString absoluteFileName(const QString& name)
     if (::getcwd(folder, sizeof folder) == nullptr)
         return name;
     return QDir::cleanPath(fileNameOfBytes(folder) + QLatin1Char('/') + name);
+}
+
+QByteArray fileAddressOfName(const QString& name)
+{
+    return kAddressStart.toLatin1() + bytesOfFileName(name).toPercentEncoding("/");
+}
+
+QString storedFileName(const QString& name)
+{
+    if (holdsForeignBytes(name) || name.contains(QLatin1Char('\n'))
+        || name.contains(QLatin1Char('\r')) || name.startsWith(kAddressStart))
+        return QString::fromLatin1(fileAddressOfName(name));
+    return name;
+}
+
+QString fileNameOfStored(const QString& stored)
+{
+    if (!stored.startsWith(kAddressStart))
+        return stored;
+    return fileNameOfBytes(
+        QByteArray::fromPercentEncoding(stored.mid(kAddressStart.size()).toUtf8()));
 }

@@ -18,3 +18,14 @@ bool holdsForeignBytes(const QString& name);
 QString shownFileName(const QString& name);
 // The name with the current folder before a relative one, cleaned.
 QString absoluteFileName(const QString& name);
+
+// The file's address by its name's bytes: "file://" before them, each byte but letters, digits,
+// "-._~" and "/" as "%" and two hexadecimal digits.
+QByteArray fileAddressOfName(const QString& name);
+// The text a file name is kept as in an options file: the name itself, which earlier versions
+// read the same; where the name holds a byte that is no text or a line break, or begins as an
+// address does, its address, which keeps every byte.
+QString storedFileName(const QString& name);
+// The name a text kept so stands for: an address names the file of its bytes, any other text
+// is the name itself.
+QString fileNameOfStored(const QString& stored);

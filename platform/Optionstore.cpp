@@ -1,5 +1,6 @@
 #include "platform/Optionstore.h"
 
+#include "platform/Atomicfile.h"
 #include "platform/Plainfile.h"
 
 #include <QtDebug>
@@ -13,6 +14,9 @@ namespace {
 // read refuses a save.
 const QString kNotRead = QStringLiteral("options not read, defaults used: ");
 const QString kNotReadRefusal = QStringLiteral("Options not read, defaults used: ");
+// Another program that keeps replacing the store while a save is built is given way this often
+// before the save is refused.
+constexpr int kSaveTries = 5;
 
 } // namespace
 
@@ -26,13 +30,15 @@ bool COptionStore::writeBool(const QString& section, const QString& key, bool va
     return writeInteger(section, key, value ? 1 : 0);
 }
 
-QByteArray COptionStore::readStoreFile(const QString& fileName, qint64 maxBytes, QString& reason)
+QByteArray COptionStore::readStoreFile(const QString& fileName, qint64 maxBytes, QString& reason,
+                                       TFileIdentity* identity)
 {
     reason.clear();
     QByteArray content;
     bool complete = false;
     // A pipe would hold the program until some other process wrote to it.
-    const TPlainOpen opened = readPlainFile(fileName, maxBytes, content, complete, reason);
+    const TPlainOpen opened = readPlainFile(fileName, maxBytes, content, complete, reason,
+                                            identity);
     if (opened == TPlainOpen::Missing) {
         reason.clear();
         return {};
@@ -45,6 +51,25 @@ QByteArray COptionStore::readStoreFile(const QString& fileName, qint64 maxBytes,
         return {};
     }
     return content;
+}
+
+bool COptionStore::replaceStoreFile(const QString& fileName, qint64 maxBytes, const TBuild& build,
+                                    QString& reason)
+{
+    for (int attempt = 0; attempt < kSaveTries; ++attempt) {
+        TFileIdentity read;
+        const QByteArray current = readStoreFile(fileName, maxBytes, reason, &read);
+        QByteArray content;
+        if (!reason.isEmpty() || !build(current, content, reason))
+            return false;
+        if (content == current)
+            return true;
+        const TReplaced replaced = replaceFileRead(fileName, read, content, reason);
+        if (replaced != TReplaced::Changed)
+            return replaced == TReplaced::Done;
+    }
+    reason = systemReason(EBUSY);
+    return false;
 }
 
 void COptionStore::noteReading(const QString& fileName, const QString& reason) const

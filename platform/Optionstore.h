@@ -2,6 +2,10 @@
 
 #include <QString>
 
+#include <functional>
+
+struct TFileIdentity;
+
 // A store of option values by section and key: the ini file beside the executable or the
 // per-user store. Reads never fail: a missing value, or one of the wrong type, yields the
 // default given. Writes are staged until updateFile(), which reports whether they were kept.
@@ -41,7 +45,19 @@ protected:
     // The content of the store's file; a missing file is empty. Anything but a plain file, or a
     // file larger than maxBytes, is not read, nor is a file the system refuses: `reason` then
     // tells why, and nothing may be written over it.
-    static QByteArray readStoreFile(const QString& fileName, qint64 maxBytes, QString& reason);
+    static QByteArray readStoreFile(const QString& fileName, qint64 maxBytes, QString& reason,
+                                    TFileIdentity* identity = nullptr);
+    // What a save builds from the store's file as it is at the save: false, with the reason,
+    // when it cannot.
+    using TBuild =
+        std::function<bool(const QByteArray& current, QByteArray& content, QString& reason)>;
+    // Replaces the store's file with what `build` makes of it as it is at the moment of writing:
+    // the file is read again first, and read and built again should another program replace or
+    // write it before it is replaced, so that what that program wrote stays. A file that cannot
+    // be read again whole is not written. False, with the reason, when nothing was stored; a
+    // content equal to the file's is not written.
+    static bool replaceStoreFile(const QString& fileName, qint64 maxBytes, const TBuild& build,
+                                 QString& reason);
     // Keeps how a reading of the store went (reason empty: it was read). The defaults then
     // serve, which the user would not see: standard error is told, once while the reason stays
     // the same.

@@ -41,6 +41,34 @@ bool isPlainFile(const QString& fileName)
            && S_ISREG(info.st_mode);
 }
 
+bool isFolder(const QString& name)
+{
+    struct stat info = {};
+    return !name.isEmpty() && ::stat(bytesOfFileName(name).constData(), &info) == 0
+           && S_ISDIR(info.st_mode);
+}
+
+TFileIdentity identityOf(const struct stat& info)
+{
+    const auto nanoseconds = [](const timespec& time) {
+        return qint64(time.tv_sec) * 1000000000 + time.tv_nsec;
+    };
+    return {info.st_dev, info.st_ino, info.st_size, nanoseconds(info.st_mtim),
+            nanoseconds(info.st_ctim)};
+}
+
+bool identityOf(const QString& fileName, TFileIdentity& identity, QString& reason)
+{
+    struct stat info = {};
+    if (::stat(bytesOfFileName(fileName).constData(), &info) != 0) {
+        reason = systemReason(errno);
+        identity = {};
+        return false;
+    }
+    identity = identityOf(info);
+    return true;
+}
+
 TPlainOpen openPlainFile(QFile& file, const QString& fileName, QIODevice::OpenMode mode,
                          QString& reason)
 {
@@ -84,12 +112,22 @@ TPlainOpen openPlainFile(QFile& file, const QString& fileName, QIODevice::OpenMo
 }
 
 TPlainOpen readPlainFile(const QString& fileName, qint64 maxBytes, QByteArray& content,
-                         bool& complete, QString& reason)
+                         bool& complete, QString& reason, TFileIdentity* identity)
 {
     QFile file;
     const TPlainOpen opened = openPlainFile(file, fileName, QIODevice::ReadOnly, reason);
+    if (identity != nullptr)
+        *identity = {};
     if (opened != TPlainOpen::Opened)
         return opened;
+    if (identity != nullptr) {
+        struct stat info = {};
+        if (::fstat(file.handle(), &info) != 0) {
+            reason = systemReason(errno);
+            return TPlainOpen::Failed;
+        }
+        *identity = identityOf(info);
+    }
     // One byte more than wanted tells whether anything follows.
     QByteArray bytes = file.read(maxBytes + 1);
     if (file.error() != QFileDevice::NoError) {

@@ -18,10 +18,21 @@ constexpr std::array<int, 3> kEndingSignals = {SIGTERM, SIGINT, SIGHUP};
 // A file the library makes in the folder between a reading and the removal keeps it; the
 // removal looks again this often.
 constexpr int kRemovalRounds = 3;
+// A save of the user's store arms three at once: the private copy's folder, the library's lock
+// beside the store and the new file beside it.
+constexpr std::size_t kArmedMax = 8;
 
-// Only what a signal handler may touch: a fixed buffer and a flag without a lock.
-char s_Folder[PATH_MAX];
-std::atomic<bool> s_Armed = false;
+enum TSlotState : int { kFree, kWriting, kArmed, kRemoving };
+
+// Only what a signal handler may touch: fixed buffers and states without a lock. A slot is
+// written only by the one who took it free, and removed only by the one who took it armed.
+struct TSlot
+{
+    std::atomic<int> state = kFree;
+    bool folder = false;
+    char name[PATH_MAX] = {};
+};
+std::array<TSlot, kArmedMax> s_Slots;
 std::array<struct sigaction, kEndingSignals.size()> s_Previous;
 
 void removeFolder(const char* folder)
@@ -49,8 +60,15 @@ void removeFolder(const char* folder)
 void onEndingSignal(int signal)
 {
     const int saved = errno;
-    if (s_Armed.exchange(false))
-        removeFolder(s_Folder);
+    for (TSlot& slot : s_Slots) {
+        int armed = kArmed;
+        if (!slot.state.compare_exchange_strong(armed, kRemoving))
+            continue;
+        if (slot.folder)
+            removeFolder(slot.name);
+        else
+            ::unlink(slot.name);
+    }
     // Held while this handler runs, the signal then ends the program as it would have.
     for (std::size_t i = 0; i < kEndingSignals.size(); ++i) {
         if (kEndingSignals[i] == signal)
@@ -81,16 +99,39 @@ void installOnce()
 
 CRemovedAtTermination::~CRemovedAtTermination()
 {
-    s_Armed = false;
+    release();
 }
 
-void CRemovedAtTermination::arm(const QString& folder)
+void CRemovedAtTermination::release()
 {
-    const QByteArray bytes = bytesOfFileName(folder);
-    if (bytes.size() >= qsizetype(sizeof s_Folder))
+    if (m_Slot < 0)
+        return;
+    // Taken by a signal's handler meanwhile, it is the handler's.
+    int armed = kArmed;
+    s_Slots[std::size_t(m_Slot)].state.compare_exchange_strong(armed, kFree);
+    m_Slot = -1;
+}
+
+void CRemovedAtTermination::arm(const QString& name, TKind kind)
+{
+    release();
+    const QByteArray bytes = bytesOfFileName(name);
+    if (bytes.isEmpty() || bytes.size() >= qsizetype(PATH_MAX))
         return;
     installOnce();
-    s_Armed = false;
-    std::memcpy(s_Folder, bytes.constData(), size_t(bytes.size()) + 1);
-    s_Armed = true;
+    for (std::size_t i = 0; i < s_Slots.size(); ++i) {
+        int free = kFree;
+        if (!s_Slots[i].state.compare_exchange_strong(free, kWriting))
+            continue;
+        std::memcpy(s_Slots[i].name, bytes.constData(), size_t(bytes.size()) + 1);
+        s_Slots[i].folder = kind == TKind::Folder;
+        s_Slots[i].state = kArmed;
+        m_Slot = int(i);
+        return;
+    }
+}
+
+void removeFolderWithFiles(const QString& folder)
+{
+    removeFolder(bytesOfFileName(folder).constData());
 }

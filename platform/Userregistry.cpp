@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -20,6 +21,9 @@
 #include <utility>
 
 namespace {
+
+// The library's own wait for its lock is without end; a save at the exit waits this long.
+constexpr int kLibraryLockWaitMs = 1000;
 
 // A slash would open a nested group, so a name holding one cannot address a section or key.
 bool isPlainName(const QString& name)
@@ -61,35 +65,6 @@ QString copyFailure(const QString& reason)
     return temporaryFolder() + QLatin1String(": ") + reason;
 }
 
-// What tells a file from another one put at its name, or from itself written again since.
-struct TFileIdentity
-{
-    dev_t device = 0;
-    ino_t inode = 0;
-    off_t size = 0;
-    qint64 modified = 0;
-    qint64 changed = 0;
-    bool operator==(const TFileIdentity&) const = default;
-};
-
-qint64 nanoseconds(const timespec& time)
-{
-    return qint64(time.tv_sec) * 1000000000 + time.tv_nsec;
-}
-
-// False, with the system's reason, when there is no such file.
-bool identityOf(const QString& fileName, TFileIdentity& identity, QString& reason)
-{
-    struct stat info = {};
-    if (::stat(bytesOfFileName(fileName).constData(), &info) != 0) {
-        reason = systemReason(errno);
-        return false;
-    }
-    identity = {info.st_dev, info.st_ino, info.st_size, nanoseconds(info.st_mtim),
-                nanoseconds(info.st_ctim)};
-    return true;
-}
-
 std::function<void(const QString&)>& copyReadHook()
 {
     static std::function<void(const QString&)> hook;
@@ -115,7 +90,9 @@ public:
             m_Failure = copyFailure(m_Folder.errorString());
             return;
         }
-        m_Removal.arm(m_Folder.path());
+        // The toolkit gives up on a folder whose file a cleaner removed while it removed it.
+        m_Folder.setAutoRemove(false);
+        m_Removal.arm(m_Folder.path(), CRemovedAtTermination::TKind::Folder);
         m_FileName = m_Folder.filePath(QStringLiteral("options.conf"));
         // Adding to a new file writes it whole or not at all, and does not wait for the disk.
         QString reason;
@@ -128,6 +105,15 @@ public:
         m_Library = std::make_unique<QSettings>(m_FileName, QSettings::IniFormat);
         m_Failure = changed();
     }
+
+    ~CPrivateCopy()
+    {
+        m_Library.reset();
+        if (m_Folder.isValid())
+            removeFolderWithFiles(m_Folder.path());
+    }
+    CPrivateCopy(const CPrivateCopy&) = delete;
+    CPrivateCopy& operator=(const CPrivateCopy&) = delete;
 
     // Why there is no copy, naming the temporary folder; empty when there is one.
     QString failure() const { return m_Failure; }
@@ -186,6 +172,30 @@ private:
     QString m_Failure;
     TFileIdentity m_Written;
     std::unique_ptr<QSettings> m_Library;
+};
+
+// The settings library's lock beside the store, taken as the library takes it, so that a program
+// using the library waits for this save and this save for it. A name that is no plain file is
+// not taken: the library would wait on a pipe for ever. A lock not had within
+// kLibraryLockWaitMs is held too long or cannot be made there: the save is made without it, its
+// file still looked at right before it is replaced.
+class CLibraryLock
+{
+public:
+    explicit CLibraryLock(const QString& lockName)
+        : m_Lock(lockName)
+    {
+        struct stat info = {};
+        if (::stat(bytesOfFileName(lockName).constData(), &info) == 0 && !S_ISREG(info.st_mode))
+            return;
+        if (m_Lock.tryLock(kLibraryLockWaitMs))
+            m_Removal.arm(lockName, CRemovedAtTermination::TKind::File);
+    }
+
+private:
+    QLockFile m_Lock;
+    // Goes first: the lock file is the next holder's once it is unlocked.
+    CRemovedAtTermination m_Removal;
 };
 
 } // namespace
@@ -330,17 +340,13 @@ bool CUserRegistry::eraseSection(const QString& section)
     return true;
 }
 
-bool CUserRegistry::fail(const QString& reason)
+bool CUserRegistry::build(const QByteArray& current, QByteArray& content, QString& reason) const
 {
-    m_FailureReason = reason;
-    return false;
-}
-
-bool CUserRegistry::store()
-{
-    CPrivateCopy copy(m_Title, m_Source);
-    if (!copy.failure().isEmpty())
-        return fail(copy.failure());
+    CPrivateCopy copy(m_Title, current);
+    if (!copy.failure().isEmpty()) {
+        reason = copy.failure();
+        return false;
+    }
     QSettings& library = copy.library();
     for (const TChange& change : m_Staged) {
         if (change.value.has_value())
@@ -348,26 +354,45 @@ bool CUserRegistry::store()
         else
             library.remove(change.path);
     }
-    if (const QString reason = copy.sync(); !reason.isEmpty())
-        return fail(reason);
-    QByteArray content;
+    reason = copy.sync();
+    if (!reason.isEmpty())
+        return false;
     bool complete = false;
-    QString reason;
-    if (copy.read(m_MaxBytes, content, complete, reason) != TPlainOpen::Opened)
-        return fail(copyFailure(reason));
+    if (copy.read(m_MaxBytes, content, complete, reason) != TPlainOpen::Opened) {
+        reason = copyFailure(reason);
+        return false;
+    }
     // The next start would not read a larger store: the one there stays.
-    if (!complete)
-        return fail(systemReason(EFBIG));
-    if (!holdsEveryKey(content, library.allKeys().size()))
-        return fail(copyFailure(systemReason(ENOSPC)));
+    if (!complete) {
+        reason = systemReason(EFBIG);
+        return false;
+    }
+    if (!holdsEveryKey(content, library.allKeys().size())) {
+        reason = copyFailure(systemReason(ENOSPC));
+        return false;
+    }
     // Writing the copy, the library has read all of it.
-    if (library.status() == QSettings::FormatError
-        && !writeFileAtomically(m_FileName + QLatin1String(".bad"), m_Source, m_FailureReason))
-        return false;
+    return library.status() != QSettings::FormatError
+           || writeFileAtomically(m_FileName + QLatin1String(".bad"), current, reason);
+}
+
+bool CUserRegistry::store()
+{
     QDir().mkpath(QFileInfo(m_FileName).absolutePath());
-    if (content != m_Source && !writeFileAtomically(m_FileName, content, m_FailureReason))
+    const CLibraryLock lock(m_FileName + QLatin1String(".lock"));
+    QByteArray written;
+    bool changedSince = false;
+    const auto build = [&](const QByteArray& current, QByteArray& content, QString& reason) {
+        changedSince = changedSince || current != m_Source;
+        if (!this->build(current, content, reason))
+            return false;
+        written = content;
+        return true;
+    };
+    if (!replaceStoreFile(m_FileName, m_MaxBytes, build, m_FailureReason))
         return false;
-    m_Source = content;
+    // What another program wrote since the store was read is read at the next load.
+    m_Source = changedSince ? QByteArray() : written;
     m_Staged.clear();
     return true;
 }

@@ -22,11 +22,13 @@
 // after: a program that runs for weeks, or is killed, leaves nothing of the user's options in
 // the temporary folder, and a temporary folder cleaned under it costs nothing. A copy that the
 // library may not have read as it was written is no reading: a load then gives the defaults,
-// and a save fails with the store as it was. A save replays the staged changes onto a copy of
-// the bytes and replaces the store whole with what the library wrote, unless that is larger
-// than the limit and so would not be read again. A file the library finds malformed when it
-// writes it is copied aside (".bad" added to its name) before it is replaced, since the library
-// drops the lines it could not read.
+// and a save fails with the store as it was. A save holds the library's lock beside the store,
+// as a program using the library does, replays the staged changes onto a copy of the bytes the
+// store holds then and replaces it whole with what the library wrote, unless that is larger
+// than the limit and so would not be read again; another program's change meanwhile is read
+// and built on again. A file the library finds malformed when it writes it is copied aside
+// (".bad" added to its name) before it is replaced, since the library drops the lines it could
+// not read.
 class CUserRegistry : public COptionStore
 {
 public:
@@ -63,7 +65,8 @@ private:
     void load() const;
     QVariant value(const QString& section, const QString& key) const;
     bool refuse(const QString& reason);
-    bool fail(const QString& reason);
+    // What the library makes of the store's bytes with the staged changes.
+    bool build(const QByteArray& current, QByteArray& content, QString& reason) const;
     bool store();
 
     QString m_Title;

@@ -1,11 +1,17 @@
 #include "app/Commandline.h"
 
+#include "platform/Filenamebytes.h"
 #include "tests/support/Isolatedsettings.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 #include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -177,6 +183,11 @@ TEST_F(CommandLineFiles, OutputNames)
     };
     const QString bin = binFolder();
     const QString absoluteReports = path(QStringLiteral("work/reports"));
+    // A folder unpacked from another system may hold a byte that is no text.
+    const QByteArray foreign = QFile::encodeName(path(QStringLiteral("work"))) + "/caf\xe9";
+    ASSERT_EQ(::mkdir(foreign.constData(), 0700), 0);
+    ASSERT_EQ(::close(::creat((foreign + "/old.txt").constData(), 0600)), 0);
+    const QString foreignName = fileNameOfBytes(foreign);
     const TOutputCase cases[] = {
         {"existing folder: the name as given", "reports/out.txt", true, "reports/out.txt"},
         {"trimmed, folder kept as given", "  reports/out.txt ", true, "reports/out.txt"},
@@ -186,6 +197,9 @@ TEST_F(CommandLineFiles, OutputNames)
          bin + "/out.txt"},
         {"bare new name goes beside the executable", "out.txt", true, bin + "/out.txt"},
         {"existing file beside the executable", "only.txt", true, bin + "/only.txt"},
+        {"a folder whose name is no text", foreignName + "/new.txt", true,
+         foreignName + "/new.txt"},
+        {"a report there already", foreignName + "/old.txt", true, foreignName + "/old.txt"},
         {"no file part", "reports/", false, ""},
         {"blank file part", "reports/   ", false, ""},
         {"empty name", "", false, ""},
@@ -203,4 +217,7 @@ TEST_F(CommandLineFiles, OutputNames)
     ASSERT_TRUE(resolveOutputFileName(QStringLiteral("in.txt"), fullName));
     EXPECT_EQ(canonical(fullName), canonical(path(QStringLiteral("work/in.txt"))))
         << "an existing report is appended to where it is";
+    // The toolkit that removes the test's folder cannot reach it.
+    ::unlink((foreign + "/old.txt").constData());
+    ::rmdir(foreign.constData());
 }

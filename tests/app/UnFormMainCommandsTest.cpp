@@ -5,6 +5,8 @@
 #include "app/UnFormGotoLine.h"
 #include "app/UnFormOptions.h"
 #include "app/UnFormReplaceText.h"
+#include "platform/Executablelocation.h"
+#include "platform/Filenamebytes.h"
 #include "tests/app/Mainwindowfixture.h"
 
 #include <QAbstractButton>
@@ -25,7 +27,10 @@
 #include <QToolButton>
 #include <QUrl>
 
+#include <fcntl.h>
 #include <string>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -890,6 +895,19 @@ TEST_F(Commands, HelpBesideTheProgramOpensDirectly)
     ASSERT_EQ(m_Dialogs.openedAddresses.size(), 1U);
     EXPECT_EQ(m_Dialogs.openedAddresses[0], QUrl::fromLocalFile(help));
     EXPECT_TRUE(m_Dialogs.openFileRequests.empty());
+
+    // A program folder unpacked from another system may hold a byte that is no text.
+    const QByteArray foreign = QFile::encodeName(binFolder()) + "/caf\xe9";
+    ASSERT_EQ(::mkdir(foreign.constData(), 0700), 0);
+    ASSERT_EQ(::close(::creat((foreign + "/ombrix.chm").constData(), 0600)), 0);
+    CExecutableLocation::redirect(fileNameOfBytes(foreign + "/ombrix"));
+    trigger("ActionHelpContent");
+    CExecutableLocation::redirect(binFolder() + QStringLiteral("/ombrix"));
+    ASSERT_EQ(m_Dialogs.openedAddresses.size(), 2U);
+    EXPECT_EQ(m_Dialogs.openedAddresses[1].toEncoded(),
+              QUrl::fromLocalFile(binFolder()).toEncoded() + "/caf%E9/ombrix.chm");
+    ::unlink((foreign + "/ombrix.chm").constData());
+    ::rmdir(foreign.constData());
 }
 
 TEST_F(Commands, MissingHelpIsAskedForEveryTime)

@@ -517,10 +517,16 @@ TEST_F(Documents, ANameThatIsNoTextOpensAndItsSaveAsksForAName)
     ASSERT_EQ(m_Dialogs.saveFileRequests.size(), 1u);
     EXPECT_EQ(m_Dialogs.saveFileRequests[0].fileName, QStringLiteral("c\uFFFD\uFFFDd.txt"));
     EXPECT_TRUE(m_Dialogs.messages.empty());
-    // The name could not be opened again from the list.
+    // The list keeps the name by its bytes, shows it, and opens the same file again.
     editor().document()->setModified(false);
     m_Window->close();
-    EXPECT_FALSE(readFile(iniPath()).contains("file_0")) << readFile(iniPath()).toStdString();
+    openWindow().rebuildRecentMenu();
+    EXPECT_TRUE(m_Window->findChild<QMenu*>(QStringLiteral("MenuItemFileRecent"))
+                    ->actions()[0]
+                    ->text()
+                    .endsWith(QStringLiteral("/c\uFFFD\uFFFDd.txt")));
+    m_Window->openRecentFile(0);
+    EXPECT_EQ(editorText(), QStringLiteral("x = 1;"));
     // The temporary folder is removed by names of text.
     ::unlink(name.constData());
 }

@@ -191,6 +191,11 @@ TEST_F(IniFile, SeesChangesMadeByOthersAfterAReload)
     ini.writeString(kSection, QStringLiteral("k"), QStringLiteral("mine"));
     ASSERT_TRUE(ini.updateFile());
     EXPECT_EQ(readFile(iniPath()), QByteArray("[S]\nk=mine\nother=kept\n"));
+    // Another program writes the file between the write and the save: the save goes into it.
+    ini.writeString(kSection, QStringLiteral("k"), QStringLiteral("again"));
+    writeFile(iniPath(), "[S]\nk=mine\nother=kept\n[T]\nadded=1\n");
+    ASSERT_TRUE(ini.updateFile());
+    EXPECT_EQ(readFile(iniPath()), QByteArray("[S]\nk=again\nother=kept\n[T]\nadded=1\n"));
 }
 
 TEST_F(IniFile, ReadOnlyFileIsMadeWritable)

@@ -1,5 +1,6 @@
 #include "platform/Terminationcleanup.h"
 
+#include "framework/Fileini.h"
 #include "platform/Userregistry.h"
 #include "tests/support/Isolatedsettings.h"
 
@@ -7,6 +8,7 @@
 #include <QFileInfo>
 
 #include <csignal>
+#include <functional>
 #include <optional>
 
 namespace {
@@ -28,7 +30,7 @@ TEST_F(RemovedAtTermination, ASignalThatEndsTheProgramRemovesTheFolderFirst)
         EXPECT_EXIT(
             {
                 std::optional<CRemovedAtTermination> removal(std::in_place);
-                removal->arm(folder);
+                removal->arm(folder, CRemovedAtTermination::TKind::Folder);
                 if (!armed)
                     removal.reset();
                 std::raise(signal);
@@ -41,17 +43,39 @@ TEST_F(RemovedAtTermination, ASignalThatEndsTheProgramRemovesTheFolderFirst)
 
 TEST_F(RemovedAtTermination, NothingOfTheUserStoreOutlivesAProgramEndedDuringASave)
 {
-    writeFile(userStorePath(), "[Editor]\nFontSize=14\n");
+    const QByteArray before = "[Editor]\nFontSize=14\n";
+    writeFile(iniPath(), before);
+    writeFile(userStorePath(), before);
     CUserRegistry store(QStringLiteral("Ombrix"), 1 << 20, {QStringLiteral("Editor")});
-    EXPECT_EXIT(
-        {
-            CUserRegistry::setCopyReadHook([](const QString&) { std::raise(SIGTERM); });
-            store.writeInteger(QStringLiteral("Editor"), QStringLiteral("FontSize"), 12);
-            store.updateFile();
-        },
-        testing::KilledBySignal(SIGTERM), "");
-    EXPECT_TRUE(QDir(tempFolder()).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden));
-    EXPECT_EQ(readFile(userStorePath()), QByteArray("[Editor]\nFontSize=14\n"));
+    CIniFile ini;
+    // The file saved, and the save, ended as the settings library is about to read the private
+    // copy, or by a file grown beyond what files may grow to: the new one beside the saved file.
+    const std::pair<QString, std::function<void()>> cases[] = {
+        {userStorePath(),
+         [&] {
+             CUserRegistry::setCopyReadHook([](const QString&) { std::raise(SIGTERM); });
+             store.writeInteger(QStringLiteral("Editor"), QStringLiteral("FontSize"), 12);
+             store.updateFile();
+         }},
+        {iniPath(),
+         [&] {
+             const CFileSizeLimit fullDisk(before.size() + 100);
+             std::signal(SIGXFSZ, [](int) { std::raise(SIGTERM); });
+             ini.writeString(QStringLiteral("Editor"), QStringLiteral("FontName"),
+                             QString(200, 'x'));
+             ini.updateFile();
+         }},
+    };
+    for (const auto& [file, save] : cases) {
+        EXPECT_EXIT(save(), testing::KilledBySignal(SIGTERM), "") << file.toStdString();
+        EXPECT_TRUE(
+            QDir(tempFolder()).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden));
+        EXPECT_EQ(QDir(QFileInfo(file).path())
+                      .entryList({QFileInfo(file).fileName() + QStringLiteral(".*")},
+                                 QDir::AllEntries | QDir::Hidden),
+                  QStringList());
+        EXPECT_EQ(readFile(file), before);
+    }
 }
 
 } // namespace

@@ -10,8 +10,10 @@
 #include <QRect>
 #include <QSettings>
 
+#include <cstdio>
 #include <functional>
 #include <sys/stat.h>
+#include <utility>
 
 namespace {
 
@@ -110,23 +112,46 @@ TEST_F(OptionsManager, FreshStartLoadsTheDefaults)
 
 TEST_F(OptionsManager, EveryRecordSurvivesARoundTripThroughEitherStore)
 {
-    for (const bool useRegister : {false, true}) {
+    // The program's folder may hold a byte that is no text (unpacked from another system), a
+    // document's name a line break: the names read back name the same files.
+    const QString foreign = binFolder() + QStringLiteral("/caf") + QChar(0xDCE9);
+    const std::pair<bool, QString> cases[] = {{false, binFolder()},
+                                              {true, binFolder()},
+                                              {false, foreign},
+                                              {true, foreign}};
+    for (const auto& [useRegister, folder] : cases) {
+        const std::string name = std::to_string(useRegister) + folder.toStdString();
+        const TOptionsTesting testing{folder + QStringLiteral("/testing/test_in.txt"),
+                                      folder + QStringLiteral("/testing/test_result.txt")};
+        const QString recent = folder + QStringLiteral("/a\nb.ombx");
+        TOptionsFormMain formMain = kFormMain;
+        formMain.UseRegister = useRegister;
         {
             CUserOptionsManager manager;
             ASSERT_TRUE(manager.setUseRegister(useRegister));
-            EXPECT_TRUE(manager.saveFormMain(kFormMain));
+            EXPECT_TRUE(manager.saveFormMain(formMain));
             EXPECT_TRUE(manager.saveEditor(kEditor));
             EXPECT_TRUE(manager.saveWinMsg(kWinMsg));
             EXPECT_TRUE(manager.saveViewResult(kViewResult));
             EXPECT_TRUE(manager.saveFormViewResult(kResults));
+            EXPECT_TRUE(manager.saveTesting(testing)) << name;
+            manager.addRecentFile(recent);
+            EXPECT_TRUE(manager.saveRecentFiles()) << name;
         }
         TRecords loaded;
-        loaded.loadFrom(CUserOptionsManager(), useRegister);
-        EXPECT_EQ(loaded.formMain, kFormMain) << "user store: " << useRegister;
-        EXPECT_EQ(loaded.editor, kEditor) << "user store: " << useRegister;
-        EXPECT_EQ(loaded.winMsg, kWinMsg) << "user store: " << useRegister;
-        EXPECT_EQ(loaded.viewResult, kViewResult) << "user store: " << useRegister;
-        EXPECT_EQ(loaded.results, kResults) << "user store: " << useRegister;
+        CUserOptionsManager manager;
+        manager.loadUseRegister();
+        loaded.loadFrom(manager, useRegister);
+        EXPECT_EQ(loaded.formMain, formMain) << name;
+        EXPECT_EQ(loaded.editor, kEditor) << name;
+        EXPECT_EQ(loaded.winMsg, kWinMsg) << name;
+        EXPECT_EQ(loaded.viewResult, kViewResult) << name;
+        EXPECT_EQ(loaded.results, kResults) << name;
+        TOptionsTesting loadedTesting;
+        manager.loadTesting(loadedTesting);
+        EXPECT_EQ(loadedTesting, testing) << name;
+        manager.loadRecentFiles();
+        EXPECT_EQ(recentFiles(manager), std::vector<QString>{recent}) << name;
     }
 }
 
@@ -356,6 +381,17 @@ TEST_F(OptionsManager, NothingOfTheUserStoreIsKeptOutsideItBetweenALoadAndASave)
         {"the store is edited by hand",
          [&] { writeFile(userStorePath(), QByteArray(text).replace("beta=two", "beta=three")); },
          "three"},
+        {"another program replaces the store as the save reads it",
+         [&] {
+             CUserRegistry::setCopyReadHook([&, replaced = false](const QString&) mutable {
+                 if (std::exchange(replaced, true))
+                     return;
+                 const QString other = path(QStringLiteral("other.conf"));
+                 writeFile(other, QByteArray(text).replace("beta=two", "beta=four"));
+                 std::rename(QFile::encodeName(other), QFile::encodeName(userStorePath()));
+             });
+         },
+         "four"},
     };
     for (const auto& [name, meanwhile, beta] : cases) {
         writeFile(userStorePath(), text);
@@ -366,6 +402,7 @@ TEST_F(OptionsManager, NothingOfTheUserStoreIsKeptOutsideItBetweenALoadAndASave)
         meanwhile();
         formMain.Left = 60;
         ASSERT_TRUE(manager.saveFormMain(formMain, true)) << name;
+        CUserRegistry::setCopyReadHook(nullptr);
         EXPECT_TRUE(tempFolderIsEmpty()) << name << ": after the save";
         EXPECT_EQ(stored(QStringLiteral("Foreign/beta")).toString(), QLatin1String(beta)) << name;
         TOptionsFormMain loaded;
