@@ -353,8 +353,11 @@ int openStage(const QString& fileName, int& error)
     // A folder that takes no new file may still hold a file that may be added to.
     if (fd >= 0 || (error != EACCES && error != EPERM && error != EROFS))
         return fd;
+    // Where neither takes one, the reason is the one of the file's own folder.
     int elsewhere = 0;
-    return openUnnamedIn(bytesOfFileName(temporaryFolder()), elsewhere);
+    const int fdElsewhere = openUnnamedIn(bytesOfFileName(temporaryFolder()), elsewhere);
+    error = fdElsewhere >= 0 ? 0 : error;
+    return fdElsewhere;
 }
 
 } // namespace
