@@ -5,13 +5,15 @@
 #include "platform/Plainfile.h"
 
 #include <cerrno>
-#include <sstream>
+#include <new>
 #include <string_view>
 
 TTestingOutcome runTestingIntoReport(xonQMInterpreter::CTesting& testing,
                                      const QString& inputFileName, const QString& reportFileName)
 {
     TTestingOutcome outcome;
+    // The full time covers the reading of the input.
+    const uint32_t testStart = testing.ticks();
     QByteArray input;
     bool complete = true;
     if (readPlainFile(inputFileName, xonQMInterpreter::kMaxTestInputLength, input, complete,
@@ -27,16 +29,22 @@ TTestingOutcome runTestingIntoReport(xonQMInterpreter::CTesting& testing,
         return outcome;
     }
     outcome.inputCut = !complete;
-
-    std::ostringstream report;
-    testing.perform(std::string_view(input.constData(), static_cast<size_t>(input.size())), report,
-                    complete);
-    // Written from where it stands: a large input is in it once more.
-    const std::string_view written = report.view();
-    if (!appendToFile(reportFileName,
-                      QByteArray::fromRawData(written.data(),
-                                              static_cast<qsizetype>(written.size())),
-                      outcome.reason))
+    // Block by block into a file of its own: memory holds the input, not the report, which may
+    // be many times as large.
+    CStagedAppend report(reportFileName);
+    if (!report.isOpen(outcome.reason)) {
+        outcome.failure = TTestingFailure::Report;
+        return outcome;
+    }
+    try {
+        testing.perform(std::string_view(input.constData(), static_cast<size_t>(input.size())),
+                        report.stream(), complete, testStart);
+    } catch (const std::bad_alloc&) {
+        outcome.failure = TTestingFailure::Report;
+        outcome.reason = systemReason(ENOMEM);
+        return outcome;
+    }
+    if (!report.append(outcome.reason))
         outcome.failure = TTestingFailure::Report;
     return outcome;
 }

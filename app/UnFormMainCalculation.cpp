@@ -18,6 +18,7 @@
 #include "framework/Handlerguard.h"
 #include "interpreter/Testing.h"
 #include "platform/Filenamebytes.h"
+#include "platform/Terminationstop.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -88,8 +89,13 @@ TTestingOutcome TFormMain::runSelfTest(const QString& input, const QString& repo
     xonQMInterpreter::CTesting testing(bytesOfFileName(input).constData(),
                                        bytesOfFileName(report).constData());
     TTestingOutcome outcome;
-    runOnWorker([&] { outcome = runTestingIntoReport(testing, input, report); },
-                [&testing] { testing.requestStop(); }, false);
+    const auto stop = [&testing] { testing.requestStop(); };
+    {
+        // A script's timeout or the terminal's Ctrl+C gets the report of what ran.
+        const CStopAtTermination stopAtSignal(stop);
+        runOnWorker([&] { outcome = runTestingIntoReport(testing, input, report); }, stop, false);
+        outcome.endingSignal = stopAtSignal.signal();
+    }
     return outcome;
 }
 

@@ -22,6 +22,7 @@
 
 #include <QAction>
 #include <QCursor>
+#include <QDebug>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
@@ -33,6 +34,7 @@
 #include <QToolBar>
 #include <QUrl>
 
+#include <csignal>
 #include <memory>
 
 namespace {
@@ -321,24 +323,31 @@ void TFormMain::runTesting()
 void TFormMain::performTesting(const QString& input, const QString& report)
 {
     const TTestingOutcome outcome = runSelfTest(input, report);
-    if (outcome.failure == TTestingFailure::None) {
-        if (outcome.inputCut) {
-            showInformation(this,
-                            getNameResourceTestInputCut(input,
-                                                        xonQMInterpreter::kMaxTestInputLength),
-                            blankCaption(TTextId::Testing));
-        }
-        return;
+    // Ended from outside, the program goes without waiting at a box for a user who may not be
+    // there; the report's own lines tell of a cut input.
+    const bool ending = outcome.endingSignal != 0;
+    if (outcome.failure == TTestingFailure::None && outcome.inputCut && !ending) {
+        showInformation(this,
+                        getNameResourceTestInputCut(input, xonQMInterpreter::kMaxTestInputLength),
+                        blankCaption(TTextId::Testing));
     }
-    // The window stays as it was: the user learns why the report is missing.
-    const QString message = outcome.failure == TTestingFailure::Input
-                                ? getNameResourceFileReadError(input)
-                                : getNameResourceFileWriteError(report);
-    writeLog(CFileLog::TYPE_ERROR, QStringLiteral("TFormMain::performTesting"),
-             message + QLatin1Char(' ') + outcome.reason);
-    CDialogSeams::current().showMessage(this, message + QLatin1Char('\n') + outcome.reason,
-                                        blankCaption(TTextId::Error), TMessageIcon::Warning,
-                                        TMessageButtons::Ok, TMessageAnswer::Ok);
+    if (outcome.failure != TTestingFailure::None) {
+        // The window stays as it was: the user learns why the report is missing.
+        const QString message = outcome.failure == TTestingFailure::Input
+                                    ? getNameResourceFileReadError(input)
+                                    : getNameResourceFileWriteError(report);
+        writeLog(CFileLog::TYPE_ERROR, QStringLiteral("TFormMain::performTesting"),
+                 message + QLatin1Char(' ') + outcome.reason);
+        if (ending)
+            qWarning().noquote() << message + QLatin1Char(' ') + outcome.reason;
+        else
+            CDialogSeams::current().showMessage(this, message + QLatin1Char('\n') + outcome.reason,
+                                                blankCaption(TTextId::Error), TMessageIcon::Warning,
+                                                TMessageButtons::Ok, TMessageAnswer::Ok);
+    }
+    // As the signal would have ended it, had no test been running.
+    if (ending)
+        std::raise(outcome.endingSignal);
 }
 
 void TFormMain::onRMouseClickTrayIcon()

@@ -132,10 +132,11 @@ void CTesting::perform()
     performText(text, true, output, testStart);
 }
 
-void CTesting::perform(std::string_view input, std::ostream& report, bool complete)
+void CTesting::perform(std::string_view input, std::ostream& report, bool complete,
+                       uint32_t testStart)
 {
     const TStopTaken taken{m_StopRequested, m_Interpreter};
-    performText(input, complete, report, m_Clock());
+    performText(input, complete, report, testStart);
 }
 
 void CTesting::performText(std::string_view input, bool complete, std::ostream& output,

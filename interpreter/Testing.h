@@ -27,11 +27,14 @@ public:
     // Runs the whole test. Missing or unreadable files end it silently; faults while a block
     // runs are written into the report.
     void perform();
+    // The clock's tick count now: a caller that reads and writes the files itself takes it
+    // before it opens them, as the start of the test's full time.
+    uint32_t ticks() const { return m_Clock(); }
     // Runs the test on an input already read and writes the report to the stream, for a
     // caller that reads and writes the files itself; the file names are not used. complete
     // false: the input is only the start of a longer one, which the report tells, as it tells
-    // of an input beyond kMaxTestInputLength.
-    void perform(std::string_view input, std::ostream& report, bool complete = true);
+    // of an input beyond kMaxTestInputLength. testStart: the tick the full time counts from.
+    void perform(std::string_view input, std::ostream& report, bool complete, uint32_t testStart);
     // Safe from any thread: the block in progress ends as a stopped run, the blocks after it
     // are not run, and the report says so after that block, before its totals.
     void requestStop();

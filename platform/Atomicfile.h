@@ -4,6 +4,8 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
+#include <ostream>
 
 // Replaces the file with the content in one step: the content goes to a temporary file beside
 // it, which takes the file's place only when completely written, with the file's mode, owner
@@ -46,3 +48,33 @@ bool appendToFile(const QString& fileName, const QByteArray& content, QString& r
 // cut.make answers, as writeFileAtomically replaces a file.
 bool appendToFile(const QString& fileName, const QByteArray& content, const TFileCut& cut,
                   QString& reason);
+
+// Content added to the end of a file whole or not at all, however large it grows: it is written
+// as it comes into a file of its own that has no name, so that nothing of it outlives the
+// program, and added in one step at the end, as appendToFile adds. That file lies beside the
+// file added to, on the disk that must hold the content; where that folder takes no file, in the
+// temporary folder.
+class CStagedAppend
+{
+public:
+    explicit CStagedAppend(const QString& fileName);
+    ~CStagedAppend();
+    CStagedAppend(const CStagedAppend&) = delete;
+    CStagedAppend& operator=(const CStagedAppend&) = delete;
+
+    // False, with the system's reason, when no file could be made for the content.
+    bool isOpen(QString& reason) const;
+    // Where the content goes. A write that fails makes it bad for good.
+    std::ostream& stream() { return m_Stream; }
+    // Adds all that was written; false with the reason when any of it could not be written or
+    // added, and then nothing is added.
+    bool append(QString& reason);
+
+private:
+    class CBuffer;
+
+    QString m_FileName;
+    int m_Fd = -1;
+    std::unique_ptr<CBuffer> m_Buffer;
+    std::ostream m_Stream;
+};

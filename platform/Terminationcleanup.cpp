@@ -78,7 +78,9 @@ void onEndingSignal(int signal)
     errno = saved;
 }
 
-void installOnce()
+} // namespace
+
+void installRemovalAtTermination()
 {
     static const bool installed = [] {
         for (std::size_t i = 0; i < kEndingSignals.size(); ++i) {
@@ -94,8 +96,6 @@ void installOnce()
     }();
     (void)installed;
 }
-
-} // namespace
 
 CRemovedAtTermination::~CRemovedAtTermination()
 {
@@ -118,7 +118,7 @@ void CRemovedAtTermination::arm(const QString& name, TKind kind)
     const QByteArray bytes = bytesOfFileName(name);
     if (bytes.isEmpty() || bytes.size() >= qsizetype(PATH_MAX))
         return;
-    installOnce();
+    installRemovalAtTermination();
     for (std::size_t i = 0; i < s_Slots.size(); ++i) {
         int free = kFree;
         if (!s_Slots[i].state.compare_exchange_strong(free, kWriting))

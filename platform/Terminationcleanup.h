@@ -26,6 +26,11 @@ private:
     int m_Slot = -1;
 };
 
+// Puts the removal in place now rather than at the first arm. A handler laid over the signals
+// later (a stop at termination) keeps it as what it hands a signal on to; laid under that one,
+// the removal would never be put in place.
+void installRemovalAtTermination();
+
 // Removes the folder and the files in it. A file that something else removed meanwhile is no
 // failure, and one made there meanwhile is looked for again: the folder is gone after.
 void removeFolderWithFiles(const QString& folder);

@@ -15,6 +15,7 @@
 #include <QTimer>
 #include <QWindow>
 
+#include <csignal>
 #include <optional>
 #include <sys/inotify.h>
 #include <sys/stat.h>
@@ -366,6 +367,7 @@ TEST_F(LifeCycle, SelfTestReportThatCannotBeWrittenIsShownAndLogged)
     const TCase cases[] = {
         {"a folder", "folder", RLIM_INFINITY, "Is a directory"},
         {"a full disk: the earlier reports stay whole", "report", 1500, "File too large"},
+        {"a disk full before the report's end: none of it written", "none", 700, "File too large"},
     };
     for (const TCase& c : cases) {
         QDir(binFolder()).removeRecursively();
@@ -374,7 +376,7 @@ TEST_F(LifeCycle, SelfTestReportThatCannotBeWrittenIsShownAndLogged)
         const QString report = binFolder() + QStringLiteral("/out.txt");
         if (qstrcmp(c.kind, "folder") == 0)
             ASSERT_TRUE(QDir().mkpath(report));
-        else
+        else if (qstrcmp(c.kind, "report") == 0)
             writeFile(report, earlier);
         m_Dialogs.messages.clear();
         m_Window = std::make_unique<TFormMain>(nullptr, std::make_unique<CFakeTrayBackend>(m_Tray));
@@ -396,8 +398,9 @@ TEST_F(LifeCycle, SelfTestReportThatCannotBeWrittenIsShownAndLogged)
         EXPECT_TRUE(m_Window->isVisible()) << c.reason;
         m_Window->close();
         m_Window.reset();
-        if (qstrcmp(c.kind, "report") == 0) {
-            EXPECT_EQ(readFile(report), earlier) << c.reason;
+        if (qstrcmp(c.kind, "folder") != 0) {
+            EXPECT_EQ(readFile(report), qstrcmp(c.kind, "report") == 0 ? earlier : QByteArray())
+                << c.reason;
         }
         const QByteArray log = readFile(binFolder() + QStringLiteral("/ombrix.log"));
         EXPECT_TRUE(log.contains("[error] [TFormMain::performTesting] Error at writing of a file"))
@@ -504,6 +507,8 @@ TEST_F(LifeCycle, StartAndEndAreLoggedWhenLogsAreOn)
 
 namespace {
 
+volatile std::sig_atomic_t s_SignalPassedOn = 0;
+
 TEST_F(LifeCycle, RunsAtStartCanBeStoppedFromTheWaitWindow)
 {
     QString levels = QStringLiteral("f0(x) = x + 1;\r\n");
@@ -516,9 +521,19 @@ TEST_F(LifeCycle, RunsAtStartCanBeStoppedFromTheWaitWindow)
     {
         const char* reason;
         bool selfTest; // "-test", otherwise "-calc"
+        int signal;    // what stops it from outside; 0: Esc
     };
-    for (const TCase& c : {TCase{"-calc", false}, TCase{"-test", true}}) {
-        writeFile(docPath(QStringLiteral("levels.txt")), levels.toLatin1());
+    const TCase cases[] = {{"-calc", false, 0}, {"-test", true, 0}, {"-test, TERM", true, SIGTERM}};
+    for (const TCase& c : cases) {
+        // The self-test's first block ends before the endless one.
+        writeFile(
+            docPath(QStringLiteral("levels.txt")),
+            (c.selfTest ? QStringLiteral("a = 1;***END_BLOCK***") + levels : levels).toLatin1());
+        // Stands for the signal's own action, which the program gives it back once reported.
+        s_SignalPassedOn = 0;
+        struct sigaction passedOn = {}, previous = {};
+        passedOn.sa_handler = [](int signal) { s_SignalPassedOn = signal; };
+        ::sigaction(SIGTERM, &passedOn, &previous);
         QFile::remove(docPath(QStringLiteral("report.txt")));
         m_Window = std::make_unique<TFormMain>(nullptr, std::make_unique<CFakeTrayBackend>(m_Tray));
         m_Window->setCommandLineFile(docPath(QStringLiteral("levels.txt")));
@@ -537,7 +552,10 @@ TEST_F(LifeCycle, RunsAtStartCanBeStoppedFromTheWaitWindow)
             if (wait != nullptr && wait->isVisible()) {
                 escape.stop();
                 windowShown = m_Window->windowHandle()->isVisible();
-                QTest::keyClick(wait, Qt::Key_Escape);
+                if (c.signal != 0)
+                    ::kill(::getpid(), c.signal);
+                else
+                    QTest::keyClick(wait, Qt::Key_Escape);
             }
         });
         escape.start();
@@ -548,6 +566,13 @@ TEST_F(LifeCycle, RunsAtStartCanBeStoppedFromTheWaitWindow)
             c.selfTest ? QString::fromLatin1(readFile(docPath(QStringLiteral("report.txt"))))
                        : paneText();
         EXPECT_TRUE(shown.contains(stopLine)) << c.reason << shown.toStdString();
+        EXPECT_EQ(shown.contains(QLatin1String("a=1\r\n"))
+                      && shown.contains(QLatin1String(
+                          "[STOPPED] The test was stopped here; blocks not run: 0 of 2.")),
+                  c.selfTest)
+            << c.reason;
+        ::sigaction(SIGTERM, &previous, nullptr);
+        EXPECT_EQ(s_SignalPassedOn, c.signal) << c.reason;
         EXPECT_EQ(editorText(), c.selfTest ? QString() : QString(levels).remove(QLatin1Char('\r')))
             << c.reason;
         EXPECT_TRUE(m_Window->isVisible()) << c.reason;

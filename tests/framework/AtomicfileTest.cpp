@@ -74,6 +74,7 @@ struct TLimitCase
     QByteArray content;
     rlim_t limit;
     bool written;
+    bool staged = false; // appended through a file of its own
 };
 
 class AtomicFile : public CIsolatedSettingsTest
@@ -95,6 +96,11 @@ protected:
             if (c.readOnlyFolder)
                 readOnly = std::make_unique<CReadOnlyFolder>(docsFolder());
             const TChildAnswer answer = writeInChild(c.limit, [&](QString& reason) {
+                if (c.staged) {
+                    CStagedAppend staged(filePath());
+                    staged.stream() << c.content.toStdString();
+                    return staged.append(reason);
+                }
                 return c.append ? appendToFile(filePath(), c.content, reason)
                                 : writeFileAtomically(filePath(), c.content, reason);
             });
@@ -181,6 +187,8 @@ TEST_F(AtomicFile, FullDiskInAReadOnlyFolderLeavesTheFileAsItWas)
         {"in place: shorter content needs no room", true, false, old, "short", 1024, true},
         {"appended in a read-only folder: no room", true, true, old, QByteArray(2000, 'a'), 4096,
          false},
+        {"staged in the temporary folder, the file's own taking none", true, true, old,
+         QByteArray(2000, 's'), 8192, true, true},
     };
     checkLimitCases(cases);
 }

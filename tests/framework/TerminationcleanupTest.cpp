@@ -1,6 +1,7 @@
 #include "platform/Terminationcleanup.h"
 
 #include "framework/Fileini.h"
+#include "platform/Terminationstop.h"
 #include "platform/Userregistry.h"
 #include "tests/support/Isolatedsettings.h"
 
@@ -18,21 +19,32 @@ using RemovedAtTermination = CIsolatedSettingsTest;
 TEST_F(RemovedAtTermination, ASignalThatEndsTheProgramRemovesTheFolderFirst)
 {
     const QString folder = path(QStringLiteral("copy"));
-    // What ends the program, and whether the folder is still armed then.
-    const std::pair<int, bool> cases[] = {{SIGTERM, true},
-                                          {SIGINT, true},
-                                          {SIGHUP, true},
-                                          {SIGTERM, false}};
-    for (const auto& [signal, armed] : cases) {
+    struct TCase
+    {
+        int signal;
+        bool armed;
+        // Armed while a stop at termination stood over the signals, raised after it is gone.
+        bool underStop;
+    };
+    const TCase cases[] = {{SIGTERM, true, false},
+                           {SIGINT, true, false},
+                           {SIGHUP, true, false},
+                           {SIGTERM, false, false},
+                           {SIGTERM, true, true}};
+    for (const auto& [signal, armed, underStop] : cases) {
         QDir().mkpath(folder);
         writeFile(folder + QStringLiteral("/options.conf"), "[Editor]\nFontSize=14\n");
         writeFile(folder + QStringLiteral("/options.conf.lock"), "1\n");
         EXPECT_EXIT(
             {
+                std::optional<CStopAtTermination> stop;
+                if (underStop)
+                    stop.emplace([] {});
                 std::optional<CRemovedAtTermination> removal(std::in_place);
                 removal->arm(folder, CRemovedAtTermination::TKind::Folder);
                 if (!armed)
                     removal.reset();
+                stop.reset();
                 std::raise(signal);
             },
             testing::KilledBySignal(signal), "")

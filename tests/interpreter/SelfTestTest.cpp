@@ -186,7 +186,7 @@ TEST(SelfTestEnd, AStoppedOrCutTestSaysSoBeforeItsTotals)
         });
         self = &testing;
         testing.perform(std::string_view(input).substr(0, c.complete ? input.size() : 36), report,
-                        c.complete);
+                        c.complete, 0);
         EXPECT_NE(report.str().find(std::string(c.expected) + "Full time of the test: "),
                   std::string::npos)
             << c.reason << "\n"
@@ -200,12 +200,12 @@ TEST(SelfTestStop, ARequestIsTakenByOneTest)
     CTesting testing(nullptr, nullptr, [] { return 0u; });
     testing.requestStop();
     std::ostringstream stopped;
-    testing.perform("x = 1;", stopped);
+    testing.perform("x = 1;", stopped, true, 0);
     EXPECT_TRUE(stopped.str().starts_with(
         "[STOPPED] The test was stopped here; blocks not run: 1 of 1.\r\n"))
         << stopped.str();
     std::ostringstream next;
-    testing.perform("x = 1;", next);
+    testing.perform("x = 1;", next, true, 0);
     EXPECT_NE(next.str().find("[RESULTS] \r\nx=1\r\n"), std::string::npos) << next.str();
     EXPECT_EQ(next.str().find("stopped"), std::string::npos) << next.str();
 }
