@@ -69,13 +69,12 @@ int takeFree(TSlots& table)
 }
 
 // Gives the slot back, unless a signal's handler took it meanwhile: then it is the handler's.
-template <typename TSlots>
-void release(TSlots& table, int& slot)
+void release(int& slot)
 {
     if (slot < 0)
         return;
     int armed = kArmed;
-    table[std::size_t(slot)].state.compare_exchange_strong(armed, kFree);
+    s_Removals[std::size_t(slot)].state.compare_exchange_strong(armed, kFree);
     slot = -1;
 }
 
@@ -130,8 +129,10 @@ void undoOwnAdditions(pid_t self)
 void handOverToAdders(pid_t self, int signal)
 {
     for (TAddition& slot : s_Additions) {
+        if (slot.state != kArmed)
+            continue;
         const pid_t adder = slot.thread;
-        if (slot.state != kArmed || adder == self || ::tgkill(::getpid(), adder, signal) != 0)
+        if (adder == 0 || adder == self || ::tgkill(::getpid(), adder, signal) != 0)
             continue;
         while (slot.state == kArmed && slot.thread == adder)
             ::nanosleep(&kHandOverPoll, nullptr);
@@ -209,12 +210,12 @@ void drainWake()
 
 CRemovedAtTermination::~CRemovedAtTermination()
 {
-    release(s_Removals, m_Slot);
+    release(m_Slot);
 }
 
 void CRemovedAtTermination::arm(const QString& name, TKind kind)
 {
-    release(s_Removals, m_Slot);
+    release(m_Slot);
     const QByteArray bytes = bytesOfFileName(name);
     if (bytes.isEmpty() || bytes.size() >= qsizetype(PATH_MAX))
         return;
@@ -243,7 +244,16 @@ CUndoneAtTermination::CUndoneAtTermination(int fd, off_t size)
 
 CUndoneAtTermination::~CUndoneAtTermination()
 {
-    release(s_Additions, m_Slot);
+    if (m_Slot < 0)
+        return;
+    // Its thread is cleared before it is free: a handler on this thread never takes a slot that
+    // another thread armed since for its own.
+    TAddition& slot = s_Additions[std::size_t(m_Slot)];
+    int armed = kArmed;
+    if (!slot.state.compare_exchange_strong(armed, kWriting))
+        return;
+    slot.thread = 0;
+    slot.state = kFree;
 }
 
 CStopAtTermination::CStopAtTermination(std::function<void()> stop)
