@@ -44,8 +44,6 @@ TEST_F(DialogSeams, TheDesktopsDialogsWaitOnTopForTheirWindowsOnly)
         std::function<void(QWidget*)> ask;
         bool fileChosen = false; // the file dialog is answered: the box it brings is the one seen
     };
-    // An empty folder: no file in it asks the desktop's type database, which the file
-    // extension's test must be the first to ask. A hidden file is not listed.
     TFileDialogRequest inDocuments;
     inDocuments.folder = docsFolder();
     TFileDialogRequest existing = inDocuments;
