@@ -2,6 +2,7 @@
 #include "app/Programstart.h"
 #include "app/UnFormMain.h"
 #include "framework/Handlerguard.h"
+#include "platform/Termination.h"
 
 namespace {
 
@@ -11,6 +12,7 @@ constexpr int kExitAfterFailure = 1;
 
 int main(int argc, char** argv)
 {
+    failWritesPastTheFileSizeLimit();
     const TStartRequests requests = startRequestsOf(argc, argv);
     CGuardedApplication application(argc, argv);
     prepareApplication(application);

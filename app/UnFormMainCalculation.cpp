@@ -18,7 +18,7 @@
 #include "framework/Handlerguard.h"
 #include "interpreter/Testing.h"
 #include "platform/Filenamebytes.h"
-#include "platform/Terminationstop.h"
+#include "platform/Termination.h"
 
 #include <QAction>
 #include <QCoreApplication>

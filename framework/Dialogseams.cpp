@@ -5,10 +5,14 @@
 #include "framework/Windowplace.h"
 #include "platform/Shell.h"
 
+#include <QApplication>
 #include <QChildEvent>
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QFileIconProvider>
 #include <QMessageBox>
+#include <QMimeDatabase>
+#include <QStyle>
 
 namespace {
 
@@ -151,6 +155,43 @@ private:
     }
 };
 
+// Types and icons of the files a file dialog lists, by their names alone. The toolkit's own
+// provider asks the type database by content, which the window's thread then reads: a file
+// whose read never ends (/proc/kmsg) or a slow network share would stop the program.
+class CTypesByName : public QFileIconProvider
+{
+public:
+    QIcon icon(const QFileInfo& info) const override
+    {
+        // A folder's type needs no content: it keeps the desktop's folder icons.
+        if (info.isDir())
+            return QFileIconProvider::icon(info);
+        const QMimeType type = typeOf(info);
+        for (const QString& name : {type.iconName(), type.genericIconName()}) {
+            const QIcon icon = QIcon::fromTheme(name);
+            if (!icon.isNull())
+                return icon;
+        }
+        return QApplication::style()->standardIcon(info.isSymLink() ? QStyle::SP_FileLinkIcon
+                                                                    : QStyle::SP_FileIcon);
+    }
+
+    QString type(const QFileInfo& info) const override
+    {
+        // A folder, a drive, a link to nothing: named without the type database.
+        if (!info.isFile())
+            return QFileIconProvider::type(info);
+        const QMimeType type = typeOf(info);
+        return type.comment().isEmpty() ? type.name() : type.comment();
+    }
+
+private:
+    static QMimeType typeOf(const QFileInfo& info)
+    {
+        return QMimeDatabase().mimeTypeForFile(info.fileName(), QMimeDatabase::MatchExtension);
+    }
+};
+
 int execModalToParent(QDialog& dialog)
 {
     waitForParentOnly(dialog);
@@ -161,7 +202,11 @@ int execModalToParent(QDialog& dialog)
 QString runFileDialog(QWidget* parent, const TFileDialogRequest& request,
                       QFileDialog::AcceptMode mode)
 {
+    // Outlives the dialog, whose model keeps it. Set before any file is typed: the dialog has
+    // only walked down to its folder so far, and types the listing in its event loop.
+    CTypesByName typesByName;
     QFileDialog dialog(parent, request.title, request.folder);
+    dialog.setIconProvider(&typesByName);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                        : QFileDialog::AnyFile);

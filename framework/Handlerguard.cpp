@@ -4,8 +4,12 @@
 #include "framework/Filelog.h"
 #include "framework/Programexception.h"
 #include "framework/UnFormMainBase.h"
+#include "platform/Plainfile.h"
 
 #include <QApplication>
+
+#include <cerrno>
+#include <new>
 
 namespace {
 
@@ -43,6 +47,9 @@ QString CHandlerGuard::describe(std::exception_ptr exception)
         std::rethrow_exception(exception);
     } catch (const CProgramException& e) {
         return e.getMessage();
+    } catch (const std::bad_alloc&) {
+        // Its own text names no cause a user knows.
+        return systemReason(ENOMEM);
     } catch (const std::exception& e) {
         return QString::fromLocal8Bit(e.what());
     } catch (...) {

@@ -34,7 +34,8 @@ public:
                            std::function<void()>(std::forward<F>(handler)));
     }
 
-    // The text an exception carries, for the message box and the log.
+    // The text an exception carries, for the message box and the log; for memory that could
+    // not be had, the system's reason.
     static QString describe(std::exception_ptr exception);
 
 private:

@@ -69,7 +69,14 @@ void readFields(const COptionStore& store, const QString& section,
                        [&](QString TRecord::*member) {
                            const QString text = store.readString(section, field.key,
                                                                  field.defaultText);
-                           record.*member = field.fileName ? fileNameOfStored(text) : text;
+                           if (!field.fileName) {
+                               record.*member = text;
+                               return;
+                           }
+                           // A text that names no file is read as if it were missing.
+                           const QString name = fileNameOfStored(text);
+                           record.*member = name.isEmpty() && !text.isEmpty() ? field.defaultText
+                                                                              : name;
                        },
                    },
                    field.member);

@@ -3,7 +3,7 @@
 #include "platform/Filenamebytes.h"
 #include "platform/Plainfile.h"
 #include "platform/Temporaryfolder.h"
-#include "platform/Terminationcleanup.h"
+#include "platform/Termination.h"
 
 #include <QFile>
 #include <QRandomGenerator>
@@ -74,8 +74,9 @@ int readTail(int fd, off_t size, qint64 bytes, QByteArray& tail)
 
 // Takes the room the file needs to grow from sizeBefore to sizeAfter, so that writing cannot run
 // out of it halfway; the error number, or 0. Only the growth is reserved: the blocks the file
-// has are its own. A failure gives back whatever part was taken, so the file keeps its size.
-int reserve(int fd, off_t sizeBefore, off_t sizeAfter)
+// has are its own. The file grows at once, and a failure gives back whatever part was taken, so
+// the file keeps its size.
+int reserveGrowth(int fd, off_t sizeBefore, off_t sizeAfter)
 {
     if (sizeAfter <= sizeBefore)
         return 0;
@@ -86,6 +87,17 @@ int reserve(int fd, off_t sizeBefore, off_t sizeAfter)
             (void)::ftruncate(fd, sizeBefore);
     }
     return error;
+}
+
+// As reserveGrowth, but the file keeps its size until it is written: one ended in the middle of
+// an addition holds only bytes that were written, never the zeros of the reserved room. Where the
+// file system reserves no room beyond a file's end, nothing is reserved, and the addition's own
+// write tells of a full disk.
+int reserveBeyondEnd(int fd, off_t size, off_t growth)
+{
+    if (growth <= 0 || ::fallocate(fd, FALLOC_FL_KEEP_SIZE, size, growth) == 0)
+        return 0;
+    return errno == EOPNOTSUPP || errno == ENOSYS ? 0 : errno;
 }
 
 // Closes the descriptor; the error number, or 0.
@@ -143,7 +155,7 @@ bool writeInPlace(const QByteArray& path, const QByteArray& content, QString& re
     }
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     // Nothing of the old file is touched before the room for all of the new one is had.
-    int error = reserve(fd, info.st_size, static_cast<off_t>(content.size()));
+    int error = reserveGrowth(fd, info.st_size, static_cast<off_t>(content.size()));
     if (error == 0)
         error = writeAllAt(fd, content, 0);
     if (error == 0 && ::ftruncate(fd, static_cast<off_t>(content.size())) != 0)
@@ -305,10 +317,12 @@ int copyAt(int source, qint64 length, int fd, off_t offset)
     return 0;
 }
 
-// Adds after the file's first `size` bytes; a failure takes back what was added.
+// Adds after the file's first `size` bytes; a failure, or a signal that ends the program
+// meanwhile, takes back what was added.
 bool appendAt(int fd, off_t size, const TAddition& added, QString& reason)
 {
-    int error = reserve(fd, size, size + static_cast<off_t>(added.length));
+    const CUndoneAtTermination undo(fd, size);
+    int error = reserveBeyondEnd(fd, size, static_cast<off_t>(added.length));
     if (error == 0)
         error = added.writeAt(fd, size);
     if (error != 0) {
@@ -316,6 +330,16 @@ bool appendAt(int fd, off_t size, const TAddition& added, QString& reason)
         return fail(reason, error);
     }
     return true;
+}
+
+// Waits for the lock; the error number, or 0.
+int lockExclusive(int fd)
+{
+    int error = 0;
+    do
+        error = ::flock(fd, LOCK_EX) == 0 ? 0 : errno;
+    while (error == EINTR);
+    return error;
 }
 
 bool appendLocked(const QString& fileName, const TAddition& added, const TFileCut* cut,
@@ -333,8 +357,8 @@ bool appendLocked(const QString& fileName, const TAddition& added, const TFileCu
         const int fd = file.handle();
         // Another copy of the program adding or cutting at the same time waits for this one;
         // the lock goes with the file.
-        if (::flock(fd, LOCK_EX) != 0)
-            return fail(reason, errno);
+        if (const int error = lockExclusive(fd); error != 0)
+            return fail(reason, error);
         struct stat locked = {};
         if (::fstat(fd, &locked) != 0)
             return fail(reason, errno);

@@ -41,8 +41,9 @@ struct TFileCut
 };
 
 // Adds the content at the end of a plain file, creating it when missing. The room is taken
-// first: a failure leaves the file as it was, with the system's reason. Every copy of the
-// program adds under one lock, so that two copies adding at once write one after the other.
+// first: a failure leaves the file as it was, with the system's reason, and so does a signal
+// that ends the program meanwhile; a kill leaves only bytes that were written. Every copy of
+// the program adds under one lock, so that two copies adding at once write one after the other.
 bool appendToFile(const QString& fileName, const QByteArray& content, QString& reason);
 // As above, but a file larger than cut.limit is instead replaced, under the same lock, by what
 // cut.make answers, as writeFileAtomically replaces a file.

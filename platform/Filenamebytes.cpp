@@ -142,8 +142,10 @@ QString storedFileName(const QString& name)
 
 QString fileNameOfStored(const QString& stored)
 {
-    if (!stored.startsWith(kAddressStart))
-        return stored;
-    return fileNameOfBytes(
-        QByteArray::fromPercentEncoding(stored.mid(kAddressStart.size()).toUtf8()));
+    const QString name = stored.startsWith(kAddressStart)
+                             ? fileNameOfBytes(QByteArray::fromPercentEncoding(
+                                 stored.mid(kAddressStart.size()).toUtf8()))
+                             : stored;
+    // The system takes a name only up to a zero byte: the file it reached would be another one.
+    return name.contains(QChar(u'\0')) ? QString() : name;
 }

@@ -27,5 +27,5 @@ QByteArray fileAddressOfName(const QString& name);
 // address does, its address, which keeps every byte.
 QString storedFileName(const QString& name);
 // The name a text kept so stands for: an address names the file of its bytes, any other text
-// is the name itself.
+// is the name itself. A name holding a zero byte names no file: empty.
 QString fileNameOfStored(const QString& stored);

@@ -2,13 +2,18 @@
 
 #include "platform/Filenamebytes.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <new>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
+
+// A file longer than the system said when the reading began is read on in pieces this large.
+constexpr qint64 kReadPieceBytes = qint64(1) << 16U;
 
 // What refuses a name that is no plain file, in the system's words.
 int notPlainError(mode_t mode)
@@ -25,6 +30,29 @@ int openFlags(QIODevice::OpenMode mode)
         return common | O_RDONLY;
     const int access = mode.testFlag(QIODevice::ReadOnly) ? O_RDWR : O_WRONLY;
     return common | access | O_CREAT | (mode.testFlag(QIODevice::Append) ? O_APPEND : 0);
+}
+
+// At most `wanted` bytes from the file, with room for what it holds by `size` and one byte more,
+// which tells whether it grew since. A limit far beyond the file takes no memory: a file the
+// system calls empty may still hold bytes, which are read in pieces. Throws std::bad_alloc.
+QByteArray readUpTo(QFile& file, qint64 size, qint64 wanted)
+{
+    QByteArray bytes(std::min(size, wanted - 1) + 1, Qt::Uninitialized);
+    qint64 filled = 0;
+    while (filled < wanted) {
+        if (filled == bytes.size()) {
+            // Reserved exactly: a plain resize would round the room up to a power of two.
+            const qint64 grown = std::min(filled + kReadPieceBytes, wanted);
+            bytes.reserve(grown);
+            bytes.resize(grown);
+        }
+        const qint64 got = file.read(bytes.data() + filled, bytes.size() - filled);
+        if (got <= 0)
+            break;
+        filled += got;
+    }
+    bytes.truncate(filled);
+    return bytes;
 }
 
 } // namespace
@@ -120,16 +148,21 @@ TPlainOpen readPlainFile(const QString& fileName, qint64 maxBytes, QByteArray& c
         *identity = {};
     if (opened != TPlainOpen::Opened)
         return opened;
-    if (identity != nullptr) {
-        struct stat info = {};
-        if (::fstat(file.handle(), &info) != 0) {
-            reason = systemReason(errno);
-            return TPlainOpen::Failed;
-        }
-        *identity = identityOf(info);
+    struct stat info = {};
+    if (::fstat(file.handle(), &info) != 0) {
+        reason = systemReason(errno);
+        return TPlainOpen::Failed;
     }
-    // One byte more than wanted tells whether anything follows.
-    QByteArray bytes = file.read(maxBytes + 1);
+    if (identity != nullptr)
+        *identity = identityOf(info);
+    QByteArray bytes;
+    try {
+        // One byte more than wanted tells whether anything follows.
+        bytes = readUpTo(file, info.st_size, maxBytes + 1);
+    } catch (const std::bad_alloc&) {
+        reason = systemReason(ENOMEM);
+        return TPlainOpen::Failed;
+    }
     if (file.error() != QFileDevice::NoError) {
         reason = file.errorString();
         return TPlainOpen::Failed;

@@ -45,7 +45,8 @@ bool identityOf(const QString& fileName, TFileIdentity& identity, QString& reaso
 
 // Reads at most maxBytes from the start of a plain file; `complete` tells whether that was
 // all of it. The rest of the file is never read. `identity`, where given, is the file's as it
-// was before the reading began, so that any change during it shows.
+// was before the reading began, so that any change during it shows. Memory is taken for what
+// the file holds, never for more than the limit; memory that cannot be had fails the reading.
 TPlainOpen readPlainFile(const QString& fileName, qint64 maxBytes, QByteArray& content,
                          bool& complete, QString& reason, TFileIdentity* identity = nullptr);
 

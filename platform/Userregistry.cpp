@@ -4,7 +4,7 @@
 #include "platform/Filenamebytes.h"
 #include "platform/Plainfile.h"
 #include "platform/Temporaryfolder.h"
-#include "platform/Terminationcleanup.h"
+#include "platform/Termination.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds Ombrix and runs every test through CTest. Any warning stops the build.
+# Builds Ombrix and runs every test through CTest, each alone and each test program whole, once
+# in its own order and once shuffled (a failure names the seed). Any warning stops the build.
 #   scripts/test.sh              the whole program and all tests
 #   scripts/test.sh --sanitize   every test again under ASan and UBSan; any report fails it
 #   scripts/test.sh --clang      every target in Release with clang++, then the interpreter's

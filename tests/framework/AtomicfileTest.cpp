@@ -1,13 +1,13 @@
 #include "platform/Atomicfile.h"
 
 #include "platform/Plainfile.h"
+#include "platform/Termination.h"
 #include "tests/support/Isolatedsettings.h"
 
 #include <QDir>
 #include <QFile>
 
 #include <cerrno>
-#include <csignal>
 #include <functional>
 #include <grp.h>
 #include <memory>
@@ -38,7 +38,7 @@ TChildAnswer writeInChild(rlim_t fileSizeLimit, const std::function<bool(QString
     const pid_t child = ::fork();
     if (child == 0) {
         ::close(channel[0]);
-        std::signal(SIGXFSZ, SIG_IGN);
+        failWritesPastTheFileSizeLimit();
         rlimit limit{};
         ::getrlimit(RLIMIT_FSIZE, &limit);
         limit.rlim_cur = fileSizeLimit;

@@ -7,7 +7,10 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QFileSystemModel>
 #include <QMessageBox>
+#include <QMimeDatabase>
+#include <QTest>
 #include <QWidget>
 
 #include <functional>
@@ -41,8 +44,6 @@ TEST_F(DialogSeams, TheDesktopsDialogsWaitOnTopForTheirWindowsOnly)
         std::function<void(QWidget*)> ask;
         bool fileChosen = false; // the file dialog is answered: the box it brings is the one seen
     };
-    // An empty folder: no file in it asks the desktop's type database, which the file
-    // extension's test must be the first to ask. A hidden file is not listed.
     TFileDialogRequest inDocuments;
     inDocuments.folder = docsFolder();
     TFileDialogRequest existing = inDocuments;
@@ -114,6 +115,34 @@ TEST_F(DialogSeams, TheDesktopsDialogsWaitOnTopForTheirWindowsOnly)
         EXPECT_TRUE(iconTakesClick) << "the tray icon answers while it waits: " << c.what;
         EXPECT_EQ(main.getWindowListCount(), 0) << c.what;
     }
+}
+
+TEST_F(DialogSeams, TheDesktopsFileDialogTypesFilesByTheirNamesOnly)
+{
+    // Its content says a shell script, its name nothing. Typed by content, a file whose read
+    // never ends (/proc/kmsg, a slow network share) would stop the window for good.
+    const QString script = docsFolder() + QStringLiteral("/script");
+    writeFile(script, "#!/bin/sh\necho listed\n");
+    const QMimeDatabase types;
+    ASSERT_EQ(types.mimeTypeForFile(script).name(), QStringLiteral("application/x-shellscript"));
+    TFileDialogRequest request;
+    request.folder = docsFolder();
+    CDialogSeams::install(nullptr);
+    QString listed;
+    QObject acts;
+    whenModalActive(&acts, [&](QWidget* dialog) {
+        if (const auto* model = dialog->findChild<QFileSystemModel*>()) {
+            // Listed as the model's thread hands the folder in.
+            const QModelIndex folder = model->index(docsFolder());
+            if (QTest::qWaitFor([&] { return model->rowCount(folder) == 1; }))
+                listed = model->type(model->index(script));
+        }
+        dialog->close();
+    });
+    CDialogSeams::current().chooseOpenFile(nullptr, request);
+    EXPECT_EQ(
+        listed.toStdString(),
+        types.mimeTypeForName(QStringLiteral("application/octet-stream")).comment().toStdString());
 }
 
 } // namespace

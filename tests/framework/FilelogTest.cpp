@@ -65,6 +65,7 @@ TEST_F(FileLog, LineFormatGolden)
         {5, "", "  kept as given ", "[++-] " + kStamp + "[information]   kept as given "},
     };
     // Month names and separators do not follow the user's locale.
+    const QLocale previous;
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     for (const TCase& c : cases) {
         EXPECT_EQ(m_Log
@@ -73,7 +74,7 @@ TEST_F(FileLog, LineFormatGolden)
                       .toStdString(),
                   c.expected);
     }
-    QLocale::setDefault(QLocale::c());
+    QLocale::setDefault(previous);
 }
 
 TEST_F(FileLog, LinesAreWrittenSixtyFourAtATime)

@@ -2,12 +2,15 @@
 
 #include "framework/Filelog.h"
 #include "framework/Programexception.h"
+#include "platform/Plainfile.h"
 #include "tests/support/Scripteddialogs.h"
 #include "tests/support/Testmainwindow.h"
 
 #include <QCoreApplication>
 
+#include <cerrno>
 #include <functional>
+#include <new>
 #include <stdexcept>
 
 namespace {
@@ -59,6 +62,7 @@ TEST_F(HandlerGuard, FailureIsLoggedAndItsTextShown)
          QString::fromUtf8("Error at reading of a file '\xd1\x84.txt'.")},
         {"a standard exception", [] { throw std::runtime_error("vector too long"); },
          QStringLiteral("vector too long")},
+        {"memory that cannot be had", [] { throw std::bad_alloc(); }, systemReason(ENOMEM)},
         {"anything else", [] { throw 42; }, QStringLiteral("Unknown error.")},
     };
     for (const TCase& c : cases) {

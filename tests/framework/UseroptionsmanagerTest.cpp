@@ -277,7 +277,9 @@ TEST_F(OptionsManager, CorruptValuesLoadAsTheirDefaultsAndTheRestStillLoads)
     const QByteArray corrupt =
         "[FormMain]\nTop=abc\nLeft=5\nWidth=1e3\nMaximized=yes\nShowToolBar=0\n"
         "[Editor]\nFontName=Mono\nFontStyle=7\nFontSize=99999999999\nUseTab=0\n"
-        "[ViewResult]\nPrecision=\nFormatNumber=2\n";
+        "[ViewResult]\nPrecision=\nFormatNumber=2\n"
+        // The system would take the name only up to the zero byte: another file.
+        "[Testing]\nTestingFileIn=/t/in.txt\nTestingFileOut=file:///t/rep%00ort.txt\n";
     writeFile(iniPath(), corrupt);
     // In the user's store a text with a comma reads back as a list, not as a text.
     writeFile(userStorePath(), corrupt + "[WinMsg]\nFontName=a, b\nFontSize=9\n");
@@ -298,6 +300,10 @@ TEST_F(OptionsManager, CorruptValuesLoadAsTheirDefaultsAndTheRestStillLoads)
             EXPECT_EQ(records.winMsg.FontSize, 9);
         }
     }
+    TOptionsTesting testing;
+    CUserOptionsManager().loadTesting(testing);
+    EXPECT_EQ(testing, (TOptionsTesting{QStringLiteral("/t/in.txt"),
+                                        binFolder() + QStringLiteral("/testing/test_result.txt")}));
 }
 
 TEST_F(OptionsManager, MalformedUserStoreIsKeptAsideBeforeItIsRewritten)

@@ -10,11 +10,12 @@
 
 void CIsolatedSettingsTest::SetUp()
 {
+    for (std::size_t i = 0; i < m_OuterVariables.size(); ++i)
+        m_OuterVariables[i] = qgetenv(kRedirectedVariables[i]);
     ASSERT_TRUE(m_Dir.isValid());
     ASSERT_TRUE(QDir().mkpath(binFolder()));
     ASSERT_TRUE(QDir().mkpath(docsFolder()));
     ASSERT_TRUE(QDir().mkpath(tempFolder()));
-    m_OuterTempFolder = qgetenv("TMPDIR");
     qputenv("TMPDIR", QFile::encodeName(tempFolder()));
     CExecutableLocation::redirect(path(QStringLiteral("bin/ombrix")));
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(path(QStringLiteral("config"))));
@@ -23,11 +24,14 @@ void CIsolatedSettingsTest::SetUp()
 
 void CIsolatedSettingsTest::TearDown()
 {
-    // The next test's folder is made in the outer one.
-    if (m_OuterTempFolder.isNull())
-        qunsetenv("TMPDIR");
-    else
-        qputenv("TMPDIR", m_OuterTempFolder);
+    // The next test's folder is made in the outer temporary folder, and a test without this
+    // fixture finds the folders it would find alone, not this test's, which are gone.
+    for (std::size_t i = 0; i < m_OuterVariables.size(); ++i) {
+        if (m_OuterVariables[i].isNull())
+            qunsetenv(kRedirectedVariables[i]);
+        else
+            qputenv(kRedirectedVariables[i], m_OuterVariables[i]);
+    }
     CExecutableLocation::redirect(QString());
 }
 

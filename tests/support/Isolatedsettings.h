@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <sys/resource.h>
 
 // Each test gets a fresh temporary folder holding the executable's folder ("bin", with the
@@ -29,8 +30,12 @@ protected:
     static void writeFile(const QString& fileName, const QByteArray& content);
 
 private:
+    // What these pointed to before the test is given back after it; null: unset.
+    static constexpr std::array<const char*, 3> kRedirectedVariables = {"TMPDIR", "XDG_CONFIG_HOME",
+                                                                        "XDG_DATA_HOME"};
+
     QTemporaryDir m_Dir;
-    QByteArray m_OuterTempFolder;
+    std::array<QByteArray, kRedirectedVariables.size()> m_OuterVariables;
 };
 
 // While it lives, files of this process cannot grow beyond the given size: a full disk.

@@ -1,5 +1,8 @@
 #include "tests/support/Scripteddialogs.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
+
 TMessageAnswer CScriptedDialogs::showMessage(QWidget*, const QString& text, const QString& caption,
                                              TMessageIcon icon, TMessageButtons buttons,
                                              TMessageAnswer defaultAnswer)
@@ -52,6 +55,8 @@ void CWindowTest::SetUp()
 {
     CIsolatedSettingsTest::SetUp();
     CDialogSeams::install(&m_Dialogs);
+    // As in a process of its own: what another test copied must not pass for this one's copy.
+    QGuiApplication::clipboard()->clear();
 }
 
 void CWindowTest::TearDown()

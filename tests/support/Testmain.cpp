@@ -1,14 +1,66 @@
+#include "tests/support/Testmain.h"
+
 #include "tests/support/Modalwatchdog.h"
 
 #include <QApplication>
+#include <QMimeDatabase>
+#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <cstdio>
+
+namespace {
+
+// Started with this and a file name, the test program prints the file's type and the types it
+// inherits, one a line, and ends.
+constexpr char kDesktopTypeMode[] = "--desktop-type-of";
+// Only against a start that hangs; a sanitized build starts slowly.
+constexpr int kNewProcessPatienceMs = 60000;
+
+int printDesktopType(int argc, char** argv)
+{
+    QCoreApplication application(argc, argv);
+    const QMimeType type = QMimeDatabase().mimeTypeForFile(QString::fromLocal8Bit(argv[2]),
+                                                           QMimeDatabase::MatchExtension);
+    std::fputs((QStringList{type.name()} + type.allAncestors()).join(QLatin1Char('\n')).toUtf8()
+                   + '\n',
+               stdout);
+    return 0;
+}
+
+} // namespace
+
+TDesktopType desktopTypeInNewProcess(const QString& fileName)
+{
+    QProcess process;
+    process.start(QCoreApplication::applicationFilePath(),
+                  {QLatin1String(kDesktopTypeMode), fileName});
+    if (!process.waitForFinished(kNewProcessPatienceMs)
+        || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
+        process.kill();
+        ADD_FAILURE() << "the test program asked for the type did not answer: "
+                      << process.errorString().toStdString() << '\n'
+                      << process.readAllStandardError().toStdString();
+        return {};
+    }
+    QStringList lines = QString::fromUtf8(process.readAllStandardOutput())
+                            .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    TDesktopType type;
+    if (!lines.isEmpty())
+        type.name = lines.takeFirst();
+    type.ancestors = lines;
+    return type;
+}
 
 // The desktop's per-user folders point into a temporary folder for the whole run, so no test
 // reads or writes the real user's settings or data. Windows are drawn offscreen.
 int main(int argc, char** argv)
 {
+    // Started by a test: the desktop's folders stay that test's.
+    if (argc == 3 && qstrcmp(argv[1], kDesktopTypeMode) == 0)
+        return printDesktopType(argc, argv);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QTemporaryDir home;

@@ -1,7 +1,7 @@
-#include "platform/Terminationcleanup.h"
+#include "platform/Termination.h"
 
 #include "framework/Fileini.h"
-#include "platform/Terminationstop.h"
+#include "platform/Atomicfile.h"
 #include "platform/Userregistry.h"
 #include "tests/support/Isolatedsettings.h"
 
@@ -11,6 +11,10 @@
 #include <csignal>
 #include <functional>
 #include <optional>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -87,6 +91,58 @@ TEST_F(RemovedAtTermination, NothingOfTheUserStoreOutlivesAProgramEndedDuringASa
                                  QDir::AllEntries | QDir::Hidden),
                   QStringList());
         EXPECT_EQ(readFile(file), before);
+    }
+}
+
+using UndoneAtTermination = CIsolatedSettingsTest;
+
+// The self-test's report added on a worker, and the program ended from outside as soon as the
+// report grows: by signals to the process, which its window's thread takes.
+TEST_F(UndoneAtTermination, AnAdditionEndedFromOutsideHoldsOnlyBytesWritten)
+{
+    struct TCase
+    {
+        const char* reason;
+        std::vector<int> sent; // the first under a stop only asks for it
+        int ending;
+    };
+    const TCase cases[] = {
+        {"a kill cuts the addition at its end", {SIGKILL}, SIGKILL},
+        {"a second TERM takes the addition back, or it is whole", {SIGTERM, SIGTERM}, SIGTERM},
+        {"any second signal ends the program", {SIGTERM, SIGINT}, SIGINT},
+    };
+    const QString report = path(QStringLiteral("report.txt"));
+    const QByteArray earlier = "earlier report\n";
+    // Many pieces long, so that the signals come while it is added.
+    const QByteArray added(1 << 24, 'r');
+    for (const TCase& c : cases) {
+        writeFile(report, earlier);
+        EXPECT_EXIT(
+            {
+                const CStopAtTermination stop([] {});
+                std::thread adder([&] {
+                    CStagedAppend staged(report);
+                    staged.stream().write(added.constData(), added.size());
+                    QString reason;
+                    staged.append(reason);
+                });
+                struct stat info = {};
+                while (::stat(QFile::encodeName(report).constData(), &info) == 0
+                       && info.st_size == earlier.size()) {
+                }
+                for (const int signal : c.sent)
+                    ::kill(::getpid(), signal);
+                adder.join();
+                std::_Exit(0);
+            },
+            testing::KilledBySignal(c.ending), "")
+            << c.reason;
+        const QByteArray after = readFile(report);
+        EXPECT_TRUE(after.startsWith(earlier)) << c.reason;
+        EXPECT_TRUE(added.startsWith(after.mid(earlier.size()))) << c.reason << ": no zero byte";
+        if (c.ending != SIGKILL) {
+            EXPECT_TRUE(after == earlier || after == earlier + added) << c.reason;
+        }
     }
 }
 

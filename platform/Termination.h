@@ -1,0 +1,81 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+#include <memory>
+#include <sys/types.h>
+
+class QSocketNotifier;
+
+// What the program does at a signal that ends it (TERM, INT, HUP), all in one handler, put in
+// place over the signals' former actions the first time any of the classes below asks for it.
+// Signals the program ignores stay ignored. At such a signal, whichever thread takes it:
+// 1. while a stop at termination lives, the first signal only asks for the stop;
+// 2. otherwise, and at any later signal, the program ends at once: each addition to a file in
+//    progress is taken back by its own thread (which so writes nothing more), the names armed
+//    for removal are removed, and the signal then ends the program as it would have.
+
+// While armed, a signal that ends the program first removes the file named, or the folder named
+// with the files in it: what holds the user's files for a moment must not outlive a program
+// ended in the middle of it. A few names at a time; a name armed beyond them, or a kill that
+// cannot be caught, still leaves it.
+class CRemovedAtTermination
+{
+public:
+    enum class TKind { File, Folder };
+
+    CRemovedAtTermination() = default;
+    ~CRemovedAtTermination();
+    CRemovedAtTermination(const CRemovedAtTermination&) = delete;
+    CRemovedAtTermination& operator=(const CRemovedAtTermination&) = delete;
+
+    // In place of the name armed before, if any.
+    void arm(const QString& name, TKind kind);
+
+private:
+    int m_Slot = -1;
+};
+
+// While it lives, a signal that ends the program first cuts the file open at `fd` back to `size`:
+// an addition that is cut short leaves the file as it was. Made by the thread that adds, which
+// must add nothing after this is gone. A few additions at a time, as with the removal.
+class CUndoneAtTermination
+{
+public:
+    CUndoneAtTermination(int fd, off_t size);
+    ~CUndoneAtTermination();
+    CUndoneAtTermination(const CUndoneAtTermination&) = delete;
+    CUndoneAtTermination& operator=(const CUndoneAtTermination&) = delete;
+
+private:
+    int m_Slot = -1;
+};
+
+// While it lives, the first signal that would end the program asks for a stop instead: the
+// handler only notes it, and `stop` is called from the event loop of the thread that made this.
+// Once this is gone, the caller, having finished what the stop leaves to do, ends the program by
+// raising the signal noted, as it would have ended. One at a time.
+class CStopAtTermination
+{
+public:
+    explicit CStopAtTermination(std::function<void()> stop);
+    ~CStopAtTermination();
+    CStopAtTermination(const CStopAtTermination&) = delete;
+    CStopAtTermination& operator=(const CStopAtTermination&) = delete;
+
+    // The first signal that came, or 0.
+    int signal() const;
+
+private:
+    std::function<void()> m_Stop;
+    std::unique_ptr<QSocketNotifier> m_Notifier;
+};
+
+// Removes the folder and the files in it. A file that something else removed meanwhile is no
+// failure, and one made there meanwhile is looked for again: the folder is gone after.
+void removeFolderWithFiles(const QString& folder);
+
+// A write past the limit on a file's size then fails as on a full disk ("File too large"),
+// where the system's default would end the program with the user's work.
+void failWritesPastTheFileSizeLimit();
