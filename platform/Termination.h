@@ -9,7 +9,8 @@
 class QSocketNotifier;
 
 // What the program does at a signal that ends it (TERM, INT, HUP), all in one handler, put in
-// place over the signals' former actions the first time any of the classes below asks for it.
+// place over the signals' former actions whenever one of the classes below needs it and finds it
+// gone.
 // Signals the program ignores stay ignored. At such a signal, whichever thread takes it:
 // 1. while a stop at termination lives, the first signal only asks for the stop;
 // 2. otherwise, and at any later signal, the program ends at once: each addition to a file in
