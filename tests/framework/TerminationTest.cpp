@@ -1,7 +1,7 @@
 #include "platform/Termination.h"
 
 #include "framework/Fileini.h"
-#include "platform/Atomicfile.h"
+#include "platform/Appendfile.h"
 #include "platform/Userregistry.h"
 #include "tests/support/Isolatedsettings.h"
 
