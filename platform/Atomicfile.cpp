@@ -126,12 +126,8 @@ TReplaced replaceFile(const QByteArray& path, const struct stat* existing,
         return replaced(writeInPlace(path, content, reason));
     QByteArray temporary;
     int fd = -1;
-    // The new file holds the whole content: a signal that ends the program before it takes
-    // the file's place removes it.
-    CRemovedAtTermination removal;
     for (int i = 0; i < kTemporaryNameTries && fd < 0; ++i) {
         temporary = temporaryName(path);
-        removal.arm(fileNameOfBytes(temporary), CRemovedAtTermination::TKind::File);
         // Nobody else reads the content before the file has the old one's rights.
         fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC,
                     existing != nullptr ? 0600 : 0666);
@@ -147,6 +143,11 @@ TReplaced replaceFile(const QByteArray& path, const struct stat* existing,
         failWithReason(reason, error);
         return TReplaced::Failed;
     }
+    // The new file holds the whole content: a signal that ends the program before it takes the
+    // file's place removes it. Armed only once the file is this program's: a name that another
+    // made is never removed.
+    CRemovedAtTermination removal;
+    removal.arm(fileNameOfBytes(temporary), CRemovedAtTermination::TKind::File);
     int error = 0;
     if (existing != nullptr) {
         // The owner first: giving a file away clears the set-id bits of its mode.
