@@ -21,8 +21,8 @@ class QSocketNotifier;
 //    nothing is taken back or removed: the signal only goes on to that handler.
 // Handlers never wait on each other in a circle: each takes back its own thread's addition
 // before it looks at the others', and waits only for a thread whose addition it saw still
-// armed, until that thread's handler has taken it back. Of two handlers, the one that looks
-// later finds the other's addition taken back already and waits for nobody.
+// armed, until that thread's own handler has taken it back. So of two handlers, the one that
+// looks later finds the other's addition taken back and does not wait for it.
 
 // While armed, a signal that ends the program first removes the file named, or the folder named
 // with the files in it: what holds the user's files for a moment must not outlive a program

@@ -10,12 +10,14 @@
 #include <sys/types.h>
 #include <vector>
 
+// Whether the child wrote, and the system's reason where it did not.
 struct TChildAnswer
 {
     bool written = false;
     QString reason;
 };
 
+// The user and group that own nothing.
 constexpr uid_t kNobody = 65534;
 
 // Runs the write in a child process whose files cannot grow beyond the limit: past it the
