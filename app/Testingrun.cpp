@@ -1,7 +1,7 @@
 #include "app/Testingrun.h"
 
 #include "interpreter/Testing.h"
-#include "platform/Atomicfile.h"
+#include "platform/Appendfile.h"
 #include "platform/Plainfile.h"
 
 #include <cerrno>

@@ -1,7 +1,7 @@
 #include "framework/Filelog.h"
 
 #include "framework/Addsysfunctions.h"
-#include "platform/Atomicfile.h"
+#include "platform/Appendfile.h"
 
 #include <QLocale>
 #include <QtDebug>

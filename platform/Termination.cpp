@@ -51,10 +51,18 @@ std::array<TRemoval, kRemovalsMax> s_Removals;
 std::array<TAddition, kAdditionsMax> s_Additions;
 std::array<struct sigaction, kEndingSignals.size()> s_Former;
 
-// The stop: the first signal noted, and a pipe that wakes the event loop.
-std::atomic<bool> s_StopWanted = false;
-std::atomic<int> s_Noted = 0;
+// The stop: while one lives the first signal noted, or 0; and a pipe that wakes the event loop.
+constexpr int kNoStop = -1;
+std::atomic<int> s_Stop = kNoStop;
 std::array<int, 2> s_Wake = {-1, -1};
+// The signal that ends the program, once a handler decided so; else 0.
+std::atomic<int> s_Ending = 0;
+
+std::atomic<void (*)()> s_AdditionsLookedAtHook = nullptr;
+
+static_assert(std::atomic<int>::is_always_lock_free && std::atomic<pid_t>::is_always_lock_free
+                  && std::atomic<void (*)()>::is_always_lock_free,
+              "a signal's handler may not wait for a lock");
 
 // Takes a free slot; its index, or -1 when all are taken.
 template <typename TSlots>
@@ -68,8 +76,9 @@ int takeFree(TSlots& table)
     return -1;
 }
 
-// Gives the slot back, unless a signal's handler took it meanwhile: then it is the handler's.
-void release(int& slot)
+// Gives the removal's slot back, unless a signal's handler took it meanwhile: then it is the
+// handler's.
+void releaseRemoval(int& slot)
 {
     if (slot < 0)
         return;
@@ -153,7 +162,8 @@ void onEndingSignal(int signal)
 {
     const int saved = errno;
     int none = 0;
-    if (s_StopWanted && s_Noted.compare_exchange_strong(none, signal)) {
+    // Once the program is ending, a stop made meanwhile does not keep it.
+    if (s_Ending == 0 && s_Stop.compare_exchange_strong(none, signal)) {
         const char wake = 1;
         (void)!::write(s_Wake[1], &wake, 1);
         errno = saved;
@@ -162,11 +172,16 @@ void onEndingSignal(int signal)
     const struct sigaction& former = s_Former[indexOf(signal)];
     // A former handler of the program's own may not end it: then nothing is taken back.
     if ((former.sa_flags & SA_SIGINFO) == 0 && former.sa_handler == SIG_DFL) {
+        // Before the slots are looked at: an addition armed after its slot was looked at is
+        // never begun.
+        s_Ending = signal;
         const pid_t self = ::gettid();
         undoOwnAdditions(self);
         handOverToAdders(self, signal);
+        if (const auto hook = s_AdditionsLookedAtHook.load())
+            hook();
+        removeArmed();
     }
-    removeArmed();
     // Held while this handler runs, the signal then does what it did before.
     ::sigaction(signal, &former, nullptr);
     ::raise(signal);
@@ -210,12 +225,12 @@ void drainWake()
 
 CRemovedAtTermination::~CRemovedAtTermination()
 {
-    release(m_Slot);
+    releaseRemoval(m_Slot);
 }
 
 void CRemovedAtTermination::arm(const QString& name, TKind kind)
 {
-    release(m_Slot);
+    releaseRemoval(m_Slot);
     const QByteArray bytes = bytesOfFileName(name);
     if (bytes.isEmpty() || bytes.size() >= qsizetype(PATH_MAX))
         return;
@@ -240,6 +255,13 @@ CUndoneAtTermination::CUndoneAtTermination(int fd, off_t size)
     slot.size = size;
     slot.thread = ::gettid();
     slot.state = kArmed;
+    // The program is ending, and its handler may have looked at this slot before it was armed:
+    // the addition is not begun, this thread ends the program as that handler does.
+    if (const int ending = s_Ending.load(); ending != 0) {
+        ::raise(ending);
+        for (;;)
+            ::pause();
+    }
 }
 
 CUndoneAtTermination::~CUndoneAtTermination()
@@ -262,9 +284,8 @@ CStopAtTermination::CStopAtTermination(std::function<void()> stop)
     if (s_Wake[0] < 0 && ::pipe2(s_Wake.data(), O_CLOEXEC | O_NONBLOCK) != 0)
         return;
     drainWake();
-    s_Noted = 0;
     install();
-    s_StopWanted = true;
+    s_Stop = 0;
     m_Notifier = std::make_unique<QSocketNotifier>(s_Wake[0], QSocketNotifier::Read);
     QObject::connect(m_Notifier.get(), &QSocketNotifier::activated, m_Notifier.get(), [this] {
         drainWake();
@@ -277,13 +298,18 @@ CStopAtTermination::~CStopAtTermination()
 {
     if (m_Notifier == nullptr)
         return;
-    s_StopWanted = false;
+    const int noted = s_Stop.exchange(kNoStop);
     drainWake();
+    // Noted after the caller last asked, it would be lost: it ends the program now instead.
+    if (noted != m_Answered)
+        ::raise(noted);
 }
 
 int CStopAtTermination::signal() const
 {
-    return m_Notifier != nullptr ? s_Noted.load() : 0;
+    if (m_Notifier != nullptr)
+        m_Answered = s_Stop.load();
+    return m_Answered;
 }
 
 void removeFolderWithFiles(const QString& folder)
@@ -293,5 +319,15 @@ void removeFolderWithFiles(const QString& folder)
 
 void failWritesPastTheFileSizeLimit()
 {
-    std::signal(SIGXFSZ, SIG_IGN);
+    // Caught, not ignored: a program started from this one begins with the default.
+    struct sigaction action = {};
+    action.sa_handler = [](int) {};
+    action.sa_flags = SA_RESTART;
+    sigemptyset(&action.sa_mask);
+    ::sigaction(SIGXFSZ, &action, nullptr);
+}
+
+void setAdditionsLookedAtHook(void (*hook)())
+{
+    s_AdditionsLookedAtHook = hook;
 }

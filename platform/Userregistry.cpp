@@ -1,5 +1,6 @@
 #include "platform/Userregistry.h"
 
+#include "platform/Appendfile.h"
 #include "platform/Atomicfile.h"
 #include "platform/Filenamebytes.h"
 #include "platform/Plainfile.h"

@@ -1,122 +1,28 @@
 #include "platform/Atomicfile.h"
 
 #include "platform/Plainfile.h"
-#include "platform/Termination.h"
-#include "tests/support/Isolatedsettings.h"
+#include "tests/support/Fulldisk.h"
 
 #include <QDir>
 #include <QFile>
 
 #include <cerrno>
-#include <functional>
-#include <grp.h>
-#include <memory>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
 
 namespace {
 
-struct TChildAnswer
-{
-    bool written = false;
-    QString reason;
-};
-
-constexpr uid_t kNobody = 65534;
-
-// Runs the write in a child process whose files cannot grow beyond the limit: past it the
-// system answers EFBIG, as a full disk answers ENOSPC, and this process keeps its own limit.
-// An unprivileged child runs as the user and group kNobody.
-TChildAnswer writeInChild(rlim_t fileSizeLimit, const std::function<bool(QString&)>& write,
-                          bool unprivileged = false)
-{
-    int channel[2];
-    if (::pipe(channel) != 0)
-        return {false, QStringLiteral("no pipe")};
-    const pid_t child = ::fork();
-    if (child == 0) {
-        ::close(channel[0]);
-        failWritesPastTheFileSizeLimit();
-        rlimit limit{};
-        ::getrlimit(RLIMIT_FSIZE, &limit);
-        limit.rlim_cur = fileSizeLimit;
-        ::setrlimit(RLIMIT_FSIZE, &limit);
-        if (unprivileged
-            && (::setgroups(0, nullptr) != 0 || ::setgid(kNobody) != 0 || ::setuid(kNobody) != 0))
-            ::_exit(2);
-        QString reason;
-        const bool written = write(reason);
-        const QByteArray bytes = reason.toUtf8();
-        (void)!::write(channel[1], bytes.constData(), static_cast<size_t>(bytes.size()));
-        ::_exit(written ? 0 : 1);
-    }
-    ::close(channel[1]);
-    QByteArray reason;
-    char buffer[256];
-    for (ssize_t got; (got = ::read(channel[0], buffer, sizeof buffer)) > 0;)
-        reason.append(buffer, got);
-    ::close(channel[0]);
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    return {WIFEXITED(status) && WEXITSTATUS(status) == 0, QString::fromUtf8(reason)};
-}
-
-// Each case writes into a file that holds `before` (null: no file), in a child process that
-// cannot make files longer than `limit`.
-struct TLimitCase
-{
-    const char* reason;
-    bool readOnlyFolder; // the write happens in place
-    bool append;
-    QByteArray before;
-    QByteArray content;
-    rlim_t limit;
-    bool written;
-    bool staged = false; // appended through a file of its own
-};
-
-class AtomicFile : public CIsolatedSettingsTest
+class AtomicFile : public CFullDiskTest
 {
 protected:
-    QString filePath() const { return docsFolder() + QStringLiteral("/a.txt"); }
     QStringList folderFiles() const { return QDir(docsFolder()).entryList(QDir::Files); }
-
-    void checkLimitCases(const std::vector<TLimitCase>& cases)
-    {
-        const auto writable = QFileDevice::ReadOwner | QFileDevice::WriteOwner
-                              | QFileDevice::ExeOwner;
-        for (const TLimitCase& c : cases) {
-            QFile::setPermissions(docsFolder(), writable);
-            QFile::remove(filePath());
-            if (!c.before.isNull())
-                writeFile(filePath(), c.before);
-            std::unique_ptr<CReadOnlyFolder> readOnly;
-            if (c.readOnlyFolder)
-                readOnly = std::make_unique<CReadOnlyFolder>(docsFolder());
-            const TChildAnswer answer = writeInChild(c.limit, [&](QString& reason) {
-                if (c.staged) {
-                    CStagedAppend staged(filePath());
-                    staged.stream() << c.content.toStdString();
-                    return staged.append(reason);
-                }
-                return c.append ? appendToFile(filePath(), c.content, reason)
-                                : writeFileAtomically(filePath(), c.content, reason);
-            });
-            readOnly.reset();
-            EXPECT_EQ(answer.written, c.written) << c.reason;
-            const QByteArray expected = !c.written ? c.before
-                                        : c.append ? c.before + c.content
-                                                   : c.content;
-            EXPECT_EQ(readFile(filePath()), expected) << c.reason;
-            EXPECT_EQ(answer.reason, c.written ? QString() : systemReason(EFBIG)) << c.reason;
-            EXPECT_EQ(QDir(docsFolder()).entryList(QDir::Files | QDir::Hidden),
-                      QStringList{QStringLiteral("a.txt")})
-                << c.reason << ": no temporary file is left";
-        }
-    }
 };
+
+bool replace(const QString& fileName, const QByteArray& content, QString& reason)
+{
+    return writeFileAtomically(fileName, content, reason);
+}
 
 const char* const kSkipReason = "this process may write any folder (it runs as root)";
 
@@ -165,14 +71,11 @@ TEST_F(AtomicFile, NewFileInAReadOnlyFolderIsRefused)
 TEST_F(AtomicFile, FullDiskLeavesTheFileAsItWasAndSaysWhy)
 {
     const QByteArray old(3000, 'o');
-    const std::vector<TLimitCase> cases = {
-        {"replaced beside: no room for the new file", false, false, old, QByteArray(5000, 'n'),
-         4096, false},
-        {"appended: no room for the added part", false, true, old, QByteArray(2000, 'a'), 4096,
+    const std::vector<TFullDiskCase> cases = {
+        {"replaced beside: no room for the new file", false, old, QByteArray(5000, 'n'), 4096,
          false},
-        {"appended to a missing file", false, true, {}, "first", 4096, true},
     };
-    checkLimitCases(cases);
+    checkFullDiskCases(cases, replace, false);
 }
 
 TEST_F(AtomicFile, FullDiskInAReadOnlyFolderLeavesTheFileAsItWas)
@@ -180,17 +83,12 @@ TEST_F(AtomicFile, FullDiskInAReadOnlyFolderLeavesTheFileAsItWas)
     if (!CReadOnlyFolder(docsFolder()).isEnforced())
         GTEST_SKIP() << kSkipReason;
     const QByteArray old(3000, 'o');
-    const std::vector<TLimitCase> cases = {
-        {"in place: no room for the longer content", true, false, old, QByteArray(5000, 'n'), 4096,
-         false},
-        {"in place: longer content with room", true, false, old, QByteArray(4000, 'n'), 4096, true},
-        {"in place: shorter content needs no room", true, false, old, "short", 1024, true},
-        {"appended in a read-only folder: no room", true, true, old, QByteArray(2000, 'a'), 4096,
-         false},
-        {"staged in the temporary folder, the file's own taking none", true, true, old,
-         QByteArray(2000, 's'), 8192, true, true},
+    const std::vector<TFullDiskCase> cases = {
+        {"in place: no room for the longer content", true, old, QByteArray(5000, 'n'), 4096, false},
+        {"in place: longer content with room", true, old, QByteArray(4000, 'n'), 4096, true},
+        {"in place: shorter content needs no room", true, old, "short", 1024, true},
     };
-    checkLimitCases(cases);
+    checkFullDiskCases(cases, replace, false);
 }
 
 TEST_F(AtomicFile, OnlyPlainFilesAreWritten)
@@ -206,14 +104,10 @@ TEST_F(AtomicFile, OnlyPlainFilesAreWritten)
     };
     const TCase cases[] = {{pipe, EOPNOTSUPP}, {folder, EISDIR}};
     for (const TCase& c : cases) {
-        for (const bool append : {false, true}) {
-            QString reason;
-            // Neither waits for a reader of the pipe.
-            const bool written = append ? appendToFile(c.target, "x", reason)
-                                        : writeFileAtomically(c.target, "x", reason);
-            EXPECT_FALSE(written) << c.target.toStdString();
-            EXPECT_EQ(reason, systemReason(c.error)) << c.target.toStdString();
-        }
+        QString reason;
+        // It does not wait for a reader of the pipe.
+        EXPECT_FALSE(writeFileAtomically(c.target, "x", reason)) << c.target.toStdString();
+        EXPECT_EQ(reason, systemReason(c.error)) << c.target.toStdString();
         EXPECT_FALSE(isPlainFile(c.target)) << "still what it was";
     }
 }

@@ -1,14 +1,16 @@
 #include "platform/Termination.h"
 
 #include "framework/Fileini.h"
-#include "platform/Atomicfile.h"
+#include "platform/Appendfile.h"
 #include "platform/Userregistry.h"
 #include "tests/support/Isolatedsettings.h"
 
 #include <QDir>
 #include <QFileInfo>
 
+#include <atomic>
 #include <csignal>
+#include <cstdio>
 #include <functional>
 #include <optional>
 #include <sys/stat.h>
@@ -23,37 +25,51 @@ using RemovedAtTermination = CIsolatedSettingsTest;
 TEST_F(RemovedAtTermination, ASignalThatEndsTheProgramRemovesTheFolderFirst)
 {
     const QString folder = path(QStringLiteral("copy"));
+    enum TWhen {
+        kAlone,
+        kAfterAStop,  // armed while a stop stood over the signals, raised after it is gone
+        kDuringAStop, // raised after the stop last answered, before it is gone
+        kOverOwn,     // over a handler of the program's own, which ends the program
+    };
     struct TCase
     {
         int signal;
         bool armed;
-        // Armed while a stop at termination stood over the signals, raised after it is gone.
-        bool underStop;
+        TWhen when;
     };
-    const TCase cases[] = {{SIGTERM, true, false},
-                           {SIGINT, true, false},
-                           {SIGHUP, true, false},
-                           {SIGTERM, false, false},
-                           {SIGTERM, true, true}};
-    for (const auto& [signal, armed, underStop] : cases) {
+    const TCase cases[] = {{SIGTERM, true, kAlone},      {SIGINT, true, kAlone},
+                           {SIGHUP, true, kAlone},       {SIGTERM, false, kAlone},
+                           {SIGTERM, true, kAfterAStop}, {SIGTERM, true, kDuringAStop},
+                           {SIGTERM, true, kOverOwn}};
+    for (const auto& [signal, armed, when] : cases) {
         QDir().mkpath(folder);
         writeFile(folder + QStringLiteral("/options.conf"), "[Editor]\nFontSize=14\n");
         writeFile(folder + QStringLiteral("/options.conf.lock"), "1\n");
         EXPECT_EXIT(
             {
+                if (when == kOverOwn)
+                    std::signal(signal, [](int own) {
+                        std::signal(own, SIG_DFL);
+                        std::raise(own);
+                    });
                 std::optional<CStopAtTermination> stop;
-                if (underStop)
+                if (when == kAfterAStop || when == kDuringAStop)
                     stop.emplace([] {});
                 std::optional<CRemovedAtTermination> removal(std::in_place);
                 removal->arm(folder, CRemovedAtTermination::TKind::Folder);
                 if (!armed)
                     removal.reset();
+                // The stop answered none, then the signal comes: it only notes it.
+                if (when == kDuringAStop && stop->signal() == 0)
+                    std::raise(signal);
                 stop.reset();
-                std::raise(signal);
+                if (when != kDuringAStop)
+                    std::raise(signal);
+                std::_Exit(0);
             },
             testing::KilledBySignal(signal), "")
-            << signal;
-        EXPECT_EQ(QFileInfo::exists(folder), !armed) << signal;
+            << signal << ' ' << when;
+        EXPECT_EQ(QFileInfo::exists(folder), !armed || when == kOverOwn) << signal << ' ' << when;
     }
 }
 
@@ -144,6 +160,56 @@ TEST_F(UndoneAtTermination, AnAdditionEndedFromOutsideHoldsOnlyBytesWritten)
             EXPECT_TRUE(after == earlier || after == earlier + added) << c.reason;
         }
     }
+}
+
+// The handler has looked at every addition in progress when another thread begins one.
+TEST_F(UndoneAtTermination, NoAdditionBeginsOnceTheProgramEnds)
+{
+    const QString log = path(QStringLiteral("ombrix.log"));
+    writeFile(log, "earlier\n");
+    EXPECT_EXIT(
+        {
+            static int begin[2];
+            static int done[2];
+            if (::pipe(begin) != 0 || ::pipe(done) != 0)
+                std::_Exit(1);
+            setAdditionsLookedAtHook([] {
+                static std::atomic<bool> called = false;
+                char byte = 0;
+                if (!called.exchange(true) && ::write(begin[1], &byte, 1) == 1)
+                    (void)!::read(done[0], &byte, 1);
+            });
+            std::thread adder([&] {
+                char byte = 0;
+                (void)!::read(begin[0], &byte, 1);
+                QString reason;
+                appendToFile(log, "added\n", reason);
+                (void)!::write(done[1], &byte, 1);
+            });
+            CRemovedAtTermination handlerInPlace;
+            handlerInPlace.arm(path(QStringLiteral("none")), CRemovedAtTermination::TKind::File);
+            std::raise(SIGTERM);
+            adder.join();
+        },
+        testing::KilledBySignal(SIGTERM), "");
+    EXPECT_EQ(readFile(log), "earlier\n");
+}
+
+// Caught, not ignored: a signal ignored stays ignored in the programs started, one caught does
+// not.
+TEST(FileSizeLimit, ProgramsStartedBeginWithTheSystemsDefault)
+{
+    EXPECT_EXIT(
+        {
+            failWritesPastTheFileSizeLimit();
+            FILE* started = ::popen("grep SigIgn /proc/self/status", "r");
+            unsigned long long ignored = ~0ULL;
+            if (started == nullptr || std::fscanf(started, "SigIgn: %llx", &ignored) != 1)
+                std::_Exit(2);
+            ::pclose(started);
+            std::_Exit(int((ignored >> (SIGXFSZ - 1)) & 1U));
+        },
+        testing::ExitedWithCode(0), "");
 }
 
 } // namespace
