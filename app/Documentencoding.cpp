@@ -2,6 +2,8 @@
 
 #include "app/Cp1251.h"
 
+#include <QStringDecoder>
+
 namespace {
 
 const QByteArray kByteOrderMark("\xEF\xBB\xBF");
@@ -76,23 +78,21 @@ QByteArray withoutCutSequence(const QByteArray& bytes)
     return bytes;
 }
 
-bool isValidUtf8(const QByteArray& bytes, bool& multiByte)
+bool isValidUtf8(const QByteArray& bytes)
 {
-    multiByte = false;
     for (qsizetype i = 0; i < bytes.size();) {
         const int length = sequenceLength(bytes, i);
         if (length == 0)
             return false;
-        multiByte = multiByte || length > 1;
         i += length;
     }
     return true;
 }
 
-bool isMultiByteUtf8(const QByteArray& bytes)
+// The editor turns these characters into line breaks.
+bool holdsLineSeparators(const QString& text)
 {
-    bool multiByte = false;
-    return isValidUtf8(bytes, multiByte) && multiByte;
+    return text.contains(QChar::LineSeparator) || text.contains(QChar::ParagraphSeparator);
 }
 
 QString fromUtf16(const QByteArray& bytes, bool bigEndian)
@@ -127,7 +127,17 @@ TDecodedDocument decodeUtf16(const QByteArray& bytes, bool complete, bool bigEnd
                                         : TDocumentEncoding::Utf16LeWithByteOrderMark};
     // Units are written back as they were read, lone surrogates included; only an odd byte at
     // the end has no place in them.
-    document.changedBySaving = complete && units.size() % 2 != 0;
+    document.changedBySaving = (complete && units.size() % 2 != 0)
+                               || holdsLineSeparators(document.text);
+    return document;
+}
+
+TDecodedDocument decodeUtf8(const QByteArray& bytes, TDocumentEncoding encoding)
+{
+    // A mark that follows the one taken off is text, so that saving writes it back.
+    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
+    TDecodedDocument document{withLineFeeds(decoder.decode(bytes)), encoding};
+    document.changedBySaving = holdsLineSeparators(document.text);
     return document;
 }
 
@@ -154,16 +164,13 @@ TDecodedDocument decodeDocument(const QByteArray& bytes, bool complete)
     const QByteArray whole = complete ? bytes : withoutCutSequence(bytes);
     if (whole.startsWith(kByteOrderMark)) {
         const QByteArray afterMark = whole.mid(kByteOrderMark.size());
-        bool multiByte = false;
-        if (isValidUtf8(afterMark, multiByte)) {
-            return {withLineFeeds(QString::fromUtf8(afterMark)),
-                    TDocumentEncoding::Utf8WithByteOrderMark};
-        }
+        if (isValidUtf8(afterMark))
+            return decodeUtf8(afterMark, TDocumentEncoding::Utf8WithByteOrderMark);
         // Read as UTF-8, the bytes that are not would be saved as replacement characters.
         return decodeCp1251(bytes);
     }
-    if (isMultiByteUtf8(whole))
-        return {withLineFeeds(QString::fromUtf8(whole)), TDocumentEncoding::Utf8};
+    if (isValidUtf8(whole))
+        return decodeUtf8(whole, TDocumentEncoding::Utf8);
     return decodeCp1251(bytes);
 }
 
@@ -171,10 +178,10 @@ TEncodedDocument encodeDocument(const QString& text, std::optional<TDocumentEnco
 {
     const QString lines = withCarriageReturns(text);
     TEncodedDocument document;
-    document.encoding = readIn.value_or(TDocumentEncoding::Cp1251);
+    document.encoding = readIn.value_or(TDocumentEncoding::Utf8);
     if (document.encoding == TDocumentEncoding::Cp1251 && !fitsCp1251(lines)) {
         document.encoding = TDocumentEncoding::Utf8;
-        document.leftCp1251 = readIn.has_value();
+        document.leftCp1251 = true;
     }
     switch (document.encoding) {
     case TDocumentEncoding::Cp1251:

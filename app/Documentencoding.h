@@ -21,16 +21,18 @@ struct TDecodedDocument
     QString text;               // lines broken by LF
     TDocumentEncoding encoding; // to save the document in again
     // Saving it will not give back the bytes it was read from (a NUL byte in cp1251 becomes a
-    // blank, an odd byte after UTF-16 text is lost); the user is told when it is opened.
+    // blank, an odd byte after UTF-16 text is lost, a line or paragraph separator becomes a line
+    // break); the user is told when it is opened.
     bool changedBySaving = false;
 };
 
-// A file that starts with a UTF-16 byte-order mark is UTF-16 in that byte order; one that
-// starts with the UTF-8 mark and is valid UTF-8 after it, or is valid UTF-8 holding at least
-// one multi-byte sequence, is UTF-8 (a mark is dropped and written back on saving); any other
-// is cp1251, which keeps every byte, a UTF-8 mark before invalid bytes included. CR LF, LF and a
-// lone CR each end a line. When the bytes are only the beginning of the file (complete false),
-// a character cut at their end is neither held against the encoding nor decoded.
+// A file that starts with a UTF-16 byte-order mark is UTF-16 in that byte order; one that is
+// valid UTF-8 after an optional UTF-8 mark is UTF-8, 7-bit text and an empty file included, as
+// this system's text files are (the mark is dropped and written back on saving; a second mark
+// is text); any other is cp1251, which keeps every byte, a UTF-8 mark before invalid bytes
+// included. CR LF, LF and a lone CR each end a line. When the bytes are only the beginning of
+// the file (complete false), a character cut at their end is neither held against the encoding
+// nor decoded.
 TDecodedDocument decodeDocument(const QByteArray& bytes, bool complete = true);
 
 struct TEncodedDocument
@@ -42,6 +44,5 @@ struct TEncodedDocument
 };
 
 // The file of the text in the encoding it was read in; a new document (no encoding yet) and a
-// cp1251 one whose characters no longer all fit are cp1251 when they fit, else UTF-8 without
-// a mark.
+// cp1251 one whose characters no longer all fit are UTF-8 without a mark.
 TEncodedDocument encodeDocument(const QString& text, std::optional<TDocumentEncoding> readIn);

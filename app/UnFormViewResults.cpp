@@ -3,7 +3,6 @@
 #include "app/Actionitems.h"
 #include "app/Applimits.h"
 #include "app/Appresources.h"
-#include "app/Cp1251.h"
 #include "app/Fonts.h"
 #include "app/Nameresources.h"
 #include "app/Placement.h"
@@ -26,16 +25,15 @@
 
 namespace {
 
-// The lines of the text each ended by CR LF, in cp1251 when every character has a place there
-// (as in the calculation texts), else in UTF-8 so that nothing is lost. A break at the very end
-// opens no line of its own.
+// The lines of the text each ended by CR LF, in UTF-8 as this system's text files. A break at the
+// very end opens no line of its own.
 QByteArray resultsFileContent(const QString& text)
 {
     QStringList lines = text.split(QChar::ParagraphSeparator);
     if (lines.size() > 1 && lines.constLast().isEmpty())
         lines.removeLast();
     const QString content = lines.join(QLatin1String("\r\n")) + QLatin1String("\r\n");
-    return fitsCp1251(content) ? toCp1251(content) : content.toUtf8();
+    return content.toUtf8();
 }
 
 } // namespace

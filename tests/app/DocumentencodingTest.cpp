@@ -45,8 +45,8 @@ constexpr auto kUtf16Be = TDocumentEncoding::Utf16BeWithByteOrderMark;
 TEST(DocumentEncoding, Decoding)
 {
     const TDecodeCase cases[] = {
-        {"empty file", "", "", kCp1251},
-        {"ASCII only is cp1251", "a = 1;\r\n", "a = 1;\n", kCp1251},
+        {"empty file", "", "", kUtf8},
+        {"7-bit text is UTF-8", "a = 1;\r\n", "a = 1;\n", kUtf8},
         {"cp1251 Cyrillic", "\xCF\xF0\xE8\xE2\xE5\xF2\r\nx = 1;", utf8("Привет\nx = 1;"), kCp1251},
         {"cp1251 euro and numero", "\x88\xB9", utf8("€№"), kCp1251},
         {"valid UTF-8 with two-byte sequences", "\xD0\x9F\xD1\x80\xD0\xB8\n", utf8("При\n"), kUtf8},
@@ -66,7 +66,7 @@ TEST(DocumentEncoding, Decoding)
         {"beyond U+10FFFF is not UTF-8", "\xF4\x90\x80\x80", utf8("фђЂЂ"), kCp1251},
         {"sequence cut at the end", "ok \xE2\x82", utf8("ok в‚"), kCp1251},
         {"continuation byte alone", "\x80", utf8("Ђ"), kCp1251},
-        {"every line end becomes LF", "a\r\nb\rc\nd\r\r\n", "a\nb\nc\nd\n\n", kCp1251},
+        {"every line end becomes LF", "a\r\nb\rc\nd\r\r\n", "a\nb\nc\nd\n\n", kUtf8},
         {"line ends in UTF-8", "\xD0\xB0\r\n\xD0\xB1\r", utf8("а\nб\n"), kUtf8},
         {"UTF-16 LE",
          bytesOf("\xFF\xFE"
@@ -84,7 +84,7 @@ TEST(DocumentEncoding, Decoding)
                  "a\0b",
                  5),
          "a", kUtf16Le, false, false},
-        {"NUL in cp1251 will be a blank", bytesOf("a\0b", 3), QStringLiteral("a") + QChar(0) + "b",
+        {"NUL in cp1251 will be a blank", bytesOf("a\0\xE0", 3), utf8("a") + QChar(0) + utf8("а"),
          kCp1251, true},
         {"NUL in UTF-8 is kept", bytesOf("\0\xD0\x9F", 3), QChar(0) + utf8("П"), kUtf8},
         {"read cut inside a sequence: still UTF-8", "\xD0\x9F\xD0", utf8("П"), kUtf8, false, false},
@@ -123,10 +123,10 @@ TEST(DocumentEncoding, BinaryFilesDecodeAsCp1251)
 TEST(DocumentEncoding, Encoding)
 {
     const TEncodeCase cases[] = {
-        {"new ASCII document", "a = 1;\nb = 2;\n", std::nullopt, "a = 1;\r\nb = 2;\r\n", kCp1251,
+        {"new ASCII document", "a = 1;\nb = 2;\n", std::nullopt, "a = 1;\r\nb = 2;\r\n", kUtf8,
          false},
-        {"new Cyrillic document", utf8("Привет\n"), std::nullopt, "\xCF\xF0\xE8\xE2\xE5\xF2\r\n",
-         kCp1251, false},
+        {"new Cyrillic document", utf8("Привет\n"), std::nullopt,
+         "\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82\r\n", kUtf8, false},
         {"new document the code page cannot hold", utf8("ü\n"), std::nullopt, "\xC3\xBC\r\n", kUtf8,
          false},
         {"cp1251 document that still fits", utf8("€\n"), kCp1251, "\x88\r\n", kCp1251, false},

@@ -150,7 +150,7 @@ const std::pair<int, const char*> kGolden[] = {
     {155,
      "The document holds characters that the Windows-1251 code page cannot represent, so it is saved in UTF-8."},
     {168,
-     "Some bytes of this document cannot be saved back as they are (a NUL byte becomes a blank): saving will change the file."},
+     "Some bytes of this document cannot be saved back as they are (a NUL byte becomes a blank, a line or paragraph separator a line break): saving will change the file."},
     {169, "The options are not saved."},
     {172, "Stop"},
     {173, "Error"},
