@@ -44,6 +44,10 @@ TTestingOutcome runTestingIntoReport(xonQMInterpreter::CTesting& testing,
         testing.perform(std::string_view(input.constData(), static_cast<size_t>(input.size())),
                         encoded, complete, testStart);
         encoded.flush();
+        // A write that failed has left the report's own stream bad, with its reason; only
+        // memory fails the encoding alone.
+        if (!encoded && report.stream())
+            throw std::bad_alloc();
     } catch (const std::bad_alloc&) {
         outcome.failure = TTestingFailure::Report;
         outcome.reason = systemReason(ENOMEM);
