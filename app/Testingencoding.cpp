@@ -31,6 +31,12 @@ std::optional<QStringConverter::Encoding> converterEncoding(TDocumentEncoding en
     return std::nullopt;
 }
 
+bool isAscii(const char* begin, qsizetype length)
+{
+    return std::all_of(begin, begin + length,
+                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
 } // namespace
 
 TDocumentEncoding turnTestingInputToCp1251(QByteArray& input, bool complete)
@@ -77,9 +83,9 @@ public:
         : m_Target(target)
     {
         if (const auto converter = converterEncoding(encoding)) {
-            const bool mark = *converter != QStringConverter::Utf8;
-            m_Encoder.emplace(*converter, mark ? QStringConverter::Flag::WriteBom
-                                               : QStringConverter::Flag::Default);
+            m_AsciiUnchanged = *converter == QStringConverter::Utf8;
+            m_Encoder.emplace(*converter, m_AsciiUnchanged ? QStringConverter::Flag::Default
+                                                           : QStringConverter::Flag::WriteBom);
         }
         setp(m_Space.data(), m_Space.data() + m_Space.size());
     }
@@ -104,11 +110,13 @@ private:
         setp(m_Space.data(), m_Space.data() + m_Space.size());
         if (pending == 0)
             return bool(m_Target);
-        if (!m_Encoder) {
-            m_Target.write(m_Space.data(), pending);
+        const char* const begin = m_Space.data();
+        // Most of a report is ASCII, which UTF-8 writes as it is.
+        if (!m_Encoder || (m_AsciiUnchanged && isAscii(begin, pending))) {
+            m_Target.write(begin, pending);
         } else {
             const QByteArray bytes =
-                m_Encoder->encode(fromCp1251(QByteArray::fromRawData(m_Space.data(), pending)));
+                m_Encoder->encode(fromCp1251(QByteArray::fromRawData(begin, pending)));
             m_Target.write(bytes.constData(), bytes.size());
         }
         return bool(m_Target);
@@ -116,6 +124,7 @@ private:
 
     std::ostream& m_Target;
     std::optional<QStringEncoder> m_Encoder;
+    bool m_AsciiUnchanged = true;
     std::array<char, 4096> m_Space{};
 };
 
