@@ -12,7 +12,7 @@ const QByteArray kUtf16BeMark("\xFE\xFF");
 
 // The length of the UTF-8 sequence that starts at i, or 0 when the bytes there are no valid
 // sequence (overlong forms, surrogates and values beyond U+10FFFF included).
-int sequenceLength(const QByteArray& bytes, qsizetype i)
+int sequenceLength(QByteArrayView bytes, qsizetype i)
 {
     const auto byte = [&](qsizetype at) { return static_cast<unsigned char>(bytes.at(at)); };
     const unsigned char lead = byte(i);
@@ -68,17 +68,17 @@ int claimedLength(unsigned char lead)
 }
 
 // The bytes without a UTF-8 sequence begun in their last three bytes and not ended.
-QByteArray withoutCutSequence(const QByteArray& bytes)
+QByteArrayView withoutCutSequence(QByteArrayView bytes)
 {
     for (qsizetype back = 1; back <= 3 && back <= bytes.size(); ++back) {
         const auto byte = static_cast<unsigned char>(bytes.at(bytes.size() - back));
         if (byte < 0x80 || byte >= 0xC0)
-            return claimedLength(byte) > back ? bytes.left(bytes.size() - back) : bytes;
+            return claimedLength(byte) > back ? bytes.first(bytes.size() - back) : bytes;
     }
     return bytes;
 }
 
-bool isValidUtf8(const QByteArray& bytes)
+bool isValidUtf8(QByteArrayView bytes)
 {
     for (qsizetype i = 0; i < bytes.size();) {
         const int length = sequenceLength(bytes, i);
@@ -132,7 +132,7 @@ TDecodedDocument decodeUtf16(const QByteArray& bytes, bool complete, bool bigEnd
     return document;
 }
 
-TDecodedDocument decodeUtf8(const QByteArray& bytes, TDocumentEncoding encoding)
+TDecodedDocument decodeUtf8(QByteArrayView bytes, TDocumentEncoding encoding)
 {
     // A mark that follows the one taken off is text, so that saving writes it back.
     QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
@@ -155,22 +155,38 @@ QString withCarriageReturns(const QString& text)
 
 } // namespace
 
-TDecodedDocument decodeDocument(const QByteArray& bytes, bool complete)
+TDocumentEncoding documentEncoding(const QByteArray& bytes, bool complete)
 {
     if (bytes.startsWith(kUtf16LeMark))
-        return decodeUtf16(bytes, complete, false);
+        return TDocumentEncoding::Utf16LeWithByteOrderMark;
     if (bytes.startsWith(kUtf16BeMark))
-        return decodeUtf16(bytes, complete, true);
-    const QByteArray whole = complete ? bytes : withoutCutSequence(bytes);
+        return TDocumentEncoding::Utf16BeWithByteOrderMark;
+    const QByteArrayView whole = complete ? QByteArrayView(bytes) : withoutCutSequence(bytes);
     if (whole.startsWith(kByteOrderMark)) {
-        const QByteArray afterMark = whole.mid(kByteOrderMark.size());
-        if (isValidUtf8(afterMark))
-            return decodeUtf8(afterMark, TDocumentEncoding::Utf8WithByteOrderMark);
         // Read as UTF-8, the bytes that are not would be saved as replacement characters.
-        return decodeCp1251(bytes);
+        return isValidUtf8(whole.sliced(kByteOrderMark.size()))
+                   ? TDocumentEncoding::Utf8WithByteOrderMark
+                   : TDocumentEncoding::Cp1251;
     }
-    if (isValidUtf8(whole))
-        return decodeUtf8(whole, TDocumentEncoding::Utf8);
+    return isValidUtf8(whole) ? TDocumentEncoding::Utf8 : TDocumentEncoding::Cp1251;
+}
+
+TDecodedDocument decodeDocument(const QByteArray& bytes, bool complete)
+{
+    const TDocumentEncoding encoding = documentEncoding(bytes, complete);
+    const QByteArrayView whole = complete ? QByteArrayView(bytes) : withoutCutSequence(bytes);
+    switch (encoding) {
+    case TDocumentEncoding::Utf16LeWithByteOrderMark:
+        return decodeUtf16(bytes, complete, false);
+    case TDocumentEncoding::Utf16BeWithByteOrderMark:
+        return decodeUtf16(bytes, complete, true);
+    case TDocumentEncoding::Utf8WithByteOrderMark:
+        return decodeUtf8(whole.sliced(kByteOrderMark.size()), encoding);
+    case TDocumentEncoding::Utf8:
+        return decodeUtf8(whole, encoding);
+    case TDocumentEncoding::Cp1251:
+        break;
+    }
     return decodeCp1251(bytes);
 }
 

@@ -28,11 +28,15 @@ struct TDecodedDocument
 
 // A file that starts with a UTF-16 byte-order mark is UTF-16 in that byte order; one that is
 // valid UTF-8 after an optional UTF-8 mark is UTF-8, 7-bit text and an empty file included, as
-// this system's text files are (the mark is dropped and written back on saving; a second mark
-// is text); any other is cp1251, which keeps every byte, a UTF-8 mark before invalid bytes
-// included. CR LF, LF and a lone CR each end a line. When the bytes are only the beginning of
-// the file (complete false), a character cut at their end is neither held against the encoding
-// nor decoded.
+// this system's text files are; any other is cp1251, a UTF-8 mark before invalid bytes
+// included. When the bytes are only the beginning of the file (complete false), a character
+// cut at their end is not held against the encoding.
+TDocumentEncoding documentEncoding(const QByteArray& bytes, bool complete = true);
+
+// The text of the bytes in their documentEncoding: a mark is dropped and written back on
+// saving (a second mark is text); cp1251 keeps every byte. CR LF, LF and a lone CR each end a
+// line. A character cut at the end of bytes that are only the beginning of the file is not
+// decoded.
 TDecodedDocument decodeDocument(const QByteArray& bytes, bool complete = true);
 
 struct TEncodedDocument

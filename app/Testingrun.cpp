@@ -1,5 +1,6 @@
 #include "app/Testingrun.h"
 
+#include "app/Testingencoding.h"
 #include "interpreter/Testing.h"
 #include "platform/Appendfile.h"
 #include "platform/Plainfile.h"
@@ -37,8 +38,16 @@ TTestingOutcome runTestingIntoReport(xonQMInterpreter::CTesting& testing,
         return outcome;
     }
     try {
+        const TDocumentEncoding encoding = turnTestingInputToCp1251(input, complete);
+        outcome.testedCharacters = input.size();
+        CTestingReportStream encoded(report.stream(), encoding);
         testing.perform(std::string_view(input.constData(), static_cast<size_t>(input.size())),
-                        report.stream(), complete, testStart);
+                        encoded, complete, testStart);
+        encoded.flush();
+        // A write that failed has left the report's own stream bad, with its reason; only
+        // memory fails the encoding alone.
+        if (!encoded && report.stream())
+            throw std::bad_alloc();
     } catch (const std::bad_alloc&) {
         outcome.failure = TTestingFailure::Report;
         outcome.reason = systemReason(ENOMEM);

@@ -15,7 +15,6 @@
 #include "framework/Filelog.h"
 #include "framework/Handlerguard.h"
 #include "framework/Windowplace.h"
-#include "interpreter/Testing.h"
 #include "platform/Executablelocation.h"
 #include "platform/Filenamebytes.h"
 #include "platform/Plainfile.h"
@@ -327,8 +326,7 @@ void TFormMain::performTesting(const QString& input, const QString& report)
     // there; the report's own lines tell of a cut input.
     const bool ending = outcome.endingSignal != 0;
     if (outcome.failure == TTestingFailure::None && outcome.inputCut && !ending) {
-        showInformation(this,
-                        getNameResourceTestInputCut(input, xonQMInterpreter::kMaxTestInputLength),
+        showInformation(this, getNameResourceTestInputCut(input, outcome.testedCharacters),
                         blankCaption(TTextId::Testing));
     }
     if (outcome.failure != TTestingFailure::None) {

@@ -1,0 +1,138 @@
+#include "app/Testingencoding.h"
+
+#include "app/Cp1251.h"
+
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+#include <optional>
+
+namespace {
+
+// Decoded a piece at a time, so that the input's memory is not taken once more for its text.
+constexpr qsizetype kPieceBytes = qsizetype(1) << 16U;
+
+std::optional<QStringConverter::Encoding> converterEncoding(TDocumentEncoding encoding)
+{
+    switch (encoding) {
+    case TDocumentEncoding::Utf8:
+    case TDocumentEncoding::Utf8WithByteOrderMark:
+        return QStringConverter::Utf8;
+    case TDocumentEncoding::Utf16LeWithByteOrderMark:
+        return QStringConverter::Utf16LE;
+    case TDocumentEncoding::Utf16BeWithByteOrderMark:
+        return QStringConverter::Utf16BE;
+    case TDocumentEncoding::Cp1251:
+        break;
+    }
+    return std::nullopt;
+}
+
+bool isAscii(const char* begin, qsizetype length)
+{
+    return std::all_of(begin, begin + length,
+                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+} // namespace
+
+TDocumentEncoding turnTestingInputToCp1251(QByteArray& input, bool complete)
+{
+    const TDocumentEncoding encoding = documentEncoding(input, complete);
+    const std::optional<QStringConverter::Encoding> converter = converterEncoding(encoding);
+    if (!converter)
+        return encoding;
+    // The decoder drops the mark, and keeps a character cut at the end of a piece for the next
+    // one; one cut at the end of the input is never decoded.
+    QStringDecoder decoder(*converter);
+    char* const text = input.data();
+    // Each character takes at least one byte of the input and gives one byte of text, so the
+    // text never overtakes the piece it comes from.
+    qsizetype written = 0;
+    QString heldSurrogate;
+    const auto write = [text, &written](QString piece) {
+        piece.remove(QChar(0));
+        const QByteArray bytes = toCp1251(piece);
+        std::memcpy(text + written, bytes.constData(), static_cast<size_t>(bytes.size()));
+        written += bytes.size();
+    };
+    for (qsizetype at = 0; at < input.size(); at += kPieceBytes) {
+        QString piece =
+            heldSurrogate
+            + decoder.decode(QByteArrayView(text + at, std::min(kPieceBytes, input.size() - at)));
+        heldSurrogate.clear();
+        // The two halves of a pair are one character, and one "?".
+        if (!piece.isEmpty() && piece.back().isHighSurrogate()) {
+            heldSurrogate = piece.back();
+            piece.chop(1);
+        }
+        write(piece);
+    }
+    write(heldSurrogate);
+    input.truncate(written);
+    return encoding;
+}
+
+class CTestingReportStream::CBuffer : public std::streambuf
+{
+public:
+    CBuffer(std::ostream& target, TDocumentEncoding encoding)
+        : m_Target(target)
+    {
+        if (const auto converter = converterEncoding(encoding)) {
+            m_AsciiUnchanged = *converter == QStringConverter::Utf8;
+            m_Encoder.emplace(*converter, m_AsciiUnchanged ? QStringConverter::Flag::Default
+                                                           : QStringConverter::Flag::WriteBom);
+        }
+        setp(m_Space.data(), m_Space.data() + m_Space.size());
+    }
+
+protected:
+    int_type overflow(int_type c) override
+    {
+        if (!drain())
+            return traits_type::eof();
+        if (!traits_type::eq_int_type(c, traits_type::eof())) {
+            *pptr() = traits_type::to_char_type(c);
+            pbump(1);
+        }
+        return traits_type::not_eof(c);
+    }
+    int sync() override { return drain() && m_Target.flush() ? 0 : -1; }
+
+private:
+    bool drain()
+    {
+        const qsizetype pending = pptr() - pbase();
+        setp(m_Space.data(), m_Space.data() + m_Space.size());
+        if (pending == 0)
+            return bool(m_Target);
+        const char* const begin = m_Space.data();
+        // Most of a report is ASCII, which UTF-8 writes as it is.
+        if (!m_Encoder || (m_AsciiUnchanged && isAscii(begin, pending))) {
+            m_Target.write(begin, pending);
+        } else {
+            const QByteArray bytes =
+                m_Encoder->encode(fromCp1251(QByteArray::fromRawData(begin, pending)));
+            m_Target.write(bytes.constData(), bytes.size());
+        }
+        return bool(m_Target);
+    }
+
+    std::ostream& m_Target;
+    std::optional<QStringEncoder> m_Encoder;
+    bool m_AsciiUnchanged = true;
+    std::array<char, 4096> m_Space{};
+};
+
+CTestingReportStream::CTestingReportStream(std::ostream& target, TDocumentEncoding encoding)
+    : std::ostream(nullptr)
+    , m_Buffer(std::make_unique<CBuffer>(target, encoding))
+{
+    rdbuf(m_Buffer.get());
+}
+
+CTestingReportStream::~CTestingReportStream() = default;
