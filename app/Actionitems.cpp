@@ -61,6 +61,9 @@ QToolButton* addToolButton(QToolBar* toolBar, QAction* action, const char* objec
     button->setObjectName(QLatin1String(objectName));
     button->setDefaultAction(action);
     button->setAutoRaise(true);
+    // As on the main window's tool bars, the keys pass it by: it shows no focus, and its
+    // command is in a menu.
+    button->setFocusPolicy(Qt::NoFocus);
     button->setIconSize(toolBar->iconSize());
     QObject::connect(toolBar, &QToolBar::iconSizeChanged, button, &QToolButton::setIconSize);
     toolBar->addWidget(button);

@@ -26,5 +26,5 @@ QAction* addGuardedAction(QWidget* window, const char* objectName, const QKeySeq
 // toggle, a check mark with its state; it triggers the action.
 QAction* addMenuItem(QMenu* menu, QAction* action, const char* objectName);
 
-// The button shows the action's icon at the tool bar's icon size.
+// The button shows the action's icon at the tool bar's icon size; it takes no focus.
 QToolButton* addToolButton(QToolBar* toolBar, QAction* action, const char* objectName);

@@ -72,6 +72,10 @@ bool CCodeEditor::fitsSurely(const QString& typed) const
 
 void CCodeEditor::keyPressEvent(QKeyEvent* event)
 {
+    // A tab that moves the focus comes here only when no other control takes it: it then does
+    // nothing, where the toolkit would type it.
+    if (tabChangesFocus() && event->key() == Qt::Key_Tab)
+        return;
     const bool inserts = !event->text().isEmpty() && !isReadOnly()
                          && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
                          && event->key() != Qt::Key_Backspace && event->key() != Qt::Key_Delete

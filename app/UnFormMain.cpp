@@ -1,6 +1,7 @@
 #include "app/UnFormMain.h"
 
 #include "app/Actionitems.h"
+#include "app/Altcombinations.h"
 #include "app/Applimits.h"
 #include "app/Appresources.h"
 #include "app/Codeeditor.h"
@@ -25,6 +26,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFile>
 #include <QLabel>
 #include <QLayout>
@@ -71,6 +73,8 @@ TFormMain::TFormMain(QWidget* parent, std::unique_ptr<CTrayBackend> trayBackend)
     });
     m_MemoTools.setMemo(MemoCode);
     m_Interpreter.setTabSize(kEditorTabWidth);
+    // Also for the dialogs and their fields; it leaves with the window.
+    QCoreApplication::instance()->installEventFilter(new CAltCombinationFilter(this));
     m_HelpFileName = getHelpFileName();
     applyLanguage();
 }
@@ -139,6 +143,8 @@ void TFormMain::buildCentralArea()
     MemoMsg = new QPlainTextEdit(PanelMsg);
     MemoMsg->setObjectName(QStringLiteral("MemoMsg"));
     MemoMsg->setReadOnly(true);
+    // A caret, moved and selecting by the keys, shows that the pane has the focus.
+    MemoMsg->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     // The program's own output: an undo history of it would only grow with every run.
     MemoMsg->setUndoRedoEnabled(false);
     MemoMsg->setLineWrapMode(QPlainTextEdit::NoWrap);

@@ -102,6 +102,26 @@ void paintSample(QImage& picture, const QSize& size, const QFont& font, TColor f
     painter.drawText(x, y + metrics.ascent(), kSampleText);
 }
 
+// The page's first control the keys reach; of radio buttons, the one ticked.
+QWidget* firstControlOf(QWidget* page)
+{
+    for (QWidget* control = page->nextInFocusChain(); control != page;
+         control = control->nextInFocusChain()) {
+        if (!page->isAncestorOf(control) || !control->isVisibleTo(page) || !control->isEnabled()
+            || (control->focusPolicy() & Qt::TabFocus) == 0)
+            continue;
+        if (qobject_cast<QRadioButton*>(control) != nullptr) {
+            for (auto* radio :
+                 control->parentWidget()->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly)) {
+                if (radio->isChecked())
+                    return radio;
+            }
+        }
+        return control;
+    }
+    return nullptr;
+}
+
 } // namespace
 
 TFormOptions::TFormOptions(QWidget* owner)
@@ -543,6 +563,12 @@ void TFormOptions::formShow()
         setCaptions();
         layout()->activate();
         windowPlace().centreOnScreen();
+        // Each showing starts on the page asked for, wherever the focus was left before, and
+        // marks it: else the first key would act on a control the user cannot see is meant.
+        if (QWidget* control = firstControlOf(m_PageControl->currentWidget())) {
+            setAttribute(Qt::WA_KeyboardFocusChange);
+            control->setFocus(Qt::TabFocusReason);
+        }
     });
 }
 

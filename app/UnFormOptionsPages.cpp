@@ -151,6 +151,11 @@ void TFormOptions::createControls()
     setPictureLayout(this, TDialogPicture::Program, content, QStringLiteral("PanelImage"),
                      QStringLiteral("Image"));
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    // Return means OK on every page: a button that gets the focus does not take it over, and OK
+    // becomes the dialog's default only once the dialog holds it.
+    for (QPushButton* button : findChildren<QPushButton*>())
+        button->setAutoDefault(false);
+    m_ButtonOk->setDefault(true);
 }
 
 QWidget* TFormOptions::createMainPage()
@@ -355,7 +360,6 @@ QWidget* TFormOptions::createButtonRow()
                                TTextId::Cancel);
     m_ButtonSaveNow = captioned(named(new QPushButton, QStringLiteral("ButtonSaveNow")), plain,
                                 TTextId::SaveNow);
-    m_ButtonOk->setDefault(true);
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_ButtonDefault);

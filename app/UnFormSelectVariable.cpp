@@ -82,6 +82,8 @@ void TFormSelectVariable::formShow()
     CHandlerGuard::run("TFormSelectVariable::FormShow", [this] {
         setCaptions();
         m_ZoomCommands.applyDefaultFont();
+        // The names are what the keys choose among, at every showing.
+        m_CheckListBox->setFocus(Qt::TabFocusReason);
     });
 }
 

@@ -827,6 +827,18 @@ TEST_F(Commands, PaneCommands)
     EXPECT_FALSE(m_Window->findAction(QStringLiteral("ActionViewWinMsg"))->isChecked());
 }
 
+TEST_F(Commands, PaneShowsTheFocusTheTabGaveIt)
+{
+    writeIni("[Editor]\r\nUseTab=0\r\n[FormMain]\r\nShowWindowMessages=1\r\n");
+    openWindow();
+    QPlainTextEdit* pane = m_Window->messagesPane();
+    pane->setPlainText(QStringLiteral("pane"));
+    const QImage withoutFocus = pane->viewport()->grab().toImage();
+    QTest::keyClick(&editor(), Qt::Key_Tab);
+    ASSERT_TRUE(pane->hasFocus());
+    EXPECT_NE(pane->viewport()->grab().toImage(), withoutFocus);
+}
+
 TEST_F(Commands, PaneButtonsAllShownAtItsSmallestHeight)
 {
     writeIni("[FormMain]\r\nShowWindowMessages=1\r\n");
@@ -1127,6 +1139,54 @@ TEST_F(Commands, ShortCutsFireTheirCommands)
         saved = m_Dialogs.saveFileRequests.size();
         press(c.key);
         EXPECT_TRUE(c.fired()) << c.reason;
+    }
+}
+
+TEST_F(Commands, KeysNamingNothingWriteNothing)
+{
+    struct TCase
+    {
+        const char* reason;
+        QByteArray options;
+        std::function<QString()> typeAndRead;
+        QString expected;
+    };
+    const QByteArray tabMovesFocus =
+        "[Editor]\r\nUseTab=0\r\n[FormMain]\r\nShowWindowMessages=0\r\n";
+    const TCase cases[] = {
+        {"a tab that moves the focus, with no other control to take it", tabMovesFocus,
+         [&] {
+             QTest::keyClick(&editor(), Qt::Key_Tab);
+             return editorText();
+         },
+         QStringLiteral("ab")},
+        {"Alt+X names no menu: the selection stays for what AltGr (as Ctrl+Alt) types", "",
+         [&] {
+             editor().selectAll();
+             QTest::keyClick(&editor(), 'x', Qt::AltModifier);
+             QTest::sendKeyEvent(QTest::Click, &editor(), Qt::Key_Q, QStringLiteral("@"),
+                                 Qt::ControlModifier | Qt::AltModifier);
+             return editorText();
+         },
+         QStringLiteral("@")},
+        {"an Alt combination in a dialog's field", "",
+         [&] {
+             press(QKeySequence(Qt::CTRL | Qt::Key_F));
+             auto* field = child<QComboBox>(findForm(), "ComboBoxFind");
+             field->setEditText(QStringLiteral("ab"));
+             QTest::keyClick(field, 'x', Qt::AltModifier);
+             return field->currentText();
+         },
+         QStringLiteral("ab")},
+    };
+    for (const TCase& c : cases) {
+        writeIni(c.options);
+        openWindow();
+        typeText(QStringLiteral("ab"));
+        EXPECT_EQ(c.typeAndRead(), c.expected) << c.reason;
+        editor().document()->setModified(false);
+        m_Window->close();
+        m_Window.reset();
     }
 }
 

@@ -8,6 +8,7 @@
 #include "tests/support/Scripteddialogs.h"
 #include "tests/support/Testmainwindow.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontDatabase>
@@ -405,6 +406,41 @@ TEST_F(FormOptions, SaveNowThenCancelGivesBackTheHandedRecords)
     EXPECT_TRUE(savedNow) << "Save Now reads the controls";
     EXPECT_EQ(read(), odd);
     EXPECT_EQ(m_Main->formMain(), TOptionsFormMain());
+}
+
+TEST_F(FormOptions, ReturnMeansOkOnEveryPageAndLoadsNothing)
+{
+    struct TCase
+    {
+        TOptionsPage page;
+        const char* sheet;
+    };
+    const TCase cases[] = {
+        {TOptionsPage::Main, "SheetMainOptions"},
+        {TOptionsPage::Editor, "SheetEditor"},
+        {TOptionsPage::WinMsg, "SheetWinMsg"},
+        {TOptionsPage::ViewResults, "SheetViewResults"},
+        {TOptionsPage::FormViewResults, "SheetFormViewResults"},
+    };
+    // Stored values unlike the handed ones: a load would show them.
+    writeFile(iniPath(), "[FormMain]\nWriteLogs=0\n[Editor]\nFontSize=16\n");
+    const TRecords odd = oddRecords();
+    m_Form->hide();
+    for (const TCase& c : cases) {
+        m_Form->SelectPage(c.page);
+        show(odd);
+        QWidget* focused = nullptr;
+        whenModalActive(m_Form, [this, &focused](QWidget*) {
+            focused = QApplication::focusWidget();
+            QTest::keyClick(focused != nullptr ? focused : m_Form, Qt::Key_Return);
+            if (m_Form->isVisible())
+                m_Form->reject();
+        });
+        EXPECT_EQ(m_Form->exec(), QDialog::Accepted) << c.sheet;
+        EXPECT_EQ(read(), odd) << c.sheet;
+        auto* sheet = control(QLatin1String(c.sheet));
+        EXPECT_TRUE(focused != nullptr && sheet->isAncestorOf(focused)) << c.sheet;
+    }
 }
 
 TEST_F(FormOptions, LoadFromTheIniFileShowsStoredValuesOnly)

@@ -6,6 +6,7 @@
 #include "tests/support/Activemodal.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -142,6 +143,19 @@ TEST_F(SelectVariableWindow, ZoomButtonsAndMenuEntriesShowTheirIcons)
     EXPECT_TRUE(child<QAction>("MenuItemFileExit")->icon().isNull());
     // The buttons below the list keep their plain captions.
     EXPECT_TRUE(child<QPushButton>("ButtonOk")->icon().isNull());
+}
+
+TEST_F(SelectVariableWindow, KeysStartOnTheNames)
+{
+    addNames({"a", "b"});
+    const int zoom = m_Form->GetZoomIndex();
+    showForm();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QByteArray name;
+    bool ticked = false;
+    ASSERT_TRUE(m_Form->GetVariable(0, name, ticked));
+    EXPECT_TRUE(ticked);
+    EXPECT_EQ(m_Form->GetZoomIndex(), zoom);
 }
 
 TEST_F(SelectVariableWindow, TickedNamesAreChosenWithOk)
