@@ -550,6 +550,11 @@ TEST_F(Documents, ANameThatIsNoTextStaysThatFile)
     EXPECT_EQ(bytesOf(), QByteArray("x = 3;"));
     EXPECT_EQ(readFile(lookAlike), QByteArray("another = 2;"));
     EXPECT_TRUE(m_Dialogs.messages.empty());
+    // Save As offers the name as shown: the dialog takes text only.
+    m_Dialogs.saveFileAnswers = {QString()};
+    trigger("ActionFileSaveAs");
+    ASSERT_EQ(m_Dialogs.saveFileRequests.size(), 1u);
+    EXPECT_EQ(m_Dialogs.saveFileRequests[0].fileName, QStringLiteral("c\uFFFD\uFFFDd.txt"));
 
     // The list keeps the name once, by its bytes, shows it, and opens the same file again.
     m_Window->close();
