@@ -7,9 +7,10 @@
 #include "framework/Handlerguard.h"
 #include "framework/Stringutils.h"
 #include "framework/Windowplace.h"
+#include "platform/Filenamebytes.h"
+#include "platform/Plainfile.h"
 
 #include <QDateTime>
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLocale>
 #include <QPlainTextEdit>
@@ -60,14 +61,15 @@ QStringList infoLines(const QString& fileName)
 {
     if (fileName.isEmpty())
         return {getNameResource(TTextId::FileNotDefined)};
+    const QString shown = shownFileName(fileName);
     // A folder or a device is no document either.
-    if (!QFileInfo(fileName).isFile())
-        return {getNameResourceFileNotFound(fileName)};
+    if (!isPlainFile(fileName))
+        return {getNameResourceFileNotFound(shown)};
     qint64 size = 0;
     QDateTime creation, lastWrite, lastAccess;
     if (!getFileInfo(fileName, size, creation, lastWrite, lastAccess))
-        return {getNameResourceFileReadError(fileName)};
-    return {infoLine(TTextId::FileName, fileName), infoLine(TTextId::FileSize, sizeText(size)),
+        return {getNameResourceFileReadError(shown)};
+    return {infoLine(TTextId::FileName, shown), infoLine(TTextId::FileSize, sizeText(size)),
             infoLine(TTextId::FileCreated, dateTimeText(creation)),
             infoLine(TTextId::FileChanged, dateTimeText(lastWrite)),
             infoLine(TTextId::FileAccessed, dateTimeText(lastAccess))};

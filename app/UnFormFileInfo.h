@@ -15,7 +15,8 @@ class TFormFileInfo : public TFormSecondary
 public:
     explicit TFormFileInfo(QWidget* owner = nullptr);
 
-    // Blanks and control characters around the name are dropped.
+    // Blanks and control characters around the name are dropped. The name may hold bytes that
+    // are no text (platform/Filenamebytes.h): the file of those bytes is described.
     void setFileName(const QString& name);
     // Refills the memo from the file as it is now: five lines, or one saying why there are none.
     void fillInfo();

@@ -23,6 +23,7 @@
 #include "framework/Programinfo.h"
 #include "framework/Stringutils.h"
 #include "framework/Windowplace.h"
+#include "platform/Filenamebytes.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -737,8 +738,7 @@ void TFormMain::saveOptions()
         // recent files erased and not yet written again.
         const CUserOptionsManager::CSaveTogether together(m_OptionsManager);
         m_OptionsManager.setUseRegister(m_OptionsFormMain.UseRegister);
-        if (!m_FileNameShownOnly)
-            m_OptionsManager.addRecentFile(m_FileName);
+        m_OptionsManager.addRecentFile(m_FileName);
         m_OptionsManager.saveFormMain(m_OptionsFormMain);
         m_OptionsManager.saveEditor(m_OptionsEditor);
         m_OptionsManager.saveWinMsg(m_OptionsWinMsg);
@@ -874,7 +874,7 @@ void TFormMain::applyResultOptions()
 void TFormMain::updateTitle()
 {
     QString title = blankCaption(TTextId::ProgramName);
-    const QString name = trimBlanks(m_FileName);
+    const QString name = shownFileName(trimBlanks(m_FileName));
     const QString modified = MemoCode->document()->isModified() ? QStringLiteral("*") : QString();
     if (!name.isEmpty())
         title += QLatin1String("-[") + name + modified + QLatin1Char(']');

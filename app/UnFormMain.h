@@ -201,6 +201,8 @@ private:
     bool m_Shown = false;
     QString m_CommandLineFile;
     QString m_TestOutputFile;
+    // The document's file, by the bytes of its name (platform/Filenamebytes.h), which the title
+    // and the dialogs show as text.
     QString m_FileName;
     QString m_NumberFormat;
     QString m_StatusText;
@@ -209,9 +211,6 @@ private:
     std::optional<TDocumentEncoding> m_DocumentEncoding;
     // Only the beginning of the document's file could be held when it was opened.
     bool m_DocumentCut = false;
-    // The file's name holds bytes that are no text: m_FileName only shows it, so it is neither
-    // saved under nor kept among the recent files.
-    bool m_FileNameShownOnly = false;
     // The folders the open and save dialogs start in.
     QString m_OpenFolder;
     QString m_SaveFolder;

@@ -65,7 +65,6 @@ void TFormMain::FileNew()
     m_FileName.clear();
     m_DocumentEncoding.reset();
     m_DocumentCut = false;
-    m_FileNameShownOnly = false;
     updateTitle();
     updateStatusLine();
 }
@@ -84,7 +83,6 @@ void TFormMain::FileOpen()
                                 m_OpenFolder = QFileInfo(chosen).absolutePath();
                                 m_SaveFolder = m_OpenFolder;
                                 m_FileName = chosen;
-                                m_FileNameShownOnly = false;
                                 updateTitle();
                                 updateStatusLine();
                                 MemoCode->setFocus();
@@ -95,9 +93,9 @@ void TFormMain::FileOpen()
 bool TFormMain::FileSave()
 {
     const QString name = trimBlanks(m_FileName);
-    // Only the beginning of a longer file is in the editor, or the name only shows the file's:
-    // a file is replaced only after the save dialog has asked.
-    if (name.isEmpty() || !QFileInfo::exists(name) || m_DocumentCut || m_FileNameShownOnly)
+    // Only the beginning of a longer file is in the editor: it is replaced only after the save
+    // dialog has asked.
+    if (name.isEmpty() || !leadsToFile(name) || m_DocumentCut)
         return FileSaveAs();
     if (!writeDocument(name))
         return false;
@@ -108,13 +106,12 @@ bool TFormMain::FileSave()
 
 bool TFormMain::FileSaveAs()
 {
+    // The dialog takes names of text only.
+    const QString suggested = QFileInfo(shownFileName(m_FileName)).fileName();
     bool saved = false;
     CHandlerGuard::runQuiet("TFormMain::FileSaveAs",
                             QStringLiteral("The error at executing of operation 'FileSaveAs'."),
                             [&] {
-                                const QString suggested = m_FileName.isEmpty()
-                                                              ? QString()
-                                                              : QFileInfo(m_FileName).fileName();
                                 const QString chosen = CDialogSeams::current().chooseSaveFile(
                                     this, {QString(), documentFilters(), kDefaultSuffix,
                                            m_SaveFolder, suggested});
@@ -122,7 +119,6 @@ bool TFormMain::FileSaveAs()
                                     return;
                                 MemoCode->document()->setModified(false);
                                 m_DocumentCut = false;
-                                m_FileNameShownOnly = false;
                                 m_SaveFolder = QFileInfo(chosen).absolutePath();
                                 m_OpenFolder = m_SaveFolder;
                                 m_FileName = chosen;
@@ -148,12 +144,11 @@ bool TFormMain::openFile(const QString& name)
     path = absoluteFileName(path);
     if (!loadDocument(path))
         return false;
-    m_FileNameShownOnly = holdsForeignBytes(path);
-    m_FileName = shownFileName(path);
-    m_SaveFolder = QFileInfo(m_FileName).absolutePath();
+    m_FileName = path;
+    m_SaveFolder = QFileInfo(shownFileName(path)).absolutePath();
     updateTitle();
     MemoCode->setFocus();
-    m_OptionsManager.addRecentFile(path);
+    m_OptionsManager.addRecentFile(m_FileName);
     return true;
 }
 
@@ -198,7 +193,7 @@ bool TFormMain::writeDocument(const QString& fileName)
     }
     QString reason;
     if (!writeFileAtomically(fileName, encoded.bytes, reason)) {
-        showFileError(kFileSaveAs, getNameResourceFileWriteError(fileName), reason);
+        showFileError(kFileSaveAs, getNameResourceFileWriteError(shownFileName(fileName)), reason);
         return false;
     }
     m_DocumentEncoding = encoded.encoding;

@@ -4,7 +4,6 @@
 #include "platform/Plainfile.h"
 
 #include <QFile>
-#include <QFileInfo>
 
 bool GetFontNames(QFontDatabase::WritingSystem writingSystem, bool trueTypeOnly,
                   CArrayShortString& list)
@@ -32,16 +31,18 @@ bool getFileSize(const QString& fileName, qint64& size)
 bool getFileInfo(const QString& fileName, qint64& size, QDateTime& creation, QDateTime& lastWrite,
                  QDateTime& lastAccess)
 {
-    qint64 bytes = 0;
-    if (!getFileSize(fileName, bytes))
+    // The facts are asked of the open file: the name reaches it by its bytes, which the
+    // toolkit's conversions of a name would not keep.
+    QFile file;
+    QString reason;
+    if (openPlainFile(file, fileName, QIODevice::ReadOnly, reason) != TPlainOpen::Opened)
         return false;
-    const QFileInfo info(fileName);
-    const QDateTime born = info.birthTime();
-    const QDateTime written = info.lastModified();
-    const QDateTime read = info.lastRead();
+    const QDateTime born = file.fileTime(QFileDevice::FileBirthTime);
+    const QDateTime written = file.fileTime(QFileDevice::FileModificationTime);
+    const QDateTime read = file.fileTime(QFileDevice::FileAccessTime);
     if (!written.isValid() || !read.isValid())
         return false;
-    size = bytes;
+    size = file.size();
     creation = born.isValid() ? born.toLocalTime() : QDateTime();
     lastWrite = written.toLocalTime();
     lastAccess = read.toLocalTime();

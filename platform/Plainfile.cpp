@@ -76,6 +76,12 @@ bool isFolder(const QString& name)
            && S_ISDIR(info.st_mode);
 }
 
+bool leadsToFile(const QString& name)
+{
+    struct stat info = {};
+    return !name.isEmpty() && ::stat(bytesOfFileName(name).constData(), &info) == 0;
+}
+
 TFileIdentity identityOf(const struct stat& info)
 {
     const auto nanoseconds = [](const timespec& time) {

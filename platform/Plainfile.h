@@ -52,6 +52,8 @@ TPlainOpen readPlainFile(const QString& fileName, qint64 maxBytes, QByteArray& c
 
 // True when the name leads to a folder.
 bool isFolder(const QString& name);
+// True when the name leads to a file of any kind: a plain file, a folder, a pipe, a device.
+bool leadsToFile(const QString& name);
 
 // The system's text for an error number, in the system's words.
 QString systemReason(int errorNumber);

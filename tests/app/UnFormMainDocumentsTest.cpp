@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QDialog>
 #include <QDir>
 #include <QDropEvent>
 #include <QFile>
@@ -17,6 +18,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPlainTextEdit>
 #include <QTextCursor>
 
 #include <fcntl.h>
@@ -492,9 +494,10 @@ TEST_F(Documents, BareNameOpensFromTheExecutableFolderWithItsFullPath)
     EXPECT_TRUE(m_Dialogs.messages.empty()) << "a missing document gives no message";
 }
 
-TEST_F(Documents, ANameThatIsNoTextOpensAndItsSaveAsksForAName)
+TEST_F(Documents, ANameThatIsNoTextStaysThatFile)
 {
-    // As an archive from another system unpacks: bytes of another code page in the name.
+    // As an archive from another system unpacks: bytes of another code page in the name; beside
+    // it a file whose name is text and is shown the same.
     QByteArray name = QFile::encodeName(docsFolder())
                       + "/c\xff\xfe"
                         "d.txt";
@@ -502,6 +505,23 @@ TEST_F(Documents, ANameThatIsNoTextOpensAndItsSaveAsksForAName)
     ASSERT_GE(file, 0);
     ASSERT_EQ(::write(file, "x = 1;", 6), 6);
     ::close(file);
+    // The temporary folder is removed by names of text.
+    const struct CRemoved
+    {
+        QByteArray name;
+        ~CRemoved() { ::unlink(name.constData()); }
+    } removed{name};
+    const QString lookAlike = docPath(QStringLiteral("c\uFFFD\uFFFDd.txt"));
+    writeFile(lookAlike, "another = 2;");
+    const auto bytesOf = [&name] {
+        char buffer[64] = {};
+        const int read = ::open(name.constData(), O_RDONLY);
+        if (read < 0)
+            return QByteArray("(missing)");
+        const ssize_t size = ::read(read, buffer, sizeof buffer);
+        ::close(read);
+        return QByteArray(buffer, size < 0 ? 0 : int(size));
+    };
     char program[] = "ombrix";
     char calc[] = "-calc";
     char* arguments[] = {program, calc, name.data()};
@@ -510,26 +530,41 @@ TEST_F(Documents, ANameThatIsNoTextOpensAndItsSaveAsksForAName)
     openWindow();
     ASSERT_TRUE(m_Window->openFile(requests.commandLineFile));
     EXPECT_EQ(editorText(), QStringLiteral("x = 1;"));
-    EXPECT_EQ(m_Window->getFileName(), docsFolder() + QStringLiteral("/c\uFFFD\uFFFDd.txt"));
 
-    m_Dialogs.saveFileAnswers = {QString()};
-    editor().document()->setModified(true);
+    QStringList facts;
+    whenModal([&facts](QWidget* modal) {
+        facts = modal->findChild<QPlainTextEdit*>(QStringLiteral("MemoMain"))
+                    ->toPlainText()
+                    .split(QLatin1Char('\n'));
+        qobject_cast<QDialog*>(modal)->reject();
+    });
+    trigger("ActionFileInfo");
+    EXPECT_EQ(facts.value(0), "File's name: " + lookAlike) << "shown with replacement characters";
+    EXPECT_EQ(facts.value(1), QStringLiteral("The size of a file: 6 byte")) << "its own facts";
+
+    // What Enter in a save dialog would answer.
+    m_Dialogs.saveFileAnswers = {lookAlike};
+    editor().setPlainText(QStringLiteral("x = 3;"));
     press(QKeySequence(Qt::CTRL | Qt::Key_S));
+    EXPECT_TRUE(m_Dialogs.saveFileRequests.empty()) << "saved in place, asking nothing";
+    EXPECT_EQ(bytesOf(), QByteArray("x = 3;"));
+    EXPECT_EQ(readFile(lookAlike), QByteArray("another = 2;"));
+    EXPECT_TRUE(m_Dialogs.messages.empty());
+    // Save As offers the name as shown: the dialog takes text only.
+    m_Dialogs.saveFileAnswers = {QString()};
+    trigger("ActionFileSaveAs");
     ASSERT_EQ(m_Dialogs.saveFileRequests.size(), 1u);
     EXPECT_EQ(m_Dialogs.saveFileRequests[0].fileName, QStringLiteral("c\uFFFD\uFFFDd.txt"));
-    EXPECT_TRUE(m_Dialogs.messages.empty());
-    // The list keeps the name by its bytes, shows it, and opens the same file again.
-    editor().document()->setModified(false);
+
+    // The list keeps the name once, by its bytes, shows it, and opens the same file again.
     m_Window->close();
     openWindow().rebuildRecentMenu();
-    EXPECT_TRUE(m_Window->findChild<QMenu*>(QStringLiteral("MenuItemFileRecent"))
-                    ->actions()[0]
-                    ->text()
-                    .endsWith(QStringLiteral("/c\uFFFD\uFFFDd.txt")));
+    const QList<QAction*> recent =
+        m_Window->findChild<QMenu*>(QStringLiteral("MenuItemFileRecent"))->actions();
+    EXPECT_EQ(recent.size(), 1);
+    EXPECT_TRUE(recent[0]->text().endsWith(QStringLiteral("/c\uFFFD\uFFFDd.txt")));
     m_Window->openRecentFile(0);
-    EXPECT_EQ(editorText(), QStringLiteral("x = 1;"));
-    // The temporary folder is removed by names of text.
-    ::unlink(name.constData());
+    EXPECT_EQ(editorText(), QStringLiteral("x = 3;"));
 }
 
 TEST_F(Documents, AFolderIsNoDocument)
