@@ -1,6 +1,7 @@
 #include "app/Applimits.h"
 #include "app/Nameresources.h"
 #include "app/Programstart.h"
+#include "platform/Plainfile.h"
 #include "tests/app/Mainwindowfixture.h"
 
 #include <QAbstractButton>
@@ -680,7 +681,7 @@ TEST_F(Documents, PipesAndDevicesAreNoDocumentsAndFailuresAreLogged)
     m_Dialogs.saveFileAnswers = {docPath(QStringLiteral("no/such/folder/k.txt"))};
     trigger("ActionFileSaveAs");
     EXPECT_TRUE(
-        m_Dialogs.messages.back().text.endsWith(QStringLiteral("'.\nNo such file or directory")));
+        m_Dialogs.messages.back().text.endsWith(QStringLiteral("'.\n") + systemReason(ENOENT)));
     m_Window->close();
     m_Window.reset();
     const QByteArray log = readFile(binFolder() + QStringLiteral("/ombrix.log"));
