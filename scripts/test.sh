@@ -43,10 +43,15 @@ ctest --test-dir "$build" --output-on-failure -j "$jobs" "${labels[@]}"
 
 # Root reads and writes every file, so the tests of unreadable files and read-only folders
 # skip themselves; as root, run them once more as an unprivileged user.
+# The caller's TMPDIR may be root's alone: that user gets a folder of his own in /tmp.
 if [ -z "$mode" ] && [ "$(id -u)" -eq 0 ] && command -v setpriv >/dev/null; then
   filter='*ReadOnly*:*CannotBeWritten*:*Unreadable*:AtomicFile.*'
+  unprivileged=$(mktemp -d /tmp/ombrix-tests-XXXXXX)
+  trap 'rm -rf "$unprivileged"' EXIT
+  chown 65534:65534 "$unprivileged"
   for tests in "$build/tests/framework/framework_tests" "$build/tests/app/app_tests"; do
-    setpriv --reuid=65534 --regid=65534 --clear-groups env HOME=/tmp QT_QPA_PLATFORM=offscreen \
+    setpriv --reuid=65534 --regid=65534 --clear-groups \
+      env HOME="$unprivileged" TMPDIR="$unprivileged" QT_QPA_PLATFORM=offscreen \
       "$tests" --gtest_filter="$filter" --gtest_brief=1
   done
 fi
