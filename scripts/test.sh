@@ -10,6 +10,11 @@ cd "$(dirname "$0")/.."
 source scripts/setup.sh
 
 mode=${1:-}
+ombrix_install "${OMBRIX_DISPLAY_PACKAGES[@]}" || exit 1
+if [ "$mode" = --clang ]; then
+  ombrix_install clang || exit 1
+fi
+ombrix_comma_locale || echo "test.sh: the tests that need that locale skip themselves" >&2
 jobs=$(nproc 2>/dev/null || echo 2)
 labels=()
 case "$mode" in
