@@ -10,7 +10,8 @@ fi
 source scripts/setup.sh
 # Help > Contents hands ombrix.chm to the desktop's opener, xdg-open; without a desktop it
 # learns the file's type from file(1) and finds xchm, the viewer, by its desktop entry.
-ombrix_install xchm xdg-utils file || echo "run.sh: Help > Contents needs them; Ombrix starts without" >&2
+ombrix_install xchm xdg-utils file \
+  || echo "run.sh: without them Help > Contents cannot show the help; Ombrix starts all the same" >&2
 
 build=build-release
 jobs=$(nproc 2>/dev/null || echo 2)
