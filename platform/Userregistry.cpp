@@ -88,7 +88,10 @@ public:
         , m_Content(content)
     {
         if (!m_Folder.isValid()) {
-            m_Failure = copyFailure(m_Folder.errorString());
+            // The toolkit words a few failures in English of its own; the number it read them
+            // from is left behind and gives the system's text in the user's language.
+            const int error = errno;
+            m_Failure = copyFailure(error != 0 ? systemReason(error) : m_Folder.errorString());
             return;
         }
         // The toolkit gives up on a folder whose file a cleaner removed while it removed it.

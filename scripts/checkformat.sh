@@ -5,6 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/setup.sh
+ombrix_install clang-format || exit 1
 
 format=clang-format
 command -v clang-format-14 >/dev/null && format=clang-format-14

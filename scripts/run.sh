@@ -3,10 +3,17 @@
 # arguments are passed on to the program (a document, "-calc document", "-test [in [report]]").
 set -euo pipefail
 cd "$(dirname "$0")/.."
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
+  echo "run.sh: Ombrix needs a desktop (an X or Wayland display)," \
+       "and neither DISPLAY nor WAYLAND_DISPLAY is set" >&2
+  exit 1
+fi
 source scripts/setup.sh
 # Help > Contents hands ombrix.chm to the desktop's opener, xdg-open; without a desktop it
 # learns the file's type from file(1) and finds xchm, the viewer, by its desktop entry.
-ombrix_install xchm xdg-utils file
+if ! ombrix_install xchm xdg-utils file; then
+  echo "run.sh: without them Help > Contents cannot show the help; Ombrix starts all the same" >&2
+fi
 
 build=build-release
 jobs=$(nproc 2>/dev/null || echo 2)

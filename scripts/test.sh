@@ -10,6 +10,11 @@ cd "$(dirname "$0")/.."
 source scripts/setup.sh
 
 mode=${1:-}
+ombrix_install "${OMBRIX_DISPLAY_PACKAGES[@]}" || exit 1
+if [ "$mode" = --clang ]; then
+  ombrix_install clang || exit 1
+fi
+ombrix_comma_locale || echo "test.sh: the tests that need that locale skip themselves" >&2
 jobs=$(nproc 2>/dev/null || echo 2)
 labels=()
 case "$mode" in
@@ -43,10 +48,15 @@ ctest --test-dir "$build" --output-on-failure -j "$jobs" "${labels[@]}"
 
 # Root reads and writes every file, so the tests of unreadable files and read-only folders
 # skip themselves; as root, run them once more as an unprivileged user.
+# The caller's TMPDIR may be root's alone: that user gets a folder of his own in /tmp.
 if [ -z "$mode" ] && [ "$(id -u)" -eq 0 ] && command -v setpriv >/dev/null; then
   filter='*ReadOnly*:*CannotBeWritten*:*Unreadable*:AtomicFile.*:AppendFile.*'
+  unprivileged=$(mktemp -d /tmp/ombrix-tests-XXXXXX)
+  trap 'rm -rf "$unprivileged"' EXIT
+  chown 65534:65534 "$unprivileged"
   for tests in "$build/tests/framework/framework_tests" "$build/tests/app/app_tests"; do
-    setpriv --reuid=65534 --regid=65534 --clear-groups env HOME=/tmp QT_QPA_PLATFORM=offscreen \
+    setpriv --reuid=65534 --regid=65534 --clear-groups \
+      env HOME="$unprivileged" TMPDIR="$unprivileged" QT_QPA_PLATFORM=offscreen \
       "$tests" --gtest_filter="$filter" --gtest_brief=1
   done
 fi

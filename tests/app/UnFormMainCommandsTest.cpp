@@ -7,6 +7,7 @@
 #include "app/UnFormReplaceText.h"
 #include "platform/Executablelocation.h"
 #include "platform/Filenamebytes.h"
+#include "platform/Plainfile.h"
 #include "tests/app/Mainwindowfixture.h"
 
 #include <QAbstractButton>
@@ -987,7 +988,7 @@ TEST_F(Commands, TestingFromTheMenuLooksNowhereElseForItsFiles)
     EXPECT_FALSE(readFile(report).contains("a = 1;")) << readFile(report).toStdString();
     ASSERT_EQ(m_Dialogs.messages.size(), 1U) << "the user learns why nothing ran";
     EXPECT_EQ(m_Dialogs.messages[0].text,
-              QStringLiteral("Error at reading of a file 'tests.txt'.\nNo such file or directory"));
+              QStringLiteral("Error at reading of a file 'tests.txt'.\n") + systemReason(ENOENT));
 }
 
 // The tray.

@@ -4,6 +4,7 @@
 #include "app/UnFormWaitCalc.h"
 #include "framework/Frameworklimits.h"
 #include "framework/Windowplace.h"
+#include "platform/Plainfile.h"
 #include "tests/app/Mainwindowfixture.h"
 
 #include <QDir>
@@ -312,10 +313,10 @@ TEST_F(LifeCycle, TestModeFallsBackToTheStoredFiles)
          false, QString()},
         {"no input anywhere: the given name is why", QStringLiteral("missing.txt"),
          QStringLiteral("given-report.txt"), "", "stored-report.txt", QString(), false,
-         QStringLiteral("Error at reading of a file 'missing.txt'.\nNo such file or directory")},
+         QStringLiteral("Error at reading of a file 'missing.txt'.\n") + systemReason(ENOENT)},
         {"the stored input not found either: logged, and its name is why", QString(), QString(),
          "gone.txt", "stored-report.txt", QString(), true,
-         QStringLiteral("Error at reading of a file 'gone.txt'.\nNo such file or directory")},
+         QStringLiteral("Error at reading of a file 'gone.txt'.\n") + systemReason(ENOENT)},
     };
     for (const TCase& c : cases) {
         QDir(binFolder()).removeRecursively();
@@ -361,13 +362,13 @@ TEST_F(LifeCycle, SelfTestReportThatCannotBeWrittenIsShownAndLogged)
         const char* reason;
         const char* kind; // what stands where the report goes: a folder or earlier reports
         rlim_t fileSizeLimit;
-        const char* systemReason;
+        int error;
     };
     const QByteArray earlier(1000, 'e');
     const TCase cases[] = {
-        {"a folder", "folder", RLIM_INFINITY, "Is a directory"},
-        {"a full disk: the earlier reports stay whole", "report", 1500, "File too large"},
-        {"a disk full before the report's end: none of it written", "none", 700, "File too large"},
+        {"a folder", "folder", RLIM_INFINITY, EISDIR},
+        {"a full disk: the earlier reports stay whole", "report", 1500, EFBIG},
+        {"a disk full before the report's end: none of it written", "none", 700, EFBIG},
     };
     for (const TCase& c : cases) {
         QDir(binFolder()).removeRecursively();
@@ -392,7 +393,7 @@ TEST_F(LifeCycle, SelfTestReportThatCannotBeWrittenIsShownAndLogged)
         ASSERT_EQ(m_Dialogs.messages.size(), 1u) << c.reason;
         EXPECT_EQ(m_Dialogs.messages[0].text, QStringLiteral("Error at writing of a file '")
                                                   + report + QStringLiteral("'.\n")
-                                                  + QLatin1String(c.systemReason))
+                                                  + systemReason(c.error))
             << c.reason;
         EXPECT_EQ(m_Dialogs.messages[0].caption, QStringLiteral(" Error")) << c.reason;
         EXPECT_TRUE(m_Window->isVisible()) << c.reason;
@@ -425,21 +426,21 @@ TEST_F(LifeCycle, OptionsThatCannotBeWrittenAreShownAndTheWindowStillCloses)
     // The ini file, a read-only folder, what stands at the user's store, the place named and
     // the reason.
     const std::tuple<QByteArray, const char*, TStoreFile, QString, QString> cases[] = {
-        {{}, "bin", TStoreFile::None, iniPath(), "Permission denied"},
-        {userStore, "config", TStoreFile::None, userStorePath(), "Permission denied"},
+        {{}, "bin", TStoreFile::None, iniPath(), systemReason(EACCES)},
+        {userStore, "config", TStoreFile::None, userStorePath(), systemReason(EACCES)},
         // The store is fine: the temporary folder takes no copy of it.
         {userStore, "tmp", TStoreFile::None, userStorePath(),
-         tempFolder() + QStringLiteral(": Permission denied")},
-        {tooLarge, nullptr, TStoreFile::None, iniPath(), "File too large"},
+         tempFolder() + QStringLiteral(": ") + systemReason(EACCES)},
+        {tooLarge, nullptr, TStoreFile::None, iniPath(), systemReason(EFBIG)},
         // Neither the start nor the exit waits for a writer at the other end.
-        {userStore, nullptr, TStoreFile::Pipe, userStorePath(), "Operation not supported"},
-        {userStore, nullptr, TStoreFile::TooLarge, userStorePath(), "File too large"},
+        {userStore, nullptr, TStoreFile::Pipe, userStorePath(), systemReason(EOPNOTSUPP)},
+        {userStore, nullptr, TStoreFile::TooLarge, userStorePath(), systemReason(EFBIG)},
         // No save makes a file the next start would not read.
-        {iniNearlyFull, nullptr, TStoreFile::None, iniPath(), "File too large"},
-        {userStore, nullptr, TStoreFile::NearlyFull, userStorePath(), "File too large"},
+        {iniNearlyFull, nullptr, TStoreFile::None, iniPath(), systemReason(EFBIG)},
+        {userStore, nullptr, TStoreFile::NearlyFull, userStorePath(), systemReason(EFBIG)},
         // What the program runs on are the defaults, not the user's options.
         {userStore, nullptr, TStoreFile::TrimmedMeanwhile, userStorePath(),
-         "Options not read, defaults used: File too large"},
+         QStringLiteral("Options not read, defaults used: ") + systemReason(EFBIG)},
     };
     ASSERT_TRUE(QDir().mkpath(path(QStringLiteral("config"))));
     for (const auto& [ini, readOnly, store, place, reason] : cases) {

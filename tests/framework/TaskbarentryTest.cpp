@@ -41,15 +41,15 @@ TEST_F(TaskBarEntry, MainWindowLeftOutOnlyWhileTheOptionAsks)
         CTestMainWindow window(tray);
         applyTrayOptions(window, c.tray, c.taskBarIcon);
         window.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window)) << c.reason;
+        ASSERT_TRUE(exposedOnDisplay(window)) << c.reason;
         EXPECT_EQ(skipped(window), c.skipped) << c.reason;
 
         // Changed while the window is shown, and back.
         applyTrayOptions(window, c.tray, !c.taskBarIcon);
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window)) << c.reason;
+        ASSERT_TRUE(exposedOnDisplay(window)) << c.reason;
         EXPECT_EQ(skipped(window), c.tray && c.taskBarIcon) << "changed: " << c.reason;
         applyTrayOptions(window, c.tray, c.taskBarIcon);
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window)) << c.reason;
+        ASSERT_TRUE(exposedOnDisplay(window)) << c.reason;
         EXPECT_EQ(skipped(window), c.skipped) << "changed back: " << c.reason;
     }
 }
@@ -60,7 +60,7 @@ TEST_F(TaskBarEntry, TheWindowsOtherStatesAreKept)
     window.winId();
     setTaskBarEntrySkipped(window.windowHandle(), true);
     window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    ASSERT_TRUE(exposedOnDisplay(window));
     const QStringList before = netWmStates(window.winId());
     EXPECT_TRUE(before.contains(kSkipTaskBar)) << before.join(QLatin1Char(' ')).toStdString();
     ASSERT_TRUE(before.contains(QStringLiteral("_NET_WM_STATE_ABOVE")))

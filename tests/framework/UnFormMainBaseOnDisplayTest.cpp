@@ -23,11 +23,11 @@ TEST_F(StatesThroughTheTray, AreWrittenBeforeADialogIsMappedAgain)
     TFormSecondary dialog(&window);
     dialog.setWindowFlag(Qt::WindowStaysOnTopHint);
     dialog.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    ASSERT_TRUE(exposedOnDisplay(dialog));
     // The desktop minimises the dialog with the window, which goes into the tray.
     dialog.showMinimized();
     window.showMinimized();
-    QTRY_VERIFY(window.isHidden() && dialog.isHidden());
+    QTRY_VERIFY_WITH_TIMEOUT(window.isHidden() && dialog.isHidden(), kDisplayPatienceMs);
 
     // A window manager reads the states when it maps the window, and keeps its own after.
     const std::string happened = mappedAndStateWritten(dialog.winId(), [&tray] {
@@ -44,16 +44,16 @@ TEST_F(StatesThroughTheTray, ADialogOpenedFromTheTrayKeepsTheKeyboardWhenTheWind
     CTestMainWindow window(tray);
     applyTrayOptions(window, true, false);
     window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    ASSERT_TRUE(exposedOnDisplay(window));
     window.showMinimized();
-    QTRY_VERIFY(window.isHidden());
+    QTRY_VERIFY_WITH_TIMEOUT(window.isHidden(), kDisplayPatienceMs);
     // The icon's menu with nothing waiting yet, a dialog from it, then Show Program.
     window.bringToFront();
     TFormSecondary dialog(&window);
     bool dialogFocused = false;
     whenModalActive(&dialog, [&](QWidget*) {
         window.restoreFromTray();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        ASSERT_TRUE(exposedOnDisplay(window));
         // Asked on the program's own connection: after everything the program asked of it.
         xcb_connection_t* c = displayConnection();
         xcb_get_input_focus_reply_t* focus = xcb_get_input_focus_reply(c, xcb_get_input_focus(c),

@@ -1,6 +1,7 @@
 #include "framework/Useroptionsmanager.h"
 
 #include "platform/Executablelocation.h"
+#include "platform/Plainfile.h"
 #include "platform/Temporaryfolder.h"
 #include "tests/support/Isolatedsettings.h"
 
@@ -449,12 +450,13 @@ TEST_F(OptionsManager, AnOptionsFileUnreadableAtTheLoadGivesTheDefaultsAndIsNeve
     enum class TBlock { Folder, FullTemporaryFolder, FileMode, FolderMode, Size };
     // Which store, what keeps it from being read at the load, and the reason.
     const std::tuple<bool, TBlock, QString> cases[] = {
-        {true, TBlock::Folder, QStringLiteral("Is a directory")},
-        {true, TBlock::FullTemporaryFolder, temporaryFolder() + QStringLiteral(": File too large")},
-        {true, TBlock::FileMode, QStringLiteral("Permission denied")},
-        {true, TBlock::Size, QStringLiteral("File too large")},
-        {false, TBlock::FolderMode, QStringLiteral("Permission denied")},
-        {false, TBlock::Size, QStringLiteral("File too large")},
+        {true, TBlock::Folder, systemReason(EISDIR)},
+        {true, TBlock::FullTemporaryFolder,
+         temporaryFolder() + QStringLiteral(": ") + systemReason(EFBIG)},
+        {true, TBlock::FileMode, systemReason(EACCES)},
+        {true, TBlock::Size, systemReason(EFBIG)},
+        {false, TBlock::FolderMode, systemReason(EACCES)},
+        {false, TBlock::Size, systemReason(EFBIG)},
     };
     for (const auto& [useRegister, block, reason] : cases) {
         if ((block == TBlock::FileMode || block == TBlock::FolderMode) && ::geteuid() == 0)
@@ -521,9 +523,8 @@ TEST_F(OptionsManager, AUserStoreCopyThatCannotBeMadeWholeIsNotStored)
             }
             EXPECT_EQ(readFile(userStorePath()), before) << name;
             EXPECT_TRUE(tempFolderIsEmpty()) << name << ": nothing of the copies is left";
-            const QString reason = valueBytes > qsizetype(kFullDisk)
-                                       ? QStringLiteral("File too large")
-                                       : QStringLiteral("No space left on device");
+            const QString reason = valueBytes > qsizetype(kFullDisk) ? systemReason(EFBIG)
+                                                                     : systemReason(ENOSPC);
             EXPECT_EQ(manager.takeSaveFailures(),
                       (std::vector<TStoreFailure>{
                           {userStorePath(), temporaryFolder() + QStringLiteral(": ") + reason}}))
@@ -550,19 +551,16 @@ TEST_F(OptionsManager, ACopyThatIsNotTheOneWrittenIsNoReading)
     };
     enum TMoment { LoadsRead = 1, SavesRead, SavesSync };
     // What is done to the copy, at which of the library's readings, and the reason.
-    const std::tuple<std::function<void(const QString&)>, TMoment, const char*> cases[] = {
-        {removed, LoadsRead, "No such file or directory"},
-        {replaced, LoadsRead, "Device or resource busy"},
-        {writtenAgain, LoadsRead, "Device or resource busy"},
-        {removed, SavesRead, "No such file or directory"},
-        {replaced, SavesRead, "Device or resource busy"},
-        {writtenAgain, SavesRead, "Device or resource busy"},
-        {removed, SavesSync, "Device or resource busy"},
-        {replaced, SavesSync, "Device or resource busy"},
+    const std::tuple<std::function<void(const QString&)>, TMoment, int> cases[] = {
+        {removed, LoadsRead, ENOENT},     {replaced, LoadsRead, EBUSY},
+        {writtenAgain, LoadsRead, EBUSY}, {removed, SavesRead, ENOENT},
+        {replaced, SavesRead, EBUSY},     {writtenAgain, SavesRead, EBUSY},
+        {removed, SavesSync, EBUSY},      {replaced, SavesSync, EBUSY},
     };
-    for (const auto& [meddle, moment, why] : cases) {
-        const QString reason = temporaryFolder() + QStringLiteral(": ") + QLatin1String(why);
-        const std::string name = std::to_string(moment) + ' ' + why;
+    for (const auto& [meddle, moment, error] : cases) {
+        const QString why = systemReason(error);
+        const QString reason = temporaryFolder() + QStringLiteral(": ") + why;
+        const std::string name = std::to_string(moment) + ' ' + why.toStdString();
         writeFile(userStorePath(), text);
         int readings = 0;
         CUserRegistry::setCopyReadHook([&, meddle = meddle, moment = moment](const QString& copy) {
@@ -615,10 +613,9 @@ TEST_F(OptionsManager, FailedSavesAreReported)
     EXPECT_FALSE(manager.saveTesting({}));
     // Each store once, with the system's reason.
     EXPECT_EQ(manager.takeSaveFailures(),
-              (std::vector<TStoreFailure>{{path(QStringLiteral("no such folder/ombrix.ini")),
-                                           QStringLiteral("No such file or directory")},
-                                          {path(QStringLiteral("blocked/config/Ombrix.conf")),
-                                           QStringLiteral("Not a directory")}}));
+              (std::vector<TStoreFailure>{
+                  {path(QStringLiteral("no such folder/ombrix.ini")), systemReason(ENOENT)},
+                  {path(QStringLiteral("blocked/config/Ombrix.conf")), systemReason(ENOTDIR)}}));
 }
 
 TEST_F(OptionsManager, ALinkToAnOptionsFileNotThereYetStaysALink)
@@ -630,8 +627,8 @@ TEST_F(OptionsManager, ALinkToAnOptionsFileNotThereYetStaysALink)
     const std::tuple<bool, const char*, QString> cases[] = {
         {false, "../kept/ombrix.ini", {}},
         {true, "../kept/Ombrix.conf", {}},
-        {false, "../none/ombrix.ini", QStringLiteral("No such file or directory")},
-        {true, "Ombrix.conf", QStringLiteral("Too many levels of symbolic links")},
+        {false, "../none/ombrix.ini", systemReason(ENOENT)},
+        {true, "Ombrix.conf", systemReason(ELOOP)},
     };
     for (const auto& [useRegister, target, reason] : cases) {
         const QString file = useRegister ? userStorePath() : iniPath();

@@ -4,7 +4,7 @@
 # The display is ended on the way out whatever happens; the wait for it is bounded.
 set -euo pipefail
 
-display_wait=100 # tenths of a second
+display_wait=600 # tenths of a second: a loaded machine starts it slowly
 
 command -v Xvfb >/dev/null || { echo "FAIL: Xvfb is missing (scripts/setup.sh installs it)" >&2; exit 1; }
 

@@ -1,6 +1,7 @@
 #include "tests/support/Ondisplay.h"
 
 #include <QGuiApplication>
+#include <QTest>
 #include <QtGui/qguiapplication_platform.h>
 
 #include <cstdlib>
@@ -52,6 +53,14 @@ QStringList netWmStates(WId window)
     }
     std::free(property);
     return names;
+}
+
+::testing::AssertionResult exposedOnDisplay(QWidget& window)
+{
+    if (QTest::qWaitForWindowExposed(&window, kDisplayPatienceMs))
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure()
+           << "the display did not show the window within " << kDisplayPatienceMs / 1000 << " s";
 }
 
 std::string mappedAndStateWritten(WId window, const std::function<void()>& act)

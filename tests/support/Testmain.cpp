@@ -3,8 +3,11 @@
 #include "tests/support/Modalwatchdog.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QFileInfo>
 #include <QMimeDatabase>
 #include <QProcess>
+#include <QSettings>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -63,15 +66,31 @@ int main(int argc, char** argv)
         return printDesktopType(argc, argv);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QTemporaryDir home;
-    if (!home.isValid())
+    // The folder TMPDIR names, as the C library takes it; the toolkit's own choice would be the
+    // root of the file system for a TMPDIR that names no folder.
+    const QString temporary = qEnvironmentVariableIsEmpty("TMPDIR")
+                                  ? QStringLiteral("/tmp")
+                                  : QFile::decodeName(qgetenv("TMPDIR"));
+    QTemporaryDir home(temporary + QLatin1Char('/')
+                       + QFileInfo(QFile::decodeName(argv[0])).fileName()
+                       + QStringLiteral("-XXXXXX"));
+    if (!home.isValid()) {
+        std::fprintf(stderr,
+                     "%s: no folder of its own can be made in the temporary folder %s: %s\n",
+                     argv[0], QFile::encodeName(temporary).constData(),
+                     home.errorString().toLocal8Bit().constData());
         return 1;
+    }
     for (const char* name :
          {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_RUNTIME_DIR"})
         qputenv(name, (home.path() + QLatin1Char('/') + QLatin1String(name)).toUtf8());
     qputenv("HOME", home.path().toUtf8());
 
     QApplication application(argc, argv);
+    // The toolkit fixes where its own settings (the file dialog's) go at their first use, for
+    // the whole process: here, not in the folder of the test that first shows a file dialog,
+    // which the test removes and the next one would make again and leave behind.
+    QSettings(QSettings::UserScope, QStringLiteral("QtProject")).status();
     ::testing::InitGoogleTest(&argc, argv);
     ::testing::UnitTest::GetInstance()->listeners().Append(new CModalWatchdog());
     return RUN_ALL_TESTS();
