@@ -93,23 +93,10 @@ TEST_F(AtomicFile, FullDiskInAReadOnlyFolderLeavesTheFileAsItWas)
 
 TEST_F(AtomicFile, OnlyPlainFilesAreWritten)
 {
-    const QString pipe = docsFolder() + QStringLiteral("/pipe.txt");
-    const QString folder = docsFolder() + QStringLiteral("/folder.txt");
-    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
-    ASSERT_TRUE(QDir().mkpath(folder));
-    struct TCase
-    {
-        QString target;
-        int error;
-    };
-    const TCase cases[] = {{pipe, EOPNOTSUPP}, {folder, EISDIR}};
-    for (const TCase& c : cases) {
-        QString reason;
-        // It does not wait for a reader of the pipe.
-        EXPECT_FALSE(writeFileAtomically(c.target, "x", reason)) << c.target.toStdString();
-        EXPECT_EQ(reason, systemReason(c.error)) << c.target.toStdString();
-        EXPECT_FALSE(isPlainFile(c.target)) << "still what it was";
-    }
+    checkOnlyPlainFilesAreTaken(
+        [](const QString& fileName, const QByteArray& content, QString& reason) {
+            return writeFileAtomically(fileName, content, reason);
+        });
 }
 
 TEST_F(AtomicFile, ALinkIsWrittenThroughAndTheModeKept)

@@ -6,8 +6,10 @@
 #include <QDir>
 #include <QFile>
 
+#include <cerrno>
 #include <grp.h>
 #include <memory>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -70,5 +72,25 @@ void CFullDiskTest::checkFullDiskCases(const std::vector<TFullDiskCase>& cases, 
         EXPECT_EQ(QDir(docsFolder()).entryList(QDir::Files | QDir::Hidden),
                   QStringList{QStringLiteral("a.txt")})
             << c.reason << ": no temporary file is left";
+    }
+}
+
+void CFullDiskTest::checkOnlyPlainFilesAreTaken(const TWrite& write)
+{
+    const QString pipe = docsFolder() + QStringLiteral("/pipe.txt");
+    const QString folder = docsFolder() + QStringLiteral("/folder.txt");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    ASSERT_TRUE(QDir().mkpath(folder));
+    struct TCase
+    {
+        QString target;
+        int error;
+    };
+    const TCase cases[] = {{pipe, EOPNOTSUPP}, {folder, EISDIR}};
+    for (const TCase& c : cases) {
+        QString reason;
+        EXPECT_FALSE(write(c.target, "x", reason)) << c.target.toStdString();
+        EXPECT_EQ(reason, systemReason(c.error)) << c.target.toStdString();
+        EXPECT_FALSE(isPlainFile(c.target)) << "still what it was";
     }
 }

@@ -50,4 +50,7 @@ protected:
     // Failed or not, no other file is left.
     void checkFullDiskCases(const std::vector<TFullDiskCase>& cases, const TWrite& write,
                             bool appends);
+    // A pipe and a folder are refused with the system's reason, without waiting for a reader
+    // of the pipe, and stay what they were.
+    void checkOnlyPlainFilesAreTaken(const TWrite& write);
 };
