@@ -15,22 +15,6 @@ namespace {
 // Decoded a piece at a time, so that the input's memory is not taken once more for its text.
 constexpr qsizetype kPieceBytes = qsizetype(1) << 16U;
 
-std::optional<QStringConverter::Encoding> converterEncoding(TDocumentEncoding encoding)
-{
-    switch (encoding) {
-    case TDocumentEncoding::Utf8:
-    case TDocumentEncoding::Utf8WithByteOrderMark:
-        return QStringConverter::Utf8;
-    case TDocumentEncoding::Utf16LeWithByteOrderMark:
-        return QStringConverter::Utf16LE;
-    case TDocumentEncoding::Utf16BeWithByteOrderMark:
-        return QStringConverter::Utf16BE;
-    case TDocumentEncoding::Cp1251:
-        break;
-    }
-    return std::nullopt;
-}
-
 bool isAscii(const char* begin, qsizetype length)
 {
     return std::all_of(begin, begin + length,
@@ -42,7 +26,7 @@ bool isAscii(const char* begin, qsizetype length)
 TDocumentEncoding turnTestingInputToCp1251(QByteArray& input, bool complete)
 {
     const TDocumentEncoding encoding = documentEncoding(input, complete);
-    const std::optional<QStringConverter::Encoding> converter = converterEncoding(encoding);
+    const std::optional<QStringConverter::Encoding> converter = unicodeConverter(encoding);
     if (!converter)
         return encoding;
     // The decoder drops the mark, and keeps a character cut at the end of a piece for the next
@@ -82,7 +66,7 @@ public:
     CBuffer(std::ostream& target, TDocumentEncoding encoding)
         : m_Target(target)
     {
-        if (const auto converter = converterEncoding(encoding)) {
+        if (const auto converter = unicodeConverter(encoding)) {
             m_AsciiUnchanged = *converter == QStringConverter::Utf8;
             m_Encoder.emplace(*converter, m_AsciiUnchanged ? QStringConverter::Flag::Default
                                                            : QStringConverter::Flag::WriteBom);
