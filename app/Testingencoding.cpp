@@ -14,6 +14,8 @@ namespace {
 
 // Decoded a piece at a time, so that the input's memory is not taken once more for its text.
 constexpr qsizetype kPieceBytes = qsizetype(1) << 16U;
+// The report is encoded, and handed on, this much at a time.
+constexpr std::size_t kReportPieceBytes = 4096;
 
 bool isAscii(const char* begin, qsizetype length)
 {
@@ -109,7 +111,7 @@ private:
     std::ostream& m_Target;
     std::optional<QStringEncoder> m_Encoder;
     bool m_AsciiUnchanged = true;
-    std::array<char, 4096> m_Space{};
+    std::array<char, kReportPieceBytes> m_Space{};
 };
 
 CTestingReportStream::CTestingReportStream(std::ostream& target, TDocumentEncoding encoding)
