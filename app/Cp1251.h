@@ -3,8 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
-// The single-byte Cyrillic code page of calculation texts and of documents that are not UTF-8,
-// by the program's own table: no process-wide locale or codec state is read.
+// The single-byte Cyrillic code page of calculation texts and of documents that are neither UTF-8
+// nor UTF-16, by the program's own table: no process-wide locale or codec state is read.
 // Byte 0x98, which the code page leaves unassigned, stands for U+0098 both ways, so every
 // byte survives a round trip.
 

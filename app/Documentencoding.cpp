@@ -3,6 +3,7 @@
 #include "app/Cp1251.h"
 
 #include <QStringDecoder>
+#include <QStringEncoder>
 
 namespace {
 
@@ -95,50 +96,20 @@ bool holdsLineSeparators(const QString& text)
     return text.contains(QChar::LineSeparator) || text.contains(QChar::ParagraphSeparator);
 }
 
-QString fromUtf16(const QByteArray& bytes, bool bigEndian)
+// The text after the mark. A mark that follows it is text, so that saving writes it back; UTF-16
+// units are read as they are, lone surrogates included, so that saving writes them back too.
+TDecodedDocument decodeUnicode(QByteArrayView bytes, TDocumentEncoding encoding)
 {
-    QString text(bytes.size() / 2, Qt::Uninitialized);
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const auto first = static_cast<unsigned char>(bytes.at(2 * i));
-        const auto second = static_cast<unsigned char>(bytes.at(2 * i + 1));
-        text[i] = bigEndian ? QChar(second, first) : QChar(first, second); // cell, row
-    }
-    return text;
-}
-
-QByteArray toUtf16(const QString& text, bool bigEndian)
-{
-    QByteArray bytes;
-    bytes.reserve(text.size() * 2);
-    for (const QChar c : text) {
-        const char high = static_cast<char>(c.row());
-        const char low = static_cast<char>(c.cell());
-        bytes.append(bigEndian ? high : low);
-        bytes.append(bigEndian ? low : high);
-    }
-    return bytes;
-}
-
-TDecodedDocument decodeUtf16(const QByteArray& bytes, bool complete, bool bigEndian)
-{
-    const QByteArray units = bytes.mid(kUtf16LeMark.size());
-    TDecodedDocument document{withLineFeeds(fromUtf16(units, bigEndian)),
-                              bigEndian ? TDocumentEncoding::Utf16BeWithByteOrderMark
-                                        : TDocumentEncoding::Utf16LeWithByteOrderMark};
-    // Units are written back as they were read, lone surrogates included; only an odd byte at
-    // the end has no place in them.
-    document.changedBySaving = (complete && units.size() % 2 != 0)
-                               || holdsLineSeparators(document.text);
-    return document;
-}
-
-TDecodedDocument decodeUtf8(QByteArrayView bytes, TDocumentEncoding encoding)
-{
-    // A mark that follows the one taken off is text, so that saving writes it back.
-    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
+    QStringDecoder decoder(*unicodeConverter(encoding), QStringConverter::Flag::ConvertInitialBom);
     TDecodedDocument document{withLineFeeds(decoder.decode(bytes)), encoding};
     document.changedBySaving = holdsLineSeparators(document.text);
     return document;
+}
+
+QByteArray toUtf16(const QString& text, TDocumentEncoding encoding)
+{
+    QStringEncoder encoder(*unicodeConverter(encoding));
+    return encoder.encode(text);
 }
 
 TDecodedDocument decodeCp1251(const QByteArray& bytes)
@@ -154,6 +125,22 @@ QString withCarriageReturns(const QString& text)
 }
 
 } // namespace
+
+std::optional<QStringConverter::Encoding> unicodeConverter(TDocumentEncoding encoding)
+{
+    switch (encoding) {
+    case TDocumentEncoding::Utf8:
+    case TDocumentEncoding::Utf8WithByteOrderMark:
+        return QStringConverter::Utf8;
+    case TDocumentEncoding::Utf16LeWithByteOrderMark:
+        return QStringConverter::Utf16LE;
+    case TDocumentEncoding::Utf16BeWithByteOrderMark:
+        return QStringConverter::Utf16BE;
+    case TDocumentEncoding::Cp1251:
+        break;
+    }
+    return std::nullopt;
+}
 
 TDocumentEncoding documentEncoding(const QByteArray& bytes, bool complete)
 {
@@ -177,13 +164,17 @@ TDecodedDocument decodeDocument(const QByteArray& bytes, bool complete)
     const QByteArrayView whole = complete ? QByteArrayView(bytes) : withoutCutSequence(bytes);
     switch (encoding) {
     case TDocumentEncoding::Utf16LeWithByteOrderMark:
-        return decodeUtf16(bytes, complete, false);
-    case TDocumentEncoding::Utf16BeWithByteOrderMark:
-        return decodeUtf16(bytes, complete, true);
+    case TDocumentEncoding::Utf16BeWithByteOrderMark: {
+        TDecodedDocument document = decodeUnicode(QByteArrayView(bytes).sliced(kUtf16LeMark.size()),
+                                                  encoding);
+        // Only an odd byte at the end has no place among the units.
+        document.changedBySaving = document.changedBySaving || (complete && bytes.size() % 2 != 0);
+        return document;
+    }
     case TDocumentEncoding::Utf8WithByteOrderMark:
-        return decodeUtf8(whole.sliced(kByteOrderMark.size()), encoding);
+        return decodeUnicode(whole.sliced(kByteOrderMark.size()), encoding);
     case TDocumentEncoding::Utf8:
-        return decodeUtf8(whole, encoding);
+        return decodeUnicode(whole, encoding);
     case TDocumentEncoding::Cp1251:
         break;
     }
@@ -210,10 +201,10 @@ TEncodedDocument encodeDocument(const QString& text, std::optional<TDocumentEnco
         document.bytes = kByteOrderMark + lines.toUtf8();
         break;
     case TDocumentEncoding::Utf16LeWithByteOrderMark:
-        document.bytes = kUtf16LeMark + toUtf16(lines, false);
+        document.bytes = kUtf16LeMark + toUtf16(lines, document.encoding);
         break;
     case TDocumentEncoding::Utf16BeWithByteOrderMark:
-        document.bytes = kUtf16BeMark + toUtf16(lines, true);
+        document.bytes = kUtf16BeMark + toUtf16(lines, document.encoding);
         break;
     }
     return document;

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringConverter>
 
 #include <optional>
 
@@ -25,6 +26,9 @@ struct TDecodedDocument
     // break); the user is told when it is opened.
     bool changedBySaving = false;
 };
+
+// The toolkit's converter of the encoding; none for cp1251, which has its own table (app/Cp1251.h).
+std::optional<QStringConverter::Encoding> unicodeConverter(TDocumentEncoding encoding);
 
 // A file that starts with a UTF-16 byte-order mark is UTF-16 in that byte order; one that is
 // valid UTF-8 after an optional UTF-8 mark is UTF-8, 7-bit text and an empty file included, as

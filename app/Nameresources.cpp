@@ -1,6 +1,7 @@
 #include "app/Nameresources.h"
 
 #include "framework/Programinfo.h"
+#include "platform/Filenamebytes.h"
 
 #include <limits>
 
@@ -418,35 +419,40 @@ QString getNameResourceNotLineNumber(const QString& text)
 
 QString getNameResourceFileNotFound(const QString& name)
 {
-    return selectLanguageText(QLatin1String("The file '") + name + QLatin1String("' is not found."),
-                              QString::fromUtf8("Файл '") + name
+    const QString shown = shownFileName(name);
+    return selectLanguageText(QLatin1String("The file '") + shown
+                                  + QLatin1String("' is not found."),
+                              QString::fromUtf8("Файл '") + shown
                                   + QString::fromUtf8("' не найден."));
 }
 
 QString getNameResourceFileReadError(const QString& name)
 {
-    return selectLanguageText(QLatin1String("Error at reading of a file '") + name
+    const QString shown = shownFileName(name);
+    return selectLanguageText(QLatin1String("Error at reading of a file '") + shown
                                   + QLatin1String("'."),
-                              QString::fromUtf8("Ошибка при чтении файла '") + name
+                              QString::fromUtf8("Ошибка при чтении файла '") + shown
                                   + QLatin1String("'."));
 }
 
 QString getNameResourceFileWriteError(const QString& name)
 {
-    return selectLanguageText(QLatin1String("Error at writing of a file '") + name
+    const QString shown = shownFileName(name);
+    return selectLanguageText(QLatin1String("Error at writing of a file '") + shown
                                   + QLatin1String("'."),
-                              QString::fromUtf8("Ошибка при записи файла '") + name
+                              QString::fromUtf8("Ошибка при записи файла '") + shown
                                   + QLatin1String("'."));
 }
 
 QString getNameResourceTestInputCut(const QString& name, qint64 characters)
 {
+    const QString shown = shownFileName(name);
     const QString count = QString::number(characters);
     return selectLanguageText(
-        QLatin1String("The file '") + name
+        QLatin1String("The file '") + shown
             + QLatin1String("' is longer than the test can take: only its first ") + count
             + QLatin1String(" characters were tested."),
-        QString::fromUtf8("Файл '") + name
+        QString::fromUtf8("Файл '") + shown
             + QString::fromUtf8("' длиннее, чем может принять тест: проверены только первые ")
             + count + QString::fromUtf8(" символов."));
 }

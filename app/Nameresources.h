@@ -18,7 +18,8 @@ QString labelCaption(TTextId id);
 // The one place that chooses the language of a text.
 QString selectLanguageText(const QString& english, const QString& russian);
 
-// Messages that carry a file name or a search text.
+// Messages that carry a file name or a search text. A file name may hold bytes that are no text
+// (platform/Filenamebytes.h): they show as shownFileName shows them.
 QString getNameResourceTextNotFound(const QString& text);
 QString getNameResourceTextTooBig();
 // The go-to-line field holds no number a line can have (empty, or too big).

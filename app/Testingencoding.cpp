@@ -1,12 +1,12 @@
 #include "app/Testingencoding.h"
 
 #include "app/Cp1251.h"
+#include "platform/Piecebuffer.h"
 
 #include <QStringDecoder>
 #include <QStringEncoder>
 
 #include <algorithm>
-#include <array>
 #include <cstring>
 #include <optional>
 
@@ -14,22 +14,8 @@ namespace {
 
 // Decoded a piece at a time, so that the input's memory is not taken once more for its text.
 constexpr qsizetype kPieceBytes = qsizetype(1) << 16U;
-
-std::optional<QStringConverter::Encoding> converterEncoding(TDocumentEncoding encoding)
-{
-    switch (encoding) {
-    case TDocumentEncoding::Utf8:
-    case TDocumentEncoding::Utf8WithByteOrderMark:
-        return QStringConverter::Utf8;
-    case TDocumentEncoding::Utf16LeWithByteOrderMark:
-        return QStringConverter::Utf16LE;
-    case TDocumentEncoding::Utf16BeWithByteOrderMark:
-        return QStringConverter::Utf16BE;
-    case TDocumentEncoding::Cp1251:
-        break;
-    }
-    return std::nullopt;
-}
+// The report is encoded, and handed on, this much at a time.
+constexpr std::size_t kReportPieceBytes = 4096;
 
 bool isAscii(const char* begin, qsizetype length)
 {
@@ -42,7 +28,7 @@ bool isAscii(const char* begin, qsizetype length)
 TDocumentEncoding turnTestingInputToCp1251(QByteArray& input, bool complete)
 {
     const TDocumentEncoding encoding = documentEncoding(input, complete);
-    const std::optional<QStringConverter::Encoding> converter = converterEncoding(encoding);
+    const std::optional<QStringConverter::Encoding> converter = unicodeConverter(encoding);
     if (!converter)
         return encoding;
     // The decoder drops the mark, and keeps a character cut at the end of a piece for the next
@@ -76,56 +62,40 @@ TDocumentEncoding turnTestingInputToCp1251(QByteArray& input, bool complete)
     return encoding;
 }
 
-class CTestingReportStream::CBuffer : public std::streambuf
+class CTestingReportStream::CBuffer : public CPieceBuffer<kReportPieceBytes>
 {
 public:
     CBuffer(std::ostream& target, TDocumentEncoding encoding)
         : m_Target(target)
     {
-        if (const auto converter = converterEncoding(encoding)) {
+        if (const auto converter = unicodeConverter(encoding)) {
             m_AsciiUnchanged = *converter == QStringConverter::Utf8;
             m_Encoder.emplace(*converter, m_AsciiUnchanged ? QStringConverter::Flag::Default
                                                            : QStringConverter::Flag::WriteBom);
         }
-        setp(m_Space.data(), m_Space.data() + m_Space.size());
     }
 
 protected:
-    int_type overflow(int_type c) override
+    bool drain(const char* data, std::ptrdiff_t length) override
     {
-        if (!drain())
-            return traits_type::eof();
-        if (!traits_type::eq_int_type(c, traits_type::eof())) {
-            *pptr() = traits_type::to_char_type(c);
-            pbump(1);
-        }
-        return traits_type::not_eof(c);
-    }
-    int sync() override { return drain() && m_Target.flush() ? 0 : -1; }
-
-private:
-    bool drain()
-    {
-        const qsizetype pending = pptr() - pbase();
-        setp(m_Space.data(), m_Space.data() + m_Space.size());
-        if (pending == 0)
+        if (length == 0)
             return bool(m_Target);
-        const char* const begin = m_Space.data();
         // Most of a report is ASCII, which UTF-8 writes as it is.
-        if (!m_Encoder || (m_AsciiUnchanged && isAscii(begin, pending))) {
-            m_Target.write(begin, pending);
+        if (!m_Encoder || (m_AsciiUnchanged && isAscii(data, length))) {
+            m_Target.write(data, length);
         } else {
             const QByteArray bytes =
-                m_Encoder->encode(fromCp1251(QByteArray::fromRawData(begin, pending)));
+                m_Encoder->encode(fromCp1251(QByteArray::fromRawData(data, length)));
             m_Target.write(bytes.constData(), bytes.size());
         }
         return bool(m_Target);
     }
+    int sync() override { return CPieceBuffer::sync() == 0 && m_Target.flush() ? 0 : -1; }
 
+private:
     std::ostream& m_Target;
     std::optional<QStringEncoder> m_Encoder;
     bool m_AsciiUnchanged = true;
-    std::array<char, 4096> m_Space{};
 };
 
 CTestingReportStream::CTestingReportStream(std::ostream& target, TDocumentEncoding encoding)

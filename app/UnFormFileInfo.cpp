@@ -61,15 +61,15 @@ QStringList infoLines(const QString& fileName)
 {
     if (fileName.isEmpty())
         return {getNameResource(TTextId::FileNotDefined)};
-    const QString shown = shownFileName(fileName);
     // A folder or a device is no document either.
     if (!isPlainFile(fileName))
-        return {getNameResourceFileNotFound(shown)};
+        return {getNameResourceFileNotFound(fileName)};
     qint64 size = 0;
     QDateTime creation, lastWrite, lastAccess;
     if (!getFileInfo(fileName, size, creation, lastWrite, lastAccess))
-        return {getNameResourceFileReadError(shown)};
-    return {infoLine(TTextId::FileName, shown), infoLine(TTextId::FileSize, sizeText(size)),
+        return {getNameResourceFileReadError(fileName)};
+    return {infoLine(TTextId::FileName, shownFileName(fileName)),
+            infoLine(TTextId::FileSize, sizeText(size)),
             infoLine(TTextId::FileCreated, dateTimeText(creation)),
             infoLine(TTextId::FileChanged, dateTimeText(lastWrite)),
             infoLine(TTextId::FileAccessed, dateTimeText(lastAccess))};

@@ -160,7 +160,7 @@ bool TFormMain::loadDocument(const QString& fileName)
     QString reason;
     if (readPlainFile(fileName, kDocumentReadMaxBytes, bytes, complete, reason)
         != TPlainOpen::Opened) {
-        showFileError(kFileOpen, getNameResourceFileReadError(shownFileName(fileName)), reason);
+        showFileError(kFileOpen, getNameResourceFileReadError(fileName), reason);
         return false;
     }
     const TDecodedDocument document = decodeDocument(bytes, complete);
@@ -193,7 +193,7 @@ bool TFormMain::writeDocument(const QString& fileName)
     }
     QString reason;
     if (!writeFileAtomically(fileName, encoded.bytes, reason)) {
-        showFileError(kFileSaveAs, getNameResourceFileWriteError(shownFileName(fileName)), reason);
+        showFileError(kFileSaveAs, getNameResourceFileWriteError(fileName), reason);
         return false;
     }
     m_DocumentEncoding = encoded.encoding;

@@ -3,6 +3,7 @@
 #include "platform/Atomicfile.h"
 #include "platform/Filenamebytes.h"
 #include "platform/Filewriting.h"
+#include "platform/Piecebuffer.h"
 #include "platform/Plainfile.h"
 #include "platform/Temporaryfolder.h"
 #include "platform/Termination.h"
@@ -10,7 +11,6 @@
 #include <QFile>
 
 #include <algorithm>
-#include <array>
 #include <cerrno>
 #include <cstdlib>
 #include <fcntl.h>
@@ -207,49 +207,33 @@ bool appendToFile(const QString& fileName, const QByteArray& content, const TFil
     return appendLocked(fileName, additionOf(content), &cut, reason);
 }
 
-class CStagedAppend::CBuffer : public std::streambuf
+class CStagedAppend::CBuffer : public CPieceBuffer<kStagePieceBytes>
 {
 public:
     CBuffer(int fd, int error)
         : m_Fd(fd)
         , m_Error(error)
     {
-        setp(m_Space.data(), m_Space.data() + m_Space.size());
     }
 
     int error() const { return m_Error; }
     qint64 written() const { return m_Written; }
 
 protected:
-    int_type overflow(int_type c) override
+    bool drain(const char* data, std::ptrdiff_t length) override
     {
-        if (!drain())
-            return traits_type::eof();
-        if (!traits_type::eq_int_type(c, traits_type::eof())) {
-            *pptr() = traits_type::to_char_type(c);
-            pbump(1);
-        }
-        return traits_type::not_eof(c);
-    }
-    int sync() override { return drain() ? 0 : -1; }
-
-private:
-    bool drain()
-    {
-        const qsizetype pending = pptr() - pbase();
-        if (m_Error == 0 && pending > 0) {
-            m_Error = writeAllAt(m_Fd, QByteArray::fromRawData(pbase(), pending),
+        if (m_Error == 0 && length > 0) {
+            m_Error = writeAllAt(m_Fd, QByteArray::fromRawData(data, length),
                                  static_cast<off_t>(m_Written));
-            m_Written += m_Error == 0 ? pending : 0;
+            m_Written += m_Error == 0 ? length : 0;
         }
-        setp(m_Space.data(), m_Space.data() + m_Space.size());
         return m_Error == 0;
     }
 
+private:
     int m_Fd;
     int m_Error;
     qint64 m_Written = 0;
-    std::array<char, kStagePieceBytes> m_Space;
 };
 
 CStagedAppend::CStagedAppend(const QString& fileName)

@@ -1,5 +1,7 @@
 #include "app/Nameresources.h"
 
+#include "platform/Filenamebytes.h"
+
 #include <gtest/gtest.h>
 
 #include <set>
@@ -238,6 +240,9 @@ TEST(NameResources, MessagesWithANameOrText)
          "Error at reading of a file '\xd1\x84.txt'."},
         {getNameResourceFileWriteError(QStringLiteral("/a/r.txt")),
          "Error at writing of a file '/a/r.txt'."},
+        // As a self-test's input named on the command line: a byte that is no text is shown so.
+        {getNameResourceFileReadError(fileNameOfBytes("/a/c\xE4.txt")),
+         "Error at reading of a file '/a/c\xEF\xBF\xBD.txt'."},
         {getNameResourceTestInputCut(QStringLiteral("big.txt"), 511999998),
          "The file 'big.txt' is longer than the test can take: only its first 511999998 "
          "characters were tested."},

@@ -2,46 +2,37 @@
 
 #include "app/Cp1251.h"
 #include "interpreter/Testing.h"
+#include "tests/support/Isolatedsettings.h"
 
 #include <QFile>
 #include <QStringEncoder>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 namespace {
 
-QByteArray readFile(const QString& name)
+class TestingRun : public CIsolatedSettingsTest
 {
-    QFile file(name);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-void writeFile(const QString& name, const QByteArray& bytes)
-{
-    QFile file(name);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    ASSERT_EQ(file.write(bytes), bytes.size());
-}
-
-// The report appended to the earlier content of the report file; every time is 0.
-QByteArray reportOf(const QTemporaryDir& folder, const QByteArray& input, const QByteArray& earlier)
-{
-    const QString inputName = folder.filePath(QStringLiteral("in.txt"));
-    const QString reportName = folder.filePath(QStringLiteral("report.txt"));
-    QFile::remove(reportName);
-    writeFile(inputName, input);
-    if (!earlier.isEmpty())
-        writeFile(reportName, earlier);
-    xonQMInterpreter::CTesting testing(nullptr, nullptr, [] { return 0U; });
-    const TTestingOutcome outcome = runTestingIntoReport(testing, inputName, reportName);
-    EXPECT_EQ(outcome.failure, TTestingFailure::None) << outcome.reason.toStdString();
-    return readFile(reportName);
-}
+protected:
+    // The report appended to the earlier content of the report file; every time is 0.
+    QByteArray reportOf(const QByteArray& input, const QByteArray& earlier) const
+    {
+        const QString inputName = docsFolder() + QStringLiteral("/in.txt");
+        const QString reportName = docsFolder() + QStringLiteral("/report.txt");
+        QFile::remove(reportName);
+        writeFile(inputName, input);
+        if (!earlier.isEmpty())
+            writeFile(reportName, earlier);
+        xonQMInterpreter::CTesting testing(nullptr, nullptr, [] { return 0U; });
+        const TTestingOutcome outcome = runTestingIntoReport(testing, inputName, reportName);
+        EXPECT_EQ(outcome.failure, TTestingFailure::None) << outcome.reason.toStdString();
+        return readFile(reportName);
+    }
+};
 
 } // namespace
 
-TEST(Testingrun, InputIsReadAsADocumentAndTheReportWrittenInItsEncoding)
+TEST_F(TestingRun, InputIsReadAsADocumentAndTheReportWrittenInItsEncoding)
 {
     // Every line end, a character cp1251 lacks, a NUL, and a non-letter in messages.
     const QString head = QString::fromUtf8("длина = 3;\r\nширина = длина * 2;\r// 😀 € ");
@@ -49,9 +40,7 @@ TEST(Testingrun, InputIsReadAsADocumentAndTheReportWrittenInItsEncoding)
         QString::fromUtf8("\nплощадь = длина * ширина;\r\n***END_BLOCK***\r\nё = 1;\n");
     const QByteArray cp1251 = toCp1251(head) + '\0' + toCp1251(tail);
     const QString text = head + QChar(0) + tail;
-    QByteArray utf16;
-    for (const QChar c : text)
-        utf16 += QByteArray(1, static_cast<char>(c.cell())) + static_cast<char>(c.row());
+    const QByteArray utf16 = QStringEncoder(QStringConverter::Utf16LE).encode(text);
     QStringEncoder toUtf16(QStringConverter::Utf16LE, QStringConverter::Flag::WriteBom);
     const auto inUtf8 = [](const QString& report) { return report.toUtf8(); };
     const auto inUtf16 = [&toUtf16](const QString& report) {
@@ -72,13 +61,11 @@ TEST(Testingrun, InputIsReadAsADocumentAndTheReportWrittenInItsEncoding)
         {"UTF-16 with a mark, the report too", "\xFF\xFE" + utf16, "", inUtf16},
     };
     // clang-format on
-    const QTemporaryDir folder;
-    ASSERT_TRUE(folder.isValid());
-    const QByteArray cp1251Report = reportOf(folder, cp1251, "");
+    const QByteArray cp1251Report = reportOf(cp1251, "");
     ASSERT_TRUE(cp1251Report.contains(toCp1251(QString::fromUtf8("\r\nдлина=3\r\n"))))
         << cp1251Report.toStdString();
     for (const TCase& c : cases) {
-        EXPECT_EQ(reportOf(folder, c.input, c.earlier).toStdString(),
+        EXPECT_EQ(reportOf(c.input, c.earlier).toStdString(),
                   (c.earlier + c.encoded(fromCp1251(cp1251Report))).toStdString())
             << c.reason;
     }

@@ -1,13 +1,7 @@
 #include "platform/Appendfile.h"
 
-#include "platform/Plainfile.h"
 #include "tests/support/Fulldisk.h"
 
-#include <QDir>
-#include <QFile>
-
-#include <cerrno>
-#include <sys/stat.h>
 #include <vector>
 
 namespace {
@@ -49,10 +43,7 @@ TEST_F(AppendFile, FullDiskInAReadOnlyFolderLeavesTheFileAsItWas)
 
 TEST_F(AppendFile, OnlyPlainFilesAreAddedTo)
 {
-    checkOnlyPlainFilesAreTaken(
-        [](const QString& fileName, const QByteArray& content, QString& reason) {
-            return appendToFile(fileName, content, reason);
-        });
+    checkOnlyPlainFilesAreTaken(append);
 }
 
 } // namespace

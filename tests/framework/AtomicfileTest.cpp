@@ -93,10 +93,7 @@ TEST_F(AtomicFile, FullDiskInAReadOnlyFolderLeavesTheFileAsItWas)
 
 TEST_F(AtomicFile, OnlyPlainFilesAreWritten)
 {
-    checkOnlyPlainFilesAreTaken(
-        [](const QString& fileName, const QByteArray& content, QString& reason) {
-            return writeFileAtomically(fileName, content, reason);
-        });
+    checkOnlyPlainFilesAreTaken(replace);
 }
 
 TEST_F(AtomicFile, ALinkIsWrittenThroughAndTheModeKept)

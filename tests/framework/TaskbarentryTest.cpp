@@ -2,7 +2,6 @@
 
 #include "tests/support/Ondisplay.h"
 
-#include <QTest>
 #include <QWidget>
 #include <QWindow>
 
