@@ -99,6 +99,9 @@ TFormAbout::TFormAbout(QWidget* owner)
     m_MemoDescription = new QTextEdit(this);
     m_MemoDescription->setObjectName(QStringLiteral("MemoDescription"));
     m_MemoDescription->setReadOnly(true);
+    // A caret, moved and selecting by the keys, shows that the text has the focus.
+    m_MemoDescription->setTextInteractionFlags(Qt::TextSelectableByMouse
+                                               | Qt::TextSelectableByKeyboard);
     m_MemoDescription->setAcceptRichText(false);
     m_MemoDescription->setFixedWidth(kAboutTextWidth);
     m_MemoDescription->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -85,6 +85,8 @@ TFormFileInfo::TFormFileInfo(QWidget* owner)
     m_MemoMain = new QPlainTextEdit(this);
     m_MemoMain->setObjectName(QStringLiteral("MemoMain"));
     m_MemoMain->setReadOnly(true);
+    // A caret, moved and selecting by the keys, shows that the text has the focus.
+    m_MemoMain->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     m_MemoMain->setLineWrapMode(QPlainTextEdit::NoWrap);
 
     m_ButtonCancel = new QPushButton(this);

@@ -12,8 +12,10 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QImage>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QPainter>
@@ -120,6 +122,13 @@ QWidget* firstControlOf(QWidget* page)
         return control;
     }
     return nullptr;
+}
+
+// Ctrl+Tab and Ctrl+Shift+Tab, the keys that turn the pages.
+bool turnsThePage(const QKeyEvent& event)
+{
+    return (event.key() == Qt::Key_Tab || event.key() == Qt::Key_Backtab)
+           && event.modifiers().testFlag(Qt::ControlModifier);
 }
 
 } // namespace
@@ -547,6 +556,12 @@ void TFormOptions::loadStoredOptions(bool useRegister)
 
 bool TFormOptions::eventFilter(QObject* watched, QEvent* event)
 {
+    if (event->type() == QEvent::KeyPress && qobject_cast<QComboBox*>(watched) != nullptr
+        && turnsThePage(*static_cast<QKeyEvent*>(event))) {
+        CHandlerGuard::run("TFormOptions::PageControlKeyPress",
+                           [this, event] { QCoreApplication::sendEvent(m_PageControl, event); });
+        return true;
+    }
     if (event->type() == QEvent::Resize) {
         for (TOptionsFontArea area : kFontAreas) {
             if (watched == controls(area).sample)

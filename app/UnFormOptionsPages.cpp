@@ -156,6 +156,9 @@ void TFormOptions::createControls()
     for (QPushButton* button : findChildren<QPushButton*>())
         button->setAutoDefault(false);
     m_ButtonOk->setDefault(true);
+    // A list takes Ctrl+Tab as a letter to pick an entry by; the page control must get it.
+    for (QComboBox* list : findChildren<QComboBox*>())
+        list->installEventFilter(this);
 }
 
 QWidget* TFormOptions::createMainPage()

@@ -207,6 +207,8 @@ void TFormViewResults::createControls()
     m_Memo = new QPlainTextEdit(this);
     m_Memo->setObjectName(QStringLiteral("Memo"));
     m_Memo->setReadOnly(true);
+    // A caret, moved and selecting by the keys, shows that the text has the focus.
+    m_Memo->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     // The program's own output: an undo history of it would only grow with every run.
     m_Memo->setUndoRedoEnabled(false);
     m_Memo->setLineWrapMode(QPlainTextEdit::NoWrap);

@@ -187,6 +187,20 @@ TEST_F(AboutWindow, NothingIsCut)
     EXPECT_TRUE(about.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
 }
 
+TEST_F(AboutWindow, DescriptionShowsTheFocusTheTabGivesIt)
+{
+    CTestMainWindow main;
+    TFormAbout about(&main);
+    about.show();
+    about.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&about));
+    auto* description = about.findChild<QTextEdit*>(QStringLiteral("MemoDescription"));
+    const QImage withoutFocus = description->viewport()->grab().toImage();
+    description->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(description->hasFocus());
+    EXPECT_NE(description->viewport()->grab().toImage(), withoutFocus);
+}
+
 TEST_F(AboutWindow, OkClosesAndLeavesTheOpenWindowList)
 {
     CTestMainWindow main;

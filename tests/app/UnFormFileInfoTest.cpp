@@ -7,6 +7,7 @@
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QLayout>
 #include <QLocale>
 #include <QPlainTextEdit>
@@ -175,6 +176,20 @@ TEST_F(FileInfoWindow, NoCreationTimeWhereTheFileSystemKeepsNone)
     EXPECT_EQ(lines[2], QStringLiteral("Date of creation of a file: "));
     EXPECT_TRUE(lines[3].startsWith(QStringLiteral("Date of change of a file: ")));
     EXPECT_GT(lines[3].size(), QStringLiteral("Date of change of a file: ").size());
+}
+
+TEST_F(FileInfoWindow, MemoShowsTheFocusTheTabGivesIt)
+{
+    CTestMainWindow main;
+    TFormFileInfo info(&main);
+    info.show();
+    info.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&info));
+    auto* memo = info.findChild<QPlainTextEdit*>(QStringLiteral("MemoMain"));
+    const QImage withoutFocus = memo->viewport()->grab().toImage();
+    memo->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(memo->hasFocus());
+    EXPECT_NE(memo->viewport()->grab().toImage(), withoutFocus);
 }
 
 TEST_F(FileInfoWindow, WindowAndButton)

@@ -443,6 +443,32 @@ TEST_F(FormOptions, ReturnMeansOkOnEveryPageAndLoadsNothing)
     }
 }
 
+TEST_F(FormOptions, CtrlTabTurnsThePageAlsoFromAList)
+{
+    struct TCase
+    {
+        const char* list;
+        const char* from;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        const char* to;
+    };
+    const TCase cases[] = {
+        {"ComboBoxEditorFontName", "SheetEditor", Qt::Key_Tab, Qt::ControlModifier, "SheetWinMsg"},
+        {"ComboBoxPrecision", "SheetViewResults", Qt::Key_Backtab,
+         Qt::ControlModifier | Qt::ShiftModifier, "SheetWinMsg"},
+    };
+    auto* pages = control<QTabWidget>(QStringLiteral("PageControl"));
+    for (const TCase& c : cases) {
+        pages->setCurrentWidget(control(QLatin1String(c.from)));
+        QComboBox* list = combo(QLatin1String(c.list));
+        const int chosen = list->currentIndex();
+        QTest::keyClick(list, c.key, c.modifiers);
+        EXPECT_EQ(pages->currentWidget(), control(QLatin1String(c.to))) << c.list;
+        EXPECT_EQ(list->currentIndex(), chosen) << c.list;
+    }
+}
+
 TEST_F(FormOptions, LoadFromTheIniFileShowsStoredValuesOnly)
 {
     const QString font = installedFontFamilies().at(1);

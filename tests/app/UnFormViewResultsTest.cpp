@@ -10,6 +10,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QScreen>
@@ -198,6 +199,17 @@ TEST_F(ResultsWindow, ToolBarTogglesWithItsMenuTick)
     child<QAction>("ActionViewToolBar")->trigger();
     EXPECT_TRUE(toolBar->isVisible());
     EXPECT_TRUE(item->isChecked());
+}
+
+TEST_F(ResultsWindow, MemoShowsTheFocusTheTabGivesIt)
+{
+    showForm();
+    m_Form->SetText(QStringLiteral("x = 1"));
+    memo()->clearFocus();
+    const QImage withoutFocus = memo()->viewport()->grab().toImage();
+    memo()->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(memo()->hasFocus());
+    EXPECT_NE(memo()->viewport()->grab().toImage(), withoutFocus);
 }
 
 TEST_F(ResultsWindow, EscDoesNotCloseTheWindow)
