@@ -834,10 +834,7 @@ TEST_F(Commands, PaneShowsTheFocusTheTabGaveIt)
     openWindow();
     QPlainTextEdit* pane = m_Window->messagesPane();
     pane->setPlainText(QStringLiteral("pane"));
-    const QImage withoutFocus = pane->viewport()->grab().toImage();
-    QTest::keyClick(&editor(), Qt::Key_Tab);
-    ASSERT_TRUE(pane->hasFocus());
-    EXPECT_NE(pane->viewport()->grab().toImage(), withoutFocus);
+    expectTheFocusShows(pane, [this] { QTest::keyClick(&editor(), Qt::Key_Tab); });
 }
 
 TEST_F(Commands, PaneButtonsAllShownAtItsSmallestHeight)

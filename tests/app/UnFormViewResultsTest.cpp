@@ -206,10 +206,7 @@ TEST_F(ResultsWindow, MemoShowsTheFocusTheTabGivesIt)
     showForm();
     m_Form->SetText(QStringLiteral("x = 1"));
     memo()->clearFocus();
-    const QImage withoutFocus = memo()->viewport()->grab().toImage();
-    memo()->setFocus(Qt::TabFocusReason);
-    ASSERT_TRUE(memo()->hasFocus());
-    EXPECT_NE(memo()->viewport()->grab().toImage(), withoutFocus);
+    expectTheFocusShows(memo(), [this] { memo()->setFocus(Qt::TabFocusReason); });
 }
 
 TEST_F(ResultsWindow, EscDoesNotCloseTheWindow)

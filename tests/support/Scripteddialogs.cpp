@@ -2,6 +2,7 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QImage>
 
 TMessageAnswer CScriptedDialogs::showMessage(QWidget*, const QString& text, const QString& caption,
                                              TMessageIcon icon, TMessageButtons buttons,
@@ -63,4 +64,13 @@ void CWindowTest::TearDown()
 {
     CDialogSeams::install(nullptr);
     CIsolatedSettingsTest::TearDown();
+}
+
+void CWindowTest::expectTheFocusShows(QAbstractScrollArea* area,
+                                      const std::function<void()>& giveFocus)
+{
+    const QImage withoutFocus = area->viewport()->grab().toImage();
+    giveFocus();
+    ASSERT_TRUE(area->hasFocus());
+    EXPECT_NE(area->viewport()->grab().toImage(), withoutFocus);
 }

@@ -3,7 +3,10 @@
 #include "framework/Dialogseams.h"
 #include "tests/support/Isolatedsettings.h"
 
+#include <QAbstractScrollArea>
+
 #include <deque>
+#include <functional>
 #include <vector>
 
 // Answers the program's dialogs from a script instead of asking anybody, and records every
@@ -50,6 +53,10 @@ class CWindowTest : public CIsolatedSettingsTest
 protected:
     void SetUp() override;
     void TearDown() override;
+
+    // A text area that takes the focus by giveFocus shows it: its picture changes.
+    static void expectTheFocusShows(QAbstractScrollArea* area,
+                                    const std::function<void()>& giveFocus);
 
     CScriptedDialogs m_Dialogs;
 };
